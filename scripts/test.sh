@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds everything and runs every test: once in a plain build
+# (warnings are errors), once under AddressSanitizer and UndefinedBehaviorSanitizer, then the
+# fuzz targets for a short bounded time. Fails on any failing test or sanitizer finding.
+set -euo pipefail
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$top/scripts/packages.sh"
+"$top/scripts/ensure-packages.sh" "${BUILD_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
+jobs=$(nproc)
+
+run_suite() {  # build directory, extra cmake options...
+  local dir=$1
+  shift
+  echo "== $(basename "$dir")"
+  cmake -S "$top" -B "$dir" -DZARKEL_WERROR=ON "$@" >/dev/null
+  cmake --build "$dir" --parallel "$jobs"
+  (cd "$dir" && ctest --output-on-failure --timeout 600)
+}
+
+run_suite "$top/build"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  run_suite "$top/build-sanitize" -DZARKEL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+
+if [ -x "$top/scripts/fuzz.sh" ]; then
+  "$top/scripts/fuzz.sh" "${ZARKEL_FUZZ_SECONDS:-20}"
+fi
+echo "All tests passed."

@@ -1,0 +1,42 @@
+// The three kinds of failure an operation of the editor can end with. Each carries the exact
+// text the user is shown; the window puts it in an error box, the command-line tool on stderr.
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+namespace zarkel {
+
+// Common base, so that a caller can catch every failure of an operation in one place.
+class EditorError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A failing open, read, write, seek, rename or close of a file, with the runtime's text.
+class IoError : public EditorError {
+ public:
+  explicit IoError(const std::string& text) : EditorError(text) {}
+
+  // Maps a system error number (errno) to the runtime's text. `path` is the file the failing
+  // call was about: a missing file and a missing directory on its way differ only by it.
+  static IoError FromSystemError(int errorNumber, const std::filesystem::path& path = {});
+
+  static IoError ReadBeyondEndOfFile() { return IoError("Read beyond end of file"); }
+};
+
+// A text typed by the user that is not an integer.
+class ConversionError : public EditorError {
+ public:
+  explicit ConversionError(const std::string& rejectedText);
+};
+
+// The editor's own refusal to go on (a file that cannot be what the user says it is, an output
+// that would destroy its source, a count the file format cannot hold).
+class Refusal : public EditorError {
+ public:
+  explicit Refusal(const std::string& text) : EditorError(text) {}
+};
+
+}  // namespace zarkel

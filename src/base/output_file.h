@@ -1,0 +1,69 @@
+// Every file the editor writes goes through OutputFile: the bytes go to a temporary file beside
+// the target, and only Commit renames it into place. An OutputFile dropped without a commit
+// removes its temporary, so a failed operation leaves no new file, no temporary, and whatever
+// stood at the target exactly as it was.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace zarkel {
+
+class OutputFile {
+ public:
+  // Creates the temporary beside `target`. Throws IoError when the directory is missing or not
+  // writable, when `target` names a directory, or when an existing target is write-protected.
+  explicit OutputFile(std::filesystem::path target);
+  ~OutputFile();
+  OutputFile(const OutputFile&) = delete;
+  OutputFile& operator=(const OutputFile&) = delete;
+
+  // Appends bytes. Throws IoError when the system refuses them (a full disk, for instance).
+  void Write(const std::uint8_t* data, std::size_t count);
+  void Write(std::string_view text);
+
+  std::uint64_t BytesWritten() const { return written_; }
+  const std::filesystem::path& Target() const { return target_; }
+
+  // Flushes and closes the temporary; throws IoError if the last bytes cannot be stored.
+  void Finish();
+  // Finish, then rename the temporary over the target.
+  void Commit();
+
+  // For tests: called before every Write with the target, the offset the bytes would go to and
+  // their count. A non-zero result is taken as the system error number of a failed write, so a
+  // test can make any write fail (ENOSPC behaves as a full disk) and watch the chunks written.
+  using WriteHook = std::function<int(const std::filesystem::path& target, std::uint64_t offset,
+                                      std::size_t count)>;
+  static void SetWriteHookForTesting(WriteHook hook);
+
+ private:
+  friend void CommitTogether(const std::vector<OutputFile*>& outputs);
+  void Flush();
+  void Discard() noexcept;
+  void Publish();
+
+  std::filesystem::path target_;
+  std::filesystem::path temporary_;
+  int descriptor_ = -1;
+  std::unique_ptr<std::uint8_t[]> buffer_;
+  std::size_t buffered_ = 0;
+  std::uint64_t written_ = 0;
+  bool finished_ = false;
+  bool published_ = false;
+};
+
+// Commits several outputs of one operation together: every one is finished first, so a failure
+// while storing any of them leaves all targets untouched; then each is renamed into place.
+void CommitTogether(const std::vector<OutputFile*>& outputs);
+
+// True when `a` and `b` name the same existing file, by path or by another way to reach it
+// (a link, "..", a different spelling of the same directory).
+bool SameExistingFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
+}  // namespace zarkel

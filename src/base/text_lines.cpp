@@ -1,0 +1,37 @@
+#include "base/text_lines.h"
+
+namespace zarkel {
+
+namespace {
+constexpr int kCarriageReturn = 0x0D;
+constexpr int kLineFeed = 0x0A;
+constexpr int kEndOfText = 0x1A;
+}  // namespace
+
+TextLineReader::TextLineReader(const std::filesystem::path& path) : file_(path) {}
+
+int TextLineReader::Peek() {
+  std::uint8_t byte = 0;
+  return file_.ReadAt(position_, &byte, 1) == 1 ? byte : -1;
+}
+
+bool TextLineReader::AtEnd() {
+  const int next = Peek();
+  return next < 0 || next == kEndOfText;
+}
+
+std::string TextLineReader::ReadLine() {
+  std::string line;
+  for (int next = Peek(); next >= 0 && next != kEndOfText; next = Peek()) {
+    ++position_;
+    if (next == kCarriageReturn) {
+      if (Peek() == kLineFeed)
+        ++position_;
+      break;
+    }
+    line += static_cast<char>(next);
+  }
+  return line;
+}
+
+}  // namespace zarkel

@@ -1,0 +1,34 @@
+// Reading a text file line by line the way the game's own tools wrote them: a line ends at a CR
+// byte, and an LF right after the CR belongs to that line end (a lone LF is an ordinary byte of
+// the line). A byte 0x1A (the old end-of-text mark) or the end of the file ends the text. Bytes
+// are taken as they are: no trimming, no character-set conversion.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "base/source_file.h"
+
+namespace zarkel {
+
+class TextLineReader {
+ public:
+  // Throws IoError when the file cannot be opened.
+  explicit TextLineReader(const std::filesystem::path& path);
+
+  // True when no further line can be read: the end of the file or a 0x1A byte is next.
+  bool AtEnd();
+
+  // Reads the next line without its line end; at the end of the text, returns the empty line.
+  std::string ReadLine();
+
+  const std::filesystem::path& Path() const { return file_.Path(); }
+
+ private:
+  int Peek();  // the next byte, or -1 at the end of the file
+  SourceFile file_;
+  std::uint64_t position_ = 0;
+};
+
+}  // namespace zarkel

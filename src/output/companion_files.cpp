@@ -1,0 +1,124 @@
+#include "output/companion_files.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "base/byte_order.h"
+#include "base/errors.h"
+#include "base/text_lines.h"
+
+namespace zarkel {
+
+namespace {
+
+constexpr std::int32_t kRecord = scn::kPlaceNameRecordSize;
+constexpr std::int32_t kRecordsPerChunk = kPlaceNameChunk / kRecord;  // 43
+constexpr const char* kLineEnd = "\r\n";
+
+std::string Quoted(const std::filesystem::path& path) {
+  return "\"" + path.string() + "\"";
+}
+
+void CheckPlaceName(const std::string& line, std::int32_t lineNumber,
+                    const std::filesystem::path& file) {
+  if (static_cast<std::int32_t>(line.size()) > kMaxWrittenNameLength) {
+    throw Refusal("Line " + std::to_string(lineNumber) + " of " + Quoted(file) +
+                  " holds a place name of " + std::to_string(line.size()) +
+                  " characters; a place name can have at most " +
+                  std::to_string(kMaxWrittenNameLength) + ".");
+  }
+}
+
+}  // namespace
+
+std::string BaseName(const std::string& fileName) {
+  return fileName.size() <= 4 ? std::string() : fileName.substr(0, fileName.size() - 4);
+}
+
+std::string PlacenameFileName(const std::string& baseName) {
+  return "s" + baseName + ".tst";
+}
+std::string TitleFileName(const std::string& baseName) {
+  return baseName + ".tit";
+}
+std::string DescriptionFileName(const std::string& baseName) {
+  return baseName + ".des";
+}
+
+void PlacenamesToText(SourceFile& source, std::int32_t offset, std::int32_t length,
+                      OutputFile& target, TransferBuffer& buffer) {
+  auto writeLines = [&](std::int32_t bytes) {
+    ReadBlock(source, offset, bytes, buffer);
+    for (std::int32_t start = 0; start < bytes; start += kRecord) {
+      const std::uint8_t* record = buffer.data() + start;
+      const std::int32_t available = std::min(kRecord, bytes - start);
+      const std::uint8_t* end = std::find(record, record + available, 0);
+      target.Write(record, static_cast<std::size_t>(end - record));
+      target.Write(kLineEnd);
+    }
+  };
+  std::int32_t rest = length;
+  while (rest > kPlaceNameChunk) {
+    writeLines(kPlaceNameChunk);
+    offset += kPlaceNameChunk;
+    rest -= kPlaceNameChunk;
+  }
+  writeLines(rest);
+}
+
+std::int32_t CountPlacenameLines(const std::filesystem::path& placenameFile) {
+  TextLineReader reader(placenameFile);
+  std::int32_t count = 0;
+  while (!reader.AtEnd()) {
+    const std::string line = reader.ReadLine();
+    ++count;
+    CheckPlaceName(line, count, placenameFile);
+    if (count > kMaxPlaceNames) {
+      throw Refusal(Quoted(placenameFile) + " holds more than " + std::to_string(kMaxPlaceNames) +
+                    " place names; a scenario can hold at most " + std::to_string(kMaxPlaceNames) +
+                    ".");
+    }
+  }
+  return count;
+}
+
+void TextToPlacenames(const std::filesystem::path& placenameFile, std::int32_t lineCount,
+                      OutputFile& target) {
+  TextLineReader reader(placenameFile);
+  std::array<std::uint8_t, kPlaceNameChunk> records{};
+  std::int32_t inChunk = 0;
+  for (std::int32_t line = 1; line <= lineCount; ++line) {
+    const std::string name = reader.ReadLine();
+    CheckPlaceName(name, line, placenameFile);
+    std::uint8_t* record = records.data() + inChunk * kRecord;
+    std::fill(record, record + kRecord, 0);
+    std::copy(name.begin(), name.end(), record);
+    if (++inChunk == kRecordsPerChunk) {
+      target.Write(records.data(), kPlaceNameChunk);
+      inChunk = 0;
+    }
+  }
+  target.Write(records.data(), static_cast<std::size_t>(inChunk * kRecord));
+}
+
+void EmbedSideFile(SourceFile& source, OutputFile& target, TransferBuffer& buffer) {
+  std::uint64_t size = 0;
+  for (;;) {
+    const std::size_t got = source.ReadAt(size, buffer.data(), buffer.size());
+    if (got == 0)
+      break;
+    size += got;
+  }
+  if (size > static_cast<std::uint64_t>(kMaxEmbeddedText)) {
+    throw Refusal(Quoted(source.Path()) + " is " + std::to_string(size) +
+                  " bytes long; a title or description can be at most " +
+                  std::to_string(kMaxEmbeddedText) + " bytes.");
+  }
+  std::array<std::uint8_t, scn::kTextLengthSize> length{};
+  WriteU16(length.data(), static_cast<std::uint16_t>(size));
+  target.Write(length.data(), length.size());
+  CopySideFile(source, target, buffer);
+}
+
+}  // namespace zarkel

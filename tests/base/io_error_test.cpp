@@ -1,0 +1,94 @@
+// The texts of input/output errors, produced by real failing file operations where this machine
+// can produce them.
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <fcntl.h>
+#include <cerrno>
+
+#include <gtest/gtest.h>
+
+#include "base/errors.h"
+#include "base/output_file.h"
+#include "base/source_file.h"
+#include "scenario_builder.h"
+#include "temp_dir.h"
+
+namespace zarkel {
+namespace {
+
+using testing::TempDir;
+
+std::string OpenFailure(const std::filesystem::path& path) {
+  try {
+    SourceFile file(path);
+  } catch (const IoError& error) {
+    return error.what();
+  }
+  return "opened";
+}
+
+TEST(IoErrorText, OpeningMissingOrUnusablePaths) {
+  TempDir dir;
+  EXPECT_EQ(OpenFailure(dir / "absent.scn"), "File not found");
+  EXPECT_EQ(OpenFailure(dir / "*.*"), "File not found");
+  EXPECT_EQ(OpenFailure(dir.path() / "no-such-dir" / "a.scn"), "Invalid filename");
+  EXPECT_EQ(OpenFailure(""), "Invalid filename");
+  EXPECT_EQ(OpenFailure(dir.path()), "File access denied");
+
+  testing::WriteFileText(dir / "plain", "x");
+  EXPECT_EQ(OpenFailure(dir.path() / "plain" / "below"), "Invalid filename");
+  EXPECT_EQ(OpenFailure(dir.path() / std::string(300, 'n')), "Invalid filename");
+}
+
+TEST(IoErrorText, CreatingOutputsWhereTheyCannotGo) {
+  TempDir dir;
+  auto createFailure = [](const std::filesystem::path& target) -> std::string {
+    try {
+      OutputFile output(target);
+    } catch (const IoError& error) {
+      return error.what();
+    }
+    return "created";
+  };
+  EXPECT_EQ(createFailure(dir.path() / "missing" / "out.scn"), "Invalid filename");
+  std::filesystem::create_directory(dir / "taken.scn");
+  EXPECT_EQ(createFailure(dir / "taken.scn"), "File access denied");
+
+  testing::WriteFileText(dir / "protected.scn", "keep me");
+  std::filesystem::permissions(dir / "protected.scn", std::filesystem::perms::owner_read |
+                                                          std::filesystem::perms::group_read);
+  EXPECT_EQ(createFailure(dir / "protected.scn"), "File access denied");
+  EXPECT_EQ(testing::ReadFileBytes(dir / "protected.scn"), testing::ToBytes("keep me"));
+}
+
+TEST(IoErrorText, TooManyOpenFiles) {
+  TempDir dir;
+  testing::WriteFileText(dir / "a", "a");
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
+  // Lower the limit to the lowest descriptor in use, so that the next open has none left.
+  const int probe = ::open("/dev/null", O_RDONLY);
+  ASSERT_GE(probe, 0);
+  ::close(probe);
+  rlimit lowered = saved;
+  lowered.rlim_cur = static_cast<rlim_t>(probe);
+  ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &lowered), 0);
+  const std::string text = OpenFailure(dir / "a");
+  ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &saved), 0);
+  EXPECT_EQ(text, "Too many open files");
+}
+
+TEST(IoErrorText, MapsTheRemainingSystemErrors) {
+  EXPECT_STREQ(IoError::FromSystemError(EACCES).what(), "File access denied");
+  EXPECT_STREQ(IoError::FromSystemError(EROFS).what(), "File access denied");
+  EXPECT_STREQ(IoError::FromSystemError(EPERM).what(), "File access denied");
+  EXPECT_STREQ(IoError::FromSystemError(ENOSPC).what(), "Disk full");
+  EXPECT_STREQ(IoError::FromSystemError(EDQUOT).what(), "Disk full");
+  EXPECT_STREQ(IoError::FromSystemError(ENFILE).what(), "Too many open files");
+  EXPECT_STREQ(IoError::FromSystemError(EIO).what(), ("I/O error " + std::to_string(EIO)).c_str());
+  EXPECT_STREQ(IoError::ReadBeyondEndOfFile().what(), "Read beyond end of file");
+}
+
+}  // namespace
+}  // namespace zarkel
