@@ -1,0 +1,98 @@
+#include "load/equipment_load.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "base/byte_order.h"
+#include "base/errors.h"
+#include "base/source_file.h"
+#include "base/text_lines.h"
+
+namespace zarkel {
+
+namespace {
+
+struct EquipmentFileContent {
+  std::uint16_t count = 0;
+  std::vector<std::uint8_t> classes;
+};
+
+// Reads the count and the class byte of every entry, seven entries at a time.
+EquipmentFileContent ReadEquipmentFile(const std::string& path) {
+  SourceFile file(path);
+  std::uint8_t countBytes[2] = {0, 0};
+  const std::size_t got = file.ReadAt(0, countBytes, 2);
+  EquipmentFileContent content;
+  content.count = ReadU16(countBytes);
+
+  const std::uint64_t needed = 2 + std::uint64_t{kEquipmentEntrySize} * content.count;
+  if (got < 2 || file.Size() < needed) {
+    const std::uint64_t present = file.Size() < 2 ? 0 : (file.Size() - 2) / kEquipmentEntrySize;
+    throw Refusal("\"" + path + "\" is not a complete equipment file: it declares " +
+                  std::to_string(content.count) + " entries but holds " + std::to_string(present) +
+                  ".");
+  }
+
+  std::vector<std::uint8_t> chunk(kEquipmentChunkEntries * kEquipmentEntrySize);
+  std::uint64_t position = 2;
+  std::int32_t remainder = content.count;
+  content.classes.reserve(content.count);
+  auto readEntries = [&](std::int32_t entries) {
+    const std::size_t bytes = static_cast<std::size_t>(entries) * kEquipmentEntrySize;
+    std::fill(chunk.begin(), chunk.end(), 0);
+    file.ReadAt(position, chunk.data(), bytes);
+    for (std::int32_t i = 0; i < entries; ++i) {
+      content.classes.push_back(chunk[static_cast<std::size_t>(i) * kEquipmentEntrySize]);
+    }
+    position += bytes;
+  };
+  while (remainder > kEquipmentChunkEntries) {
+    readEntries(kEquipmentChunkEntries);
+    remainder -= kEquipmentChunkEntries;
+  }
+  readEntries(remainder);
+  return content;
+}
+
+std::vector<std::string> ReadEquipmentNames(const std::string& path, std::int32_t count) {
+  TextLineReader reader(path);
+  std::vector<std::string> names;
+  names.reserve(static_cast<std::size_t>(count));
+  for (std::int32_t i = 0; i < count; ++i)
+    names.push_back(reader.ReadLine());
+  return names;
+}
+
+// The tables always have room for ids 0..2100 and for every entry of the file read.
+void MakeRoom(EquipmentTables& equipment, std::size_t entries) {
+  const std::size_t size = std::max<std::size_t>(entries, kMinEquipmentIds);
+  if (equipment.classOf.size() < size)
+    equipment.classOf.resize(size, 0);
+  if (equipment.names.size() < size)
+    equipment.names.resize(size);
+}
+
+}  // namespace
+
+void LoadEquipment(EditorState& state, Dialogs& dialogs) {
+  EquipmentTables& equipment = state.equipment;
+  if (const auto path = ChooseFile(state, dialogs, FileDialogKind::Equipment)) {
+    const EquipmentFileContent content = ReadEquipmentFile(*path);
+    MakeRoom(equipment, content.count);
+    equipment.equipmentCount = content.count;
+    std::copy(content.classes.begin(), content.classes.end(), equipment.classOf.begin());
+  }
+  if (const auto path = ChooseFile(state, dialogs, FileDialogKind::EquipmentNames)) {
+    std::vector<std::string> names = ReadEquipmentNames(*path, equipment.equipmentCount);
+    MakeRoom(equipment, names.size());
+    std::move(names.begin(), names.end(), equipment.names.begin());
+  }
+  equipment.equipmentLoaded = true;
+}
+
+void ReloadEquipment(EditorState& state, Dialogs& dialogs) {
+  state.equipment.equipmentLoaded = false;
+  LoadEquipment(state, dialogs);
+}
+
+}  // namespace zarkel

@@ -1,0 +1,180 @@
+#include "load/open_scenario.h"
+
+#include <filesystem>
+
+#include "base/byte_order.h"
+#include "base/errors.h"
+#include "base/source_file.h"
+#include "load/equipment_load.h"
+#include "output/companion_files.h"
+
+namespace zarkel {
+
+namespace {
+
+std::uint8_t ByteAt(SourceFile& file, std::int64_t offset) {
+  std::uint8_t byte = 0;
+  file.ReadAt(static_cast<std::uint64_t>(offset), &byte, 1);
+  return byte;
+}
+
+std::uint16_t WordAt(SourceFile& file, std::int64_t offset) {
+  std::uint8_t bytes[2] = {0, 0};
+  file.ReadAt(static_cast<std::uint64_t>(offset), bytes, 2);
+  return ReadU16(bytes);
+}
+
+// The header values and the text lengths, as far as the layout has them.
+ScenarioGeometry ReadGeometry(SourceFile& file, ScenarioLayout layout) {
+  ScenarioGeometry geometry;
+  geometry.mapSizeA = ByteAt(file, scn::kMapSizeAByte);
+  geometry.mapSizeB = ByteAt(file, scn::kMapSizeBByte);
+  if (layout == ScenarioLayout::Homemade) {
+    geometry.placeNameCount = ByteAt(file, scn::kPlaceNameCountByte);
+    const std::int64_t texts = AnchorOffset(geometry, layout) + scn::kTextsOffset;
+    geometry.descriptionLength = WordAt(file, texts);
+    geometry.titleLength = WordAt(file, texts + scn::kTextLengthSize + geometry.descriptionLength);
+  }
+  return geometry;
+}
+
+std::string Quoted(const std::string& path) {
+  return "\"" + path + "\"";
+}
+
+// Refuses a file whose size does not fit the declared layout, naming the other layout when the
+// size fits that one exactly: the file has no marker, so its size is the only witness.
+void CheckScenarioSize(SourceFile& file, ScenarioLayout layout) {
+  const std::int64_t size = static_cast<std::int64_t>(file.Size());
+  const RequiredSize declared = RequiredScenarioSize(file, layout);
+  if (declared.complete && size == declared.bytes)
+    return;
+
+  const ScenarioLayout other =
+      layout == ScenarioLayout::Homemade ? ScenarioLayout::Original : ScenarioLayout::Homemade;
+  const RequiredSize alternative = RequiredScenarioSize(file, other);
+  if (alternative.complete && size == alternative.bytes) {
+    throw Refusal(Quoted(file.Path().string()) + " looks like a scenario of the \"" +
+                  LayoutCaption(other) + "\" layout, not \"" + LayoutCaption(layout) +
+                  "\": its size fits that layout exactly. Choose \"" + LayoutCaption(other) +
+                  "\" and open it again.");
+  }
+  if (!declared.complete || size < declared.bytes) {
+    throw Refusal(Quoted(file.Path().string()) + " is too short for a scenario of the \"" +
+                  LayoutCaption(layout) + "\" layout: it has " + std::to_string(size) +
+                  " bytes, the layout needs " + (declared.complete ? "" : "at least ") +
+                  std::to_string(declared.bytes) + ".");
+  }
+  // A larger file is accepted; the bytes past its tail are not part of the scenario.
+}
+
+// The companion paths of an Original scenario: the default names beside it, or the files the
+// user picks (a cancelled dialog keeps the earlier path).
+void FixCompanionPaths(EditorState& state, Dialogs& dialogs, const OpenRequest& request,
+                       CompanionPaths& companions) {
+  for (const FileDialogKind kind :
+       {FileDialogKind::Placenames, FileDialogKind::Title, FileDialogKind::Description}) {
+    state.fileDialogs[static_cast<std::size_t>(kind)].initialDirectory = request.directory;
+  }
+  const std::string base = BaseName(request.fileName);
+  const std::filesystem::path directory(request.directory);
+  auto fix = [&](bool useDefault, const std::string& defaultName, FileDialogKind kind,
+                 std::string& path) {
+    if (useDefault) {
+      path = (directory / defaultName).string();
+    } else if (const auto chosen = ChooseFile(state, dialogs, kind)) {
+      path = *chosen;
+    }
+  };
+  fix(request.placenameDefault, PlacenameFileName(base), FileDialogKind::Placenames,
+      companions.placeNamePath);
+  fix(request.titleDefault, TitleFileName(base), FileDialogKind::Title, companions.titlePath);
+  fix(request.descriptionDefault, DescriptionFileName(base), FileDialogKind::Description,
+      companions.descriptionPath);
+}
+
+}  // namespace
+
+RequiredSize RequiredScenarioSize(SourceFile& file, ScenarioLayout layout) {
+  const std::int64_t size = static_cast<std::int64_t>(file.Size());
+  const std::int64_t header = HeaderSize(layout);
+  if (size < header)
+    return {header, false};
+  if (layout == ScenarioLayout::Homemade) {
+    ScenarioGeometry partial;
+    partial.mapSizeA = ByteAt(file, scn::kMapSizeAByte);
+    partial.mapSizeB = ByteAt(file, scn::kMapSizeBByte);
+    partial.placeNameCount = ByteAt(file, scn::kPlaceNameCountByte);
+    const std::int64_t texts = AnchorOffset(partial, layout) + scn::kTextsOffset;
+    if (size < texts + scn::kTextLengthSize)
+      return {texts + 2 * scn::kTextLengthSize, false};
+    const std::int64_t titleLengthAt = texts + scn::kTextLengthSize + WordAt(file, texts);
+    if (size < titleLengthAt + scn::kTextLengthSize) {
+      return {titleLengthAt + scn::kTextLengthSize, false};
+    }
+  }
+  return {ScenarioFileSize(ReadGeometry(file, layout), layout), true};
+}
+
+OpenResult OpenScenario(EditorState& state, Dialogs& dialogs, const OpenRequest& request) {
+  OpenResult result;
+  if (!request.layout) {
+    dialogs.ShowMessage(kNoLayoutMessage);
+    return result;
+  }
+  const ScenarioLayout layout = *request.layout;
+  if (!state.equipment.equipmentLoaded)
+    LoadEquipment(state, dialogs);
+
+  // Everything is read into a fresh scenario; the loaded one is replaced only at the end.
+  ScenarioData fresh;
+  fresh.layout = layout;
+  fresh.companions = state.scenario.companions;
+  fresh.geometry.sourcePath =
+      (std::filesystem::path(request.directory) / request.fileName).string();
+  {
+    SourceFile file(fresh.geometry.sourcePath);
+    CheckScenarioSize(file, layout);
+    fresh.sourceSize = file.Size();
+
+    const std::string sourcePath = fresh.geometry.sourcePath;
+    fresh.geometry = ReadGeometry(file, layout);
+    fresh.geometry.sourcePath = sourcePath;
+    const std::int64_t p = AnchorOffset(fresh.geometry, layout);
+    fresh.battleType = ByteAt(file, p);
+    fresh.geometry.carriedValues = {ByteAt(file, p + scn::kCoreLimitsOffset),
+                                    ByteAt(file, p + scn::kCoreLimitsOffset + 1)};
+    fresh.limits[kAxisLandCoreMax] = ByteAt(file, p + scn::kLandLimitsOffset);
+    fresh.limits[kAlliedLandCoreMax] = ByteAt(file, p + scn::kLandLimitsOffset + 1);
+    fresh.limits[kAxisNavalCoreMax] = ByteAt(file, p + scn::kNavalLimitsOffset);
+    fresh.limits[kAlliedNavalCoreMax] = ByteAt(file, p + scn::kNavalLimitsOffset + 1);
+
+    ReadUnitArea(file, UnitAreaOffset(fresh.geometry, layout), fresh.units, fresh.names);
+    const std::int64_t t = TailOffset(fresh.geometry, layout);
+    fresh.limits[kAxisAuxMax] = ByteAt(file, t + scn::kAxisAuxMaxByte);
+    fresh.limits[kAxisCoreMax] = ByteAt(file, t + scn::kAxisCoreMaxByte);
+    fresh.limits[kAlliedAuxMax] = ByteAt(file, t + scn::kAlliedAuxMaxByte);
+    fresh.limits[kAlliedCoreMax] = ByteAt(file, t + scn::kAlliedCoreMaxByte);
+    fresh.rosters = BuildSideRosters(fresh.units);
+  }
+  if (layout == ScenarioLayout::Original) {
+    FixCompanionPaths(state, dialogs, request, fresh.companions);
+  }
+
+  state.scenario = std::move(fresh);
+  state.view.coreListMap.clear();
+  state.view.auxListMap.clear();
+  result.opened = true;
+  if (request.side.axis) {
+    state.view.currentSide = 0;
+    result.roster = RefreshRosters(state, request.side);
+  }
+  if (request.side.allies) {
+    state.view.currentSide = 1;
+    result.roster = RefreshRosters(state, request.side);
+  }
+  result.campaignValues = ShowCampaignValues(state.scenario);
+  return result;
+}
+
+}  // namespace zarkel

@@ -1,0 +1,103 @@
+// Everything the editor knows during one run: the opened scenario, the equipment tables, the
+// view of the current side's rosters, and what the file dialogs remember.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/equipment.h"
+#include "model/scenario_layout.h"
+#include "model/unit_tables.h"
+
+namespace zarkel {
+
+// The eight campaign limits, in the order of their edits on the "Campaign Data" page
+// (Edit3, Edit4, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11), which is also the order in which
+// a writer converts them.
+enum LimitField : std::int32_t {
+  kAxisLandCoreMax,
+  kAxisNavalCoreMax,
+  kAlliedLandCoreMax,
+  kAlliedNavalCoreMax,
+  kAxisAuxMax,
+  kAxisCoreMax,
+  kAlliedAuxMax,
+  kAlliedCoreMax,
+  kLimitFieldCount
+};
+using CampaignLimits = std::array<std::uint8_t, kLimitFieldCount>;
+using LimitTexts = std::array<std::string, kLimitFieldCount>;
+
+// "axisLandCoreMax", ... in the order above.
+const char* LimitFieldName(std::int32_t field);
+
+// The companion files of an Original scenario: full paths, set when one is opened.
+struct CompanionPaths {
+  std::string placeNamePath;
+  std::string titlePath;
+  std::string descriptionPath;
+};
+
+// Everything one successful opening sets; an opening replaces it as a whole or not at all.
+struct ScenarioData {
+  std::optional<ScenarioLayout> layout;  // of the last successful opening; none before
+  ScenarioGeometry geometry;
+  std::uint64_t sourceSize = 0;  // the source file's size at opening
+  UnitTable units;
+  UnitNames names;
+  Rosters rosters;
+  CompanionPaths companions;
+  std::uint8_t battleType = 0;  // 0 land, 1 naval, 2 combined
+  CampaignLimits limits{};
+};
+
+// What the last roster refresh built for the side shown.
+struct RosterView {
+  std::int32_t currentSide = 0;           // 0 Axis, 1 Allies
+  std::vector<std::int32_t> coreListMap;  // core list line -> roster position
+  std::vector<std::int32_t> auxListMap;   // auxiliary list line -> roster position
+  std::array<std::int32_t, kUnitClassCount> compositionCounts{};
+  std::array<float, kSideCount> experienceAverage{};
+  std::array<std::int32_t, 2> newUnitExperience{};
+
+  std::int32_t CoreListLast() const { return static_cast<std::int32_t>(coreListMap.size()) - 1; }
+  std::int32_t AuxListLast() const { return static_cast<std::int32_t>(auxListMap.size()) - 1; }
+};
+
+// The five open-file dialogs of the editor.
+enum class FileDialogKind : std::int32_t {
+  Equipment,       // OpenDialog1
+  EquipmentNames,  // OpenDialog2
+  Placenames,      // OpenDialog3
+  Title,           // OpenDialog4
+  Description,     // OpenDialog5
+};
+constexpr std::int32_t kFileDialogCount = 5;
+
+// What a dialog remembers between showings.
+struct FileDialogMemory {
+  std::string initialDirectory;
+  std::string lastFile;  // the full path of the file last chosen in it
+};
+
+// Figures of "Update Current Values", by side.
+struct CurrentUnitCounts {
+  std::array<std::int32_t, kSideCount> core{};
+  std::array<std::int32_t, kSideCount> aux{};
+  std::array<std::int32_t, kSideCount> nonNavalCore{};
+  std::array<std::int32_t, kSideCount> navalCore{};
+};
+
+struct EditorState {
+  ScenarioData scenario;
+  EquipmentTables equipment;
+  RosterView view;
+  SlotTable slotTable{};
+  CurrentUnitCounts unitCounts;
+  std::array<FileDialogMemory, kFileDialogCount> fileDialogs;
+};
+
+}  // namespace zarkel

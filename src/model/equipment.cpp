@@ -1,0 +1,58 @@
+#include "model/equipment.h"
+
+namespace zarkel {
+
+namespace {
+
+// Class 20 is the empty name; the spellings are the game's own.
+constexpr std::array<const char*, kUnitClassCount> kUnitClassNames = {
+    "Infantry",        "Tank",          "Recon",         "Anti-tank",
+    "Artillery",       "Anti-aircraft", "Air Defense",   "Fortification",
+    "Land Transport",  "Destroyer",     "Battleship",    "Carrier",
+    "Heavy Crusier",   "Light Crusier", "Submarine",     "Fighter",
+    "Tactical Bomber", "Level Bomber",  "Air Transport", "Naval Transport",
+};
+
+constexpr std::array<const char*, 31> kCountryCodes = {
+    "Aua", "CF",  "Bal", "Can", "Chi", "Den", "CB",  "Fin", "Fra", "Ge",  "HKg",
+    "Ind", "Ira", "Ita", "Jpn", "LAm", "LoC", "Mon", "NZe", "Nor", "Phi", "Pol",
+    "Por", "Rus", "SwP", "SAf", "Spa", "Swe", "USA", "UnK", "VFr",
+};
+
+}  // namespace
+
+std::string UnitClassName(std::int32_t unitClass) {
+  if (unitClass < 0 || unitClass >= kUnitClassCount)
+    return {};
+  return kUnitClassNames[static_cast<std::size_t>(unitClass)];
+}
+
+std::string CountryCode(std::int32_t country) {
+  if (country < 0 || country >= static_cast<std::int32_t>(kCountryCodes.size()))
+    return {};
+  return kCountryCodes[static_cast<std::size_t>(country)];
+}
+
+bool IsNavalClass(std::int32_t unitClass) {
+  return unitClass >= kFirstNavalClass && unitClass <= kLastNavalClass;
+}
+
+std::int32_t EquipmentTables::ClassOf(std::uint16_t equipmentId) const {
+  return equipmentId < classOf.size() ? classOf[equipmentId] : 255;
+}
+
+std::string EquipmentTables::ClassName(std::uint16_t equipmentId) const {
+  return UnitClassName(ClassOf(equipmentId));
+}
+
+std::string EquipmentTables::EquipmentName(std::uint16_t equipmentId) const {
+  return equipmentId < names.size() ? names[equipmentId] : std::string();
+}
+
+std::string EquipmentTables::TransportName(std::uint16_t transportId) const {
+  if (transportId >= 990)
+    return {};
+  return EquipmentName(transportId);
+}
+
+}  // namespace zarkel

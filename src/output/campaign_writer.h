@@ -1,0 +1,33 @@
+// "Write out Files" on the "Axis Campaign" and "Allied Campaign" pages: the scenario in the
+// Original layout with its three companion files, under a campaign slot's name.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "model/editor_state.h"
+
+namespace zarkel {
+
+enum class CampaignPage { Axis, Allied };
+
+// A campaign slot of the game: its radio button, caption and file base name.
+struct CampaignSlot {
+  const char* radioButton;  // "RadioButton5" ...
+  const char* caption;      // "Central China" ...
+  const char* baseName;     // "cchina" ...
+};
+// The 13 slots of each page, in the order of their radio buttons on the page.
+const std::array<CampaignSlot, 13>& CampaignSlots(CampaignPage page);
+
+struct CampaignWriteRequest {
+  CampaignPage page = CampaignPage::Axis;
+  std::string slotName;         // the checked slot's base name, the user's name, or empty
+  std::string directory;        // the page's directory list
+  std::int32_t battleType = 0;  // the spin control's value
+  LimitTexts limitTexts;        // Edit3 .. Edit11
+};
+
+void WriteCampaignScenario(EditorState& state, const CampaignWriteRequest& request);
+
+}  // namespace zarkel

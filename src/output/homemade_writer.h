@@ -1,0 +1,27 @@
+// "Write Out File" on the "Home Made" page: the scenario in the Homemade layout, with its place
+// names, description and title inside.
+#pragma once
+
+#include <string>
+
+#include "model/dialogs.h"
+#include "model/editor_state.h"
+
+namespace zarkel {
+
+constexpr const char* kConfirmTitle = "Confirm";
+constexpr const char* kConfirmOriginalConversion =
+    "Continue ? (answer yes only if the scenario origonally created in the battle generator)";
+
+struct HomemadeWriteRequest {
+  std::string directory;        // DirectoryListBox5
+  std::string name;             // Edit2; ".scn" is added
+  std::int32_t battleType = 0;  // the spin control's value
+  LimitTexts limitTexts;        // Edit3 .. Edit11
+};
+
+// Returns false when the user answered No to the confirmation (nothing is written).
+bool WriteHomemadeScenario(EditorState& state, Dialogs& dialogs,
+                           const HomemadeWriteRequest& request);
+
+}  // namespace zarkel

@@ -1,0 +1,56 @@
+#include "roster/campaign_values.h"
+
+#include <algorithm>
+
+#include "base/integer_text.h"
+
+namespace zarkel {
+
+std::int32_t ClampBattleType(std::int64_t value) {
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, 0, 2));
+}
+
+CampaignValuesDisplay ShowCampaignValues(const ScenarioData& scenario) {
+  CampaignValuesDisplay display;
+  display.battleType = ClampBattleType(scenario.battleType);
+  for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {
+    display.limitTexts[field] = std::to_string(scenario.limits[field]);
+  }
+  return display;
+}
+
+void CommitCampaignValues(ScenarioData& scenario, std::int32_t spinValue, const LimitTexts& texts) {
+  scenario.battleType = LowByte(spinValue);
+  for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {
+    scenario.limits[field] = LowByte(ParseInteger(texts[field]));
+  }
+}
+
+UnitCountCaptions CountCurrentUnits(EditorState& state) {
+  CurrentUnitCounts counts;
+  for (std::int32_t side = 0; side < kSideCount; ++side) {
+    for (const RosterPair& pair : state.scenario.rosters[side].pairs) {
+      if (pair.auxFlag == 1) {
+        ++counts.aux[side];
+        continue;
+      }
+      ++counts.core[side];
+      const auto& unit = state.scenario.units.at(pair.unitIndex);
+      if (IsNavalClass(state.equipment.ClassOf(unit.equipmentId()))) {
+        ++counts.navalCore[side];
+      } else {
+        ++counts.nonNavalCore[side];
+      }
+    }
+  }
+  state.unitCounts = counts;
+
+  auto figures = [&](std::int32_t side) {
+    return std::array<std::string, 4>{
+        std::to_string(counts.core[side]), std::to_string(counts.aux[side]),
+        std::to_string(counts.nonNavalCore[side]), std::to_string(counts.navalCore[side])};
+  };
+  return UnitCountCaptions{figures(0), figures(1)};
+}
+
+}  // namespace zarkel

@@ -1,0 +1,38 @@
+// The scenario type and the eight campaign limits. Between an opening and a write they live
+// only as the texts of their controls; the opening fills the controls, a writer converts them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/editor_state.h"
+
+namespace zarkel {
+
+// The spin control of the scenario type keeps its value within 0 and 2.
+std::int32_t ClampBattleType(std::int64_t value);
+
+struct CampaignValuesDisplay {
+  std::int32_t battleType = 0;  // for the spin control, brought into 0..2
+  LimitTexts limitTexts;        // decimal, in edit order
+};
+
+// What the controls show after an opening.
+CampaignValuesDisplay ShowCampaignValues(const ScenarioData& scenario);
+
+// Takes the type from the spin control (its low 8 bits) and converts each limit text in edit
+// order, storing each as its low 8 bits as soon as it is converted. Throws ConversionError at the
+// first text that is not an integer.
+void CommitCampaignValues(ScenarioData& scenario, std::int32_t spinValue, const LimitTexts& texts);
+
+// The captions of "Current Unit Characteristics", by side: core, aux, non-naval core, naval core
+// (Label64..Label67 for the Axis, Label73..Label76 for the Allies).
+struct UnitCountCaptions {
+  std::array<std::string, 4> axis;
+  std::array<std::string, 4> allied;
+};
+
+// "Update Current Values": counts every rostered unit of each side.
+UnitCountCaptions CountCurrentUnits(EditorState& state);
+
+}  // namespace zarkel

@@ -1,0 +1,104 @@
+#include "roster/unit_review.h"
+
+#include "base/integer_text.h"
+
+namespace zarkel {
+
+namespace {
+
+constexpr const char* kUsedRejected = "\"0\" and \"NO\" are the only two valid entries";
+constexpr const char* kSetUnused = "Because Status set to Unused Columns and Rows set to 0";
+constexpr const char* kNotSelectable = "Not Selectable";
+
+// The UnitTable position behind a line of the page's list, or 0 when there is none.
+std::int32_t UnitBehindLine(const EditorState& state, UnitPage page,
+                            std::optional<std::int32_t> line) {
+  const auto& map = page == UnitPage::Core ? state.view.coreListMap : state.view.auxListMap;
+  if (!line || *line < 0 || *line >= static_cast<std::int32_t>(map.size()))
+    return 0;
+  const SideRoster& roster = state.scenario.rosters.at(state.view.currentSide);
+  const std::int32_t position = map[static_cast<std::size_t>(*line)];
+  if (position < 1 || position > roster.rosterCount())
+    return 0;
+  return roster.pairs.at(position).unitIndex;
+}
+
+}  // namespace
+
+std::optional<ReviewFields> ReviewUnit(const EditorState& state, UnitPage page,
+                                       std::optional<std::int32_t> selectedLine) {
+  const std::int32_t k = UnitBehindLine(state, page, selectedLine);
+  if (k == 0)
+    return std::nullopt;
+  const UnitRecord& unit = state.scenario.units.at(k);
+  const EquipmentTables& equipment = state.equipment;
+  ReviewFields fields;
+  fields.name = unit.ShownName();
+  fields.unitType = equipment.ClassName(unit.equipmentId());
+  fields.country = CountryCode(unit.country());
+  fields.equipmentName = equipment.EquipmentName(unit.equipmentId());
+  fields.landTransport = equipment.TransportName(unit.landTransportId());
+  fields.navalTransport = equipment.TransportName(unit.navalTransportId());
+  fields.column = std::to_string(unit.columnLow());
+  fields.row = std::to_string(unit.rowLow());
+  fields.used = UsedStatus(unit);
+  fields.strength = std::to_string(unit.strength());
+  fields.entrenchment = std::to_string(unit.entrenchment());
+  fields.experience = std::to_string(unit.experience());
+  return fields;
+}
+
+AcceptResult AcceptUnitChanges(EditorState& state, Dialogs& dialogs, UnitPage page,
+                               std::optional<std::int32_t> selectedLine, const UnitEditTexts& texts,
+                               SideButtons side) {
+  AcceptResult result;
+  const bool lineChosen = selectedLine.has_value() && *selectedLine >= 0;
+  if (!lineChosen) {
+    // The core page refreshes all the same; the auxiliary page does nothing.
+    if (page == UnitPage::Core)
+      result.refreshed = RefreshRosters(state, side);
+    return result;
+  }
+  if (side.axis)
+    state.view.currentSide = 0;
+  if (side.allies)
+    state.view.currentSide = 1;
+  const std::int32_t k = UnitBehindLine(state, page, selectedLine);
+  if (k == 0) {
+    if (page == UnitPage::Core)
+      result.refreshed = RefreshRosters(state, side);
+    return result;
+  }
+  UnitRecord& unit = state.scenario.units.at(k);
+  const std::string previousStatus = UsedStatus(unit);
+
+  // Each value is stored as soon as it is converted.
+  unit.setColumnLow(LowByte(ParseInteger(texts.column)));
+  unit.setRowLow(LowByte(ParseInteger(texts.row)));
+  unit.setExperience(LowByte(ParseInteger(texts.experience)));
+
+  if (texts.used != kUsedPlaced && texts.used != kUsedNotPlaced) {
+    dialogs.ShowMessage(kUsedRejected);
+    result.shownAfterRejection =
+        UnitEditTexts{std::to_string(unit.columnLow()), std::to_string(unit.rowLow()),
+                      previousStatus, std::to_string(unit.experience())};
+    return result;
+  }
+  if (texts.used == kUsedPlaced) {
+    unit.setPlacementMarks(0);
+  } else {
+    unit.setPlacementMarks(1);
+    unit.setColumnLow(0);
+    unit.setRowLow(0);
+    dialogs.ShowMessage(kSetUnused);
+  }
+  result.refreshed = RefreshRosters(state, side);
+  return result;
+}
+
+RosterDisplay UnusedListClick(EditorState& state, Dialogs& dialogs, SideButtons side) {
+  dialogs.ShowMessage(kNotSelectable);
+  return RefreshRosters(state, side);
+}
+
+}  // namespace zarkel

@@ -1,0 +1,62 @@
+// Reviewing one unit of the current side and changing its column, row, placement and
+// experience, on the "Core Units" and "Aux Units " pages.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "model/dialogs.h"
+#include "roster/side_rosters.h"
+
+namespace zarkel {
+
+enum class UnitPage { Core, Aux };
+
+// The twelve review fields, in the order of the page.
+struct ReviewFields {
+  std::string name;            // Label26 / Label47
+  std::string unitType;        // Label27 / Label48
+  std::string country;         // Label28 / Label49
+  std::string equipmentName;   // Label29 / Label50
+  std::string landTransport;   // Label30 / Label51
+  std::string navalTransport;  // Label31 / Label52
+  std::string column;          // Edit14 / Edit17
+  std::string row;             // Edit15 / Edit18
+  std::string used;            // Edit16 / Edit19
+  std::string strength;        // Label32 / Label53
+  std::string entrenchment;    // Label33 / Label54
+  std::string experience;      // Edit21 / Edit20
+};
+
+// The unit behind a line of "All Core Units" (ListBox1) or "All Auxillary Units" (ListBox4);
+// none when no line (or no valid line) is selected.
+std::optional<ReviewFields> ReviewUnit(const EditorState& state, UnitPage page,
+                                       std::optional<std::int32_t> selectedLine);
+
+// The four editable texts of a page.
+struct UnitEditTexts {
+  std::string column;
+  std::string row;
+  std::string used;
+  std::string experience;
+};
+
+struct AcceptResult {
+  // The refresh that ends a successful accept (or the core page's accept with nothing chosen).
+  std::optional<RosterDisplay> refreshed;
+  // After a used text other than "0" and "NO": what the four edits show instead.
+  std::optional<UnitEditTexts> shownAfterRejection;
+};
+
+// "Accept Changes". Column, row and experience are converted and stored in that order, each as
+// its low 8 bits; a text that is not an integer throws ConversionError with the earlier fields
+// already stored. The used text must be exactly "0" or "NO".
+AcceptResult AcceptUnitChanges(EditorState& state, Dialogs& dialogs, UnitPage page,
+                               std::optional<std::int32_t> selectedLine, const UnitEditTexts& texts,
+                               SideButtons side);
+
+// A click on "Unused Core Units " or "Unused Auxillary Units": those lines only inform.
+RosterDisplay UnusedListClick(EditorState& state, Dialogs& dialogs, SideButtons side);
+
+}  // namespace zarkel
