@@ -101,6 +101,11 @@ std::size_t SourceFile::ReadAt(std::uint64_t offset, std::uint8_t* buffer, std::
   std::size_t delivered = 0;
   while (delivered < count) {
     const std::uint64_t position = offset + delivered;
+    // The file is read as it was when opened: past that end there is nothing to ask the system
+    // for. A reader that keeps asking there (a name file with fewer lines than entries) costs no
+    // system call, and a device without an end reads as empty instead of forever.
+    if (position >= size_)
+      break;
     const bool inWindow = position >= windowStart_ && position < windowStart_ + windowLength_;
     if (!inWindow) {
       Fill(position);

@@ -18,8 +18,8 @@ class SourceFile {
   SourceFile& operator=(const SourceFile&) = delete;
 
   // Reads up to `count` bytes at `offset` into `buffer` and returns how many the file
-  // delivered: fewer than asked for only at the end of the file, which is not an error.
-  // Throws IoError when the read fails.
+  // delivered: fewer than asked for only at the end of the file, which is not an error. The end
+  // is where the file ended when it was opened. Throws IoError when the read fails.
   std::size_t ReadAt(std::uint64_t offset, std::uint8_t* buffer, std::size_t count);
 
   std::uint64_t Size() const { return size_; }
