@@ -1,0 +1,205 @@
+// Benchmarks of the open, the writers and the roster refresh, each I/O case measured beside a
+// plain read or copy of the same bytes. Every iteration runs the operation and its plain
+// counterpart one after the other (taking turns at going first), so both see the same load of
+// the machine; the medians of the two and their ratio are reported per case and in a summary at
+// the end. The program exits with 1 when a target is missed.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "bench_inputs.h"
+#include "load/open_scenario.h"
+#include "roster/side_rosters.h"
+#include "temp_dir.h"
+
+namespace zarkel::bench {
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr double kMaxRatio = 2.0;             // an operation against its plain read or copy
+constexpr double kMaxRefreshSeconds = 0.001;  // RefreshRosters of a side with 200 units
+
+double Median(std::vector<double> samples) {
+  if (samples.empty())
+    return 0.0;
+  std::sort(samples.begin(), samples.end());
+  const std::size_t middle = samples.size() / 2;
+  return samples.size() % 2 == 1 ? samples[middle] : (samples[middle - 1] + samples[middle]) / 2;
+}
+
+double Seconds(const std::function<void()>& work) {
+  const auto start = Clock::now();
+  work();
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// One line of the closing summary.
+struct Outcome {
+  double operation = 0.0;  // median seconds
+  double plain = 0.0;      // median seconds of the plain read or copy; 0 for none
+  double limit = 0.0;      // the target: a ratio, or seconds when there is no plain counterpart
+};
+
+std::map<std::string, Outcome>& Outcomes() {
+  static std::map<std::string, Outcome> outcomes;
+  return outcomes;
+}
+
+// Times `operation` and `plain` in turn; the benchmark's own time is the operation's.
+void RunPaired(benchmark::State& state, const std::string& name,
+               const std::function<void()>& operation, const std::function<void()>& plain) {
+  std::vector<double> operationTimes;
+  std::vector<double> plainTimes;
+  bool operationFirst = true;
+  for (auto _ : state) {
+    double operationTime = 0.0;
+    if (operationFirst) {
+      operationTime = Seconds(operation);
+      plainTimes.push_back(Seconds(plain));
+    } else {
+      plainTimes.push_back(Seconds(plain));
+      operationTime = Seconds(operation);
+    }
+    operationTimes.push_back(operationTime);
+    state.SetIterationTime(operationTime);
+    operationFirst = !operationFirst;
+  }
+  Outcome outcome{Median(operationTimes), Median(plainTimes), kMaxRatio};
+  state.counters["op_median_us"] = outcome.operation * 1e6;
+  state.counters["plain_median_us"] = outcome.plain * 1e6;
+  state.counters["ratio"] = outcome.plain > 0 ? outcome.operation / outcome.plain : 0.0;
+  Outcomes()[name] = outcome;
+}
+
+// Reads a whole file in 64 KiB pieces, as a plain program would.
+void PlainRead(const fs::path& path) {
+  static std::vector<char> buffer(64 * 1024);
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr)
+    throw std::runtime_error("cannot read " + path.string());
+  while (std::fread(buffer.data(), 1, buffer.size(), file) == buffer.size()) {
+  }
+  std::fclose(file);
+}
+
+// The working directories of one run: the inputs, what the operations write, and where the
+// plain copies of those outputs go.
+struct Workspace {
+  testing::TempDir temp;
+  fs::path inputs = temp / "inputs";
+  fs::path written = temp / "written";
+  fs::path copied = temp / "copied";
+  EditorState equipped;  // the equipment loaded, no scenario open
+
+  Workspace() {
+    WriteInputs(inputs);
+    fs::create_directories(written);
+    fs::create_directories(copied);
+    equipped = StateWithEquipment(inputs);
+  }
+};
+
+Workspace& Work() {
+  static Workspace workspace;
+  return workspace;
+}
+
+std::string CaseName(const std::string& operation, Size size, ScenarioLayout layout) {
+  return operation + "/" + SizeName(size) + "/" + LayoutName(layout);
+}
+
+void RegisterOpen(Size size, ScenarioLayout layout) {
+  const std::string name = CaseName("open", size, layout);
+  benchmark::RegisterBenchmark(
+      name.c_str(),
+      [=](benchmark::State& state) {
+        Workspace& work = Work();
+        EditorState editor = work.equipped;
+        const fs::path source = work.inputs / ScenarioFileName(size, layout);
+        RunPaired(
+            state, name, [&] { OpenInput(editor, work.inputs, size, layout); },
+            [&] { PlainRead(source); });
+      })
+      ->UseManualTime()
+      ->Unit(benchmark::kMicrosecond);
+}
+
+void RegisterRefresh() {
+  const std::string name = "refresh_rosters/200_units";
+  benchmark::RegisterBenchmark(
+      name.c_str(),
+      [=](benchmark::State& state) {
+        Workspace& work = Work();
+        EditorState editor = work.equipped;
+        OpenInput(editor, work.inputs, Size::Largest, ScenarioLayout::Homemade);
+        const SideButtons axis{true, false};
+        editor.view.currentSide = 0;
+        if (editor.scenario.rosters[0].rosterCount() != 200)
+          state.SkipWithError("the Axis roster does not hold 200 units");
+        std::vector<double> times;
+        for (auto _ : state) {
+          const auto start = Clock::now();
+          benchmark::DoNotOptimize(RefreshRosters(editor, axis));
+          const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+          times.push_back(seconds);
+          state.SetIterationTime(seconds);
+        }
+        Outcome outcome{Median(times), 0.0, kMaxRefreshSeconds};
+        state.counters["op_median_us"] = outcome.operation * 1e6;
+        Outcomes()[name] = outcome;
+      })
+      ->UseManualTime()
+      ->Unit(benchmark::kMicrosecond);
+}
+
+// Prints the summary and tells whether every target was met.
+bool PrintSummary() {
+  bool met = true;
+  std::printf("\n%-40s %14s %14s %8s %10s\n", "case (medians)", "operation", "plain", "ratio",
+              "target");
+  for (const auto& [name, outcome] : Outcomes()) {
+    bool ok = false;
+    if (outcome.plain > 0) {
+      const double ratio = outcome.operation / outcome.plain;
+      ok = ratio <= outcome.limit;
+      std::printf("%-40s %11.1f us %11.1f us %8.2f %7s%.1fx %s\n", name.c_str(),
+                  outcome.operation * 1e6, outcome.plain * 1e6, ratio, "<= ", outcome.limit,
+                  ok ? "met" : "MISSED");
+    } else {
+      ok = outcome.operation < outcome.limit;
+      std::printf("%-40s %11.1f us %14s %8s %7s%.0f us %s\n", name.c_str(), outcome.operation * 1e6,
+                  "-", "-", "< ", outcome.limit * 1e6, ok ? "met" : "MISSED");
+    }
+    met = met && ok;
+  }
+  return met;
+}
+
+}  // namespace
+}  // namespace zarkel::bench
+
+int main(int argc, char** argv) {
+  using namespace zarkel;
+  using namespace zarkel::bench;
+  for (const Size size : {Size::Typical, Size::Largest}) {
+    for (const ScenarioLayout layout : {ScenarioLayout::Homemade, ScenarioLayout::Original})
+      RegisterOpen(size, layout);
+  }
+  RegisterRefresh();
+
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    return 2;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return PrintSummary() ? 0 : 1;
+}
