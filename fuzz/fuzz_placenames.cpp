@@ -1,0 +1,88 @@
+// The place-name conversions from arbitrary bytes, both ways:
+//  - the bytes as a place-name file (.tst): counted and turned into 30-byte records, each ending
+//    with a zero byte, which turned back into text give the lines again;
+//  - the bytes as the place-name records of a scenario: turned into one CR LF line per record.
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "base/errors.h"
+#include "base/output_file.h"
+#include "base/source_file.h"
+#include "base/text_lines.h"
+#include "fuzz_support.h"
+#include "output/companion_files.h"
+
+namespace {
+
+using namespace zarkel;
+
+constexpr std::size_t kRecord = 30;
+
+// The text of records, worked out here byte by byte: each record's bytes up to its first zero
+// byte, then CR LF; a last record cut short by the end of the bytes counts too.
+std::string ExpectedText(const std::string& records) {
+  std::string text;
+  for (std::size_t start = 0; start < records.size(); start += kRecord) {
+    const std::string record = records.substr(start, kRecord);
+    text += record.substr(0, record.find('\0'));
+    text += "\r\n";
+  }
+  return text;
+}
+
+std::string RecordsToText(const std::filesystem::path& records, std::int32_t length) {
+  const auto textPath = fuzz::Scratch() / "back.tst";
+  {
+    SourceFile source(records);
+    OutputFile target(textPath);
+    TransferBuffer buffer{};
+    PlacenamesToText(source, 0, length, target, buffer);
+    target.Commit();
+  }
+  return fuzz::ReadWhole(textPath);
+}
+
+void TextToRecordsAndBack(const std::filesystem::path& textFile) {
+  std::int32_t count = 0;
+  try {
+    count = CountPlacenameLines(textFile);
+  } catch (const Refusal&) {
+    return;  // a line too long for a record, or more place names than a scenario holds
+  }
+  fuzz::Require(count >= 0 && count <= kMaxPlaceNames, "a count a scenario cannot hold");
+
+  const auto recordsPath = fuzz::Scratch() / "records.bin";
+  {
+    OutputFile target(recordsPath);
+    TextToPlacenames(textFile, count, target);
+    target.Commit();
+  }
+  const std::string records = fuzz::ReadWhole(recordsPath);
+  fuzz::Require(records.size() == kRecord * static_cast<std::size_t>(count),
+                "not one 30-byte record per line");
+  for (std::size_t start = 0; start < records.size(); start += kRecord)
+    fuzz::Require(records[start + kRecord - 1] == '\0', "a record without a closing zero byte");
+
+  // Back to text: the lines again, each up to a zero byte it may hold.
+  std::string expected;
+  TextLineReader reader(textFile);
+  for (std::int32_t line = 0; line < count; ++line) {
+    const std::string name = reader.ReadLine();
+    expected += name.substr(0, name.find('\0')) + "\r\n";
+  }
+  fuzz::Require(RecordsToText(recordsPath, static_cast<std::int32_t>(records.size())) == expected,
+                "records turned back into text differ from the lines");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const auto path = fuzz::WriteScratch("places.tst", data, size);
+  TextToRecordsAndBack(path);
+
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  fuzz::Require(RecordsToText(path, static_cast<std::int32_t>(size)) == ExpectedText(bytes),
+                "place-name records turned into the wrong text");
+  return 0;
+}
