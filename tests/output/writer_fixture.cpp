@@ -5,10 +5,7 @@ namespace zarkel::testing {
 namespace {
 
 UnitSpec Unit(const std::string& name, int side, int order, int seed) {
-  UnitSpec u;
-  u.name = name;
-  u.side = static_cast<std::uint8_t>(side);
-  u.orderNumber = static_cast<std::uint8_t>(order);
+  UnitSpec u = NamedUnit(name, side, order);
   u.seed = static_cast<std::uint8_t>(seed);
   u.equipmentId = static_cast<std::uint16_t>(seed % 30);
   u.experience = static_cast<std::uint8_t>(seed % 5);
