@@ -13,16 +13,27 @@ std::string Quoted(const std::filesystem::path& path) {
   return "\"" + path.string() + "\"";
 }
 
-bool SamePlace(const std::filesystem::path& a, const std::filesystem::path& b) {
-  if (SameExistingFile(a, b))
+// A path as given and as the file system resolves it, worked out once per path: resolving walks
+// every directory of the path, and each output is compared with each file read.
+struct ResolvedPath {
+  std::filesystem::path given;
+  std::filesystem::path canonical;  // empty when the path cannot be resolved
+};
+
+ResolvedPath Resolve(const std::filesystem::path& path) {
+  std::error_code error;
+  std::filesystem::path canonical = std::filesystem::weakly_canonical(path, error);
+  if (error)
+    canonical.clear();
+  return {path, canonical};
+}
+
+bool SamePlace(const ResolvedPath& a, const ResolvedPath& b) {
+  if (SameExistingFile(a.given, b.given))
     return true;
-  std::error_code errorA;
-  std::error_code errorB;
-  const auto canonicalA = std::filesystem::weakly_canonical(a, errorA);
-  const auto canonicalB = std::filesystem::weakly_canonical(b, errorB);
-  if (errorA || errorB)
-    return a.lexically_normal() == b.lexically_normal();
-  return canonicalA == canonicalB;
+  if (a.canonical.empty() || b.canonical.empty())
+    return a.given.lexically_normal() == b.given.lexically_normal();
+  return a.canonical == b.canonical;
 }
 
 }  // namespace
@@ -54,9 +65,14 @@ void RequireUnchangedSource(const ScenarioData& scenario, SourceFile& source) {
 
 void RefuseOverwritingSources(const std::vector<std::filesystem::path>& outputs,
                               const std::vector<ReadFile>& reads) {
+  std::vector<ResolvedPath> readPaths;
+  for (const ReadFile& read : reads)
+    readPaths.push_back(Resolve(read.path));
   for (const auto& output : outputs) {
-    for (const ReadFile& read : reads) {
-      if (read.path.empty() || !SamePlace(output, read.path))
+    const ResolvedPath outputPath = Resolve(output);
+    for (std::size_t i = 0; i < reads.size(); ++i) {
+      const ReadFile& read = reads[i];
+      if (read.path.empty() || !SamePlace(outputPath, readPaths[i]))
         continue;
       throw Refusal("Cannot write " + Quoted(output) + ": it is " + read.what +
                     ", which this write reads from. Choose another name or directory.");
