@@ -16,7 +16,12 @@
 
 #include "bench_inputs.h"
 #include "load/open_scenario.h"
+#include "output/campaign_writer.h"
+#include "output/homemade_writer.h"
+#include "output/order_of_battle.h"
+#include "roster/campaign_values.h"
 #include "roster/side_rosters.h"
+#include "scripted_dialogs.h"
 #include "temp_dir.h"
 
 namespace zarkel::bench {
@@ -113,6 +118,7 @@ Workspace& Work() {
   return workspace;
 }
 
+// "open/largest/homemade"; for a write, the layout is that of the source it writes from.
 std::string CaseName(const std::string& operation, Size size, ScenarioLayout layout) {
   return operation + "/" + SizeName(size) + "/" + LayoutName(layout);
 }
@@ -131,6 +137,74 @@ void RegisterOpen(Size size, ScenarioLayout layout) {
       })
       ->UseManualTime()
       ->Unit(benchmark::kMicrosecond);
+}
+
+// The plain counterpart of a write: a copy of each file the write made, byte for byte, so the
+// same number of files and bytes.
+std::function<void()> PlainCopies(const fs::path& written, const fs::path& copied) {
+  fs::create_directories(copied);
+  std::vector<std::pair<fs::path, fs::path>> pairs;
+  for (const auto& entry : fs::directory_iterator(written))
+    pairs.emplace_back(entry.path(), copied / entry.path().filename());
+  return [pairs] {
+    for (const auto& [from, to] : pairs)
+      fs::copy_file(from, to, fs::copy_options::overwrite_existing);
+  };
+}
+
+// Registers a write of each size and source layout. `write` writes the opened scenario of
+// `editor` into a directory.
+using Write = std::function<void(EditorState& editor, const fs::path& directory)>;
+
+void RegisterWrite(const std::string& operation, Size size, ScenarioLayout layout, Write write) {
+  const std::string name = CaseName(operation, size, layout);
+  benchmark::RegisterBenchmark(name.c_str(),
+                               [=](benchmark::State& state) {
+                                 Workspace& work = Work();
+                                 EditorState editor = work.equipped;
+                                 OpenInput(editor, work.inputs, size, layout);
+                                 const fs::path written = work.written / name;
+                                 fs::create_directories(written);
+                                 write(editor, written);  // the files the plain copies copy
+                                 RunPaired(
+                                     state, name, [&] { write(editor, written); },
+                                     PlainCopies(written, work.copied / name));
+                               })
+      ->UseManualTime()
+      ->Unit(benchmark::kMicrosecond);
+}
+
+void RegisterWriters() {
+  const Write campaign = [](EditorState& editor, const fs::path& directory) {
+    CampaignWriteRequest request;
+    request.slotName = "cchina";
+    request.directory = directory.string();
+    const CampaignValuesDisplay values = ShowCampaignValues(editor.scenario);
+    request.battleType = values.battleType;
+    request.limitTexts = values.limitTexts;
+    WriteCampaignScenario(editor, request);
+  };
+  const Write homemade = [](EditorState& editor, const fs::path& directory) {
+    HomemadeWriteRequest request;
+    request.name = "User_Specified_Name";
+    request.directory = directory.string();
+    const CampaignValuesDisplay values = ShowCampaignValues(editor.scenario);
+    request.battleType = values.battleType;
+    request.limitTexts = values.limitTexts;
+    testing::ScriptedDialogs dialogs;
+    dialogs.AnswerYesNo(true);  // asked before converting an Original scenario
+    WriteHomemadeScenario(editor, dialogs, request);
+  };
+  const Write orderOfBattle = [](EditorState& editor, const fs::path& directory) {
+    WriteOrderOfBattle(editor, OrderOfBattleRequest{directory.string(), "OB"});
+  };
+  for (const Size size : {Size::Typical, Size::Largest}) {
+    for (const ScenarioLayout layout : {ScenarioLayout::Homemade, ScenarioLayout::Original}) {
+      RegisterWrite("campaign_write", size, layout, campaign);
+      RegisterWrite("homemade_write", size, layout, homemade);
+    }
+    RegisterWrite("order_of_battle", size, ScenarioLayout::Homemade, orderOfBattle);
+  }
 }
 
 void RegisterRefresh() {
@@ -194,6 +268,7 @@ int main(int argc, char** argv) {
     for (const ScenarioLayout layout : {ScenarioLayout::Homemade, ScenarioLayout::Original})
       RegisterOpen(size, layout);
   }
+  RegisterWriters();
   RegisterRefresh();
 
   benchmark::Initialize(&argc, argv);
