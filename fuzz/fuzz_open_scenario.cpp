@@ -1,14 +1,23 @@
 // Opening a scenario from arbitrary bytes, in both layouts, with the equipment loaded: the open
-// either refuses the file and keeps the scenario loaded before, or takes it whole; an opened
-// scenario then goes through the roster refresh of both sides.
+// either refuses the file and keeps the scenario loaded before, or takes it whole. An opened
+// scenario then goes through the roster refresh of both sides and every writer; each scenario
+// written must open again in its layout with the same units, side by side, in the order the
+// writer numbered them.
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "base/errors.h"
 #include "fuzz_support.h"
 #include "load/equipment_load.h"
 #include "load/open_scenario.h"
+#include "output/campaign_writer.h"
 #include "output/companion_files.h"
+#include "output/homemade_writer.h"
+#include "output/order_of_battle.h"
+#include "roster/campaign_values.h"
 #include "roster/side_rosters.h"
 #include "scenario_fixture.h"
 
@@ -52,6 +61,85 @@ void ExerciseRosters(EditorState& state) {
   }
 }
 
+// The units of a side in the order a written scenario holds them: by the order number the
+// writer gave them, core units before auxiliary ones.
+std::vector<const UnitRecord*> WrittenOrder(const ScenarioData& scenario, std::int32_t side) {
+  std::vector<const UnitRecord*> units;
+  for (const RosterPair& pair : scenario.rosters.at(side).pairs)
+    units.push_back(&scenario.units.at(pair.unitIndex));
+  std::stable_sort(units.begin(), units.end(), [](const UnitRecord* a, const UnitRecord* b) {
+    return a->orderNumber() < b->orderNumber();
+  });
+  return units;
+}
+
+// Opens a written scenario in `layout` and compares its units with those of `written`.
+void CheckReopens(const ScenarioData& written, const std::string& directory,
+                  const std::string& fileName, ScenarioLayout layout) {
+  EditorState state = Equipped();
+  testing::ScriptedDialogs dialogs;
+  OpenRequest request;
+  request.layout = layout;
+  request.directory = directory;
+  request.fileName = fileName;
+  try {
+    OpenScenario(state, dialogs, request);
+  } catch (const EditorError& error) {
+    std::fprintf(stderr, "%s\n", error.what());
+    fuzz::Require(false, "a written scenario does not open in its layout");
+  }
+  const ScenarioData& reopened = state.scenario;
+  fuzz::Require(reopened.battleType == written.battleType, "the scenario type changed");
+  fuzz::Require(reopened.limits == written.limits, "a campaign limit changed");
+  for (std::int32_t side = 0; side < kSideCount; ++side) {
+    const std::vector<const UnitRecord*> expected = WrittenOrder(written, side);
+    const SideRoster& roster = reopened.rosters.at(side);
+    fuzz::Require(static_cast<std::size_t>(roster.rosterCount()) == expected.size(),
+                  "a side has another number of units after writing");
+    for (std::int32_t n = 1; n <= roster.rosterCount(); ++n) {
+      const RosterPair& pair = roster.pairs.at(n);
+      const UnitRecord& unit = reopened.units.at(pair.unitIndex);
+      fuzz::Require(unit.bytes == expected[static_cast<std::size_t>(n - 1)]->bytes,
+                    "a unit came back with other bytes");
+      fuzz::Require(pair.auxFlag == (unit.orderNumber() >= 80 ? 1 : 0),
+                    "a unit came back on the other force");
+    }
+  }
+}
+
+void ExerciseWriters(EditorState& state) {
+  const std::string out = (fuzz::Scratch() / "out").string();
+  std::filesystem::create_directories(out);
+  const CampaignValuesDisplay values = ShowCampaignValues(state.scenario);
+
+  WriteOrderOfBattle(state, OrderOfBattleRequest{out, "OB"});
+
+  try {
+    CampaignWriteRequest request;
+    request.slotName = "cchina";
+    request.directory = out;
+    request.battleType = values.battleType;
+    request.limitTexts = values.limitTexts;
+    WriteCampaignScenario(state, request);
+    CheckReopens(state.scenario, out, "cchina.scn", ScenarioLayout::Original);
+  } catch (const Refusal&) {
+    // A side with more units than a scenario can number; nothing was written.
+  }
+
+  try {
+    HomemadeWriteRequest request;
+    request.name = "home";
+    request.directory = out;
+    request.battleType = values.battleType;
+    request.limitTexts = values.limitTexts;
+    testing::ScriptedDialogs dialogs;
+    dialogs.AnswerYesNo(true);
+    WriteHomemadeScenario(state, dialogs, request);
+    CheckReopens(state.scenario, out, "home.scn", ScenarioLayout::Homemade);
+  } catch (const Refusal&) {
+  }
+}
+
 void OpenAs(ScenarioLayout layout, std::uint64_t fileSize) {
   EditorState state = Equipped();
   testing::ScriptedDialogs dialogs;  // the equipment is loaded and the companions default
@@ -72,6 +160,7 @@ void OpenAs(ScenarioLayout layout, std::uint64_t fileSize) {
   fuzz::Require(opened.units.size() <= 1200 && opened.units.size() == opened.names.size(),
                 "the unit table does not match the unit area");
   ExerciseRosters(state);
+  ExerciseWriters(state);
 }
 
 }  // namespace
