@@ -1,5 +1,6 @@
 #include "output/writer_checks.h"
 
+#include <map>
 #include <system_error>
 
 #include "base/errors.h"
@@ -13,20 +14,38 @@ std::string Quoted(const std::filesystem::path& path) {
   return "\"" + path.string() + "\"";
 }
 
-// A path as given and as the file system resolves it, worked out once per path: resolving walks
-// every directory of the path, and each output is compared with each file read.
+// A path as given and as the file system resolves it.
 struct ResolvedPath {
   std::filesystem::path given;
   std::filesystem::path canonical;  // empty when the path cannot be resolved
 };
 
-ResolvedPath Resolve(const std::filesystem::path& path) {
-  std::error_code error;
-  std::filesystem::path canonical = std::filesystem::weakly_canonical(path, error);
-  if (error)
-    canonical.clear();
-  return {path, canonical};
-}
+// Resolves a path's directory through every link on its way, then adds the file's name. Each
+// directory is resolved once: resolving walks the whole tree, and the outputs of a write share
+// one directory and the files it reads mostly another. A file that is itself a link is caught by
+// SameExistingFile, which follows it.
+class Resolver {
+ public:
+  ResolvedPath Resolve(const std::filesystem::path& path) {
+    std::filesystem::path directory = path.parent_path();
+    if (directory.empty())
+      directory = ".";
+    auto found = directories_.find(directory);
+    if (found == directories_.end()) {
+      std::error_code error;
+      std::filesystem::path resolved = std::filesystem::weakly_canonical(directory, error);
+      if (error)
+        resolved.clear();
+      found = directories_.emplace(directory, resolved).first;
+    }
+    if (found->second.empty())
+      return {path, {}};
+    return {path, (found->second / path.filename()).lexically_normal()};
+  }
+
+ private:
+  std::map<std::filesystem::path, std::filesystem::path> directories_;
+};
 
 bool SamePlace(const ResolvedPath& a, const ResolvedPath& b) {
   if (SameExistingFile(a.given, b.given))
@@ -65,11 +84,12 @@ void RequireUnchangedSource(const ScenarioData& scenario, SourceFile& source) {
 
 void RefuseOverwritingSources(const std::vector<std::filesystem::path>& outputs,
                               const std::vector<ReadFile>& reads) {
+  Resolver resolver;
   std::vector<ResolvedPath> readPaths;
   for (const ReadFile& read : reads)
-    readPaths.push_back(Resolve(read.path));
+    readPaths.push_back(resolver.Resolve(read.path));
   for (const auto& output : outputs) {
-    const ResolvedPath outputPath = Resolve(output);
+    const ResolvedPath outputPath = resolver.Resolve(output);
     for (std::size_t i = 0; i < reads.size(); ++i) {
       const ReadFile& read = reads[i];
       if (read.path.empty() || !SamePlace(outputPath, readPaths[i]))

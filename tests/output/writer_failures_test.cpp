@@ -104,6 +104,23 @@ TEST_F(WriterFailureTest, AnOutputOnTheSourceOrItsCompanionsIsRefused) {
       "the title file of the opened scenario");
 }
 
+TEST_F(WriterFailureTest, AnOutputOnAMissingCompanionReachedThroughALinkIsRefused) {
+  // The title file chosen at opening is gone since; an output at its place, reached through a
+  // directory link, is still refused: the file system cannot tell the two are one.
+  std::filesystem::create_directory(fx.dir / "src2");
+  std::filesystem::create_directory_symlink(fx.dir / "src2", fx.dir / "link2");
+  OpenSource(Layout::Original);
+  testing::WriteFileText(fx.dir.path() / "src2" / "x.tit", "other title");
+  OpenRequest request = fx.Request("source.scn", ScenarioLayout::Original);
+  request.titleDefault = false;
+  fx.dialogs.Answer(FileDialogKind::Title, (fx.dir.path() / "src2" / "x.tit").string());
+  OpenScenario(state, fx.dialogs, request);
+  std::filesystem::remove(fx.dir.path() / "src2" / "x.tit");
+  ExpectNothingWritten<Refusal>(
+      [&] { WriteCampaignScenario(state, Campaign("x", (fx.dir / "link2").string())); },
+      "the title file of the opened scenario");
+}
+
 TEST_F(WriterFailureTest, TheAlliedPageCopiesTheCompanionsChosenAtOpening) {
   OpenSource(Layout::Original);
   testing::WriteFileText(fx.dir / "picked.tst", "Picked\r\n");
