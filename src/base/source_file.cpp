@@ -84,9 +84,12 @@ SourceFile::~SourceFile() {
 void SourceFile::Fill(std::uint64_t offset) {
   windowStart_ = offset;
   windowLength_ = 0;
-  while (windowLength_ < kWindowSize) {
+  // Up to the end the file had when opened: asking past it would only confirm the end.
+  const std::size_t wanted =
+      static_cast<std::size_t>(std::min<std::uint64_t>(kWindowSize, size_ - offset));
+  while (windowLength_ < wanted) {
     const long long got = ReadAtOffset(descriptor_, window_.get() + windowLength_,
-                                       kWindowSize - windowLength_, offset + windowLength_);
+                                       wanted - windowLength_, offset + windowLength_);
     if (got < 0) {
       windowLength_ = 0;
       throw IoError::FromSystemError(errno, path_);
