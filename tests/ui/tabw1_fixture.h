@@ -1,0 +1,62 @@
+// The window over a directory that holds two scenarios (orig.scn in the Original layout,
+// home.scn in the Homemade layout) with the same units, and the equipment files; with the
+// steps a user takes, for the GUI tests and the screenshots.
+#pragma once
+
+#include <QListWidget>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "scenario_fixture.h"
+#include "ui/tabw1.h"
+
+namespace zarkel::testing {
+
+class Form {
+ public:
+  Form();
+  ~Form();
+
+  TForm1& window() { return *window_; }
+  ScenarioFixture& fixture() { return fixture_; }
+  ScriptedDialogs& dialogs() { return fixture_.dialogs; }
+
+  template <typename T>
+  T* Get(const char* name) {
+    T* widget = window_->findChild<T*>(QString::fromLatin1(name));
+    if (widget == nullptr)
+      throw std::logic_error(std::string("no control ") + name);
+    return widget;
+  }
+
+  // The text of a label or an edit.
+  QString Text(const char* name);
+  QStringList Lines(const char* list);
+
+  // Brings the page holding the control to the front, as a user has to before using it.
+  void ShowPageOf(const char* name);
+  void Click(const char* name);
+  void ClickWidget(const char* name);
+  void ClickItem(const char* list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  void SetText(const char* edit, const char* text);
+
+  // "Open File" with the scenario directory chosen, the file clicked and the layout checked.
+  void GoToScenarioDirectory();
+  void OpenOriginal();
+  void OpenHomemade();
+
+  // The Axis rosters of both scenarios, as the six lists and the captions show them.
+  void ExpectAxisShown();
+
+ private:
+  void Open(int fileRow, const char* layoutButton);
+
+  ScenarioFixture fixture_;
+  std::unique_ptr<TForm1> window_;
+};
+
+}  // namespace zarkel::testing
