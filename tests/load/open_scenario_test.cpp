@@ -13,10 +13,7 @@ using testing::ScenarioSpec;
 using testing::UnitSpec;
 
 UnitSpec Unit(const std::string& name, int side, int order, int experience = 2) {
-  UnitSpec u;
-  u.name = name;
-  u.side = static_cast<std::uint8_t>(side);
-  u.orderNumber = static_cast<std::uint8_t>(order);
+  UnitSpec u = testing::NamedUnit(name, side, order);
   u.experience = static_cast<std::uint8_t>(experience);
   return u;
 }

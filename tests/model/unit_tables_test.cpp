@@ -31,10 +31,7 @@ ReadResult ReadFromFile(const ScenarioSpec& spec) {
 }
 
 UnitSpec Unit(const std::string& name, int side, int order, int seed = 1) {
-  UnitSpec u;
-  u.name = name;
-  u.side = static_cast<std::uint8_t>(side);
-  u.orderNumber = static_cast<std::uint8_t>(order);
+  UnitSpec u = testing::NamedUnit(name, side, order);
   u.seed = static_cast<std::uint8_t>(seed);
   return u;
 }

@@ -12,10 +12,7 @@ using testing::UnitSpec;
 using Lines = std::vector<std::string>;
 
 UnitSpec Unit(const std::string& name, int side, int order, int experience, int equipment = 0) {
-  UnitSpec u;
-  u.name = name;
-  u.side = static_cast<std::uint8_t>(side);
-  u.orderNumber = static_cast<std::uint8_t>(order);
+  UnitSpec u = testing::NamedUnit(name, side, order);
   u.experience = static_cast<std::uint8_t>(experience);
   u.equipmentId = static_cast<std::uint16_t>(equipment);
   return u;

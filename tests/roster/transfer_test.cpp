@@ -13,10 +13,7 @@ using testing::UnitSpec;
 using Lines = std::vector<std::string>;
 
 UnitSpec Unit(const std::string& name, int side, int order, int equipment = 1) {
-  UnitSpec u;
-  u.name = name;
-  u.side = static_cast<std::uint8_t>(side);
-  u.orderNumber = static_cast<std::uint8_t>(order);
+  UnitSpec u = testing::NamedUnit(name, side, order);
   u.equipmentId = static_cast<std::uint16_t>(equipment);
   u.experience = static_cast<std::uint8_t>(order % 7);
   return u;

@@ -47,6 +47,14 @@ std::uint8_t PatternByte(std::uint32_t region, std::uint64_t index) {
   return static_cast<std::uint8_t>(x);
 }
 
+UnitSpec NamedUnit(const std::string& name, int side, int order) {
+  UnitSpec unit;
+  unit.name = name;
+  unit.side = static_cast<std::uint8_t>(side);
+  unit.orderNumber = static_cast<std::uint8_t>(order);
+  return unit;
+}
+
 UnitBytes MakeUnit(const UnitSpec& spec) {
   if (spec.name.size() > 40)
     throw std::invalid_argument("unit name over 40 bytes");

@@ -33,6 +33,9 @@ struct UnitSpec {
   std::uint8_t seed = 1;
 };
 
+// A unit of `side` whose order number is `order`, the other fields as above.
+UnitSpec NamedUnit(const std::string& name, int side, int order);
+
 using UnitBytes = std::array<std::uint8_t, 218>;
 UnitBytes MakeUnit(const UnitSpec& spec);
 UnitBytes EmptySlotBytes();  // 218 zero bytes, bytes 41 and 42 0xFF

@@ -1,0 +1,112 @@
+#include "output/campaign_writer.h"
+
+#include <filesystem>
+
+#include "base/output_file.h"
+#include "base/source_file.h"
+#include "output/block_transfer.h"
+#include "output/companion_files.h"
+#include "output/scenario_body.h"
+#include "output/writer_checks.h"
+#include "roster/campaign_values.h"
+
+namespace zarkel {
+
+const std::array<CampaignSlot, 13>& CampaignSlots(CampaignPage page) {
+  // The game's own captions and file names, spellings included.
+  static const std::array<CampaignSlot, 13> kAxis = {{
+      {"RadioButton5", "Central China", "cchina"},
+      {"RadioButton6", "Southeast China", "sechina"},
+      {"RadioButton7", "Singapore", "malay"},
+      {"RadioButton8", "Burma", "burma42"},
+      {"RadioButton9", "India", "india"},
+      {"RadioButton10", "Australia", "austral"},
+      {"RadioButton11", "Pearl Harbor", "pearl41"},
+      {"RadioButton12", "Philpines 41", "phill41"},
+      {"RadioButton13", "New Guinea", "guinea"},
+      {"RadioButton14", "Hawaii 44", "hawai44"},
+      {"RadioButton15", "San Fransisco", "frisco"},
+      {"RadioButton16", "Midwest", "midwest"},
+      {"RadioButton17", "Persia", "persia"},
+  }};
+  static const std::array<CampaignSlot, 13> kAllied = {{
+      {"RadioButton19", "Midway", "midway"},
+      {"RadioButton20", "Guadalcanal", "guadcnl"},
+      {"RadioButton21", "Tarawa", "tarawa"},
+      {"RadioButton22", "Solomon", "slmnisl"},
+      {"RadioButton23", "Marshalls", "mrslisl"},
+      {"RadioButton24", "Marianas", "mrnaisl"},
+      {"RadioButton25", "Admiralty", "admrisl"},
+      {"RadioButton26", "Philippine Sea", "philsea"},
+      {"RadioButton27", "Leyte Gulf", "lyteglf"},
+      {"RadioButton28", "Philippines 44", "phill44"},
+      {"RadioButton29", "Iwo Jima", "iwojima"},
+      {"RadioButton30", "Okinawa", "okinawa"},
+      {"RadioButton31", "Coronet", "coronet"},
+  }};
+  return page == CampaignPage::Axis ? kAxis : kAllied;
+}
+
+void WriteCampaignScenario(EditorState& state, const CampaignWriteRequest& request) {
+  ScenarioData& scenario = state.scenario;
+  const ScenarioLayout layout = RequireOpenScenario(scenario);
+  const bool original = layout == ScenarioLayout::Original;
+  const CompanionPaths& companions = scenario.companions;
+
+  const std::filesystem::path directory(request.directory);
+  const std::string& name = request.slotName;
+  const std::filesystem::path scenarioPath = directory / (name + ".scn");
+  const std::filesystem::path placenamePath = directory / PlacenameFileName(name);
+  const std::filesystem::path titlePath = directory / TitleFileName(name);
+  const std::filesystem::path descriptionPath = directory / DescriptionFileName(name);
+
+  std::vector<ReadFile> reads = {{scenario.geometry.sourcePath, "the opened scenario"}};
+  if (original) {
+    reads.push_back({companions.placeNamePath, "the place-name file of the opened scenario"});
+    reads.push_back({companions.titlePath, "the title file of the opened scenario"});
+    reads.push_back({companions.descriptionPath, "the description file of the opened scenario"});
+  }
+  RefuseOverwritingSources({scenarioPath, placenamePath, titlePath, descriptionPath}, reads);
+
+  TransferBuffer buffer{};
+  SourceFile source(scenario.geometry.sourcePath);
+  RequireUnchangedSource(scenario, source);
+
+  OutputFile titleOut(titlePath);
+  OutputFile descriptionOut(descriptionPath);
+  OutputFile placenameOut(placenamePath);
+  OutputFile scenarioOut(scenarioPath);
+
+  const ScenarioGeometry& geometry = scenario.geometry;
+  if (original) {
+    // The companion files of an Original source are copied byte for byte.
+    SourceFile title(companions.titlePath);
+    SourceFile placenames(companions.placeNamePath);
+    SourceFile description(companions.descriptionPath);
+    CopySideFile(title, titleOut, buffer);
+    CopySideFile(placenames, placenameOut, buffer);
+    CopySideFile(description, descriptionOut, buffer);
+  }
+
+  // The first four header bytes (the map size and its neighbours) of either layout.
+  CopyRange(source, 0, scn::kSharedHeaderSize, scenarioOut, buffer);
+
+  if (!original) {
+    // A Homemade source gives up its place names, description and title to the companions.
+    PlacenamesToText(source, scn::kHomemadeHeaderSize,
+                     scn::kPlaceNameRecordSize * geometry.placeNameCount, placenameOut, buffer);
+    const std::int32_t texts = AnchorOffset(geometry, layout) + scn::kTextsOffset;
+    CopyRange(source, texts + scn::kTextLengthSize, geometry.descriptionLength, descriptionOut,
+              buffer);
+    CopyRange(source, texts + 2 * scn::kTextLengthSize + geometry.descriptionLength,
+              geometry.titleLength, titleOut, buffer);
+  }
+
+  CommitCampaignValues(scenario, request.battleType, request.limitTexts);
+  WriteMapAndSettings(source, scenario, scenarioOut, buffer);
+  WriteUnitAreaAndTail(source, state, scenarioOut, buffer);
+
+  CommitTogether({&titleOut, &descriptionOut, &placenameOut, &scenarioOut});
+}
+
+}  // namespace zarkel

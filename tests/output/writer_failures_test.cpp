@@ -1,0 +1,229 @@
+// Whatever goes wrong, a write leaves the directories exactly as they were: no new file, no
+// temporary, and every file that stood at a target before untouched.
+#include <cerrno>
+
+#include <gtest/gtest.h>
+
+#include "base/errors.h"
+#include "base/output_file.h"
+#include "output/campaign_writer.h"
+#include "output/homemade_writer.h"
+#include "output/order_of_battle.h"
+#include "roster/transfer.h"
+#include "writer_fixture.h"
+
+namespace zarkel {
+namespace {
+
+using testing::Layout;
+using testing::Snapshot;
+
+const LimitTexts kLimits = {"1", "2", "3", "4", "5", "6", "7", "8"};
+
+class WriterFailureTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directory(fx.dir / "out");
+    testing::WriteFileText(fx.dir.path() / "out" / "cchina.scn", "an earlier campaign");
+    testing::WriteFileText(fx.dir.path() / "out" / "scchina.tst", "earlier names");
+  }
+  void TearDown() override { OutputFile::SetWriteHookForTesting(nullptr); }
+
+  void OpenSource(Layout layout, const std::string& name = "source.scn") {
+    wc = testing::MakeWriterCase(layout);
+    fx.WriteScenario(wc.source, name);
+    const std::string base = name.substr(0, name.size() - 4);
+    testing::WriteFileText(fx.dir / ("s" + base + ".tst"), "Alpha\r\nBeta\r\n");
+    testing::WriteFileText(fx.dir / (base + ".tit"), "title");
+    testing::WriteFileText(fx.dir / (base + ".des"), "description");
+    fx.Open(state, name,
+            layout == Layout::Homemade ? ScenarioLayout::Homemade : ScenarioLayout::Original);
+  }
+  CampaignWriteRequest Campaign(const std::string& slot = "cchina",
+                                const std::string& directory = "") {
+    return CampaignWriteRequest{CampaignPage::Axis, slot,
+                                directory.empty() ? (fx.dir / "out").string() : directory, 1,
+                                kLimits};
+  }
+  HomemadeWriteRequest Homemade(const std::string& name = "home") {
+    return HomemadeWriteRequest{(fx.dir / "out").string(), name, 1, kLimits};
+  }
+
+  // Runs `write`, expects it to throw E with `text` in its message, and the directory unchanged.
+  template <typename E, typename Write>
+  void ExpectNothingWritten(Write write, const std::string& text) {
+    const auto before = Snapshot(fx.dir.path());
+    try {
+      write();
+      ADD_FAILURE() << "the write succeeded";
+    } catch (const E& error) {
+      EXPECT_NE(std::string(error.what()).find(text), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(Snapshot(fx.dir.path()), before);
+  }
+
+  testing::ScenarioFixture fx;
+  testing::WriterCase wc;
+  EditorState state;
+};
+
+TEST_F(WriterFailureTest, ScenarioWritersRefuseBeforeAnyOpening) {
+  ExpectNothingWritten<Refusal>([&] { WriteCampaignScenario(state, Campaign()); },
+                                "No scenario is open");
+  ExpectNothingWritten<Refusal>([&] { WriteHomemadeScenario(state, fx.dialogs, Homemade()); },
+                                "No scenario is open");
+}
+
+TEST_F(WriterFailureTest, AnOutputOnTheSourceOrItsCompanionsIsRefused) {
+  OpenSource(Layout::Original, "cchina.scn");
+  ExpectNothingWritten<Refusal>(
+      [&] { WriteCampaignScenario(state, Campaign("cchina", fx.dir.path().string())); },
+      "it is the opened scenario");
+  // The same directory reached through a link.
+  std::filesystem::create_directory_symlink(fx.dir.path(), fx.dir / "link");
+  ExpectNothingWritten<Refusal>(
+      [&] { WriteCampaignScenario(state, Campaign("cchina", (fx.dir / "link").string())); },
+      (fx.dir / "link" / "cchina.scn").string());
+  fx.dialogs.AnswerYesNo(true);
+  ExpectNothingWritten<Refusal>(
+      [&] {
+        WriteHomemadeScenario(state, fx.dialogs,
+                              HomemadeWriteRequest{fx.dir.path().string(), "cchina", 0, kLimits});
+      },
+      "it is the opened scenario");
+
+  // Only a companion in the way: the source is elsewhere.
+  std::filesystem::create_directory(fx.dir / "src2");
+  testing::WriteFileText(fx.dir.path() / "src2" / "x.tit", "other title");
+  OpenRequest request = fx.Request("cchina.scn", ScenarioLayout::Original);
+  request.titleDefault = false;
+  fx.dialogs.Answer(FileDialogKind::Title, (fx.dir.path() / "src2" / "x.tit").string());
+  OpenScenario(state, fx.dialogs, request);
+  ExpectNothingWritten<Refusal>(
+      [&] { WriteCampaignScenario(state, Campaign("x", (fx.dir / "src2").string())); },
+      "the title file of the opened scenario");
+}
+
+TEST_F(WriterFailureTest, TheAlliedPageCopiesTheCompanionsChosenAtOpening) {
+  OpenSource(Layout::Original);
+  testing::WriteFileText(fx.dir / "picked.tst", "Picked\r\n");
+  OpenRequest request = fx.Request("source.scn", ScenarioLayout::Original);
+  request.placenameDefault = false;
+  fx.dialogs.Answer(FileDialogKind::Placenames, (fx.dir / "picked.tst").string());
+  OpenScenario(state, fx.dialogs, request);
+  CampaignWriteRequest allied = Campaign("midway");
+  allied.page = CampaignPage::Allied;
+  WriteCampaignScenario(state, allied);
+  EXPECT_EQ(testing::ReadFileBytes(fx.dir.path() / "out" / "smidway.tst"),
+            testing::ToBytes("Picked\r\n"));
+  EXPECT_EQ(testing::ReadFileBytes(fx.dir.path() / "out" / "midway.tit"),
+            testing::ToBytes("title"));
+}
+
+TEST_F(WriterFailureTest, AChangedOrShortenedSourceIsRefused) {
+  OpenSource(Layout::Homemade);
+  auto bytes = testing::ReadFileBytes(fx.dir / "source.scn");
+  bytes.push_back(0);
+  testing::WriteFileBytes(fx.dir / "source.scn", bytes);
+  ExpectNothingWritten<Refusal>([&] { WriteCampaignScenario(state, Campaign()); },
+                                "has changed since it was opened");
+  bytes.resize(bytes.size() - 1000);
+  testing::WriteFileBytes(fx.dir / "source.scn", bytes);
+  ExpectNothingWritten<Refusal>([&] { WriteHomemadeScenario(state, fx.dialogs, Homemade()); },
+                                "is now shorter");
+  std::filesystem::remove(fx.dir / "source.scn");
+  ExpectNothingWritten<IoError>([&] { WriteCampaignScenario(state, Campaign()); },
+                                "File not found");
+}
+
+TEST_F(WriterFailureTest, MissingCompanionsAndMissingDirectories) {
+  OpenSource(Layout::Original);
+  std::filesystem::remove(fx.dir / "source.des");
+  ExpectNothingWritten<IoError>([&] { WriteCampaignScenario(state, Campaign()); },
+                                "File not found");
+  fx.dialogs.AnswerYesNo(true);
+  ExpectNothingWritten<IoError>([&] { WriteHomemadeScenario(state, fx.dialogs, Homemade()); },
+                                "File not found");
+  testing::WriteFileText(fx.dir / "source.des", "back");
+  ExpectNothingWritten<IoError>(
+      [&] { WriteCampaignScenario(state, Campaign("cchina", (fx.dir / "nowhere").string())); },
+      "Invalid filename");
+}
+
+TEST_F(WriterFailureTest, ALimitThatIsNotANumberWritesNothing) {
+  OpenSource(Layout::Homemade);
+  CampaignWriteRequest request = Campaign();
+  request.limitTexts[5] = "many";
+  ExpectNothingWritten<ConversionError>([&] { WriteCampaignScenario(state, request); },
+                                        "'many' is not a valid integer value");
+  HomemadeWriteRequest home = Homemade();
+  home.limitTexts[0] = "";
+  ExpectNothingWritten<ConversionError>([&] { WriteHomemadeScenario(state, fx.dialogs, home); },
+                                        "'' is not a valid integer value");
+}
+
+TEST_F(WriterFailureTest, ASideTooLargeForTheFileIsRefused) {
+  testing::ScenarioSpec spec;
+  for (int i = 0; i < 120; ++i) {
+    testing::UnitSpec u;
+    u.orderNumber = static_cast<std::uint8_t>(80 + i);
+    spec.Place(u);
+  }
+  for (int i = 0; i < 80; ++i) {
+    testing::UnitSpec u;
+    u.orderNumber = static_cast<std::uint8_t>(i);
+    spec.Place(u);
+  }
+  fx.WriteScenario(spec, "full.scn");
+  for (const char* companion : {"sfull.tst", "full.tit", "full.des"}) {
+    testing::WriteFileText(fx.dir / companion, "");
+  }
+  fx.Open(state, "full.scn", ScenarioLayout::Original);
+  state.scenario.rosters[0].pairs.at(100).auxFlag = 0;  // as a file with odd numbers could give
+  ExpectNothingWritten<Refusal>([&] { WriteCampaignScenario(state, Campaign()); }, "81 core units");
+}
+
+TEST_F(WriterFailureTest, CompanionsThatDoNotFitAHomemadeScenarioAreRefused) {
+  OpenSource(Layout::Original);
+  testing::WriteFileText(fx.dir / "ssource.tst", "ok\r\n" + std::string(30, 'L') + "\r\n");
+  fx.dialogs.AnswerYesNo(true);
+  ExpectNothingWritten<Refusal>([&] { WriteHomemadeScenario(state, fx.dialogs, Homemade()); },
+                                "Line 2");
+  testing::WriteFileText(fx.dir / "ssource.tst", "ok\r\n");
+  testing::WriteFileText(fx.dir / "source.tit", std::string(65536, 't'));
+  fx.dialogs.AnswerYesNo(true);
+  ExpectNothingWritten<Refusal>([&] { WriteHomemadeScenario(state, fx.dialogs, Homemade()); },
+                                "65535");
+}
+
+TEST_F(WriterFailureTest, AFailureInTheMiddleOfTheUnitAreaOrAFullDisk) {
+  OpenSource(Layout::Homemade);
+  for (const int error : {EIO, ENOSPC}) {
+    int scenarioWrites = 0;
+    OutputFile::SetWriteHookForTesting(
+        [&](const std::filesystem::path& target, std::uint64_t offset, std::size_t count) {
+          // Fail the 100th unit block written to the scenario.
+          if (target.extension() == ".scn" && count == 1308 && offset > 30000 &&
+              ++scenarioWrites == 100) {
+            return error;
+          }
+          return 0;
+        });
+    ExpectNothingWritten<IoError>([&] { WriteCampaignScenario(state, Campaign()); },
+                                  error == ENOSPC ? "Disk full" : "I/O error");
+    scenarioWrites = 0;
+    ExpectNothingWritten<IoError>([&] { WriteHomemadeScenario(state, fx.dialogs, Homemade()); },
+                                  error == ENOSPC ? "Disk full" : "I/O error");
+    OutputFile::SetWriteHookForTesting([&](const std::filesystem::path&, std::uint64_t offset,
+                                           std::size_t) { return offset > 100 ? error : 0; });
+    ExpectNothingWritten<IoError>(
+        [&] {
+          WriteOrderOfBattle(state, OrderOfBattleRequest{(fx.dir / "out").string(), "cchina"});
+        },
+        error == ENOSPC ? "Disk full" : "I/O error");
+    OutputFile::SetWriteHookForTesting(nullptr);
+  }
+}
+
+}  // namespace
+}  // namespace zarkel
