@@ -23,6 +23,8 @@
 #include "base/errors.h"
 #include "load/equipment_load.h"
 #include "load/open_scenario.h"
+#include "output/homemade_writer.h"
+#include "output/order_of_battle.h"
 #include "roster/campaign_values.h"
 #include "roster/transfer.h"
 #include "ui/directory_list.h"
@@ -200,9 +202,9 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(di
   pages_->addTab(BuildUnitPage(kAuxNames, aux_), QStringLiteral("Aux Units "));
   pages_->addTab(BuildTransferPage(), QStringLiteral("Core/Aux Transfer"));
   pages_->addTab(BuildCampaignDataPage(), QStringLiteral("Campaign Data"));
-  pages_->addTab(BuildCampaignPage(0), QStringLiteral("Axis Campaign"));
+  pages_->addTab(BuildCampaignPage(CampaignPage::Axis), QStringLiteral("Axis Campaign"));
   pages_->addTab(BuildOrderOfBattlePage(), QStringLiteral("OB's"));
-  pages_->addTab(BuildCampaignPage(1), QStringLiteral("Allied Campaign"));
+  pages_->addTab(BuildCampaignPage(CampaignPage::Allied), QStringLiteral("Allied Campaign"));
   pages_->addTab(BuildHomemadePage(), QStringLiteral("Home Made"));
   pages_->setCurrentIndex(0);
 
@@ -259,6 +261,10 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(di
           Qt::QueuedConnection);
   connect(findChild<QPushButton*>(QStringLiteral("Button6")), &QPushButton::clicked, this,
           &TForm1::Button6Click);
+  connect(findChild<QPushButton*>(QStringLiteral("Button4")), &QPushButton::clicked, this,
+          &TForm1::Button4Click);
+  connect(findChild<QPushButton*>(QStringLiteral("Button13")), &QPushButton::clicked, this,
+          &TForm1::Button13Click);
 
   resize(sizeHint().expandedTo(kDesignedSize));
 }
@@ -562,8 +568,9 @@ QWidget* TForm1::BuildCampaignDataPage() {
   return page;
 }
 
-QWidget* TForm1::BuildCampaignPage(int side) {
-  const bool axis = side == 0;
+QWidget* TForm1::BuildCampaignPage(CampaignPage campaign) {
+  const bool axis = campaign == CampaignPage::Axis;
+  const std::size_t side = axis ? 0 : 1;
   auto* page = new QWidget;
   auto* layout = new QHBoxLayout(page);
 
@@ -574,24 +581,38 @@ QWidget* TForm1::BuildCampaignPage(int side) {
       Named(new DirectoryList, axis ? "DirectoryListBox2" : "DirectoryListBox4");
   directory->setDirectory(QDir::currentPath());
   folder->addWidget(directory, 1);
-  campaignDirectory_[static_cast<std::size_t>(side)] = directory;
+  campaignDirectory_[side] = directory;
 
+  // The game's campaign slots in two columns, the user's own name below them.
   auto* slotsFrame = new QGroupBox(QStringLiteral("Scenario Name"));
   auto* slotsLayout = new QGridLayout(slotsFrame);
+  const auto& campaignSlots = CampaignSlots(campaign);
+  const int perColumn = static_cast<int>(campaignSlots.size() + 1) / 2;
+  for (std::size_t i = 0; i < campaignSlots.size(); ++i) {
+    QRadioButton* button = Named(new QRadioButton(QString::fromLatin1(campaignSlots[i].caption)),
+                                 campaignSlots[i].radioButton);
+    const int index = static_cast<int>(i);
+    slotsLayout->addWidget(button, index % perColumn, index / perColumn);
+    slotButtons_[side][i] = button;
+  }
   QRadioButton* user = Named(new QRadioButton(axis ? QString() : QStringLiteral("RadioButton32")),
                              axis ? "RadioButton18" : "RadioButton32");
   QLineEdit* name = Edit(axis ? "Edit12" : "Edit22", QStringLiteral("User_Specified_Name"));
   auto* userRow = new QHBoxLayout;
   userRow->addWidget(user);
   userRow->addWidget(name, 1);
-  slotsLayout->addLayout(userRow, 7, 0, 1, 2);
-  userSlot_[static_cast<std::size_t>(side)] = user;
-  userSlotName_[static_cast<std::size_t>(side)] = name;
+  slotsLayout->addLayout(userRow, perColumn, 0, 1, 2);
+  slotsLayout->setRowStretch(perColumn + 1, 1);
+  userSlot_[side] = user;
+  userSlotName_[side] = name;
   layout->addWidget(slotsFrame, 1);
 
   auto* right = new QVBoxLayout;
   layout->addLayout(right);
-  right->addWidget(Button(axis ? "Button5" : "Button12", QStringLiteral("Write out Files")));
+  QPushButton* write = Button(axis ? "Button5" : "Button12", QStringLiteral("Write out Files"));
+  connect(write, &QPushButton::clicked, this,
+          axis ? &TForm1::Button5Click : &TForm1::Button12Click);
+  right->addWidget(write);
   right->addSpacing(16);
   auto* writtenFrame = new QGroupBox(QStringLiteral("Files that are written"));
   auto* written = new QVBoxLayout(writtenFrame);
@@ -859,6 +880,59 @@ void TForm1::Button6Click() {
       axisCounts_[i]->setText(Show(counts.axis[i]));
       alliedCounts_[i]->setText(Show(counts.allied[i]));
     }
+  });
+}
+
+void TForm1::Button5Click() {
+  WriteCampaign(CampaignPage::Axis);
+}
+void TForm1::Button12Click() {
+  WriteCampaign(CampaignPage::Allied);
+}
+
+std::string TForm1::SlotName(CampaignPage page) const {
+  // The checked slot's file name, the user's own name, or nothing when no choice is made.
+  const std::size_t side = page == CampaignPage::Axis ? 0 : 1;
+  const auto& campaignSlots = CampaignSlots(page);
+  for (std::size_t i = 0; i < campaignSlots.size(); ++i) {
+    if (slotButtons_[side][i]->isChecked())
+      return campaignSlots[i].baseName;
+  }
+  if (userSlot_[side]->isChecked())
+    return TakePath(userSlotName_[side]->text());
+  return std::string();
+}
+
+void TForm1::WriteCampaign(CampaignPage page) {
+  Run([this, page] {
+    CampaignWriteRequest request;
+    request.page = page;
+    request.slotName = SlotName(page);
+    request.directory =
+        TakePath(campaignDirectory_[page == CampaignPage::Axis ? 0 : 1]->directory());
+    request.battleType = BattleTypeValue();
+    request.limitTexts = LimitEditTexts();
+    WriteCampaignScenario(state_, request);
+  });
+}
+
+void TForm1::Button4Click() {
+  Run([this] {
+    OrderOfBattleRequest request;
+    request.directory = TakePath(orderOfBattleDirectory_->directory());
+    request.name = TakePath(orderOfBattleName_->text());
+    WriteOrderOfBattle(state_, request);
+  });
+}
+
+void TForm1::Button13Click() {
+  Run([this] {
+    HomemadeWriteRequest request;
+    request.directory = TakePath(homemadeDirectory_->directory());
+    request.name = TakePath(homemadeName_->text());
+    request.battleType = BattleTypeValue();
+    request.limitTexts = LimitEditTexts();
+    WriteHomemadeScenario(state_, dialogs_, request);
   });
 }
 

@@ -11,6 +11,7 @@
 
 #include "model/dialogs.h"
 #include "model/editor_state.h"
+#include "output/campaign_writer.h"
 #include "roster/side_rosters.h"
 #include "roster/unit_review.h"
 
@@ -72,7 +73,7 @@ class TForm1 : public QWidget {
   QWidget* BuildUnitPage(const UnitPageNames& names, UnitPageControls& controls);
   QWidget* BuildTransferPage();
   QWidget* BuildCampaignDataPage();
-  QWidget* BuildCampaignPage(int page);
+  QWidget* BuildCampaignPage(CampaignPage page);
   QWidget* BuildOrderOfBattlePage();
   QWidget* BuildHomemadePage();
   void FillDrives();
@@ -96,6 +97,10 @@ class TForm1 : public QWidget {
   void ListBox5Click();
   void ListBox6Click();
   void Button6Click();
+  void Button5Click();
+  void Button12Click();
+  void Button4Click();
+  void Button13Click();
 
   // Runs one handler's work; a failure it raises is shown in an error box.
   void Run(const std::function<void()>& work);
@@ -106,6 +111,8 @@ class TForm1 : public QWidget {
   void Review(UnitPage page);
   void Accept(UnitPage page);
   void UnusedClick(QListWidget* list);
+  void WriteCampaign(CampaignPage page);
+  std::string SlotName(CampaignPage page) const;
   void ShowRosters(const RosterDisplay& display);
   void ShowExperience(const ExperienceCaptions& captions);
   void ShowReview(UnitPageControls& controls, const ReviewFields& fields);
@@ -153,6 +160,7 @@ class TForm1 : public QWidget {
 
   // "Axis Campaign" (0) and "Allied Campaign" (1)
   std::array<DirectoryList*, 2> campaignDirectory_{};
+  std::array<std::array<QRadioButton*, 13>, 2> slotButtons_{};
   std::array<QRadioButton*, 2> userSlot_{};
   std::array<QLineEdit*, 2> userSlotName_{};
 

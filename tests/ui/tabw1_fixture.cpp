@@ -91,7 +91,10 @@ Form::Form() {
   homemade.description = "A winter battle.";
   homemade.title = "Ardennes";
   fixture_.WriteScenario(homemade, "home.scn");
-  std::filesystem::create_directory(fixture_.dir / "sub");
+  WriteFileText(fixture_.dir / "sorig.tst", JoinLines({"Bastogne", "Arnhem"}));
+  WriteFileText(fixture_.dir / "orig.tit", "Ardennes");
+  WriteFileText(fixture_.dir / "orig.des", "A winter battle.");
+  std::filesystem::create_directory(fixture_.dir / "out");
 
   window_ = std::make_unique<TForm1>(fixture_.dialogs);
   window_->show();
@@ -163,21 +166,33 @@ void Form::SetText(const char* edit, const char* text) {
     widget->clear();
 }
 
+void Form::GoTo(const char* directoryList, const std::filesystem::path& path) {
+  ShowPageOf(directoryList);
+  Get<DirectoryList>(directoryList)->setDirectory(QString::fromStdString(path.string()));
+}
+
+void Form::ChooseFile(const char* file) {
+  const QStringList files = Lines("FileListBox1");
+  const int row = static_cast<int>(files.indexOf(QString::fromLatin1(file)));
+  if (row < 0)
+    throw std::logic_error(std::string("no file ") + file + " listed");
+  ClickItem("FileListBox1", row);
+}
+
 void Form::GoToScenarioDirectory() {
-  Get<DirectoryList>("DirectoryListBox1")
-      ->setDirectory(QString::fromStdString(fixture_.dir.path().string()));
+  GoTo("DirectoryListBox1", fixture_.dir.path());
 }
 
 void Form::OpenOriginal() {
-  Open(3, "RadioButton2");
+  Open("orig.scn", "RadioButton2");
 }
 void Form::OpenHomemade() {
-  Open(2, "RadioButton1");
+  Open("home.scn", "RadioButton1");
 }
 
-void Form::Open(int fileRow, const char* layoutButton) {
+void Form::Open(const char* file, const char* layoutButton) {
   GoToScenarioDirectory();
-  ClickItem("FileListBox1", fileRow);
+  ChooseFile(file);
   Click(layoutButton);
   if (!window_->state().equipment.equipmentLoaded) {
     dialogs().Answer(FileDialogKind::Equipment, fixture_.equipmentPath);

@@ -1,5 +1,6 @@
-// The window over a directory that holds two scenarios (orig.scn in the Original layout,
-// home.scn in the Homemade layout) with the same units, and the equipment files; with the
+// The window over a directory that holds two scenarios with the same units (orig.scn in the
+// Original layout with its companion files sorig.tst, orig.tit and orig.des; home.scn in the
+// Homemade layout), the equipment files, an empty folder "out" for the written files; with the
 // steps a user takes, for the GUI tests and the screenshots.
 #pragma once
 
@@ -7,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <filesystem>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -44,6 +46,11 @@ class Form {
   void ClickItem(const char* list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   void SetText(const char* edit, const char* text);
 
+  // Moves a directory list to `path`, as opening folder after folder would.
+  void GoTo(const char* directoryList, const std::filesystem::path& path);
+  // Clicks the line of "Open File"'s file list that names `file`.
+  void ChooseFile(const char* file);
+
   // "Open File" with the scenario directory chosen, the file clicked and the layout checked.
   void GoToScenarioDirectory();
   void OpenOriginal();
@@ -53,7 +60,7 @@ class Form {
   void ExpectAxisShown();
 
  private:
-  void Open(int fileRow, const char* layoutButton);
+  void Open(const char* file, const char* layoutButton);
 
   ScenarioFixture fixture_;
   std::unique_ptr<TForm1> window_;

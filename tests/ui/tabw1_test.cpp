@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QtTest>
 #include <memory>
+#include <set>
 
 #include "scenario_fixture.h"
 #include "tabw1_fixture.h"
@@ -53,9 +54,22 @@ class TForm1Test : public QObject {
   void triggersRefreshAndExperience();
   void aFailedOpenIsReportedAndTheWindowStaysUsable();
   void keyboardPressesButtonsAndMovesThroughLists();
+  void writesTheAxisCampaignUnderTheCheckedSlot();
+  void writesTheAlliedCampaignUnderTheUsersName();
+  void aLimitThatIsNotANumberWritesNothing();
+  void writesAHomemadeCopyOnlyAfterYes();
+  void writesTheOrderOfBattle();
+  void scenarioWritersRefuseBeforeAnyOpening();
 
  private:
   Form& f() { return *form_; }
+  std::filesystem::path Out() { return f().fixture().dir / "out"; }
+  std::set<std::string> Written() {
+    std::set<std::string> names;
+    for (const auto& [name, bytes] : testing::Snapshot(Out()))
+      names.insert(name);
+    return names;
+  }
   std::unique_ptr<Form> form_;
   bool expectErrors_ = false;
 };
@@ -140,10 +154,11 @@ void TForm1Test::choosingAFileWritesTheFilenameAndTypingKeepsIt() {
   QStringList shown;
   for (int i = 0; i < files->count(); ++i)
     shown << files->item(i)->text();
-  QCOMPARE(shown, (QStringList{"equip.eqp", "equip.txt", "home.scn", "orig.scn"}));
+  QCOMPARE(shown, (QStringList{"equip.eqp", "equip.txt", "home.scn", "orig.des", "orig.scn",
+                               "orig.tit", "sorig.tst"}));
   QVERIFY(f().Get<QComboBox>("DriveComboBox1")->currentIndex() >= 0);
 
-  f().ClickItem("FileListBox1", 3);
+  f().ChooseFile("orig.scn");
   QCOMPARE(f().Get<QLineEdit>("Edit1")->text(), QStringLiteral("orig.scn"));
   QCOMPARE(f().window().currentFileName(), std::string("orig.scn"));
 
@@ -155,17 +170,17 @@ void TForm1Test::choosingAFileWritesTheFilenameAndTypingKeepsIt() {
   // Opening a sub-folder of the directory list lists its files; the file name stays.
   auto* folders = f().Get<DirectoryList>("DirectoryListBox1");
   QListWidgetItem* sub = folders->item(folders->count() - 1);
-  QCOMPARE(sub->text().trimmed(), QStringLiteral("sub"));
+  QCOMPARE(sub->text().trimmed(), QStringLiteral("out"));
   folders->setCurrentItem(sub);
   QTest::keyClick(folders, Qt::Key_Return);
-  QCOMPARE(folders->directory(), QString::fromStdString((f().fixture().dir / "sub").string()));
+  QCOMPARE(folders->directory(), QString::fromStdString((f().fixture().dir / "out").string()));
   QCOMPARE(files->count(), 0);
   QCOMPARE(f().window().currentFileName(), std::string("other.scn"));
 }
 
 void TForm1Test::openingWithoutALayoutOnlyShowsTheMessage() {
   f().GoToScenarioDirectory();
-  f().ClickItem("FileListBox1", 3);
+  f().ChooseFile("orig.scn");
   f().Click("Button1");
   QCOMPARE(f().dialogs().messages,
            std::vector<std::string>{"Type of Scenario Not Selected Please Select one"});
@@ -452,7 +467,7 @@ void TForm1Test::aFailedOpenIsReportedAndTheWindowStaysUsable() {
   QCOMPARE(f().dialogs().errors, std::vector<std::string>{"File not found"});
   QCOMPARE(f().Get<QLineEdit>("Edit3")->text(), QStringLiteral("Edit3"));
 
-  f().ClickItem("FileListBox1", 3);
+  f().ChooseFile("orig.scn");
   f().Click("Button1");
   QCOMPARE(f().dialogs().errors.size(), std::size_t{1});
   QCOMPARE(f().Get<QLineEdit>("Edit3")->text(), QStringLiteral("11"));
@@ -479,6 +494,104 @@ void TForm1Test::keyboardPressesButtonsAndMovesThroughLists() {
   f().ClickItem("ListBox1", 0);
   QTest::keyClick(f().Get<QListWidget>("ListBox1"), Qt::Key_Down);
   QCOMPARE(f().Text("Label26"), QStringLiteral("Panzer IV"));
+}
+
+void TForm1Test::writesTheAxisCampaignUnderTheCheckedSlot() {
+  f().OpenOriginal();
+  f().GoTo("DirectoryListBox2", Out());
+  f().SetText("Edit3", "300");
+  f().Get<QSpinBox>("battletype")->setValue(2);
+  f().Click("RadioButton5");
+  QCOMPARE(f().Get<QRadioButton>("RadioButton5")->text(), QStringLiteral("Central China"));
+  f().Click("Button5");
+  QCOMPARE(Written(),
+           (std::set<std::string>{"cchina.des", "cchina.scn", "cchina.tit", "scchina.tst"}));
+
+  // Opened again, the written scenario shows the type and the limit as written.
+  f().GoTo("DirectoryListBox1", Out());
+  f().ChooseFile("cchina.scn");
+  f().Click("Button1");
+  QCOMPARE(f().Get<QSpinBox>("battletype")->value(), 2);
+  QCOMPARE(f().Text("Edit3"), QStringLiteral("44"));
+  QCOMPARE(f().Text("Edit11"), QStringLiteral("255"));
+  f().Click("RadioButton3");
+  f().ExpectAxisShown();
+}
+
+void TForm1Test::writesTheAlliedCampaignUnderTheUsersName() {
+  f().OpenOriginal();
+  f().Click("RadioButton3");
+  f().ClickItem("ListBox2", 0);
+  f().Click("Button2");        // Grenadiers become auxiliary
+  f().Click("RadioButton19");  // a slot on the Allied page, then the user's own name
+  f().GoTo("DirectoryListBox4", Out());
+  f().SetText("Edit22", "mine");
+  f().Click("RadioButton32");
+  QVERIFY(!f().Get<QRadioButton>("RadioButton19")->isChecked());
+  f().Click("Button12");
+  QCOMPARE(Written(), (std::set<std::string>{"mine.des", "mine.scn", "mine.tit", "smine.tst"}));
+
+  f().GoTo("DirectoryListBox1", Out());
+  f().ChooseFile("mine.scn");
+  f().Click("Button1");
+  QCOMPARE(f().Lines("ListBox3"),
+           (QStringList{"       Grenadiers", "12      Flak 88", "1      Destroyer Z1"}));
+}
+
+void TForm1Test::aLimitThatIsNotANumberWritesNothing() {
+  expectErrors_ = true;
+  f().OpenOriginal();
+  f().GoTo("DirectoryListBox2", Out());
+  f().Click("RadioButton6");
+  f().SetText("Edit9", "abc");
+  f().Click("Button5");
+  QCOMPARE(f().dialogs().errors, std::vector<std::string>{"'abc' is not a valid integer value"});
+  QCOMPARE(Written(), std::set<std::string>{});
+}
+
+void TForm1Test::writesAHomemadeCopyOnlyAfterYes() {
+  f().OpenOriginal();
+  f().GoTo("DirectoryListBox5", Out());
+  f().SetText("Edit2", "copy");
+  f().dialogs().AnswerYesNo(false);
+  f().Click("Button13");
+  QCOMPARE(f().dialogs().questions.size(), std::size_t{1});
+  QCOMPARE(Written(), std::set<std::string>{});
+
+  f().dialogs().AnswerYesNo(true);
+  f().Click("Button13");
+  QCOMPARE(Written(), std::set<std::string>{"copy.scn"});
+  f().GoTo("DirectoryListBox1", Out());
+  f().ChooseFile("copy.scn");
+  f().Click("RadioButton1");
+  f().Click("RadioButton3");
+  f().Click("Button1");
+  f().ExpectAxisShown();
+}
+
+void TForm1Test::writesTheOrderOfBattle() {
+  f().OpenHomemade();
+  f().GoTo("DirectoryListBox3", Out());
+  f().SetText("Edit13", "army");
+  f().Click("Button4");
+  QCOMPARE(Written(), std::set<std::string>{"army.txt"});
+  const auto bytes = testing::ReadFileBytes(Out() / "army.txt");
+  const std::string text(bytes.begin(), bytes.end());
+  QVERIFY(text.rfind("Side,Class,Name,", 0) == 0);
+  QVERIFY(text.find("Axis,Core,Grenadiers") != std::string::npos);
+  QVERIFY(text.find("Allies,Aux,Shermans") != std::string::npos);
+}
+
+void TForm1Test::scenarioWritersRefuseBeforeAnyOpening() {
+  expectErrors_ = true;
+  f().GoTo("DirectoryListBox2", Out());
+  f().Click("RadioButton7");
+  f().Click("Button5");
+  f().GoTo("DirectoryListBox5", Out());
+  f().Click("Button13");
+  const std::string refusal = "No scenario is open. Open one on the \"Open File\" page first.";
+  QCOMPARE(f().dialogs().errors, (std::vector<std::string>{refusal, refusal}));
+  QCOMPARE(Written(), std::set<std::string>{});
 }
 
 }  // namespace zarkel
