@@ -76,7 +76,7 @@ QLabel* NamedLabel(const char* name, const QString& text) {
 // A read-only field of the unit detail or a figure: framed, so that an empty one still shows.
 QLabel* ValueLabel(const char* name, const QString& text, int minimumChars) {
   QLabel* label = NamedLabel(name, text);
-  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   label->setMinimumWidth(label->fontMetrics().averageCharWidth() * minimumChars);
   return label;
@@ -160,6 +160,9 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(di
   staticText13_ = Trigger("StaticText13");
   layout->addWidget(staticText13_);
   pages_ = Named(new QTabWidget, "PageControl1");
+  // Every page's tab stays in sight: the window is made wide enough for all nine.
+  pages_->setUsesScrollButtons(false);
+  pages_->setElideMode(Qt::ElideNone);
   layout->addWidget(pages_);
 
   static const UnitPageNames kCoreNames{

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 #include <memory>
@@ -37,6 +38,7 @@ class TForm1Test : public QObject {
   }
 
   void startsOnTheOpenFilePageWithTheInitialContents();
+  void everyTabAndCaptionHasTheRoomItNeeds();
   void choosingAFileWritesTheFilenameAndTypingKeepsIt();
   void openingWithoutALayoutOnlyShowsTheMessage();
   void opensAnOriginalScenarioThenShowsASideWhenChosen();
@@ -146,6 +148,29 @@ void TForm1Test::startsOnTheOpenFilePageWithTheInitialContents() {
   for (const char* name : {"DirectoryListBox1", "DirectoryListBox2", "DirectoryListBox3",
                            "DirectoryListBox4", "DirectoryListBox5"})
     QCOMPARE(f().Get<DirectoryList>(name)->directory(), QDir::currentPath());
+}
+
+void TForm1Test::everyTabAndCaptionHasTheRoomItNeeds() {
+  f().OpenOriginal();
+  f().Click("RadioButton3");
+  auto* pages = f().Get<QTabWidget>("PageControl1");
+  const QTabBar* tabs = pages->tabBar();
+  for (int i = 0; i < pages->count(); ++i)
+    QVERIFY2(tabs->rect().contains(tabs->tabRect(i)), qPrintable(pages->tabText(i)));
+  for (int i = 0; i < pages->count(); ++i) {
+    pages->setCurrentIndex(i);
+    QCoreApplication::processEvents();
+    for (const QWidget* w : pages->widget(i)->findChildren<QWidget*>()) {
+      const auto* label = qobject_cast<const QLabel*>(w);
+      const bool captioned = (label != nullptr && !label->text().isEmpty()) ||
+                             qobject_cast<const QAbstractButton*>(w) != nullptr;
+      if (!captioned || !w->isVisible())
+        continue;
+      const QSize needed = w->minimumSizeHint();
+      QVERIFY2(w->width() >= needed.width() && w->height() >= needed.height(),
+               qPrintable(pages->tabText(i) + ": " + w->objectName()));
+    }
+  }
 }
 
 void TForm1Test::choosingAFileWritesTheFilenameAndTypingKeepsIt() {
