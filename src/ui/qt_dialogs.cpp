@@ -18,7 +18,7 @@ QString WindowTitle() {
 
 QString MessageText(const std::string& text) {
   const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
-  QStringDecoder utf8(QStringDecoder::Utf8);
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   const QString decoded = utf8(bytes);
   if (!utf8.hasError())
     return decoded;

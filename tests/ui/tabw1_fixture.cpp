@@ -173,7 +173,7 @@ void Form::GoTo(const char* directoryList, const std::filesystem::path& path) {
 
 void Form::ChooseFile(const char* file) {
   const QStringList files = Lines("FileListBox1");
-  const int row = static_cast<int>(files.indexOf(QString::fromLatin1(file)));
+  const int row = static_cast<int>(files.indexOf(QString::fromUtf8(file)));
   if (row < 0)
     throw std::logic_error(std::string("no file ") + file + " listed");
   ClickItem("FileListBox1", row);

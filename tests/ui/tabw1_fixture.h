@@ -48,7 +48,7 @@ class Form {
 
   // Moves a directory list to `path`, as opening folder after folder would.
   void GoTo(const char* directoryList, const std::filesystem::path& path);
-  // Clicks the line of "Open File"'s file list that names `file`.
+  // Clicks the line of "Open File"'s file list that names `file` (UTF-8).
   void ChooseFile(const char* file);
 
   // "Open File" with the scenario directory chosen, the file clicked and the layout checked.

@@ -43,6 +43,7 @@ class TForm1Test : public QObject {
   void openingWithoutALayoutOnlyShowsTheMessage();
   void opensAnOriginalScenarioThenShowsASideWhenChosen();
   void opensAHomemadeScenarioWithASideAlreadyChosen();
+  void opensAndWritesFilesWhoseNamesAreNotAscii();
   void transfersSelectedLinesAndBackRestoringTheLists();
   void transferWithNothingSelectedChangesNothing();
   void reviewsCoreAndAuxiliaryUnits();
@@ -258,6 +259,25 @@ void TForm1Test::opensAHomemadeScenarioWithASideAlreadyChosen() {
   QCOMPARE(f().Get<QSpinBox>("battletype")->value(), 2);
   QCOMPARE(f().Get<QLineEdit>("Edit3")->text(), QStringLiteral("0"));
   QCOMPARE(f().window().state().scenario.layout, std::optional(ScenarioLayout::Homemade));
+}
+
+void TForm1Test::opensAndWritesFilesWhoseNamesAreNotAscii() {
+  // Names travel in the file system's encoding (UTF-8 here), whatever characters they hold.
+  const std::filesystem::path folder = f().fixture().dir / "\303\234bung";
+  std::filesystem::create_directory(folder);
+  std::filesystem::copy_file(f().fixture().dir / "home.scn", folder / "Stra\303\237e.scn");
+  f().GoTo("DirectoryListBox1", folder);
+  f().ChooseFile("Stra\303\237e.scn");
+  f().Click("RadioButton1");
+  f().fixture().dialogs.Answer(FileDialogKind::Equipment, f().fixture().equipmentPath);
+  f().fixture().dialogs.Answer(FileDialogKind::EquipmentNames, f().fixture().namesPath);
+  f().Click("Button1");
+  QCOMPARE(f().Text("Edit3"), QStringLiteral("0"));
+
+  f().GoTo("DirectoryListBox3", folder);
+  f().Get<QLineEdit>("Edit13")->setText(QString::fromUtf8("Gr\303\266\303\237e"));
+  f().Click("Button4");
+  QVERIFY(std::filesystem::exists(folder / "Gr\303\266\303\237e.txt"));
 }
 
 void TForm1Test::transfersSelectedLinesAndBackRestoringTheLists() {
