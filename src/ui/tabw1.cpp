@@ -52,6 +52,29 @@ std::string Take(const QString& text) {
   const QByteArray bytes = text.toLatin1();
   return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
+// The scenario-type control takes any whole number while it is typed and brings it to the nearer
+// bound (0 or 2) when the user leaves it, rather than refusing the keystroke.
+class BattleTypeSpinBox : public QSpinBox {
+ protected:
+  QValidator::State validate(QString& text, int& pos) const override {
+    const QValidator::State state = QSpinBox::validate(text, pos);
+    if (state != QValidator::Invalid)
+      return state;
+    const QString typed = text.trimmed();
+    bool whole = false;
+    typed.toLongLong(&whole);
+    return whole || typed == QLatin1String("-") || typed == QLatin1String("+")
+               ? QValidator::Intermediate
+               : state;
+  }
+  void fixup(QString& text) const override {
+    bool whole = false;
+    const qlonglong value = text.trimmed().toLongLong(&whole);
+    if (whole)
+      text = QString::number(ClampBattleType(value));
+  }
+};
+
 // Folder and file names travel in the file system's own encoding, so that every name on disk
 // can be opened.
 std::string TakePath(const QString& path) {
@@ -514,7 +537,7 @@ QWidget* TForm1::BuildCampaignDataPage() {
 
   auto* type = new QHBoxLayout;
   layout->addLayout(type);
-  battleType_ = Named(new QSpinBox, "battletype");
+  battleType_ = Named(new BattleTypeSpinBox, "battletype");
   battleType_->setRange(0, 2);
   battleType_->setValue(0);
   QLabel* typeCaption = Caption(QStringLiteral("Type of Scenario:"));

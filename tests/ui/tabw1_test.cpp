@@ -57,6 +57,7 @@ class TForm1Test : public QObject {
   void triggersRefreshAndExperience();
   void aFailedOpenIsReportedAndTheWindowStaysUsable();
   void keyboardPressesButtonsAndMovesThroughLists();
+  void typedScenarioTypesAreBroughtWithinTheBounds();
   void writesTheAxisCampaignUnderTheCheckedSlot();
   void writesTheAlliedCampaignUnderTheUsersName();
   void aLimitThatIsNotANumberWritesNothing();
@@ -539,6 +540,19 @@ void TForm1Test::keyboardPressesButtonsAndMovesThroughLists() {
   f().ClickItem("ListBox1", 0);
   QTest::keyClick(f().Get<QListWidget>("ListBox1"), Qt::Key_Down);
   QCOMPARE(f().Text("Label26"), QStringLiteral("Panzer IV"));
+}
+
+void TForm1Test::typedScenarioTypesAreBroughtWithinTheBounds() {
+  auto* type = f().Get<QSpinBox>("battletype");
+  f().ShowPageOf("battletype");
+  auto* edit = type->findChild<QLineEdit*>();
+  for (const auto& [typed, shown] : {std::pair{"5", 2}, std::pair{"-3", 0}, std::pair{"1", 1}}) {
+    edit->selectAll();
+    QTest::keyClicks(type, typed);
+    QCOMPARE(edit->text(), QString::fromLatin1(typed));
+    QTest::keyClick(type, Qt::Key_Return);  // leaving the control, or Enter, settles the value
+    QCOMPARE(type->value(), shown);
+  }
 }
 
 void TForm1Test::writesTheAxisCampaignUnderTheCheckedSlot() {
