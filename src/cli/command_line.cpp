@@ -2,11 +2,12 @@
 
 #include <CLI/CLI.hpp>
 
-#include <algorithm>
+#include <array>
 #include <charconv>
 #include <iostream>
 #include <map>
-#include <memory>
+#include <string>
+#include <vector>
 
 namespace zarkel::cli {
 

@@ -57,10 +57,11 @@ struct Command {
   std::vector<Edit> edits;  // ob, campaign, homemade
 
   std::string directory;  // --dir
-  std::string name;       // --name, or the page's default ("OB", "User_Specified_Name")
-  // campaign: the base name to write under, from the slot or --name, and the page.
-  CampaignPage page = CampaignPage::Axis;
-  bool yes = false;  // homemade: the answer to the confirmation
+  // --name or its default ("OB", "User_Specified_Name"); for campaign the base name to write
+  // under: the slot's file name or --name.
+  std::string name;
+  CampaignPage page = CampaignPage::Axis;  // campaign
+  bool yes = false;                        // homemade: the answer to the confirmation
 };
 
 // The outcome of reading the command line: a command to run, or the exit code when there is
