@@ -6,6 +6,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$top/scripts/packages.sh"
 "$top/scripts/ensure-packages.sh" "${BUILD_PACKAGES[@]}" >&2
 
-cmake -S "$top" -B "$top/build" -DZARKEL_TESTS=OFF >/dev/null
+# Configured as it stands (no options changed), so that the build's other users keep theirs.
+cmake -S "$top" -B "$top/build" >/dev/null
 cmake --build "$top/build" --parallel "$(nproc)" --target zarkel-cli >&2
 exec "$top/build/src/cli/zarkel-cli" "$@"
