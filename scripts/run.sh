@@ -5,6 +5,6 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$top/scripts/packages.sh"
 "$top/scripts/ensure-packages.sh" "${BUILD_PACKAGES[@]}"
 
-cmake -S "$top" -B "$top/build" -DZARKEL_TESTS=OFF >/dev/null
+cmake -S "$top" -B "$top/build" -DZARKEL_GUI=ON >/dev/null
 cmake --build "$top/build" --parallel "$(nproc)" --target zarkel
 exec "$top/build/src/zarkel" "$@"

@@ -35,6 +35,7 @@ class ScriptedDialogs : public Dialogs {
     return answer;
   }
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  void ShowError(const std::string& text) override { errors.push_back(text); }
   bool AskYesNo(const std::string& title, const std::string& text) override {
     questions.emplace_back(title, text);
     if (questionAnswers_.empty())
@@ -56,6 +57,7 @@ class ScriptedDialogs : public Dialogs {
   std::vector<FileDialogKind> shown;
   std::vector<FileDialogMemory> memories;
   std::vector<std::string> messages;
+  std::vector<std::string> errors;  // failures reported in an error box
   std::vector<std::pair<std::string, std::string>> questions;
 
  private:

@@ -1,0 +1,416 @@
+#include "cli/command_line.h"
+
+#include <CLI/CLI.hpp>
+
+#include <array>
+#include <charconv>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace zarkel::cli {
+
+namespace {
+
+constexpr int kUsageExitCode = 2;
+
+constexpr const char* kEditsHelp = R"(EDITS, applied after the open in the order given:
+  --side axis|allies              the side buttons; needed before the four edits below
+  --to-aux LINES                  select lines of the core list (0-based, comma-separated,
+                                  as the list stands at that moment), press "Transfer =>"
+  --to-core LINES                 the same on the auxiliary list, press "<= Transfer"
+  --core-unit LINE:FIELD=TEXT[,FIELD=TEXT...]
+                                  review that line of "Core Units", replace the texts of the
+                                  fields named (column, row, used, experience), press
+                                  "Accept Changes"
+  --aux-unit LINE:FIELD=TEXT[,FIELD=TEXT...]
+                                  the same on "Aux Units "
+  --type N                        the scenario type (brought into 0..2)
+  --limit FIELD=TEXT              a campaign limit: axisLandCoreMax, axisNavalCoreMax,
+                                  alliedLandCoreMax, alliedNavalCoreMax, axisAuxMax,
+                                  axisCoreMax, alliedAuxMax, alliedCoreMax
+
+Messages of the editor go to stderr. Exit status: 0 done, 1 stopped by an error or a
+message, 2 usage error.)";
+
+constexpr const char* kOverview = R"(Commands:
+  info     --layout homemade|original SCENARIO [COMMON] [--json]
+  ob       --layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME]
+  campaign --layout L SCENARIO [COMMON] [EDITS] --dir DIR (--slot CAPTION | --name NAME)
+           [--page axis|allied]
+  homemade --layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME] [--yes]
+
+COMMON: --equipment EQP, --names TXT, and for an Original scenario --placenames TST,
+--title TIT, --description DES. Run "zarkel-cli COMMAND --help" for the details.)";
+
+struct EditFlag {
+  const char* flag;
+  Edit::Kind kind;
+};
+
+constexpr EditFlag kEditFlags[] = {
+    {"--side", Edit::Kind::Side},      {"--to-aux", Edit::Kind::ToAux},
+    {"--to-core", Edit::Kind::ToCore}, {"--core-unit", Edit::Kind::Unit},
+    {"--aux-unit", Edit::Kind::Unit},  {"--type", Edit::Kind::Type},
+    {"--limit", Edit::Kind::Limit},
+};
+
+// The flag values of one subcommand, bound while CLI11 parses.
+struct Flags {
+  CommandKind kind = CommandKind::Info;
+  CLI::App* app = nullptr;
+  std::string layout;
+  std::string scenario;
+  std::string equipment;
+  std::string names;
+  std::string placenames;
+  std::string title;
+  std::string description;
+  bool json = false;
+  std::string directory;
+  std::string name;
+  std::string slot;
+  std::string page;
+  bool yes = false;
+  std::map<const CLI::Option*, const EditFlag*> editOptions;
+};
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::string::size_type start = 0;
+  while (true) {
+    const auto end = text.find(separator, start);
+    parts.push_back(text.substr(start, end - start));
+    if (end == std::string::npos)
+      return parts;
+    start = end + 1;
+  }
+}
+
+[[noreturn]] void Invalid(const std::string& flag, const std::string& message) {
+  throw CLI::ValidationError(flag, message);
+}
+
+std::int32_t LineNumber(const std::string& flag, const std::string& text) {
+  std::int32_t value = 0;
+  const char* end = text.data() + text.size();
+  const bool digits = !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+  if (!digits || std::from_chars(text.data(), end, value).ptr != end) {
+    Invalid(flag, "\"" + text + "\" is not a line number (0, 1, 2, ...)");
+  }
+  return value;
+}
+
+std::vector<std::int32_t> LineNumbers(const std::string& flag, const std::string& text) {
+  std::vector<std::int32_t> lines;
+  for (const std::string& part : Split(text, ','))
+    lines.push_back(LineNumber(flag, part));
+  return lines;
+}
+
+// "FIELD=TEXT": the field name and the text after the first "=".
+std::pair<std::string, std::string> Assignment(const std::string& flag, const std::string& text) {
+  const auto equals = text.find('=');
+  if (equals == std::string::npos)
+    Invalid(flag, "\"" + text + "\" is not FIELD=TEXT");
+  return {text.substr(0, equals), text.substr(equals + 1)};
+}
+
+UnitField UnitFieldNamed(const std::string& flag, const std::string& name) {
+  static const std::pair<const char*, UnitField> kFields[] = {
+      {"column", UnitField::Column},
+      {"row", UnitField::Row},
+      {"used", UnitField::Used},
+      {"experience", UnitField::Experience}};
+  for (const auto& [fieldName, field] : kFields) {
+    if (name == fieldName)
+      return field;
+  }
+  Invalid(flag, "unknown field \"" + name + "\" (column, row, used or experience)");
+}
+
+std::int32_t LimitFieldNamed(const std::string& flag, const std::string& name) {
+  for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {
+    if (name == LimitFieldName(field))
+      return field;
+  }
+  std::string known;
+  for (std::int32_t field = 0; field < kLimitFieldCount; ++field)
+    known += std::string(field == 0 ? "" : ", ") + LimitFieldName(field);
+  Invalid(flag, "unknown limit \"" + name + "\" (" + known + ")");
+}
+
+Edit ReadEdit(const EditFlag& editFlag, const std::string& value) {
+  Edit edit;
+  edit.kind = editFlag.kind;
+  edit.flag = editFlag.flag;
+  const std::string& flag = edit.flag;
+  switch (edit.kind) {
+    case Edit::Kind::Side:
+      edit.side = SideButtons{value == "axis", value == "allies"};
+      break;
+    case Edit::Kind::ToAux:
+    case Edit::Kind::ToCore:
+      edit.lines = LineNumbers(flag, value);
+      break;
+    case Edit::Kind::Unit: {
+      edit.page = flag == "--core-unit" ? UnitPage::Core : UnitPage::Aux;
+      const auto colon = value.find(':');
+      if (colon == std::string::npos)
+        Invalid(flag, "\"" + value + "\" is not LINE:FIELD=TEXT[,FIELD=TEXT...]");
+      edit.line = LineNumber(flag, value.substr(0, colon));
+      for (const std::string& part : Split(value.substr(colon + 1), ',')) {
+        const auto [name, text] = Assignment(flag, part);
+        const UnitField field = UnitFieldNamed(flag, name);
+        for (const auto& earlier : edit.texts) {
+          if (earlier.first == field)
+            Invalid(flag, "the field \"" + name + "\" is given twice");
+        }
+        edit.texts.emplace_back(field, text);
+      }
+      break;
+    }
+    case Edit::Kind::Type: {
+      const char* end = value.data() + value.size();
+      const auto parsed = std::from_chars(value.data(), end, edit.type);
+      if (value.empty() || parsed.ec != std::errc() || parsed.ptr != end)
+        Invalid(flag, "\"" + value + "\" is not a number");
+      break;
+    }
+    case Edit::Kind::Limit: {
+      const auto [name, text] = Assignment(flag, value);
+      edit.limitField = LimitFieldNamed(flag, name);
+      edit.limitText = text;
+      break;
+    }
+  }
+  return edit;
+}
+
+// The edits in the order they stand on the command line. Each occurrence of an edit flag is one
+// entry of the parse order and one result of its option, in the same order.
+std::vector<Edit> ReadEdits(const Flags& flags) {
+  std::vector<Edit> edits;
+  std::map<const CLI::Option*, std::size_t> taken;
+  bool sideChosen = false;
+  for (const CLI::Option* option : flags.app->parse_order()) {
+    const auto found = flags.editOptions.find(option);
+    if (found == flags.editOptions.end())
+      continue;
+    const std::size_t index = taken[option]++;
+    Edit edit = ReadEdit(*found->second, option->results().at(index));
+    const bool needsSide = edit.kind == Edit::Kind::ToAux || edit.kind == Edit::Kind::ToCore ||
+                           edit.kind == Edit::Kind::Unit;
+    if (needsSide && !sideChosen)
+      Invalid(edit.flag, "needs --side axis|allies before it");
+    sideChosen = sideChosen || edit.kind == Edit::Kind::Side;
+    edits.push_back(std::move(edit));
+  }
+  return edits;
+}
+
+// The captions of one page's slots, wrapped for the help text.
+std::string SlotList(CampaignPage page) {
+  std::string list = page == CampaignPage::Axis ? "  axis page:   " : "  allied page: ";
+  std::size_t lineStart = 0;
+  const auto& slots = CampaignSlots(page);
+  for (std::size_t i = 0; i < slots.size(); ++i) {
+    const std::string item = std::string(slots[i].caption) + (i + 1 < slots.size() ? "," : "");
+    if (list.size() - lineStart + 1 + item.size() > 90) {
+      list += "\n";
+      lineStart = list.size();
+      list += std::string(14, ' ');
+    } else if (i > 0) {
+      list += ' ';
+    }
+    list += item;
+  }
+  return list + "\n";
+}
+
+std::vector<std::string> SlotCaptions() {
+  std::vector<std::string> captions;
+  for (const CampaignPage page : {CampaignPage::Axis, CampaignPage::Allied}) {
+    for (const CampaignSlot& slot : CampaignSlots(page))
+      captions.push_back(slot.caption);
+  }
+  return captions;
+}
+
+void AddCommon(Flags& flags) {
+  CLI::App& app = *flags.app;
+  app.add_option("--layout", flags.layout, "the scenario's layout")
+      ->required()
+      ->check(CLI::IsMember({"homemade", "original"}));
+  app.add_option("SCENARIO", flags.scenario, "the scenario file (.scn)")->required()->type_name("");
+  app.add_option("--equipment", flags.equipment, "the equipment file (.eqp); skipped if absent")
+      ->type_name("EQP");
+  app.add_option("--names", flags.names, "the equipment-name file; skipped if absent")
+      ->type_name("TXT");
+  app.add_option("--placenames", flags.placenames,
+                 "Original only: the place-name file instead of s<base>.tst beside SCENARIO")
+      ->type_name("TST");
+  app.add_option("--title", flags.title,
+                 "Original only: the title file instead of <base>.tit beside SCENARIO")
+      ->type_name("TIT");
+  app.add_option("--description", flags.description,
+                 "Original only: the description file instead of <base>.des beside SCENARIO")
+      ->type_name("DES");
+}
+
+void AddEdits(Flags& flags) {
+  for (const EditFlag& editFlag : kEditFlags) {
+    // Listed in the footer, which says more than one line per flag could.
+    CLI::Option* option = flags.app->add_option(editFlag.flag)->take_all()->group("");
+    if (editFlag.kind == Edit::Kind::Side)
+      option->check(CLI::IsMember({"axis", "allies"}));
+    flags.editOptions[option] = &editFlag;
+  }
+  flags.app->footer(kEditsHelp);
+}
+
+void AddOutput(Flags& flags, const char* directoryHelp) {
+  flags.app->add_option("--dir", flags.directory, directoryHelp)->required()->type_name("DIR");
+}
+
+std::optional<std::string> Given(const Flags& flags, const char* flag, const std::string& value) {
+  if (flags.app->count(flag) == 0)
+    return std::nullopt;
+  return value;
+}
+
+// The page of a slot caption, if it is one.
+std::optional<CampaignPage> PageOfSlot(const std::string& caption, std::string* baseName) {
+  for (const CampaignPage page : {CampaignPage::Axis, CampaignPage::Allied}) {
+    for (const CampaignSlot& slot : CampaignSlots(page)) {
+      if (caption == slot.caption) {
+        *baseName = slot.baseName;
+        return page;
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+Command ToCommand(const Flags& flags) {
+  Command command;
+  command.kind = flags.kind;
+  command.layoutName = flags.layout;
+  command.layout = flags.layout == "original" ? ScenarioLayout::Original : ScenarioLayout::Homemade;
+  command.scenario = flags.scenario;
+  command.equipment = Given(flags, "--equipment", flags.equipment);
+  command.names = Given(flags, "--names", flags.names);
+  command.placenames = Given(flags, "--placenames", flags.placenames);
+  command.title = Given(flags, "--title", flags.title);
+  command.description = Given(flags, "--description", flags.description);
+  if (command.layout == ScenarioLayout::Homemade) {
+    // A Homemade scenario carries its own place names, title and description.
+    for (const char* flag : {"--placenames", "--title", "--description"}) {
+      if (flags.app->count(flag) > 0)
+        Invalid(flag, "applies to an Original scenario only");
+    }
+  }
+  command.json = flags.json;
+  command.directory = flags.directory;
+  command.name = flags.name;
+  command.yes = flags.yes;
+  if (flags.kind != CommandKind::Info)
+    command.edits = ReadEdits(flags);
+
+  if (flags.kind == CommandKind::Campaign) {
+    const bool bySlot = flags.app->count("--slot") > 0;
+    const bool byName = flags.app->count("--name") > 0;
+    if (bySlot == byName)
+      Invalid("campaign", "give either --slot CAPTION or --name NAME");
+    const std::optional<CampaignPage> chosenPage =
+        flags.app->count("--page") == 0
+            ? std::nullopt
+            : std::optional<CampaignPage>(flags.page == "allied" ? CampaignPage::Allied
+                                                                 : CampaignPage::Axis);
+    command.page = chosenPage.value_or(CampaignPage::Axis);
+    if (bySlot) {
+      const std::optional<CampaignPage> slotPage = PageOfSlot(flags.slot, &command.name);
+      if (chosenPage && chosenPage != slotPage) {
+        Invalid("--slot", "\"" + flags.slot + "\" is not a slot of the " + flags.page + " page");
+      }
+      command.page = *slotPage;
+    }
+  }
+  return command;
+}
+
+}  // namespace
+
+CommandLine ReadCommandLine(int argc, const char* const* argv) {
+  CLI::App app("zarkel-cli: open a scenario of the game, edit its rosters and write it out.",
+               "zarkel-cli");
+  app.require_subcommand(1);
+
+  std::array<Flags, 4> all;
+  Flags& info = all[0];
+  info.kind = CommandKind::Info;
+  info.app = app.add_subcommand("info", "print what the scenario holds");
+  AddCommon(info);
+  info.app->add_flag("--json", info.json, "print one JSON object");
+
+  Flags& ob = all[1];
+  ob.kind = CommandKind::OrderOfBattle;
+  ob.app = app.add_subcommand("ob", "write the order of battle (NAME.txt)");
+  AddCommon(ob);
+  AddEdits(ob);
+  AddOutput(ob, "the directory to write NAME.txt in");
+  ob.app->add_option("--name", ob.name, "the file name without .txt")
+      ->default_val("OB")
+      ->type_name("NAME");
+
+  Flags& campaign = all[2];
+  campaign.kind = CommandKind::Campaign;
+  campaign.app = app.add_subcommand(
+      "campaign", "write a campaign scenario and its .tst, .tit and .des files under a slot name");
+  AddCommon(campaign);
+  AddEdits(campaign);
+  AddOutput(campaign, "the directory to write the four files in");
+  campaign.app->add_option("--slot", campaign.slot, "a campaign slot, by its caption")
+      ->type_name("CAPTION")
+      ->check(CLI::IsMember(SlotCaptions()).description(""));
+  campaign.app->footer("Slot captions (--slot):\n" + SlotList(CampaignPage::Axis) +
+                       SlotList(CampaignPage::Allied) + "\n" + kEditsHelp);
+  campaign.app->add_option("--name", campaign.name, "a base name of your own")->type_name("NAME");
+  campaign.app
+      ->add_option("--page", campaign.page,
+                   "the campaign page (default: the slot's page, else axis)")
+      ->check(CLI::IsMember({"axis", "allied"}));
+
+  Flags& homemade = all[3];
+  homemade.kind = CommandKind::Homemade;
+  homemade.app = app.add_subcommand("homemade", "write the scenario in the Homemade layout");
+  AddCommon(homemade);
+  AddEdits(homemade);
+  AddOutput(homemade, "the directory to write NAME.scn in");
+  homemade.app->add_option("--name", homemade.name, "the file name without .scn")
+      ->default_val("User_Specified_Name")
+      ->type_name("NAME");
+  homemade.app->add_flag("--yes", homemade.yes,
+                         "answer Yes to the question asked before converting an Original scenario");
+
+  app.footer(kOverview);
+
+  try {
+    app.parse(argc, argv);
+    for (const Flags& flags : all) {
+      if (flags.app->parsed())
+        return CommandLine{ToCommand(flags), 0};
+    }
+    throw CLI::RequiredError::Subcommand(1);
+  } catch (const CLI::CallForHelp& e) {
+    return CommandLine{std::nullopt, app.exit(e)};
+  } catch (const CLI::CallForAllHelp& e) {
+    return CommandLine{std::nullopt, app.exit(e)};
+  } catch (const CLI::ParseError& e) {
+    std::cerr << e.what() << "\n\n" << app.help();
+    return CommandLine{std::nullopt, kUsageExitCode};
+  }
+}
+
+}  // namespace zarkel::cli

@@ -1,0 +1,76 @@
+// What zarkel-cli is asked to do, as read from its command line by CLI11.
+//
+//   zarkel-cli info     --layout homemade|original SCENARIO [COMMON] [--json]
+//   zarkel-cli ob       --layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME]
+//   zarkel-cli campaign --layout L SCENARIO [COMMON] [EDITS] --dir DIR
+//                       (--slot CAPTION | --name NAME) [--page axis|allied]
+//   zarkel-cli homemade --layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME] [--yes]
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "output/campaign_writer.h"
+#include "roster/side_rosters.h"
+#include "roster/unit_review.h"
+
+namespace zarkel::cli {
+
+enum class CommandKind { Info, OrderOfBattle, Campaign, Homemade };
+
+// The four editable fields of a unit page.
+enum class UnitField { Column, Row, Used, Experience };
+
+// One edit, in the order given on the command line.
+struct Edit {
+  enum class Kind { Side, ToAux, ToCore, Unit, Type, Limit };
+  Kind kind = Kind::Side;
+  std::string flag;  // as it is named in messages: "--to-aux", ...
+
+  SideButtons side;                                      // Side
+  std::vector<std::int32_t> lines;                       // ToAux, ToCore
+  UnitPage page = UnitPage::Core;                        // Unit
+  std::int32_t line = 0;                                 // Unit
+  std::vector<std::pair<UnitField, std::string>> texts;  // Unit
+  std::int64_t type = 0;                                 // Type
+  std::int32_t limitField = 0;                           // Limit
+  std::string limitText;                                 // Limit
+};
+
+struct Command {
+  CommandKind kind = CommandKind::Info;
+  ScenarioLayout layout = ScenarioLayout::Homemade;
+  std::string layoutName;  // "homemade" or "original", as given
+  std::string scenario;    // SCENARIO as given
+
+  // The answers to the open's dialogs; none answers Cancel (or keeps the default name).
+  std::optional<std::string> equipment;
+  std::optional<std::string> names;
+  std::optional<std::string> placenames;
+  std::optional<std::string> title;
+  std::optional<std::string> description;
+
+  bool json = false;        // info
+  std::vector<Edit> edits;  // ob, campaign, homemade
+
+  std::string directory;  // --dir
+  // --name or its default ("OB", "User_Specified_Name"); for campaign the base name to write
+  // under: the slot's file name or --name.
+  std::string name;
+  CampaignPage page = CampaignPage::Axis;  // campaign
+  bool yes = false;                        // homemade: the answer to the confirmation
+};
+
+// The outcome of reading the command line: a command to run, or the exit code when there is
+// nothing to run (help was asked for: 0; a usage error: 2, with the help already printed).
+struct CommandLine {
+  std::optional<Command> command;
+  int exitCode = 0;
+};
+
+CommandLine ReadCommandLine(int argc, const char* const* argv);
+
+}  // namespace zarkel::cli

@@ -1,0 +1,33 @@
+// The dialogs of the editor answered from the command line: each file dialog by the path its
+// flag gave (none: Cancel), the one question by --yes. Messages are printed on stderr.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "model/dialogs.h"
+
+namespace zarkel::cli {
+
+class FlagDialogs : public Dialogs {
+ public:
+  FlagDialogs(std::ostream& messages, bool yes) : messages_(messages), yes_(yes) {}
+
+  void SetAnswer(FileDialogKind kind, std::optional<std::string> path) {
+    answers_[static_cast<std::size_t>(kind)] = std::move(path);
+  }
+
+  std::optional<std::string> ChooseFile(FileDialogKind kind,
+                                        const FileDialogMemory& memory) override;
+  void ShowMessage(const std::string& text) override;
+  bool AskYesNo(const std::string& title, const std::string& text) override;
+
+ private:
+  std::ostream& messages_;
+  bool yes_;
+  std::array<std::optional<std::string>, kFileDialogCount> answers_;
+};
+
+}  // namespace zarkel::cli

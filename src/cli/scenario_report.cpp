@@ -1,0 +1,190 @@
+#include "cli/scenario_report.h"
+
+#include <vector>
+
+#include "cli/json_writer.h"
+
+namespace zarkel::cli {
+
+namespace {
+
+constexpr const char* kSideTitles[kSideCount] = {"Axis", "Allies", "Third side"};
+
+// The units of a side's core or auxiliary list, in list (roster) order.
+std::vector<const UnitRecord*> ListUnits(const ScenarioData& scenario, std::int32_t side,
+                                         bool aux) {
+  std::vector<const UnitRecord*> units;
+  for (const RosterPair& pair : scenario.rosters[side].pairs) {
+    if ((pair.auxFlag == 1) == aux)
+      units.push_back(&scenario.units.at(pair.unitIndex));
+  }
+  return units;
+}
+
+void JsonUnit(JsonWriter& json, const EditorState& state, const UnitRecord& unit,
+              bool withEquipment) {
+  json.BeginObject();
+  json.Key("name");
+  json.String(unit.ShownName());
+  const std::pair<const char*, std::int64_t> numbers[] = {
+      {"country", unit.country()},
+      {"equipmentId", unit.equipmentId()},
+      {"landTransportId", unit.landTransportId()},
+      {"navalTransportId", unit.navalTransportId()},
+      {"column", unit.columnLow()},
+      {"row", unit.rowLow()}};
+  for (const auto& [key, value] : numbers) {
+    json.Key(key);
+    json.Number(value);
+  }
+  json.Key("used");
+  json.String(UsedStatus(unit));
+  json.Key("strength");
+  json.Number(unit.strength());
+  json.Key("entrenchment");
+  json.Number(unit.entrenchment());
+  json.Key("experience");
+  json.Number(unit.experience());
+  json.Key("orderNumber");
+  json.Number(unit.orderNumber());
+  if (withEquipment) {
+    json.Key("unitType");
+    json.String(state.equipment.ClassName(unit.equipmentId()));
+    json.Key("equipmentName");
+    json.String(state.equipment.EquipmentName(unit.equipmentId()));
+  }
+  json.EndObject();
+}
+
+// `text` right-aligned (negative width: left-aligned) in `width` characters.
+std::string Cell(const std::string& text, int width) {
+  const bool left = width < 0;
+  const std::size_t size = static_cast<std::size_t>(left ? -width : width);
+  if (text.size() >= size)
+    return text;
+  const std::string fill(size - text.size(), ' ');
+  return left ? text + fill : fill + text;
+}
+
+std::string Cell(std::int64_t number, int width) {
+  return Cell(std::to_string(number), width);
+}
+
+// A unit name for a terminal: control bytes shown as "?", the rest as Latin-1.
+std::string Printable(const std::string& name) {
+  std::string shown = name;
+  for (char& c : shown) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+      c = '?';
+  }
+  return shown;
+}
+
+std::string UnitRow(const EditorState& state, std::int32_t line, const UnitRecord& unit,
+                    bool withEquipment) {
+  std::string row =
+      "    " + Cell(line, 4) + "  " + Cell(Printable(unit.ShownName()), -40) +
+      Cell(unit.country(), 4) + Cell(unit.equipmentId(), 6) + Cell(unit.landTransportId(), 6) +
+      Cell(unit.navalTransportId(), 6) + Cell(unit.columnLow(), 5) + Cell(unit.rowLow(), 5) + "  " +
+      Cell(UsedStatus(unit), -4) + Cell(unit.strength(), 4) + Cell(unit.entrenchment(), 4) +
+      Cell(unit.experience(), 4) + Cell(unit.orderNumber(), 6);
+  if (withEquipment) {
+    row += "  " + state.equipment.ClassName(unit.equipmentId()) + " / " +
+           Printable(state.equipment.EquipmentName(unit.equipmentId()));
+  }
+  return Latin1ToUtf8(row) + "\n";
+}
+
+}  // namespace
+
+std::string ScenarioSummary(const EditorState& state, const Command& command) {
+  const ScenarioData& scenario = state.scenario;
+  const ScenarioGeometry& geometry = scenario.geometry;
+  const bool withEquipment = command.equipment.has_value();
+  std::string text;
+  auto line = [&text](const std::string& label, const std::string& value) {
+    text += Cell(label, -17) + value + "\n";
+  };
+  line("Scenario:", Latin1ToUtf8(geometry.sourcePath));
+  line("Layout:", LayoutCaption(command.layout));
+  line("Map:", std::to_string(geometry.mapSizeA) + " x " + std::to_string(geometry.mapSizeB));
+  line("Place names:", std::to_string(geometry.placeNameCount));
+  line("Description:", std::to_string(geometry.descriptionLength) + " bytes");
+  line("Title:", std::to_string(geometry.titleLength) + " bytes");
+  line("Scenario type:", std::to_string(scenario.battleType));
+  line("Units:", std::to_string(scenario.units.size()));
+  text += "Campaign limits:\n";
+  for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {
+    text += "  " + Cell(LimitFieldName(field), -20) + std::to_string(scenario.limits[field]) + "\n";
+  }
+
+  const std::string header = "    " + Cell("line", 4) + "  " + Cell("name", -40) + Cell("cty", 4) +
+                             Cell("equip", 6) + Cell("land", 6) + Cell("naval", 6) +
+                             Cell("col", 5) + Cell("row", 5) + "  " + Cell("used", -4) +
+                             Cell("str", 4) + Cell("ent", 4) + Cell("exp", 4) + Cell("order", 6) +
+                             (withEquipment ? "  type / equipment" : "") + "\n";
+  for (std::int32_t side = 0; side < kSideCount; ++side) {
+    const auto core = ListUnits(scenario, side, false);
+    const auto aux = ListUnits(scenario, side, true);
+    text += "\n" + std::string(kSideTitles[side]) + ": " + std::to_string(core.size()) + " core, " +
+            std::to_string(aux.size()) + " auxiliary\n";
+    for (const bool isAux : {false, true}) {
+      const auto& units = isAux ? aux : core;
+      if (units.empty())
+        continue;
+      text += isAux ? "  Auxiliary units\n" : "  Core units\n";
+      text += header;
+      for (std::size_t i = 0; i < units.size(); ++i)
+        text += UnitRow(state, static_cast<std::int32_t>(i), *units[i], withEquipment);
+    }
+  }
+  return text;
+}
+
+std::string ScenarioJson(const EditorState& state, const Command& command) {
+  const ScenarioData& scenario = state.scenario;
+  const ScenarioGeometry& geometry = scenario.geometry;
+  const bool withEquipment = command.equipment.has_value();
+  JsonWriter json;
+  json.BeginObject();
+  json.Key("layout");
+  json.String(command.layoutName);
+  const std::pair<const char*, std::int64_t> numbers[] = {
+      {"mapSizeA", geometry.mapSizeA},
+      {"mapSizeB", geometry.mapSizeB},
+      {"placeNameCount", geometry.placeNameCount},
+      {"descriptionLength", geometry.descriptionLength},
+      {"titleLength", geometry.titleLength},
+      {"battleType", scenario.battleType}};
+  for (const auto& [key, value] : numbers) {
+    json.Key(key);
+    json.Number(value);
+  }
+  json.Key("limits");
+  json.BeginObject();
+  for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {
+    json.Key(LimitFieldName(field));
+    json.Number(scenario.limits[field]);
+  }
+  json.EndObject();
+  json.Key("unitCount");
+  json.Number(scenario.units.size());
+  json.Key("sides");
+  json.BeginArray();
+  for (std::int32_t side = 0; side < kSideCount; ++side) {
+    json.BeginObject();
+    for (const bool aux : {false, true}) {
+      json.Key(aux ? "aux" : "core");
+      json.BeginArray();
+      for (const UnitRecord* unit : ListUnits(scenario, side, aux))
+        JsonUnit(json, state, *unit, withEquipment);
+      json.EndArray();
+    }
+    json.EndObject();
+  }
+  json.EndArray();
+  json.EndObject();
+  return json.text() + "\n";
+}
+
+}  // namespace zarkel::cli

@@ -1,0 +1,19 @@
+// `info`: what the opened scenario holds, as a readable summary or as one JSON object.
+#pragma once
+
+#include <string>
+
+#include "cli/command_line.h"
+#include "model/editor_state.h"
+
+namespace zarkel::cli {
+
+// The summary for people: header values, limits, and each side's core and auxiliary units in
+// list order.
+std::string ScenarioSummary(const EditorState& state, const Command& command);
+
+// The same as one JSON object (compact, on one line). Unit types and equipment names are
+// included when an equipment file was given.
+std::string ScenarioJson(const EditorState& state, const Command& command);
+
+}  // namespace zarkel::cli

@@ -1,0 +1,110 @@
+// zarkel-cli: the editor's operations from the command line. The flags stand for the controls
+// and dialogs of the window; each step calls the operation the window's control would.
+#include <exception>
+#include <filesystem>
+#include <iostream>
+
+#include "base/errors.h"
+#include "cli/command_line.h"
+#include "cli/edits.h"
+#include "cli/flag_dialogs.h"
+#include "cli/scenario_report.h"
+#include "load/open_scenario.h"
+#include "output/campaign_writer.h"
+#include "output/homemade_writer.h"
+#include "output/order_of_battle.h"
+
+namespace zarkel::cli {
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kStopped = 1;
+
+// A dialog returns a full path; an empty name stays empty, as an empty file name would.
+std::optional<std::string> AbsolutePath(const std::optional<std::string>& path) {
+  if (!path || path->empty())
+    return path;
+  return std::filesystem::absolute(*path).string();
+}
+
+OpenRequest MakeOpenRequest(const Command& command) {
+  const std::filesystem::path scenario = std::filesystem::absolute(command.scenario);
+  OpenRequest request;
+  request.layout = command.layout;
+  request.directory = scenario.parent_path().string();
+  request.fileName = scenario.filename().string();
+  // A companion file given on the command line stands for a cleared check box and the file
+  // picked in its dialog.
+  request.placenameDefault = !command.placenames;
+  request.titleDefault = !command.title;
+  request.descriptionDefault = !command.description;
+  return request;
+}
+
+// Writes what the command asks for. Returns false when the Homemade writer was answered No.
+bool Write(EditorState& state, Dialogs& dialogs, const Command& command, const Controls& controls) {
+  const std::string directory = std::filesystem::absolute(command.directory).string();
+  switch (command.kind) {
+    case CommandKind::OrderOfBattle:
+      WriteOrderOfBattle(state, OrderOfBattleRequest{directory, command.name});
+      return true;
+    case CommandKind::Campaign:
+      WriteCampaignScenario(state, CampaignWriteRequest{command.page, command.name, directory,
+                                                        controls.battleType, controls.limitTexts});
+      return true;
+    case CommandKind::Homemade:
+      return WriteHomemadeScenario(
+          state, dialogs,
+          HomemadeWriteRequest{directory, command.name, controls.battleType, controls.limitTexts});
+    case CommandKind::Info:
+      break;
+  }
+  return true;
+}
+
+int Run(const Command& command) {
+  EditorState state;
+  FlagDialogs dialogs(std::cerr, command.yes);
+  dialogs.SetAnswer(FileDialogKind::Equipment, AbsolutePath(command.equipment));
+  dialogs.SetAnswer(FileDialogKind::EquipmentNames, AbsolutePath(command.names));
+  dialogs.SetAnswer(FileDialogKind::Placenames, AbsolutePath(command.placenames));
+  dialogs.SetAnswer(FileDialogKind::Title, AbsolutePath(command.title));
+  dialogs.SetAnswer(FileDialogKind::Description, AbsolutePath(command.description));
+
+  const OpenResult opened = OpenScenario(state, dialogs, MakeOpenRequest(command));
+  if (!opened.opened)
+    return kStopped;
+  if (command.kind == CommandKind::Info) {
+    std::cout << (command.json ? ScenarioJson(state, command) : ScenarioSummary(state, command))
+              << std::flush;
+    return kDone;
+  }
+
+  Controls controls;
+  controls.battleType = opened.campaignValues.battleType;
+  controls.limitTexts = opened.campaignValues.limitTexts;
+  for (const Edit& edit : command.edits) {
+    if (!ApplyEdit(state, dialogs, controls, edit))
+      return kStopped;
+  }
+  return Write(state, dialogs, command, controls) ? kDone : kStopped;
+}
+
+}  // namespace
+
+}  // namespace zarkel::cli
+
+int main(int argc, char** argv) {
+  const zarkel::cli::CommandLine commandLine = zarkel::cli::ReadCommandLine(argc, argv);
+  if (!commandLine.command)
+    return commandLine.exitCode;
+  try {
+    return zarkel::cli::Run(*commandLine.command);
+  } catch (const zarkel::EditorError& error) {
+    std::cerr << error.what() << '\n';
+  } catch (const std::exception& error) {
+    std::cerr << "zarkel-cli: " << error.what() << '\n';
+  }
+  return zarkel::cli::kStopped;
+}

@@ -1,0 +1,62 @@
+#include "ui/qt_dialogs.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringDecoder>
+
+namespace zarkel {
+
+namespace {
+
+QString WindowTitle() {
+  return QApplication::applicationDisplayName();
+}
+
+}  // namespace
+
+QString MessageText(const std::string& text) {
+  const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  const QString decoded = utf8(bytes);
+  if (!utf8.hasError())
+    return decoded;
+  return QString::fromLatin1(bytes);
+}
+
+std::optional<std::string> QtDialogs::ChooseFile(FileDialogKind kind,
+                                                 const FileDialogMemory& memory) {
+  const FileDialogSpec& spec = DialogSpec(kind);
+  // The file chosen last time is proposed again, in its own folder; without one the dialog
+  // starts in its initial directory.
+  const std::string& start = memory.lastFile.empty() ? memory.initialDirectory : memory.lastFile;
+  const QString filter = QString::fromLatin1(spec.filterDescription) + " (" +
+                         QString::fromLatin1(spec.filterPattern) + ")";
+  const QString chosen = QFileDialog::getOpenFileName(
+      parent_, QString::fromLatin1(spec.title),
+      QFile::decodeName(QByteArray(start.data(), static_cast<qsizetype>(start.size()))), filter);
+  if (chosen.isEmpty())
+    return std::nullopt;
+  const QByteArray path = QFile::encodeName(chosen);
+  return std::string(path.constData(), static_cast<std::size_t>(path.size()));
+}
+
+void QtDialogs::ShowMessage(const std::string& text) {
+  QMessageBox box(QMessageBox::NoIcon, WindowTitle(), MessageText(text), QMessageBox::Ok, parent_);
+  box.exec();
+}
+
+bool QtDialogs::AskYesNo(const std::string& title, const std::string& text) {
+  QMessageBox box(QMessageBox::Question, MessageText(title), MessageText(text),
+                  QMessageBox::Yes | QMessageBox::No, parent_);
+  return box.exec() == QMessageBox::Yes;
+}
+
+void QtDialogs::ShowError(const std::string& text) {
+  QMessageBox box(QMessageBox::Critical, WindowTitle(), MessageText(text), QMessageBox::Ok,
+                  parent_);
+  box.exec();
+}
+
+}  // namespace zarkel

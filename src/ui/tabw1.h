@@ -1,0 +1,174 @@
+// The editor's one window, TForm1: nine pages holding every control of the program. Each
+// handler reads what the controls hold, runs one operation of the core on the editor's state and
+// shows what it returns; a failure is reported in an error box and the window goes on.
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "model/dialogs.h"
+#include "model/editor_state.h"
+#include "output/campaign_writer.h"
+#include "roster/side_rosters.h"
+#include "roster/unit_review.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTabWidget;
+
+namespace zarkel {
+
+class DirectoryList;
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `dialogs` answers every question of the operations; it must outlive the window.
+  explicit TForm1(Dialogs& dialogs, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  const EditorState& state() const { return state_; }
+  // The text of "Filename" (Edit1) as last changed.
+  const std::string& currentFileName() const { return currentFileName_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // The controls of the "Core Units" and "Aux Units " pages, which are laid out alike.
+  struct UnitPageControls {
+    QListWidget* all = nullptr;
+    QListWidget* unused = nullptr;
+    QPushButton* review = nullptr;
+    QPushButton* accept = nullptr;
+    QLabel* name = nullptr;
+    QLabel* unitType = nullptr;
+    QLabel* country = nullptr;
+    QLabel* equipmentName = nullptr;
+    QLabel* landTransport = nullptr;
+    QLabel* navalTransport = nullptr;
+    QLineEdit* column = nullptr;
+    QLineEdit* row = nullptr;
+    QLineEdit* used = nullptr;
+    QLabel* strength = nullptr;
+    QLabel* entrenchment = nullptr;
+    QLineEdit* experience = nullptr;
+    QLabel* sideCaption = nullptr;
+    QLabel* averageExperience = nullptr;
+    QLabel* newUnitExperience = nullptr;
+  };
+  struct UnitPageNames;
+
+  QWidget* BuildOpenFilePage();
+  QWidget* BuildUnitPage(const UnitPageNames& names, UnitPageControls& controls);
+  QWidget* BuildTransferPage();
+  QWidget* BuildCampaignDataPage();
+  QWidget* BuildCampaignPage(CampaignPage page);
+  QWidget* BuildOrderOfBattlePage();
+  QWidget* BuildHomemadePage();
+  void FillDrives();
+  void ShowDriveOf(const QString& directory);
+  void FillFiles(const QString& directory);
+
+  // The handlers, named after the control and event that run them.
+  void Edit1Change(const QString& text);
+  void Button1Click();
+  void Button11Click();
+  void StaticText2Click();
+  void StaticText13Click();
+  void RadioButton3Click();
+  void RadioButton4Click();
+  void Button2Click();
+  void Button3Click();
+  void Button7Click();
+  void Button8Click();
+  void Button9Click();
+  void Button10Click();
+  void ListBox5Click();
+  void ListBox6Click();
+  void Button6Click();
+  void Button5Click();
+  void Button12Click();
+  void Button4Click();
+  void Button13Click();
+
+  // Runs one handler's work; a failure it raises is shown in an error box.
+  void Run(const std::function<void()>& work);
+
+  SideButtons Sides() const;
+  LimitTexts LimitEditTexts() const;
+  std::int32_t BattleTypeValue() const;
+  void Review(UnitPage page);
+  void Accept(UnitPage page);
+  void UnusedClick(QListWidget* list);
+  void WriteCampaign(CampaignPage page);
+  std::string SlotName(CampaignPage page) const;
+  void ShowRosters(const RosterDisplay& display);
+  void ShowExperience(const ExperienceCaptions& captions);
+  void ShowReview(UnitPageControls& controls, const ReviewFields& fields);
+  UnitPageControls& PageControls(UnitPage page) { return page == UnitPage::Core ? core_ : aux_; }
+
+  Dialogs& dialogs_;
+  EditorState state_;
+  std::string currentFileName_;
+
+  QTabWidget* pages_ = nullptr;
+  QLabel* staticText2_ = nullptr;
+  QLabel* staticText13_ = nullptr;
+
+  // "Open File"
+  QComboBox* drives_ = nullptr;
+  DirectoryList* scenarioDirectory_ = nullptr;
+  QListWidget* files_ = nullptr;
+  QLineEdit* fileName_ = nullptr;
+  QRadioButton* homemade_ = nullptr;
+  QRadioButton* original_ = nullptr;
+  QCheckBox* placenameDefault_ = nullptr;
+  QCheckBox* descriptionDefault_ = nullptr;
+  QCheckBox* titleDefault_ = nullptr;
+
+  // "Core Units" and "Aux Units "
+  UnitPageControls core_;
+  UnitPageControls aux_;
+
+  // "Core/Aux Transfer"
+  QRadioButton* axis_ = nullptr;
+  QRadioButton* allies_ = nullptr;
+  QListWidget* coreLines_ = nullptr;
+  QListWidget* auxLines_ = nullptr;
+  std::array<QLabel*, kCompositionRows> composition_{};
+
+  // "Campaign Data"
+  std::array<QLineEdit*, kLimitFieldCount> limits_{};
+  QSpinBox* battleType_ = nullptr;
+  std::array<QLabel*, 4> axisCounts_{};
+  std::array<QLabel*, 4> alliedCounts_{};
+  QLabel* axisAverage_ = nullptr;
+  QLabel* axisNewUnit_ = nullptr;
+  QLabel* alliedAverage_ = nullptr;
+  QLabel* alliedNewUnit_ = nullptr;
+
+  // "Axis Campaign" (0) and "Allied Campaign" (1)
+  std::array<DirectoryList*, 2> campaignDirectory_{};
+  std::array<std::array<QRadioButton*, 13>, 2> slotButtons_{};
+  std::array<QRadioButton*, 2> userSlot_{};
+  std::array<QLineEdit*, 2> userSlotName_{};
+
+  // "OB's" and "Home Made"
+  DirectoryList* orderOfBattleDirectory_ = nullptr;
+  QLineEdit* orderOfBattleName_ = nullptr;
+  DirectoryList* homemadeDirectory_ = nullptr;
+  QLineEdit* homemadeName_ = nullptr;
+};
+
+}  // namespace zarkel

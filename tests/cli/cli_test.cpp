@@ -1,0 +1,271 @@
+// zarkel-cli as scripts use it: the built program run on files made from the format, checked by
+// its exit status, what it printed and the bytes it wrote.
+#include <gtest/gtest.h>
+
+#include "cli_process.h"
+#include "writer_fixture.h"
+
+namespace zarkel {
+namespace {
+
+using testing::Bytes;
+using testing::Layout;
+using testing::ReadFileBytes;
+using testing::ToBytes;
+using testing::UnitSpec;
+
+using Args = std::vector<std::string>;
+
+const std::string kConfirm =
+    "Continue ? (answer yes only if the scenario origonally created in the battle generator)\n";
+const std::string kOddName = "Q\"B\\\x01\xE9";  // a quote, a backslash, a control byte, e acute
+
+// A small Homemade scenario: an Axis core unit (unused, with a land transport) and an Axis
+// auxiliary unit, an unused Allied unit, a unit of the third side and one of no side.
+testing::ScenarioSpec SmallScenario() {
+  testing::ScenarioSpec s;
+  s.layout = Layout::Homemade;
+  s.placeNames = {"Town", "Hill"};
+  s.description = "desc";
+  s.title = "ti";
+  auto unit = [](const std::string& name, int side, int order, int country, int equipment,
+                 int seed) {
+    UnitSpec u;
+    u.name = name;
+    u.side = static_cast<std::uint8_t>(side);
+    u.orderNumber = static_cast<std::uint8_t>(order);
+    u.country = static_cast<std::uint8_t>(country);
+    u.equipmentId = static_cast<std::uint16_t>(equipment);
+    u.seed = static_cast<std::uint8_t>(seed);
+    return u;
+  };
+  UnitSpec q = unit(kOddName, 0, 0, 14, 11, 1);
+  q.landTransportId = 21;
+  q.column = 0x0105;
+  q.experience = 3;
+  UnitSpec yank = unit("Yank", 1, 0, 28, 2, 3);
+  yank.column = 0x0102;
+  yank.row = 6;
+  for (const UnitSpec& u : {q, unit("Aux", 0, 80, 9, 9, 2), yank, unit("Third", 2, 1, 9, 0, 4),
+                            unit("Stray", 3, 2, 9, 0, 5)}) {
+    s.Place(u);
+  }
+  return s;
+}
+
+std::string Name40(const std::string& name) {
+  return name + std::string(40 - name.size(), '\0');
+}
+
+class CliTest : public ::testing::Test {
+ protected:
+  CliTest() {
+    fx.WriteScenario(SmallScenario(), "small.scn");
+    std::filesystem::create_directory(fx.dir / "out");
+  }
+  testing::CliRun Run(const Args& args) { return testing::RunCli(args, fx.dir.path(), io.path()); }
+  Args WithEquipment(Args args) {
+    args.insert(args.end(), {"--equipment", fx.equipmentPath, "--names", fx.namesPath});
+    return args;
+  }
+  Bytes Out(const std::string& name) { return ReadFileBytes(fx.dir / ("out/" + name)); }
+  std::size_t OutCount() { return testing::Snapshot(fx.dir / "out").size(); }
+
+  testing::ScenarioFixture fx;
+  testing::TempDir io;
+};
+
+std::string UnitJson(const std::string& name, int country, int equipment, int land, int column,
+                     int row, const char* used, int experience, int order, const char* type) {
+  return "{\"name\":" + name + ",\"country\":" + std::to_string(country) +
+         ",\"equipmentId\":" + std::to_string(equipment) +
+         ",\"landTransportId\":" + std::to_string(land) +
+         ",\"navalTransportId\":65535,\"column\":" + std::to_string(column) +
+         ",\"row\":" + std::to_string(row) + ",\"used\":\"" + used +
+         "\",\"strength\":10,\"entrenchment\":1,\"experience\":" + std::to_string(experience) +
+         ",\"orderNumber\":" + std::to_string(order) + ",\"unitType\":\"" + type +
+         "\",\"equipmentName\":\"Eq" + std::to_string(equipment) + "\"}";
+}
+
+TEST_F(CliTest, InfoJsonHoldsTheScenarioAsRead) {
+  const testing::CliRun run =
+      Run(WithEquipment({"info", "--layout", "homemade", "small.scn", "--json"}));
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.err, "");
+  const std::string expected =
+      "{\"layout\":\"homemade\",\"mapSizeA\":2,\"mapSizeB\":3,\"placeNameCount\":2,"
+      "\"descriptionLength\":4,\"titleLength\":2,\"battleType\":1,\"limits\":{"
+      "\"axisLandCoreMax\":11,\"axisNavalCoreMax\":13,\"alliedLandCoreMax\":12,"
+      "\"alliedNavalCoreMax\":14,\"axisAuxMax\":15,\"axisCoreMax\":16,\"alliedAuxMax\":17,"
+      "\"alliedCoreMax\":18},\"unitCount\":5,\"sides\":["
+      "{\"core\":[" +
+      UnitJson("\"Q\\\"B\\\\\\u0001\xC3\xA9\"", 14, 11, 21, 5, 4, "NO", 3, 0, "Carrier") +
+      "],\"aux\":[" + UnitJson("\"Aux\"", 9, 9, 65535, 3, 4, "0", 2, 80, "Destroyer") +
+      "]},{\"core\":[" + UnitJson("\"Yank\"", 28, 2, 65535, 2, 6, "NO", 2, 0, "Recon") +
+      "],\"aux\":[]},{\"core\":[" +
+      UnitJson("\"Third\"", 9, 0, 65535, 3, 4, "0", 2, 1, "Infantry") + "],\"aux\":[]}]}\n";
+  EXPECT_EQ(run.out, expected);
+
+  // Without an equipment file there is nothing to name the types and equipment by.
+  const testing::CliRun bare = Run({"info", "--layout", "homemade", "small.scn", "--json"});
+  EXPECT_EQ(bare.exitCode, 0);
+  EXPECT_EQ(bare.out.find("unitType"), std::string::npos);
+  EXPECT_EQ(bare.out.find("equipmentName"), std::string::npos);
+
+  const testing::CliRun summary = Run({"info", "--layout", "homemade", "small.scn"});
+  EXPECT_EQ(summary.exitCode, 0);
+  EXPECT_NE(summary.out.find("Allies: 1 core, 0 auxiliary"), std::string::npos) << summary.out;
+  EXPECT_NE(summary.out.find("Third"), std::string::npos);
+}
+
+TEST_F(CliTest, EditsAreAppliedInTheOrderGiven) {
+  // Line 1 of the Axis core list exists only after "--to-core 0"; the Allied unit is edited on
+  // the auxiliary page only after it was moved there.
+  const testing::CliRun run = Run(WithEquipment({"ob",          "--layout",
+                                                 "homemade",    "small.scn",
+                                                 "--side",      "axis",
+                                                 "--to-core",   "0",
+                                                 "--core-unit", "1:used=NO,experience=300",
+                                                 "--side",      "allies",
+                                                 "--to-aux",    "0",
+                                                 "--aux-unit",  "0:column=7,row=8,used=0",
+                                                 "--dir",       "out",
+                                                 "--name",      "battle"}));
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "Because Status set to Unused Columns and Rows set to 0\n");
+  const std::string expected =
+      "Side,Class,Name,Country,Unit Type,Equipment Name,Land Trans, Naval Trans,Column,Row,Used,"
+      "Str,Ent,Exp\r\n"
+      "Axis,Core," +
+      Name40(kOddName) +
+      ",Jpn,Carrier,Eq11,Eq21,,5,4,NO,10,1,3\r\n"
+      "Axis,Core," +
+      Name40("Aux") +
+      ",Ge,Destroyer,Eq9,,,0,0,NO,10,1,44\r\n"
+      " \r\n"
+      "Allies,Aux," +
+      Name40("Yank") +
+      ",USA,Recon,Eq2,,,7,8,0,10,1,2\r\n"
+      " \r\n"
+      "Aux 1,Core," +
+      Name40("Third") +
+      ",Ge,Infantry,Eq0,,,3,4,0,10,1,2\r\n"
+      " \r\n";
+  EXPECT_EQ(Out("battle.txt"), ToBytes(expected));
+  EXPECT_EQ(OutCount(), 1u);
+}
+
+TEST_F(CliTest, CampaignWritesTheMidwaySlotAfterATransfer) {
+  const testing::WriterCase wc = testing::MakeWriterCase(Layout::Homemade);
+  fx.WriteScenario(wc.source, "source.scn");
+  const testing::CliRun run =
+      Run({"campaign", "--layout", "homemade", "source.scn", "--side", "axis", "--to-aux", "0,1",
+           "--type", "5", "--limit", "axisAuxMax=300", "--slot", "Midway", "--dir", "out"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+
+  // Both Axis core units join the auxiliary unit, in roster order: 80, 81, 82.
+  std::vector<UnitSpec> units = wc.expectedUnits;
+  for (int i = 0; i < 3; ++i)
+    units[static_cast<std::size_t>(i)].orderNumber = static_cast<std::uint8_t>(80 + i);
+  EXPECT_EQ(Out("midway.scn"), testing::ExpectedScenario(wc.source, Layout::Original, units, 2,
+                                                         {11, 12, 13, 14, 44, 16, 17, 18}));
+  EXPECT_EQ(Out("smidway.tst"), ToBytes(testing::JoinLines(wc.source.placeNames)));
+  EXPECT_EQ(Out("midway.des"), ToBytes(wc.source.description));
+  EXPECT_EQ(Out("midway.tit"), ToBytes(wc.source.title));
+  EXPECT_EQ(OutCount(), 4u);
+}
+
+TEST_F(CliTest, HomemadeFromAnOriginalAsksAndTakesTheCompanionsGiven) {
+  const testing::WriterCase wc = testing::MakeWriterCase(Layout::Original);
+  fx.WriteScenario(wc.source, "source.scn");
+  // Not the default names beside the scenario: only the flags can lead to them.
+  testing::WriteFileText(fx.dir / "places.tst", "North\r\nSouth\r\n");
+  testing::WriteFileText(fx.dir / "words.des", "A description");
+  testing::WriteFileText(fx.dir / "heading.tit", "Heading");
+  const Args args = {"homemade",      "--layout",   "original", "source.scn",
+                     "--placenames",  "places.tst", "--title",  "heading.tit",
+                     "--description", "words.des",  "--dir",    "out"};
+
+  const testing::CliRun no = Run(args);
+  EXPECT_EQ(no.exitCode, 1);
+  EXPECT_EQ(no.err, kConfirm);
+  EXPECT_EQ(OutCount(), 0u);
+
+  Args yes = args;
+  yes.push_back("--yes");
+  const testing::CliRun run = Run(yes);
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, kConfirm);
+  EXPECT_EQ(Out("User_Specified_Name.scn"),
+            testing::ExpectedScenario(wc.source, Layout::Homemade, wc.expectedUnits, 1,
+                                      {11, 12, 13, 14, 15, 16, 17, 18}, {"North", "South"},
+                                      "A description", "Heading"));
+}
+
+TEST_F(CliTest, AFailureOrAStoppingMessageWritesNothing) {
+  const std::string sourceHere = (fx.dir / "small.scn").string();
+  const std::vector<std::pair<Args, std::string>> cases = {
+      {{"campaign", "--layout", "homemade", "small.scn", "--side", "axis", "--core-unit",
+        "0:used=no,column=300", "--slot", "Midway", "--dir", "out"},
+       "\"0\" and \"NO\" are the only two valid entries\n"},
+      {{"homemade", "--layout", "homemade", "small.scn", "--limit", "axisCoreMax=abc", "--dir",
+        "out"},
+       "'abc' is not a valid integer value\n"},
+      {{"campaign", "--layout", "homemade", "small.scn", "--name", "small", "--dir",
+        fx.dir.path().string()},
+       "Cannot write \"" + sourceHere +
+           "\": it is the opened scenario, which this write reads from. Choose another name or "
+           "directory.\n"},
+      {{"ob", "--layout", "homemade", "missing.scn", "--dir", "out"}, "File not found\n"},
+      {{"ob", "--layout", "homemade", "small.scn", "--side", "allies", "--to-aux", "0,1", "--dir",
+        "out"},
+       "--to-aux: line 1 is not on the Allies core list, which has lines 0 to 0.\n"},
+  };
+  const auto before = testing::Snapshot(fx.dir.path());
+  for (const auto& [args, message] : cases) {
+    const testing::CliRun run = Run(args);
+    EXPECT_EQ(run.exitCode, 1) << args[0] << " " << message;
+    EXPECT_EQ(run.err, message);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(testing::Snapshot(fx.dir.path()), before) << message;
+  }
+}
+
+TEST_F(CliTest, AUsageErrorPrintsHelpAndExitsTwo) {
+  const std::vector<std::pair<Args, std::string>> cases = {
+      {{"ob", "--layout", "homemade", "small.scn", "--to-aux", "0", "--side", "axis", "--dir",
+        "out"},
+       "--to-aux: needs --side"},
+      {{"ob", "--layout", "homemade", "small.scn", "--side", "axis", "--to-aux", "1,,2", "--dir",
+        "out"},
+       "is not a line number"},
+      {{"ob", "--layout", "homemade", "small.scn", "--limit", "maxUnits=3", "--dir", "out"},
+       "maxUnits"},
+      {{"ob", "--layout", "homemade", "small.scn"}, "--dir"},
+      {{"campaign", "--layout", "homemade", "small.scn", "--slot", "Midway", "--name", "x", "--dir",
+        "out"},
+       "either --slot"},
+      {{"campaign", "--layout", "homemade", "small.scn", "--slot", "Midway", "--page", "axis",
+        "--dir", "out"},
+       "not a slot of the axis page"},
+      {{"info", "--layout", "homemade", "small.scn", "--title", "t.tit"}, "--title"},
+      {{"info", "--layout", "sideways", "small.scn"}, "sideways"},
+      {{}, "subcommand"},
+  };
+  const auto before = testing::Snapshot(fx.dir.path());
+  for (const auto& [args, fragment] : cases) {
+    const testing::CliRun run = Run(args);
+    EXPECT_EQ(run.exitCode, 2) << fragment;
+    EXPECT_NE(run.err.find(fragment), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Usage: zarkel-cli"), std::string::npos) << run.err;
+    EXPECT_EQ(testing::Snapshot(fx.dir.path()), before) << fragment;
+  }
+
+  const testing::CliRun help = Run({"homemade", "--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_NE(help.out.find("Usage: zarkel-cli homemade"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zarkel

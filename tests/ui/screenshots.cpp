@@ -1,0 +1,85 @@
+// Grabs every page of the window, with a scenario open and a unit under review, into PNG files:
+//   zarkel_screenshots DIR
+// The README's pictures are made this way (the "screenshots" build target writes them to docs/).
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTabWidget>
+#include <cstdio>
+#include <exception>
+
+#include "tabw1_fixture.h"
+
+namespace {
+
+// The file name of a page: its number and its caption in lower case, words joined by '-'.
+QString PageFileName(int index, const QString& caption) {
+  QString slug;
+  for (const QChar c : caption.toLower()) {
+    if (c.isLetterOrNumber())
+      slug += c;
+    else if (!slug.isEmpty() && !slug.endsWith(QLatin1Char('-')))
+      slug += QLatin1Char('-');
+  }
+  while (slug.endsWith(QLatin1Char('-')))
+    slug.chop(1);
+  return QStringLiteral("page-%1-%2.png").arg(index + 1).arg(slug);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: zarkel_screenshots DIR\n");
+    return 2;
+  }
+  const QDir out(QString::fromLocal8Bit(argv[1]));
+  if (!QDir().mkpath(out.absolutePath())) {
+    std::fprintf(stderr, "cannot create %s\n", argv[1]);
+    return 1;
+  }
+  try {
+    zarkel::testing::Form form;
+    auto* pages = form.Get<QTabWidget>("PageControl1");
+    auto grab = [&](const char* control) {
+      form.ShowPageOf(control);
+      const int index = pages->currentIndex();
+      const QString path = out.filePath(PageFileName(index, pages->tabText(index)));
+      if (!form.window().grab().save(path))
+        throw std::runtime_error("cannot write " + path.toStdString());
+      std::printf("%s\n", qPrintable(path));
+    };
+
+    // What a user sees on the way through: the file chosen, then the scenario open with the
+    // Axis side shown, a unit under review on each unit page, the figures counted.
+    form.GoToScenarioDirectory();
+    form.ChooseFile("orig.scn");
+    form.Click("RadioButton2");
+    grab("Button1");
+    form.OpenOriginal();
+    form.Click("RadioButton3");
+    form.ClickItem("ListBox1", 1);
+    grab("ListBox1");
+    form.ClickItem("ListBox4", 1);
+    grab("ListBox4");
+    form.ClickItem("ListBox2", 0);
+    form.ClickItem("ListBox2", 2, Qt::ControlModifier);
+    grab("ListBox2");
+    for (const char* list :
+         {"DirectoryListBox2", "DirectoryListBox3", "DirectoryListBox4", "DirectoryListBox5"})
+      form.GoTo(list, form.fixture().dir / "out");
+    form.Click("Button6");
+    grab("Button6");
+    form.Click("RadioButton5");
+    grab("Button5");
+    grab("Button4");
+    form.Click("RadioButton19");
+    grab("Button12");
+    grab("Button13");
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "%s\n", error.what());
+    return 1;
+  }
+  return 0;
+}
