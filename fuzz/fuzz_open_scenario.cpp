@@ -137,6 +137,7 @@ void ExerciseWriters(EditorState& state) {
     WriteHomemadeScenario(state, dialogs, request);
     CheckReopens(state.scenario, out, "home.scn", ScenarioLayout::Homemade);
   } catch (const Refusal&) {
+    // As above; nothing was written.
   }
 }
 
