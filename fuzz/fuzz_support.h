@@ -10,7 +10,8 @@
 
 namespace zarkel::fuzz {
 
-// A directory of this process, removed when the process ends.
+// A directory of this process, removed when the process exits normally (scripts/fuzz.sh runs
+// the targets inside a directory of its own and removes whatever a target leaves).
 const std::filesystem::path& Scratch();
 
 // Writes `size` bytes to `name` in the scratch directory and returns its path.

@@ -25,8 +25,13 @@ cmake --build "$build" --parallel "$(nproc)"
 rm -rf "$build/seeds"
 "$build/fuzz/zarkel_fuzz_seeds" "$build/seeds"
 
-# The files each run makes go to memory where there is such a place.
-[ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
+# The files each run makes go to a directory of this script's own, in memory where there is such
+# a place, removed at the end (a target stopped by its time limit cannot clean up after itself).
+scratch_parent=/tmp
+[ -d /dev/shm ] && [ -w /dev/shm ] && scratch_parent=/dev/shm
+scratch=$(mktemp -d "$scratch_parent/zarkel-fuzz.XXXXXX")
+trap 'rm -rf "$scratch"' EXIT
+export TMPDIR=$scratch
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
