@@ -123,7 +123,8 @@ void ExerciseWriters(EditorState& state) {
     WriteCampaignScenario(state, request);
     CheckReopens(state.scenario, out, "cchina.scn", ScenarioLayout::Original);
   } catch (const Refusal&) {
-    // A side with more units than a scenario can number; nothing was written.
+    // A side with more units than a scenario can number, or a place name with a line break;
+    // nothing was written.
   }
 
   try {

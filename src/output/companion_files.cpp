@@ -48,12 +48,21 @@ std::string DescriptionFileName(const std::string& baseName) {
 
 void PlacenamesToText(SourceFile& source, std::int32_t offset, std::int32_t length,
                       OutputFile& target, TransferBuffer& buffer) {
+  std::int32_t recordNumber = 0;
   auto writeLines = [&](std::int32_t bytes) {
     ReadBlock(source, offset, bytes, buffer);
     for (std::int32_t start = 0; start < bytes; start += kRecord) {
+      ++recordNumber;
       const std::uint8_t* record = buffer.data() + start;
       const std::int32_t available = std::min(kRecord, bytes - start);
       const std::uint8_t* end = std::find(record, record + available, 0);
+      // A line break inside a name would split it in two lines and shift every name after it.
+      if (std::any_of(record, end,
+                      [](std::uint8_t byte) { return byte == '\r' || byte == '\n'; })) {
+        throw Refusal("Place name " + std::to_string(recordNumber) + " of " +
+                      Quoted(source.Path()) +
+                      " holds a line break, which a place-name file cannot hold.");
+      }
       target.Write(record, static_cast<std::size_t>(end - record));
       target.Write(kLineEnd);
     }

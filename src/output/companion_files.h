@@ -31,7 +31,8 @@ std::string TitleFileName(const std::string& baseName);        // base + ".tit"
 std::string DescriptionFileName(const std::string& baseName);  // base + ".des"
 
 // Writes one CR LF line per 30-byte place-name record of `source` in [offset, offset + length):
-// the record's bytes up to its first zero byte. Reads 43 records at a time.
+// the record's bytes up to its first zero byte. Reads 43 records at a time. Throws Refusal for a
+// name holding a CR or LF byte, which no line of the text file can hold.
 void PlacenamesToText(SourceFile& source, std::int32_t offset, std::int32_t length,
                       OutputFile& target, TransferBuffer& buffer);
 

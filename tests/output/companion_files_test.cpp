@@ -62,6 +62,20 @@ TEST_F(CompanionFilesTest, EachRecordBecomesALineUpToItsFirstZeroByte) {
   EXPECT_TRUE(std::filesystem::exists(dir / "s.tst")) << "no place names still make a file";
 }
 
+TEST_F(CompanionFilesTest, ANameHoldingALineBreakIsRefused) {
+  for (const std::string& name : {std::string("AB\rCD"), std::string("AB\nCD")}) {
+    try {
+      RecordsToText({"fine", name});
+      ADD_FAILURE() << "converted";
+    } catch (const Refusal& refusal) {
+      EXPECT_NE(std::string(refusal.what()).find("Place name 2 of"), std::string::npos)
+          << refusal.what();
+    }
+  }
+  // After the zero byte that ends a name, such bytes are not part of it.
+  EXPECT_EQ(RecordsToText({std::string("AB\0\r\n", 4)}), "AB\r\n");
+}
+
 TEST_F(CompanionFilesTest, PlaceNamesAreReadFortyThreeRecordsAtATime) {
   for (int count : {43, 44, 86, 255}) {
     std::vector<std::string> records;
