@@ -15,16 +15,16 @@ namespace zarkel::bench {
 namespace {
 
 using testing::Layout;
-using testing::ScenarioSpec;
-using testing::UnitSpec;
+using testing::ScenarioPlan;
+using testing::UnitPlan;
 
 constexpr const char* kEquipmentFile = "equip.eqp";
 constexpr const char* kEquipmentNameFile = "equip.txt";
 
 // A unit of `side` with order number `order`, its fields varied so that the rosters, the class
 // counts and the export have something to do: some units carry transports, some are not placed.
-UnitSpec BenchUnit(int side, int order) {
-  UnitSpec unit;
+UnitPlan BenchUnit(int side, int order) {
+  UnitPlan unit;
   unit.name = "Unit " + std::to_string(side) + "-" + std::to_string(order);
   unit.country = static_cast<std::uint8_t>((side * 7 + order) % 31);
   unit.equipmentId = static_cast<std::uint16_t>((side * 200 + order) % 30);
@@ -57,48 +57,48 @@ std::string Text(std::size_t length, char first) {
   return text;
 }
 
-ScenarioSpec Spec(Size size) {
-  ScenarioSpec spec;
-  spec.layout = Layout::Homemade;
+ScenarioPlan Plan(Size size) {
+  ScenarioPlan plan;
+  plan.layout = Layout::Homemade;
   if (size == Size::Largest) {
-    spec.mapSizeA = 255;
-    spec.mapSizeB = 255;
-    spec.placeNames = PlaceNames(255);
-    spec.description = Text(65535, 'a');
-    spec.title = Text(65535, 'A');
+    plan.mapSizeA = 255;
+    plan.mapSizeB = 255;
+    plan.placeNames = PlaceNames(255);
+    plan.description = Text(65535, 'a');
+    plan.title = Text(65535, 'A');
     for (int side = 0; side < 3; ++side) {
       for (int order = 0; order < 200; ++order)
-        spec.Place(BenchUnit(side, order));
+        plan.Place(BenchUnit(side, order));
     }
   } else {
-    spec.mapSizeA = 20;
-    spec.mapSizeB = 30;
-    spec.placeNames = PlaceNames(12);
-    spec.description = Text(500, 'a');
-    spec.title = Text(20, 'A');
+    plan.mapSizeA = 20;
+    plan.mapSizeB = 30;
+    plan.placeNames = PlaceNames(12);
+    plan.description = Text(500, 'a');
+    plan.title = Text(20, 'A');
     for (int side = 0; side < 2; ++side) {
       for (int order = 0; order < 14; ++order)
-        spec.Place(BenchUnit(side, order));
+        plan.Place(BenchUnit(side, order));
       for (int order = 80; order < 86; ++order)
-        spec.Place(BenchUnit(side, order));
+        plan.Place(BenchUnit(side, order));
     }
   }
-  return spec;
+  return plan;
 }
 
 void WriteScenario(const std::filesystem::path& directory, Size size, ScenarioLayout layout) {
-  ScenarioSpec spec = Spec(size);
+  ScenarioPlan plan = Plan(size);
   const std::string fileName = ScenarioFileName(size, layout);
   if (layout == ScenarioLayout::Original) {
     // The texts go into the companion files beside the scenario.
     const std::string base = BaseName(fileName);
     testing::WriteFileText(directory / PlacenameFileName(base),
-                           testing::JoinLines(spec.placeNames));
-    testing::WriteFileText(directory / TitleFileName(base), spec.title);
-    testing::WriteFileText(directory / DescriptionFileName(base), spec.description);
-    spec.layout = Layout::Original;
+                           testing::JoinLines(plan.placeNames));
+    testing::WriteFileText(directory / TitleFileName(base), plan.title);
+    testing::WriteFileText(directory / DescriptionFileName(base), plan.description);
+    plan.layout = Layout::Original;
   }
-  testing::WriteFileBytes(directory / fileName, testing::BuildScenario(spec).bytes);
+  testing::WriteFileBytes(directory / fileName, testing::BuildScenario(plan).bytes);
 }
 
 }  // namespace

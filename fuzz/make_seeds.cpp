@@ -16,8 +16,8 @@ namespace {
 using namespace zarkel::testing;
 namespace fs = std::filesystem;
 
-UnitSpec Unit(int side, int order, std::uint16_t equipment = 1) {
-  UnitSpec unit;
+UnitPlan Unit(int side, int order, std::uint16_t equipment = 1) {
+  UnitPlan unit;
   unit.name = "Unit " + std::to_string(side) + "-" + std::to_string(order);
   unit.side = static_cast<std::uint8_t>(side);
   unit.orderNumber = static_cast<std::uint8_t>(order);
@@ -28,32 +28,32 @@ UnitSpec Unit(int side, int order, std::uint16_t equipment = 1) {
 
 // A small scenario with units of every kind the reader tells apart: core and auxiliary units of
 // the three sides, a unit of no side, an unplaced unit, transports, a strength-0 slot.
-ScenarioSpec SmallScenario(Layout layout) {
-  ScenarioSpec spec;
-  spec.layout = layout;
-  spec.mapSizeA = 2;
-  spec.mapSizeB = 3;
+ScenarioPlan SmallScenario(Layout layout) {
+  ScenarioPlan plan;
+  plan.layout = layout;
+  plan.mapSizeA = 2;
+  plan.mapSizeB = 3;
   if (layout == Layout::Homemade) {
-    spec.placeNames = {"Alpha", "", "A name of twenty-nine letters"};
-    spec.description = std::string(300, 'd');
-    spec.title = "A title";
+    plan.placeNames = {"Alpha", "", "A name of twenty-nine letters"};
+    plan.description = std::string(300, 'd');
+    plan.title = "A title";
   }
-  spec.Place(Unit(0, 0, 0));
-  spec.Place(Unit(0, 1, 29));
-  spec.Place(Unit(0, 80, 2000));
-  spec.Place(Unit(1, 0, 9));
-  spec.Place(Unit(1, 81, 0xFFFE));
-  spec.Place(Unit(2, 3, 19));
-  spec.Place(Unit(3, 4, 5));
-  UnitSpec unplaced = Unit(1, 2, 4);
+  plan.Place(Unit(0, 0, 0));
+  plan.Place(Unit(0, 1, 29));
+  plan.Place(Unit(0, 80, 2000));
+  plan.Place(Unit(1, 0, 9));
+  plan.Place(Unit(1, 81, 0xFFFE));
+  plan.Place(Unit(2, 3, 19));
+  plan.Place(Unit(3, 4, 5));
+  UnitPlan unplaced = Unit(1, 2, 4);
   unplaced.column = 0x105;
   unplaced.landTransportId = 989;
   unplaced.navalTransportId = 990;
-  spec.Place(unplaced);
-  UnitSpec weak = Unit(0, 5, 1);
+  plan.Place(unplaced);
+  UnitPlan weak = Unit(0, 5, 1);
   weak.strength = 0;
-  spec.Place(weak);
-  return spec;
+  plan.Place(weak);
+  return plan;
 }
 
 void Write(const fs::path& directory, const std::string& name, const Bytes& bytes) {
@@ -69,16 +69,16 @@ void OpenSeeds(const fs::path& directory) {
     Write(directory, prefix + "-cut.scn",
           Slice(small, 0, static_cast<std::int64_t>(small.size()) - 1));
 
-    ScenarioSpec empty;
+    ScenarioPlan empty;
     empty.layout = layout;
     empty.mapSizeA = 0;
     empty.mapSizeB = 0;
     Write(directory, prefix + "-no-map-no-units.scn", BuildScenario(empty).bytes);
 
     // A side over the 80 core units a scenario can number.
-    ScenarioSpec crowded = SmallScenario(layout);
+    ScenarioPlan crowded = SmallScenario(layout);
     for (int order = 0; order < 81; ++order) {
-      UnitSpec unit = Unit(0, order % 80, 1);
+      UnitPlan unit = Unit(0, order % 80, 1);
       crowded.slots[{order % 80 + (order / 80) * 100, 3}] = MakeUnit(unit);
     }
     Write(directory, prefix + "-crowded.scn", BuildScenario(crowded).bytes);

@@ -10,13 +10,13 @@
 namespace zarkel {
 
 // How an open-file dialog presents itself: its name in the window, title and single filter.
-struct FileDialogSpec {
+struct FileDialogLook {
   const char* name;               // "OpenDialog1" ...
   const char* title;              // "Open Quennet Equipment File" ...
   const char* filterDescription;  // "eqp" ...
   const char* filterPattern;      // "*.eqp" ...
 };
-const FileDialogSpec& DialogSpec(FileDialogKind kind);
+const FileDialogLook& DialogLook(FileDialogKind kind);
 
 class Dialogs {
  public:

@@ -27,14 +27,14 @@ QString MessageText(const std::string& text) {
 
 std::optional<std::string> QtDialogs::ChooseFile(FileDialogKind kind,
                                                  const FileDialogMemory& memory) {
-  const FileDialogSpec& spec = DialogSpec(kind);
+  const FileDialogLook& look = DialogLook(kind);
   // The file chosen last time is proposed again, in its own folder; without one the dialog
   // starts in its initial directory.
   const std::string& start = memory.lastFile.empty() ? memory.initialDirectory : memory.lastFile;
-  const QString filter = QString::fromLatin1(spec.filterDescription) + " (" +
-                         QString::fromLatin1(spec.filterPattern) + ")";
+  const QString filter = QString::fromLatin1(look.filterDescription) + " (" +
+                         QString::fromLatin1(look.filterPattern) + ")";
   const QString chosen = QFileDialog::getOpenFileName(
-      parent_, QString::fromLatin1(spec.title),
+      parent_, QString::fromLatin1(look.title),
       QFile::decodeName(QByteArray(start.data(), static_cast<qsizetype>(start.size()))), filter);
   if (chosen.isEmpty())
     return std::nullopt;

@@ -12,7 +12,7 @@ using testing::Bytes;
 using testing::Layout;
 using testing::ReadFileBytes;
 using testing::ToBytes;
-using testing::UnitSpec;
+using testing::UnitPlan;
 
 using Args = std::vector<std::string>;
 
@@ -22,15 +22,15 @@ const std::string kOddName = "Q\"B\\\x01\xE9";  // a quote, a backslash, a contr
 
 // A small Homemade scenario: an Axis core unit (unused, with a land transport) and an Axis
 // auxiliary unit, an unused Allied unit, a unit of the third side and one of no side.
-testing::ScenarioSpec SmallScenario() {
-  testing::ScenarioSpec s;
+testing::ScenarioPlan SmallScenario() {
+  testing::ScenarioPlan s;
   s.layout = Layout::Homemade;
   s.placeNames = {"Town", "Hill"};
   s.description = "desc";
   s.title = "ti";
   auto unit = [](const std::string& name, int side, int order, int country, int equipment,
                  int seed) {
-    UnitSpec u;
+    UnitPlan u;
     u.name = name;
     u.side = static_cast<std::uint8_t>(side);
     u.orderNumber = static_cast<std::uint8_t>(order);
@@ -39,14 +39,14 @@ testing::ScenarioSpec SmallScenario() {
     u.seed = static_cast<std::uint8_t>(seed);
     return u;
   };
-  UnitSpec q = unit(kOddName, 0, 0, 14, 11, 1);
+  UnitPlan q = unit(kOddName, 0, 0, 14, 11, 1);
   q.landTransportId = 21;
   q.column = 0x0105;
   q.experience = 3;
-  UnitSpec yank = unit("Yank", 1, 0, 28, 2, 3);
+  UnitPlan yank = unit("Yank", 1, 0, 28, 2, 3);
   yank.column = 0x0102;
   yank.row = 6;
-  for (const UnitSpec& u : {q, unit("Aux", 0, 80, 9, 9, 2), yank, unit("Third", 2, 1, 9, 0, 4),
+  for (const UnitPlan& u : {q, unit("Aux", 0, 80, 9, 9, 2), yank, unit("Third", 2, 1, 9, 0, 4),
                             unit("Stray", 3, 2, 9, 0, 5)}) {
     s.Place(u);
   }
@@ -165,7 +165,7 @@ TEST_F(CliTest, CampaignWritesTheMidwaySlotAfterATransfer) {
   EXPECT_EQ(run.err, "");
 
   // Both Axis core units join the auxiliary unit, in roster order: 80, 81, 82.
-  std::vector<UnitSpec> units = wc.expectedUnits;
+  std::vector<UnitPlan> units = wc.expectedUnits;
   for (int i = 0; i < 3; ++i)
     units[static_cast<std::size_t>(i)].orderNumber = static_cast<std::uint8_t>(80 + i);
   EXPECT_EQ(Out("midway.scn"), testing::ExpectedScenario(wc.source, Layout::Original, units, 2,

@@ -154,9 +154,9 @@ TEST_F(EquipmentLoadTest, DialogsShowTheirTitlesAndRememberTheLastFile) {
   ReloadEquipment(state, dialogs);
   EXPECT_EQ(dialogs.memories.back().lastFile, "");
   EXPECT_EQ(dialogs.memories[dialogs.memories.size() - 2].lastFile, eqp);
-  EXPECT_STREQ(DialogSpec(FileDialogKind::Equipment).title, "Open Quennet Equipment File");
-  EXPECT_STREQ(DialogSpec(FileDialogKind::EquipmentNames).filterPattern, "*.txt");
-  EXPECT_STREQ(DialogSpec(FileDialogKind::Description).title,
+  EXPECT_STREQ(DialogLook(FileDialogKind::Equipment).title, "Open Quennet Equipment File");
+  EXPECT_STREQ(DialogLook(FileDialogKind::EquipmentNames).filterPattern, "*.txt");
+  EXPECT_STREQ(DialogLook(FileDialogKind::Description).title,
                "Select Decsription File for Orvane Scenario");
 }
 

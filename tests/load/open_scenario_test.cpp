@@ -9,33 +9,33 @@ namespace zarkel {
 namespace {
 
 using testing::Layout;
-using testing::ScenarioSpec;
-using testing::UnitSpec;
+using testing::ScenarioPlan;
+using testing::UnitPlan;
 
-UnitSpec Unit(const std::string& name, int side, int order, int experience = 2) {
-  UnitSpec u = testing::NamedUnit(name, side, order);
+UnitPlan Unit(const std::string& name, int side, int order, int experience = 2) {
+  UnitPlan u = testing::NamedUnit(name, side, order);
   u.experience = static_cast<std::uint8_t>(experience);
   return u;
 }
 
 // The worked example: 12 place names, a 20 x 30 map, a 500-byte description, a 20-byte title.
-ScenarioSpec WorkedExample() {
-  ScenarioSpec spec;
-  spec.layout = Layout::Homemade;
-  spec.mapSizeA = 20;
-  spec.mapSizeB = 30;
+ScenarioPlan WorkedExample() {
+  ScenarioPlan plan;
+  plan.layout = Layout::Homemade;
+  plan.mapSizeA = 20;
+  plan.mapSizeB = 30;
   for (int i = 0; i < 12; ++i)
-    spec.placeNames.push_back("Town " + std::to_string(i));
-  spec.description = std::string(500, 'D');
-  spec.title = std::string(20, 'T');
-  spec.battleType = 2;
-  spec.carriedValues = {0x12, 0x34};
-  spec.limits = {0, 255, 7, 8, 9, 10, 11, 12};
-  spec.Place(Unit("Axis core", 0, 0));
-  spec.Place(Unit("Axis aux", 0, 80));
-  spec.Place(Unit("Allied core", 1, 0));
-  spec.Place(Unit("Third", 2, 3));
-  return spec;
+    plan.placeNames.push_back("Town " + std::to_string(i));
+  plan.description = std::string(500, 'D');
+  plan.title = std::string(20, 'T');
+  plan.battleType = 2;
+  plan.carriedValues = {0x12, 0x34};
+  plan.limits = {0, 255, 7, 8, 9, 10, 11, 12};
+  plan.Place(Unit("Axis core", 0, 0));
+  plan.Place(Unit("Axis aux", 0, 80));
+  plan.Place(Unit("Allied core", 1, 0));
+  plan.Place(Unit("Third", 2, 3));
+  return plan;
 }
 
 class OpenScenarioTest : public ::testing::Test {
@@ -72,9 +72,9 @@ TEST_F(OpenScenarioTest, HomemadeWorkedExample) {
 }
 
 TEST_F(OpenScenarioTest, OriginalWithDefaultCompanionNames) {
-  ScenarioSpec spec;
-  spec.Place(Unit("A", 0, 0));
-  fx.WriteScenario(spec, "midway.scn");
+  ScenarioPlan plan;
+  plan.Place(Unit("A", 0, 0));
+  fx.WriteScenario(plan, "midway.scn");
   fx.Open(state, "midway.scn", ScenarioLayout::Original);
   const auto& c = state.scenario.companions;
   EXPECT_EQ(c.placeNamePath, (fx.dir / "smidway.tst").string());
@@ -85,7 +85,7 @@ TEST_F(OpenScenarioTest, OriginalWithDefaultCompanionNames) {
 }
 
 TEST_F(OpenScenarioTest, ShortFileNameGivesAnEmptyBaseName) {
-  fx.WriteScenario(ScenarioSpec{}, "a.sc");
+  fx.WriteScenario(ScenarioPlan{}, "a.sc");
   fx.Open(state, "a.sc", ScenarioLayout::Original);
   EXPECT_EQ(state.scenario.companions.placeNamePath, (fx.dir / "s.tst").string());
   EXPECT_EQ(state.scenario.companions.titlePath, (fx.dir / ".tit").string());
@@ -93,8 +93,8 @@ TEST_F(OpenScenarioTest, ShortFileNameGivesAnEmptyBaseName) {
 }
 
 TEST_F(OpenScenarioTest, CompanionDialogsWhenTheDefaultsAreCleared) {
-  fx.WriteScenario(ScenarioSpec{}, "first.scn");
-  fx.WriteScenario(ScenarioSpec{}, "second.scn");
+  fx.WriteScenario(ScenarioPlan{}, "first.scn");
+  fx.WriteScenario(ScenarioPlan{}, "second.scn");
   fx.Open(state, "first.scn", ScenarioLayout::Original);
   OpenRequest request = fx.Request("second.scn", ScenarioLayout::Original);
   request.placenameDefault = false;
@@ -110,7 +110,7 @@ TEST_F(OpenScenarioTest, CompanionDialogsWhenTheDefaultsAreCleared) {
 }
 
 TEST_F(OpenScenarioTest, AHomemadeOpeningKeepsTheCompanionPathsOfAnEarlierOriginal) {
-  fx.WriteScenario(ScenarioSpec{}, "midway.scn");
+  fx.WriteScenario(ScenarioPlan{}, "midway.scn");
   fx.WriteScenario(WorkedExample(), "home.scn");
   fx.Open(state, "midway.scn", ScenarioLayout::Original);
   fx.Open(state, "home.scn", ScenarioLayout::Homemade);
@@ -129,7 +129,7 @@ TEST_F(OpenScenarioTest, NoLayoutShowsTheMessageBeforeAnyDialog) {
 }
 
 TEST_F(OpenScenarioTest, EquipmentIsAskedForOnlyOnTheFirstOpening) {
-  fx.WriteScenario(ScenarioSpec{}, "a.scn");
+  fx.WriteScenario(ScenarioPlan{}, "a.scn");
   fx.dialogs.Answer(FileDialogKind::Equipment, std::nullopt);
   fx.dialogs.Answer(FileDialogKind::EquipmentNames, std::nullopt);
   OpenScenario(state, fx.dialogs, fx.Request("a.scn", ScenarioLayout::Original));
@@ -139,10 +139,10 @@ TEST_F(OpenScenarioTest, EquipmentIsAskedForOnlyOnTheFirstOpening) {
 }
 
 TEST_F(OpenScenarioTest, SideButtonsDecideTheRefresh) {
-  ScenarioSpec spec;
-  spec.Place(Unit("Axis one", 0, 0));
-  spec.Place(Unit("Allied one", 1, 0));
-  fx.WriteScenario(spec, "s.scn");
+  ScenarioPlan plan;
+  plan.Place(Unit("Axis one", 0, 0));
+  plan.Place(Unit("Allied one", 1, 0));
+  fx.WriteScenario(plan, "s.scn");
   OpenResult result = fx.Open(state, "s.scn", ScenarioLayout::Original, SideButtons{false, true});
   ASSERT_TRUE(result.roster.has_value());
   EXPECT_EQ(state.view.currentSide, 1);
@@ -182,7 +182,7 @@ TEST_F(OpenScenarioTest, FailuresLeaveTheLoadedScenarioWhole) {
 TEST_F(OpenScenarioTest, AShortFileIsRefusedWithItsSizeAndTheSizeNeeded) {
   fx.WriteScenario(WorkedExample(), "good.scn");
   fx.Open(state, "good.scn", ScenarioLayout::Homemade);
-  auto bytes = testing::BuildScenario(ScenarioSpec{}).bytes;  // Original, 2 x 3 map
+  auto bytes = testing::BuildScenario(ScenarioPlan{}).bytes;  // Original, 2 x 3 map
   const std::size_t full = bytes.size();
   bytes.resize(full - 1);
   testing::WriteFileBytes(fx.dir / "short.scn", bytes);
@@ -201,10 +201,10 @@ TEST_F(OpenScenarioTest, AShortFileIsRefusedWithItsSizeAndTheSizeNeeded) {
 }
 
 TEST_F(OpenScenarioTest, AFileOfTheOtherLayoutIsNamedAsSuch) {
-  ScenarioSpec homemade;
+  ScenarioPlan homemade;
   homemade.layout = Layout::Homemade;
   fx.WriteScenario(homemade, "home.scn");
-  ScenarioSpec original;
+  ScenarioPlan original;
   original.mapSizeA = 9;  // header byte 4 is map data, read as a place-name count
   original.mapSizeB = 9;
   fx.WriteScenario(original, "orig.scn");
@@ -228,10 +228,10 @@ TEST_F(OpenScenarioTest, AFileOfTheOtherLayoutIsNamedAsSuch) {
 }
 
 TEST_F(OpenScenarioTest, ALargerFileIsAccepted) {
-  ScenarioSpec spec;
-  spec.trailing = {1, 2, 3};
-  spec.Place(Unit("A", 0, 0));
-  fx.WriteScenario(spec, "long.scn");
+  ScenarioPlan plan;
+  plan.trailing = {1, 2, 3};
+  plan.Place(Unit("A", 0, 0));
+  fx.WriteScenario(plan, "long.scn");
   EXPECT_TRUE(fx.Open(state, "long.scn", ScenarioLayout::Original).opened);
   EXPECT_EQ(state.scenario.units.size(), 1);
 }
@@ -240,9 +240,9 @@ TEST_F(OpenScenarioTest, EveryTruncationIsRefusedAndTheEarlierScenarioStays) {
   fx.WriteScenario(WorkedExample(), "good.scn");
   fx.Open(state, "good.scn", ScenarioLayout::Homemade);
   for (const Layout layout : {Layout::Homemade, Layout::Original}) {
-    ScenarioSpec spec = WorkedExample();
-    spec.layout = layout;
-    const auto built = testing::BuildScenario(spec);
+    ScenarioPlan plan = WorkedExample();
+    plan.layout = layout;
+    const auto built = testing::BuildScenario(plan);
     const std::int64_t size = static_cast<std::int64_t>(built.bytes.size());
     const std::int64_t insideMap = built.typeOffset - 100 - 37 * 20 * 30 / 2;
     for (const std::int64_t length :

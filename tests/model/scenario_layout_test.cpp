@@ -28,16 +28,16 @@ TEST(ScenarioLayout, HomemadeWorkedExample) {
 
 TEST(ScenarioLayout, OffsetsAgreeWithFilesBuiltFromTheFormat) {
   for (const bool homemade : {true, false}) {
-    testing::ScenarioSpec spec;
-    spec.layout = homemade ? testing::Layout::Homemade : testing::Layout::Original;
-    spec.mapSizeA = 20;
-    spec.mapSizeB = 30;
+    testing::ScenarioPlan plan;
+    plan.layout = homemade ? testing::Layout::Homemade : testing::Layout::Original;
+    plan.mapSizeA = 20;
+    plan.mapSizeB = 30;
     if (homemade) {
-      spec.placeNames.assign(12, "Name");
-      spec.description = std::string(300, 'd');  // a length above 255 uses both bytes
-      spec.title = std::string(20, 't');
+      plan.placeNames.assign(12, "Name");
+      plan.description = std::string(300, 'd');  // a length above 255 uses both bytes
+      plan.title = std::string(20, 't');
     }
-    const auto built = testing::BuildScenario(spec);
+    const auto built = testing::BuildScenario(plan);
     const ScenarioLayout layout = homemade ? ScenarioLayout::Homemade : ScenarioLayout::Original;
     const ScenarioGeometry g =
         Geometry(20, 30, homemade ? 12 : 0, homemade ? 300 : 0, homemade ? 20 : 0);

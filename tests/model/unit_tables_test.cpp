@@ -12,17 +12,17 @@ namespace zarkel {
 namespace {
 
 using testing::MakeUnit;
-using testing::ScenarioSpec;
-using testing::UnitSpec;
+using testing::ScenarioPlan;
+using testing::UnitPlan;
 
 struct ReadResult {
   UnitTable units;
   UnitNames names;
 };
 
-ReadResult ReadFromFile(const ScenarioSpec& spec) {
+ReadResult ReadFromFile(const ScenarioPlan& plan) {
   testing::TempDir dir;
-  const auto built = testing::BuildScenario(spec);
+  const auto built = testing::BuildScenario(plan);
   testing::WriteFileBytes(dir / "s.scn", built.bytes);
   SourceFile file(dir / "s.scn");
   ReadResult result;
@@ -30,19 +30,19 @@ ReadResult ReadFromFile(const ScenarioSpec& spec) {
   return result;
 }
 
-UnitSpec Unit(const std::string& name, int side, int order, int seed = 1) {
-  UnitSpec u = testing::NamedUnit(name, side, order);
+UnitPlan Unit(const std::string& name, int side, int order, int seed = 1) {
+  UnitPlan u = testing::NamedUnit(name, side, order);
   u.seed = static_cast<std::uint8_t>(seed);
   return u;
 }
 
 TEST(ReadUnitArea, TakesOccupiedSlotsInFileOrderWithAllTheirBytes) {
-  ScenarioSpec spec;
-  spec.slots[{0, 1}] = MakeUnit(Unit("Allied A", 1, 0, 2));
-  spec.slots[{0, 0}] = MakeUnit(Unit("Axis A", 0, 0, 3));
-  spec.slots[{5, 4}] = MakeUnit(Unit("Odd slot", 0, 5, 4));
-  spec.slots[{199, 5}] = MakeUnit(Unit("Last", 2, 199, 5));
-  const ReadResult read = ReadFromFile(spec);
+  ScenarioPlan plan;
+  plan.slots[{0, 1}] = MakeUnit(Unit("Allied A", 1, 0, 2));
+  plan.slots[{0, 0}] = MakeUnit(Unit("Axis A", 0, 0, 3));
+  plan.slots[{5, 4}] = MakeUnit(Unit("Odd slot", 0, 5, 4));
+  plan.slots[{199, 5}] = MakeUnit(Unit("Last", 2, 199, 5));
+  const ReadResult read = ReadFromFile(plan);
   ASSERT_EQ(read.units.size(), 4);
   EXPECT_EQ(read.units.at(1).bytes, MakeUnit(Unit("Axis A", 0, 0, 3)));
   EXPECT_EQ(read.units.at(2).bytes, MakeUnit(Unit("Allied A", 1, 0, 2)));
@@ -51,32 +51,32 @@ TEST(ReadUnitArea, TakesOccupiedSlotsInFileOrderWithAllTheirBytes) {
 }
 
 TEST(ReadUnitArea, EmptySlotRules) {
-  ScenarioSpec spec;
+  ScenarioPlan plan;
   // Equipment id 0xFFFF makes a slot empty whatever else it holds.
   auto noEquipment = MakeUnit(Unit("Ghost", 0, 0));
   noEquipment[41] = noEquipment[42] = 0xFF;
-  spec.slots[{0, 0}] = noEquipment;
+  plan.slots[{0, 0}] = noEquipment;
   // Strength 0 makes a slot empty, even with a valid equipment id.
-  UnitSpec weak = Unit("Weak", 0, 1);
+  UnitPlan weak = Unit("Weak", 0, 1);
   weak.strength = 0;
-  spec.slots[{1, 0}] = MakeUnit(weak);
+  plan.slots[{1, 0}] = MakeUnit(weak);
   // Only one byte 0xFF of the equipment id is not the empty mark.
-  UnitSpec half = Unit("Half", 0, 2);
+  UnitPlan half = Unit("Half", 0, 2);
   half.equipmentId = 0x00FF;
-  spec.slots[{2, 0}] = MakeUnit(half);
-  UnitSpec half2 = Unit("Half2", 0, 3);
+  plan.slots[{2, 0}] = MakeUnit(half);
+  UnitPlan half2 = Unit("Half2", 0, 3);
   half2.equipmentId = 0xFF00;
-  spec.slots[{3, 0}] = MakeUnit(half2);
-  const ReadResult read = ReadFromFile(spec);
+  plan.slots[{3, 0}] = MakeUnit(half2);
+  const ReadResult read = ReadFromFile(plan);
   ASSERT_EQ(read.units.size(), 2);
   EXPECT_EQ(read.units.at(1).ShownName(), "Half");
   EXPECT_EQ(read.units.at(2).ShownName(), "Half2");
 }
 
 TEST(ReadUnitArea, NamesKeepAllFortyBytes) {
-  ScenarioSpec spec;
-  spec.slots[{0, 0}] = MakeUnit(Unit("Abc", 0, 0));
-  const ReadResult read = ReadFromFile(spec);
+  ScenarioPlan plan;
+  plan.slots[{0, 0}] = MakeUnit(Unit("Abc", 0, 0));
+  const ReadResult read = ReadFromFile(plan);
   ASSERT_EQ(read.names.size(), 1);
   EXPECT_EQ(read.names.at(1), std::string("Abc") + std::string(37, '\0'));
   EXPECT_EQ(read.names.at(1).size(), 40u);
@@ -85,13 +85,13 @@ TEST(ReadUnitArea, NamesKeepAllFortyBytes) {
 }
 
 TEST(ReadUnitArea, EveryOneOfTwelveHundredSlotsIsKept) {
-  ScenarioSpec spec;
+  ScenarioPlan plan;
   for (int block = 0; block < 200; ++block) {
     for (int slot = 0; slot < 6; ++slot) {
-      spec.slots[{block, slot}] = MakeUnit(Unit("U", slot % 3, block, block % 200));
+      plan.slots[{block, slot}] = MakeUnit(Unit("U", slot % 3, block, block % 200));
     }
   }
-  const ReadResult read = ReadFromFile(spec);
+  const ReadResult read = ReadFromFile(plan);
   EXPECT_EQ(read.units.size(), 1200);
   const Rosters rosters = BuildSideRosters(read.units);
   EXPECT_EQ(rosters[0].rosterCount(), 400);
@@ -215,7 +215,7 @@ TEST_F(RenumberTest, RefusesASideBeyondTheFileFormatAndChangesNothing) {
 
 TEST(UsedStatus, FromTheHighBytesOfColumnAndRow) {
   UnitRecord r;
-  UnitSpec u;
+  UnitPlan u;
   u.column = 5;
   u.row = 7;
   r.bytes = MakeUnit(u);

@@ -8,8 +8,8 @@
 namespace zarkel {
 namespace {
 
-using testing::ScenarioSpec;
-using testing::UnitSpec;
+using testing::ScenarioPlan;
+using testing::UnitPlan;
 
 const std::string kHeader =
     "Side,Class,Name,Country,Unit Type,Equipment Name,Land Trans, Naval Trans,Column,Row,Used,"
@@ -35,8 +35,8 @@ TEST_F(OrderOfBattleTest, BeforeAnyOpeningTheHeaderAndThreeBlankLines) {
 }
 
 TEST_F(OrderOfBattleTest, EveryRosteredUnitSideBySide) {
-  ScenarioSpec spec;
-  UnitSpec a;  // fixture equipment: id i is class i % 20, named "Eq<i>"
+  ScenarioPlan plan;
+  UnitPlan a;  // fixture equipment: id i is class i % 20, named "Eq<i>"
   a.name = "First, Panzer";
   a.country = 9;
   a.equipmentId = 1;
@@ -47,23 +47,23 @@ TEST_F(OrderOfBattleTest, EveryRosteredUnitSideBySide) {
   a.strength = 10;
   a.entrenchment = 2;
   a.experience = 3;
-  spec.Place(a);
-  UnitSpec b = a;
+  plan.Place(a);
+  UnitPlan b = a;
   b.name = std::string(40, 'B');
   b.orderNumber = 80;
   b.landTransportId = 65535;
   b.column = 7;
-  spec.Place(b);
-  UnitSpec third = a;
+  plan.Place(b);
+  UnitPlan third = a;
   third.name = "Third";
   third.side = 2;
   third.country = 30;
-  spec.Place(third);
-  UnitSpec none = a;
+  plan.Place(third);
+  UnitPlan none = a;
   none.side = 5;
   none.orderNumber = 1;
-  spec.Place(none);
-  fx.WriteScenario(spec, "s.scn");
+  plan.Place(none);
+  fx.WriteScenario(plan, "s.scn");
   fx.Open(state, "s.scn", ScenarioLayout::Original);
 
   const std::string expected =

@@ -180,18 +180,18 @@ TEST_F(WriterFailureTest, ALimitThatIsNotANumberWritesNothing) {
 }
 
 TEST_F(WriterFailureTest, ASideTooLargeForTheFileIsRefused) {
-  testing::ScenarioSpec spec;
+  testing::ScenarioPlan plan;
   for (int i = 0; i < 120; ++i) {
-    testing::UnitSpec u;
+    testing::UnitPlan u;
     u.orderNumber = static_cast<std::uint8_t>(80 + i);
-    spec.Place(u);
+    plan.Place(u);
   }
   for (int i = 0; i < 80; ++i) {
-    testing::UnitSpec u;
+    testing::UnitPlan u;
     u.orderNumber = static_cast<std::uint8_t>(i);
-    spec.Place(u);
+    plan.Place(u);
   }
-  fx.WriteScenario(spec, "full.scn");
+  fx.WriteScenario(plan, "full.scn");
   for (const char* companion : {"sfull.tst", "full.tit", "full.des"}) {
     testing::WriteFileText(fx.dir / companion, "");
   }

@@ -4,15 +4,15 @@ namespace zarkel::testing {
 
 namespace {
 
-UnitSpec Unit(const std::string& name, int side, int order, int seed) {
-  UnitSpec u = NamedUnit(name, side, order);
+UnitPlan Unit(const std::string& name, int side, int order, int seed) {
+  UnitPlan u = NamedUnit(name, side, order);
   u.seed = static_cast<std::uint8_t>(seed);
   u.equipmentId = static_cast<std::uint16_t>(seed % 30);
   u.experience = static_cast<std::uint8_t>(seed % 5);
   return u;
 }
 
-UnitSpec Renumbered(UnitSpec unit, int order) {
+UnitPlan Renumbered(UnitPlan unit, int order) {
   unit.orderNumber = static_cast<std::uint8_t>(order);
   return unit;
 }
@@ -21,7 +21,7 @@ UnitSpec Renumbered(UnitSpec unit, int order) {
 
 WriterCase MakeWriterCase(Layout layout) {
   WriterCase c;
-  ScenarioSpec& s = c.source;
+  ScenarioPlan& s = c.source;
   s.layout = layout;
   s.mapSizeA = 20;
   s.mapSizeB = 30;
@@ -38,14 +38,14 @@ WriterCase MakeWriterCase(Layout layout) {
   s.battleType = 1;
   s.trailing = {0xEE, 0xEF};
 
-  const UnitSpec axisA = Unit("Axis A", 0, 3, 11);
-  const UnitSpec axisB = Unit("Axis B", 0, 7, 12);
-  const UnitSpec axisAux = Unit("Axis aux", 0, 95, 13);
-  const UnitSpec allied = Unit("Allied", 1, 0, 14);
-  const UnitSpec third = Unit("Third", 2, 2, 15);
-  UnitSpec weak = Unit("Weak", 0, 4, 16);
+  const UnitPlan axisA = Unit("Axis A", 0, 3, 11);
+  const UnitPlan axisB = Unit("Axis B", 0, 7, 12);
+  const UnitPlan axisAux = Unit("Axis aux", 0, 95, 13);
+  const UnitPlan allied = Unit("Allied", 1, 0, 14);
+  const UnitPlan third = Unit("Third", 2, 2, 15);
+  UnitPlan weak = Unit("Weak", 0, 4, 16);
   weak.strength = 0;
-  const UnitSpec stray = Unit("No side", 3, 5, 17);
+  const UnitPlan stray = Unit("No side", 3, 5, 17);
   // Slots out of their side's position: the reader goes by the record's own side byte.
   s.slots[{3, 0}] = MakeUnit(axisA);
   s.slots[{7, 4}] = MakeUnit(axisB);
@@ -60,12 +60,12 @@ WriterCase MakeWriterCase(Layout layout) {
   return c;
 }
 
-Bytes ExpectedScenario(const ScenarioSpec& source, Layout layout,
-                       const std::vector<UnitSpec>& units, std::uint8_t type,
+Bytes ExpectedScenario(const ScenarioPlan& source, Layout layout,
+                       const std::vector<UnitPlan>& units, std::uint8_t type,
                        const std::array<std::uint8_t, 8>& fileOrderLimits,
                        const std::vector<std::string>& placeNames, const std::string& description,
                        const std::string& title) {
-  ScenarioSpec out = source;
+  ScenarioPlan out = source;
   out.layout = layout;
   out.placeNames = placeNames;
   out.description = description;
@@ -77,7 +77,7 @@ Bytes ExpectedScenario(const ScenarioSpec& source, Layout layout,
   if (source.layout == Layout::Original)
     out.homemadeCountOpaque = {0, 0, 0};
   out.slots.clear();
-  for (const UnitSpec& unit : units)
+  for (const UnitPlan& unit : units)
     out.Place(unit);
   return BuildScenario(out).bytes;
 }

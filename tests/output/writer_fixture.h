@@ -12,8 +12,8 @@
 namespace zarkel::testing {
 
 struct WriterCase {
-  ScenarioSpec source;                  // as written to disk
-  std::vector<UnitSpec> expectedUnits;  // as a writer must lay them out, default type and limits
+  ScenarioPlan source;                  // as written to disk
+  std::vector<UnitPlan> expectedUnits;  // as a writer must lay them out, default type and limits
 };
 
 // A 20 x 30 map; Homemade sources have 12 place names, a 500-byte description and a 20-byte title.
@@ -21,8 +21,8 @@ WriterCase MakeWriterCase(Layout layout);
 
 // The scenario a writer must produce in `layout` from `source`: the same opaque bytes, the units
 // of `units`, the type and limits given, the carried values of the source, nothing past the tail.
-Bytes ExpectedScenario(const ScenarioSpec& source, Layout layout,
-                       const std::vector<UnitSpec>& units, std::uint8_t type,
+Bytes ExpectedScenario(const ScenarioPlan& source, Layout layout,
+                       const std::vector<UnitPlan>& units, std::uint8_t type,
                        const std::array<std::uint8_t, 8>& fileOrderLimits,
                        const std::vector<std::string>& placeNames = {},
                        const std::string& description = "", const std::string& title = "");

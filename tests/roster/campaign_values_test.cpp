@@ -40,25 +40,25 @@ TEST(CampaignValues, TheSpinControlStaysWithinZeroAndTwo) {
 
 TEST(CampaignValues, CurrentUnitCountsSplitCoreIntoNavalAndNonNaval) {
   testing::ScenarioFixture fx;
-  testing::ScenarioSpec spec;
+  testing::ScenarioPlan plan;
   auto unit = [](int side, int order, int equipment) {
-    testing::UnitSpec u;
+    testing::UnitPlan u;
     u.side = static_cast<std::uint8_t>(side);
     u.orderNumber = static_cast<std::uint8_t>(order);
     u.equipmentId = static_cast<std::uint16_t>(equipment);
     return u;
   };
   // Fixture classes: id i has class i % 20; 9 destroyer, 19 naval transport, 11 carrier.
-  spec.Place(unit(1, 0, 9));
-  spec.Place(unit(1, 1, 9));
-  spec.Place(unit(1, 2, 19));
-  spec.Place(unit(1, 80, 11));
+  plan.Place(unit(1, 0, 9));
+  plan.Place(unit(1, 1, 9));
+  plan.Place(unit(1, 2, 19));
+  plan.Place(unit(1, 80, 11));
   auto unplaced = unit(0, 0, 0);
   unplaced.column = 256;
-  spec.Place(unplaced);
-  spec.Place(unit(0, 1, 3000));  // an id beyond the tables counts as non-naval
-  spec.Place(unit(2, 0, 9));
-  fx.WriteScenario(spec, "s.scn");
+  plan.Place(unplaced);
+  plan.Place(unit(0, 1, 3000));  // an id beyond the tables counts as non-naval
+  plan.Place(unit(2, 0, 9));
+  fx.WriteScenario(plan, "s.scn");
   EditorState state;
   fx.Open(state, "s.scn", ScenarioLayout::Original);
   const UnitCountCaptions captions = CountCurrentUnits(state);

@@ -7,12 +7,12 @@
 namespace zarkel {
 namespace {
 
-using testing::ScenarioSpec;
-using testing::UnitSpec;
+using testing::ScenarioPlan;
+using testing::UnitPlan;
 using Lines = std::vector<std::string>;
 
-UnitSpec Unit(const std::string& name, int side, int order, int experience, int equipment = 0) {
-  UnitSpec u = testing::NamedUnit(name, side, order);
+UnitPlan Unit(const std::string& name, int side, int order, int experience, int equipment = 0) {
+  UnitPlan u = testing::NamedUnit(name, side, order);
   u.experience = static_cast<std::uint8_t>(experience);
   u.equipmentId = static_cast<std::uint16_t>(equipment);
   return u;
@@ -20,8 +20,8 @@ UnitSpec Unit(const std::string& name, int side, int order, int experience, int 
 
 class SideRostersTest : public ::testing::Test {
  protected:
-  void Open(const ScenarioSpec& spec) {
-    fx.WriteScenario(spec, "s.scn");
+  void Open(const ScenarioPlan& plan) {
+    fx.WriteScenario(plan, "s.scn");
     fx.Open(state, "s.scn", ScenarioLayout::Original);
   }
   testing::ScenarioFixture fx;
@@ -29,18 +29,18 @@ class SideRostersTest : public ::testing::Test {
 };
 
 TEST_F(SideRostersTest, ListLinesInRosterOrderWithTheirExperiencePrefix) {
-  ScenarioSpec spec;
-  spec.Place(Unit("Zero", 0, 0, 0));
-  spec.Place(Unit("Three", 0, 80, 3));
-  spec.Place(Unit("Twelve", 0, 1, 12));
-  UnitSpec unplacedCore = Unit("Off map", 0, 2, 1);
+  ScenarioPlan plan;
+  plan.Place(Unit("Zero", 0, 0, 0));
+  plan.Place(Unit("Three", 0, 80, 3));
+  plan.Place(Unit("Twelve", 0, 1, 12));
+  UnitPlan unplacedCore = Unit("Off map", 0, 2, 1);
   unplacedCore.column = 256;
-  spec.Place(unplacedCore);
-  UnitSpec unplacedAux = Unit("Aux off", 0, 81, 1);
+  plan.Place(unplacedCore);
+  UnitPlan unplacedAux = Unit("Aux off", 0, 81, 1);
   unplacedAux.row = 300;
-  spec.Place(unplacedAux);
-  spec.Place(Unit("Allied", 1, 0, 4));
-  Open(spec);
+  plan.Place(unplacedAux);
+  plan.Place(Unit("Allied", 1, 0, 4));
+  Open(plan);
   const RosterDisplay d = SelectSide(state, SideButtons{true, false});
   EXPECT_EQ(d.coreNames, (Lines{"Zero", "Twelve", "Off map"}));
   EXPECT_EQ(d.coreLines, (Lines{"       Zero", "12      Twelve", "1      Off map"}));
@@ -56,9 +56,9 @@ TEST_F(SideRostersTest, ListLinesInRosterOrderWithTheirExperiencePrefix) {
 }
 
 TEST_F(SideRostersTest, ASideWithoutUnits) {
-  ScenarioSpec spec;
-  spec.Place(Unit("Axis", 0, 0, 1));
-  Open(spec);
+  ScenarioPlan plan;
+  plan.Place(Unit("Axis", 0, 0, 1));
+  Open(plan);
   const RosterDisplay d = SelectSide(state, SideButtons{false, true});
   EXPECT_TRUE(d.coreNames.empty() && d.coreLines.empty() && d.auxLines.empty());
   EXPECT_TRUE(d.auxNames.empty() && d.unusedCoreNames.empty() && d.unusedAuxNames.empty());
@@ -72,17 +72,17 @@ TEST_F(SideRostersTest, ASideWithoutUnits) {
 }
 
 TEST_F(SideRostersTest, CompositionCountsCoreUnitsByClassWithRowsOnlyForShownClasses) {
-  ScenarioSpec spec;
+  ScenarioPlan plan;
   // Equipment id i has class i % 20 in the fixture's equipment file.
-  spec.Place(Unit("Inf a", 0, 0, 1, 0));
-  spec.Place(Unit("Inf b", 0, 1, 1, 20));
-  spec.Place(Unit("Destroyer", 0, 2, 1, 9));
-  spec.Place(Unit("Land transport", 0, 3, 1, 8));
-  spec.Place(Unit("Level bomber", 0, 4, 1, 17));
-  spec.Place(Unit("Naval transport", 0, 5, 1, 19));
-  spec.Place(Unit("Aux tank", 0, 80, 1, 1));
-  spec.Place(Unit("Unknown id", 0, 6, 1, 2000));  // beyond the names and classes read
-  Open(spec);
+  plan.Place(Unit("Inf a", 0, 0, 1, 0));
+  plan.Place(Unit("Inf b", 0, 1, 1, 20));
+  plan.Place(Unit("Destroyer", 0, 2, 1, 9));
+  plan.Place(Unit("Land transport", 0, 3, 1, 8));
+  plan.Place(Unit("Level bomber", 0, 4, 1, 17));
+  plan.Place(Unit("Naval transport", 0, 5, 1, 19));
+  plan.Place(Unit("Aux tank", 0, 80, 1, 1));
+  plan.Place(Unit("Unknown id", 0, 6, 1, 2000));  // beyond the names and classes read
+  Open(plan);
   state.equipment.classOf[2000] = 25;  // a class with no name has no counter
   const RosterDisplay d = SelectSide(state, SideButtons{true, false});
   std::array<std::string, kCompositionRows> expected{};
@@ -97,12 +97,12 @@ TEST_F(SideRostersTest, CompositionCountsCoreUnitsByClassWithRowsOnlyForShownCla
 }
 
 TEST_F(SideRostersTest, ExperienceAveragesCountAuxiliaryUnitsToo) {
-  ScenarioSpec spec;
-  spec.Place(Unit("a", 0, 0, 2));
-  spec.Place(Unit("b", 0, 1, 3));
-  spec.Place(Unit("c", 0, 80, 3));
-  spec.Place(Unit("d", 1, 0, 6));
-  Open(spec);
+  ScenarioPlan plan;
+  plan.Place(Unit("a", 0, 0, 2));
+  plan.Place(Unit("b", 0, 1, 3));
+  plan.Place(Unit("c", 0, 80, 3));
+  plan.Place(Unit("d", 1, 0, 6));
+  Open(plan);
   const RosterDisplay d = SelectSide(state, SideButtons{false, true});
   EXPECT_EQ(d.experience.axisAverage, "2.67");
   EXPECT_EQ(d.experience.axisNewUnit, "3");

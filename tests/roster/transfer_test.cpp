@@ -8,12 +8,12 @@
 namespace zarkel {
 namespace {
 
-using testing::ScenarioSpec;
-using testing::UnitSpec;
+using testing::ScenarioPlan;
+using testing::UnitPlan;
 using Lines = std::vector<std::string>;
 
-UnitSpec Unit(const std::string& name, int side, int order, int equipment = 1) {
-  UnitSpec u = testing::NamedUnit(name, side, order);
+UnitPlan Unit(const std::string& name, int side, int order, int equipment = 1) {
+  UnitPlan u = testing::NamedUnit(name, side, order);
   u.equipmentId = static_cast<std::uint16_t>(equipment);
   u.experience = static_cast<std::uint8_t>(order % 7);
   return u;
@@ -22,15 +22,15 @@ UnitSpec Unit(const std::string& name, int side, int order, int equipment = 1) {
 class TransferTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ScenarioSpec spec;
+    ScenarioPlan plan;
     // Axis roster order (block order): c0, c1, c2, a80, a81.
     for (int i = 0; i < 3; ++i)
-      spec.Place(Unit("c" + std::to_string(i), 0, i));
-    spec.Place(Unit("a80", 0, 80));
-    spec.Place(Unit("a81", 0, 81));
-    spec.Place(Unit("allied", 1, 0));
-    spec.Place(Unit("third", 2, 0));
-    fx.WriteScenario(spec, "s.scn");
+      plan.Place(Unit("c" + std::to_string(i), 0, i));
+    plan.Place(Unit("a80", 0, 80));
+    plan.Place(Unit("a81", 0, 81));
+    plan.Place(Unit("allied", 1, 0));
+    plan.Place(Unit("third", 2, 0));
+    fx.WriteScenario(plan, "s.scn");
     fx.Open(state, "s.scn", ScenarioLayout::Original, axis);
   }
   testing::ScenarioFixture fx;
@@ -80,12 +80,12 @@ TEST_F(TransferTest, OnlyTheCurrentSideChanges) {
 }
 
 TEST_F(TransferTest, RefusesToGiveASideMoreUnitsThanTheFileCanNumber) {
-  ScenarioSpec spec;
+  ScenarioPlan plan;
   for (int i = 0; i < 80; ++i)
-    spec.Place(Unit("core", 0, i));
+    plan.Place(Unit("core", 0, i));
   for (int i = 0; i < 120; ++i)
-    spec.Place(Unit("aux", 0, 80 + i));
-  fx.WriteScenario(spec, "full.scn");
+    plan.Place(Unit("aux", 0, 80 + i));
+  fx.WriteScenario(plan, "full.scn");
   fx.Open(state, "full.scn", ScenarioLayout::Original, axis);
   try {
     TransferToAux(state, {5}, axis);

@@ -8,15 +8,15 @@
 namespace zarkel {
 namespace {
 
-using testing::ScenarioSpec;
-using testing::UnitSpec;
+using testing::ScenarioPlan;
+using testing::UnitPlan;
 using Lines = std::vector<std::string>;
 
 class UnitReviewTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ScenarioSpec spec;
-    UnitSpec core;
+    ScenarioPlan plan;
+    UnitPlan core;
     core.name = "Panzer";
     core.country = 9;
     core.equipmentId = 1;  // class 1 "Tank", name "Eq1"
@@ -27,20 +27,20 @@ class UnitReviewTest : public ::testing::Test {
     core.strength = 10;
     core.entrenchment = 3;
     core.experience = 4;
-    spec.Place(core);
-    UnitSpec placed = core;
+    plan.Place(core);
+    UnitPlan placed = core;
     placed.name = "Placed";
     placed.orderNumber = 1;
     placed.column = 5;
     placed.row = 7;
     placed.landTransportId = 8;
-    spec.Place(placed);
-    UnitSpec aux = core;
+    plan.Place(placed);
+    UnitPlan aux = core;
     aux.name = "Aux";
     aux.orderNumber = 80;
     aux.country = 6;
-    spec.Place(aux);
-    fx.WriteScenario(spec, "s.scn");
+    plan.Place(aux);
+    fx.WriteScenario(plan, "s.scn");
     fx.Open(state, "s.scn", ScenarioLayout::Original, axis);
     state.equipment.names[989] = "Barge";
   }

@@ -47,32 +47,32 @@ std::uint8_t PatternByte(std::uint32_t region, std::uint64_t index) {
   return static_cast<std::uint8_t>(x);
 }
 
-UnitSpec NamedUnit(const std::string& name, int side, int order) {
-  UnitSpec unit;
+UnitPlan NamedUnit(const std::string& name, int side, int order) {
+  UnitPlan unit;
   unit.name = name;
   unit.side = static_cast<std::uint8_t>(side);
   unit.orderNumber = static_cast<std::uint8_t>(order);
   return unit;
 }
 
-UnitBytes MakeUnit(const UnitSpec& spec) {
-  if (spec.name.size() > 40)
+UnitBytes MakeUnit(const UnitPlan& plan) {
+  if (plan.name.size() > 40)
     throw std::invalid_argument("unit name over 40 bytes");
   UnitBytes bytes{};
   for (std::size_t i = 40; i < bytes.size(); ++i)
-    bytes[i] = PatternByte(1000 + spec.seed, i);
-  std::copy(spec.name.begin(), spec.name.end(), bytes.begin());
-  bytes[40] = spec.country;
-  Put16(&bytes[41], spec.equipmentId);
-  Put16(&bytes[43], spec.landTransportId);
-  Put16(&bytes[45], spec.navalTransportId);
-  Put16(&bytes[51], spec.column);
-  Put16(&bytes[53], spec.row);
-  bytes[55] = spec.strength;
-  bytes[61] = spec.entrenchment;
-  bytes[64] = spec.experience;
-  bytes[191] = spec.side;
-  bytes[197] = spec.orderNumber;
+    bytes[i] = PatternByte(1000 + plan.seed, i);
+  std::copy(plan.name.begin(), plan.name.end(), bytes.begin());
+  bytes[40] = plan.country;
+  Put16(&bytes[41], plan.equipmentId);
+  Put16(&bytes[43], plan.landTransportId);
+  Put16(&bytes[45], plan.navalTransportId);
+  Put16(&bytes[51], plan.column);
+  Put16(&bytes[53], plan.row);
+  bytes[55] = plan.strength;
+  bytes[61] = plan.entrenchment;
+  bytes[64] = plan.experience;
+  bytes[191] = plan.side;
+  bytes[197] = plan.orderNumber;
   return bytes;
 }
 
@@ -83,67 +83,67 @@ UnitBytes EmptySlotBytes() {
   return bytes;
 }
 
-void ScenarioSpec::Place(const UnitSpec& unit) {
+void ScenarioPlan::Place(const UnitPlan& unit) {
   slots[{unit.orderNumber, unit.side}] = MakeUnit(unit);
 }
 
-BuiltScenario BuildScenario(const ScenarioSpec& spec) {
-  const bool homemade = spec.layout == Layout::Homemade;
-  const std::uint32_t seed = spec.patternSeed * 16u;
+BuiltScenario BuildScenario(const ScenarioPlan& plan) {
+  const bool homemade = plan.layout == Layout::Homemade;
+  const std::uint32_t seed = plan.patternSeed * 16u;
   BuiltScenario built;
   Bytes& b = built.bytes;
 
-  b.push_back(spec.mapSizeA);
-  b.push_back(spec.headerOpaque13[0]);
-  b.push_back(spec.mapSizeB);
-  b.push_back(spec.headerOpaque13[1]);
+  b.push_back(plan.mapSizeA);
+  b.push_back(plan.headerOpaque13[0]);
+  b.push_back(plan.mapSizeB);
+  b.push_back(plan.headerOpaque13[1]);
   if (homemade) {
-    if (spec.placeNames.size() > 255)
+    if (plan.placeNames.size() > 255)
       throw std::invalid_argument("over 255 place names");
-    b.push_back(static_cast<std::uint8_t>(spec.placeNames.size()));
-    b.insert(b.end(), spec.homemadeCountOpaque.begin(), spec.homemadeCountOpaque.end());
-    for (const std::string& name : spec.placeNames) {
+    b.push_back(static_cast<std::uint8_t>(plan.placeNames.size()));
+    b.insert(b.end(), plan.homemadeCountOpaque.begin(), plan.homemadeCountOpaque.end());
+    for (const std::string& name : plan.placeNames) {
       if (name.size() > 30)
         throw std::invalid_argument("place name over 30 bytes");
       Append(b, name);
       b.insert(b.end(), 30 - name.size(), 0);
     }
   }
-  AppendPattern(b, seed + kMapRegion, 37LL * spec.mapSizeA * spec.mapSizeB);
+  AppendPattern(b, seed + kMapRegion, 37LL * plan.mapSizeA * plan.mapSizeB);
   AppendPattern(b, seed + kAfterMapRegion, 100);
 
   built.typeOffset = static_cast<std::int64_t>(b.size());
-  b.push_back(spec.battleType);
+  b.push_back(plan.battleType);
   AppendPattern(b, seed + kAfterTypeRegion, 10425);
 
   // The 15-byte core limits block.
   Bytes block;
   AppendPattern(block, seed + kLimitsBlockRegion, 15);
-  block[0] = spec.carriedValues[0];
-  block[1] = spec.carriedValues[1];
-  block[7] = spec.limits[0];
-  block[8] = spec.limits[1];
-  block[13] = spec.limits[2];
-  block[14] = spec.limits[3];
+  block[0] = plan.carriedValues[0];
+  block[1] = plan.carriedValues[1];
+  block[7] = plan.limits[0];
+  block[8] = plan.limits[1];
+  block[13] = plan.limits[2];
+  block[14] = plan.limits[3];
   b.insert(b.end(), block.begin(), block.end());
   AppendPattern(b, seed + kAfterLimitsRegion, 82);
 
   if (homemade) {
-    if (spec.description.size() > 65535 || spec.title.size() > 65535) {
+    if (plan.description.size() > 65535 || plan.title.size() > 65535) {
       throw std::invalid_argument("embedded text over 65535 bytes");
     }
-    Append16(b, static_cast<std::uint16_t>(spec.description.size()));
-    Append(b, spec.description);
-    Append16(b, static_cast<std::uint16_t>(spec.title.size()));
-    Append(b, spec.title);
+    Append16(b, static_cast<std::uint16_t>(plan.description.size()));
+    Append(b, plan.description);
+    Append16(b, static_cast<std::uint16_t>(plan.title.size()));
+    Append(b, plan.title);
   }
 
   built.unitAreaOffset = static_cast<std::int64_t>(b.size());
   const UnitBytes empty = EmptySlotBytes();
   for (int block = 0; block < 200; ++block) {
     for (int slot = 0; slot < 6; ++slot) {
-      const auto found = spec.slots.find({block, slot});
-      const UnitBytes& unit = found == spec.slots.end() ? empty : found->second;
+      const auto found = plan.slots.find({block, slot});
+      const UnitBytes& unit = found == plan.slots.end() ? empty : found->second;
       b.insert(b.end(), unit.begin(), unit.end());
     }
   }
@@ -151,12 +151,12 @@ BuiltScenario BuildScenario(const ScenarioSpec& spec) {
   built.tailOffset = static_cast<std::int64_t>(b.size());
   Bytes tail;
   AppendPattern(tail, seed + kTailRegion, 132);
-  tail[32] = spec.limits[4];
-  tail[33] = spec.limits[5];
-  tail[50] = spec.limits[6];
-  tail[51] = spec.limits[7];
+  tail[32] = plan.limits[4];
+  tail[33] = plan.limits[5];
+  tail[50] = plan.limits[6];
+  tail[51] = plan.limits[7];
   b.insert(b.end(), tail.begin(), tail.end());
-  b.insert(b.end(), spec.trailing.begin(), spec.trailing.end());
+  b.insert(b.end(), plan.trailing.begin(), plan.trailing.end());
   return built;
 }
 

@@ -17,7 +17,7 @@ namespace zarkel::testing {
 using Bytes = std::vector<std::uint8_t>;
 
 // The fields of a unit record the editor knows; everything else is patterned from `seed`.
-struct UnitSpec {
+struct UnitPlan {
   std::string name = "Unit";  // up to 40 bytes, zero-filled
   std::uint8_t country = 9;
   std::uint16_t equipmentId = 1;
@@ -34,15 +34,15 @@ struct UnitSpec {
 };
 
 // A unit of `side` whose order number is `order`, the other fields as above.
-UnitSpec NamedUnit(const std::string& name, int side, int order);
+UnitPlan NamedUnit(const std::string& name, int side, int order);
 
 using UnitBytes = std::array<std::uint8_t, 218>;
-UnitBytes MakeUnit(const UnitSpec& spec);
+UnitBytes MakeUnit(const UnitPlan& plan);
 UnitBytes EmptySlotBytes();  // 218 zero bytes, bytes 41 and 42 0xFF
 
 enum class Layout { Homemade, Original };
 
-struct ScenarioSpec {
+struct ScenarioPlan {
   Layout layout = Layout::Original;
   std::uint8_t mapSizeA = 2;
   std::uint8_t mapSizeB = 3;
@@ -62,7 +62,7 @@ struct ScenarioSpec {
   Bytes trailing;  // bytes after the tail (not part of the scenario)
 
   // Puts a unit into the slot of its side and the block of its order number.
-  void Place(const UnitSpec& unit);
+  void Place(const UnitPlan& unit);
 };
 
 // A built scenario and where its parts lie, computed from the format.
@@ -73,7 +73,7 @@ struct BuiltScenario {
   std::int64_t tailOffset = 0;      // T
 };
 
-BuiltScenario BuildScenario(const ScenarioSpec& spec);
+BuiltScenario BuildScenario(const ScenarioPlan& plan);
 
 // A pattern byte for position `index` of opaque region `region`.
 std::uint8_t PatternByte(std::uint32_t region, std::uint64_t index);

@@ -23,9 +23,9 @@ ScenarioFixture::ScenarioFixture() {
   WriteFileText(namesPath, JoinLines(StandardNames()));
 }
 
-BuiltScenario ScenarioFixture::WriteScenario(const ScenarioSpec& spec,
+BuiltScenario ScenarioFixture::WriteScenario(const ScenarioPlan& plan,
                                              const std::string& fileName) {
-  BuiltScenario built = BuildScenario(spec);
+  BuiltScenario built = BuildScenario(plan);
   WriteFileBytes(dir / fileName, built.bytes);
   return built;
 }

@@ -20,8 +20,8 @@ class ScenarioFixture {
  public:
   ScenarioFixture();
 
-  // Writes `spec` as `fileName` in the directory and returns what it wrote.
-  BuiltScenario WriteScenario(const ScenarioSpec& spec, const std::string& fileName);
+  // Writes `plan` as `fileName` in the directory and returns what it wrote.
+  BuiltScenario WriteScenario(const ScenarioPlan& plan, const std::string& fileName);
 
   // A request to open `fileName` with the given layout and side buttons.
   OpenRequest Request(const std::string& fileName, ScenarioLayout layout,

@@ -28,7 +28,7 @@ class ScriptedDialogs : public Dialogs {
     memories.push_back(memory);
     auto& queue = fileAnswers_[kind];
     if (queue.empty()) {
-      throw std::logic_error(std::string("unexpected dialog ") + DialogSpec(kind).name);
+      throw std::logic_error(std::string("unexpected dialog ") + DialogLook(kind).name);
     }
     auto answer = queue.front();
     queue.pop_front();

@@ -15,58 +15,58 @@ namespace {
 // Equipment ids up to 989, so that a transport id of 989 still names equipment.
 constexpr int kEquipmentCount = 990;
 
-ScenarioSpec Units(Layout layout) {
-  ScenarioSpec spec;
-  spec.layout = layout;
-  UnitSpec grenadiers;
+ScenarioPlan Units(Layout layout) {
+  ScenarioPlan plan;
+  plan.layout = layout;
+  UnitPlan grenadiers;
   grenadiers.name = "Grenadiers";
   grenadiers.equipmentId = 0;  // Infantry
   grenadiers.experience = 0;
   grenadiers.landTransportId = 989;
-  spec.Place(grenadiers);
-  UnitSpec panzer;
+  plan.Place(grenadiers);
+  UnitPlan panzer;
   panzer.name = "Panzer IV";
   panzer.equipmentId = 1;  // Tank
   panzer.experience = 3;
   panzer.orderNumber = 1;
-  spec.Place(panzer);
-  UnitSpec pioneers;
+  plan.Place(panzer);
+  UnitPlan pioneers;
   pioneers.name = "Pioneers";
   pioneers.equipmentId = 0;
   pioneers.experience = 2;
   pioneers.column = 256;  // not placed
   pioneers.orderNumber = 2;
-  spec.Place(pioneers);
-  UnitSpec flak;
+  plan.Place(pioneers);
+  UnitPlan flak;
   flak.name = "Flak 88";
   flak.equipmentId = 5;  // Anti-aircraft
   flak.experience = 12;
   flak.row = 300;  // not placed
   flak.orderNumber = 80;
-  spec.Place(flak);
-  UnitSpec destroyer;
+  plan.Place(flak);
+  UnitPlan destroyer;
   destroyer.name = "Destroyer Z1";
   destroyer.equipmentId = 9;  // Destroyer
   destroyer.experience = 1;
   destroyer.navalTransportId = 989;
   destroyer.orderNumber = 81;
-  spec.Place(destroyer);
-  UnitSpec rifles;
+  plan.Place(destroyer);
+  UnitPlan rifles;
   rifles.name = "Rifles";
   rifles.side = 1;
   rifles.equipmentId = 0;
   rifles.experience = 4;
   rifles.country = 28;
-  spec.Place(rifles);
-  UnitSpec shermans;
+  plan.Place(rifles);
+  UnitPlan shermans;
   shermans.name = "Shermans";
   shermans.side = 1;
   shermans.equipmentId = 1;
   shermans.experience = 5;
   shermans.orderNumber = 80;
   shermans.country = 28;
-  spec.Place(shermans);
-  return spec;
+  plan.Place(shermans);
+  return plan;
 }
 
 }  // namespace
@@ -81,10 +81,10 @@ Form::Form() {
   WriteFileBytes(fixture_.equipmentPath, BuildEquipmentFile(classes));
   WriteFileText(fixture_.namesPath, JoinLines(names));
 
-  ScenarioSpec original = Units(Layout::Original);
+  ScenarioPlan original = Units(Layout::Original);
   original.limits = {11, 12, 13, 14, 15, 16, 17, 255};
   fixture_.WriteScenario(original, "orig.scn");
-  ScenarioSpec homemade = Units(Layout::Homemade);
+  ScenarioPlan homemade = Units(Layout::Homemade);
   homemade.battleType = 2;
   homemade.limits = {0, 1, 2, 3, 4, 5, 6, 7};
   homemade.placeNames = {"Bastogne", "Arnhem"};
