@@ -49,9 +49,9 @@ void JsonUnit(JsonWriter& json, const EditorState& state, const UnitRecord& unit
   json.Number(unit.orderNumber());
   if (withEquipment) {
     json.Key("unitType");
-    json.String(state.equipment.ClassName(unit.equipmentId()));
+    json.String(std::string(state.equipment.ClassName(unit.equipmentId())));
     json.Key("equipmentName");
-    json.String(state.equipment.EquipmentName(unit.equipmentId()));
+    json.String(std::string(state.equipment.EquipmentName(unit.equipmentId())));
   }
   json.EndObject();
 }
@@ -89,8 +89,8 @@ std::string UnitRow(const EditorState& state, std::int32_t line, const UnitRecor
       Cell(UsedStatus(unit), -4) + Cell(unit.strength(), 4) + Cell(unit.entrenchment(), 4) +
       Cell(unit.experience(), 4) + Cell(unit.orderNumber(), 6);
   if (withEquipment) {
-    row += "  " + state.equipment.ClassName(unit.equipmentId()) + " / " +
-           Printable(state.equipment.EquipmentName(unit.equipmentId()));
+    row += "  " + std::string(state.equipment.ClassName(unit.equipmentId())) + " / " +
+           Printable(std::string(state.equipment.EquipmentName(unit.equipmentId())));
   }
   return Latin1ToUtf8(row) + "\n";
 }

@@ -21,13 +21,13 @@ constexpr std::array<const char*, 31> kCountryCodes = {
 
 }  // namespace
 
-std::string UnitClassName(std::int32_t unitClass) {
+std::string_view UnitClassName(std::int32_t unitClass) {
   if (unitClass < 0 || unitClass >= kUnitClassCount)
     return {};
   return kUnitClassNames[static_cast<std::size_t>(unitClass)];
 }
 
-std::string CountryCode(std::int32_t country) {
+std::string_view CountryCode(std::int32_t country) {
   if (country < 0 || country >= static_cast<std::int32_t>(kCountryCodes.size()))
     return {};
   return kCountryCodes[static_cast<std::size_t>(country)];
@@ -41,15 +41,17 @@ std::int32_t EquipmentTables::ClassOf(std::uint16_t equipmentId) const {
   return equipmentId < classOf.size() ? classOf[equipmentId] : 255;
 }
 
-std::string EquipmentTables::ClassName(std::uint16_t equipmentId) const {
+std::string_view EquipmentTables::ClassName(std::uint16_t equipmentId) const {
   return UnitClassName(ClassOf(equipmentId));
 }
 
-std::string EquipmentTables::EquipmentName(std::uint16_t equipmentId) const {
-  return equipmentId < names.size() ? names[equipmentId] : std::string();
+std::string_view EquipmentTables::EquipmentName(std::uint16_t equipmentId) const {
+  if (equipmentId >= names.size())
+    return {};
+  return names[equipmentId];
 }
 
-std::string EquipmentTables::TransportName(std::uint16_t transportId) const {
+std::string_view EquipmentTables::TransportName(std::uint16_t transportId) const {
   if (transportId >= 990)
     return {};
   return EquipmentName(transportId);

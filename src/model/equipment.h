@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zarkel {
@@ -16,9 +17,9 @@ constexpr std::int32_t kFirstNavalClass = 9;     // "Destroyer"
 constexpr std::int32_t kLastNavalClass = 14;     // "Submarine"
 
 // The class name of a unit class, or the empty text for a class of 20 or more.
-std::string UnitClassName(std::int32_t unitClass);
+std::string_view UnitClassName(std::int32_t unitClass);
 // The country code of a country number, or the empty text for one above 30.
-std::string CountryCode(std::int32_t country);
+std::string_view CountryCode(std::int32_t country);
 // Destroyer, battleship, carrier, the two cruisers and the submarine.
 bool IsNavalClass(std::int32_t unitClass);
 
@@ -30,11 +31,11 @@ struct EquipmentTables {
 
   // The class byte of an id; 255 (no class) for an id beyond the table.
   std::int32_t ClassOf(std::uint16_t equipmentId) const;
-  std::string ClassName(std::uint16_t equipmentId) const;
+  std::string_view ClassName(std::uint16_t equipmentId) const;
   // The equipment name of an id, with no bound but the table's; empty beyond it.
-  std::string EquipmentName(std::uint16_t equipmentId) const;
+  std::string_view EquipmentName(std::uint16_t equipmentId) const;
   // A transport's name: empty for an id of 990 or more, which means "no transport".
-  std::string TransportName(std::uint16_t transportId) const;
+  std::string_view TransportName(std::uint16_t transportId) const;
 };
 
 }  // namespace zarkel

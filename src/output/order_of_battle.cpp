@@ -1,6 +1,9 @@
 #include "output/order_of_battle.h"
 
+#include <charconv>
 #include <filesystem>
+#include <string>
+#include <string_view>
 
 #include "base/output_file.h"
 
@@ -14,33 +17,38 @@ constexpr const char* kHeader =
 constexpr const char* kLineEnd = "\r\n";
 constexpr const char* kSideLabels[kSideCount] = {"Axis", "Allies", "Aux 1"};
 
-// One unit as 14 comma-separated fields; nothing is quoted, so a comma in a name shifts the
-// fields after it, as spreadsheet users of these files know.
-std::string UnitLine(const EditorState& state, std::int32_t side, const RosterPair& pair) {
+// One unit as 14 comma-separated fields, appended to `line`. Nothing is quoted, so a comma in a
+// name shifts the fields after it, as spreadsheet users of these files know.
+void AppendUnitLine(const EditorState& state, std::int32_t side, const RosterPair& pair,
+                    std::string& line) {
   const UnitRecord& unit = state.scenario.units.at(pair.unitIndex);
   const EquipmentTables& equipment = state.equipment;
-  std::string line;
-  auto field = [&line](const std::string& text) {
-    if (!line.empty())
-      line += ',';
-    line += text;
+  auto text = [&line](std::string_view field) {
+    line += field;
+    line += ',';
   };
-  field(kSideLabels[side]);
-  field(pair.auxFlag == 1 ? "Aux" : "Core");
-  line += ',';
-  line += state.scenario.names.at(pair.unitIndex);  // all 40 characters
-  field(CountryCode(unit.country()));
-  field(equipment.ClassName(unit.equipmentId()));
-  field(equipment.EquipmentName(unit.equipmentId()));
-  field(equipment.TransportName(unit.landTransportId()));
-  field(equipment.TransportName(unit.navalTransportId()));
-  field(std::to_string(unit.columnLow()));
-  field(std::to_string(unit.rowLow()));
-  field(UsedStatus(unit));
-  field(std::to_string(unit.strength()));
-  field(std::to_string(unit.entrenchment()));
-  field(std::to_string(unit.experience()));
-  return line;
+  auto number = [&line](unsigned value) {
+    char digits[8];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    line.append(digits, end);
+    line += ',';
+  };
+  text(kSideLabels[side]);
+  text(pair.auxFlag == 1 ? "Aux" : "Core");
+  text(state.scenario.names.at(pair.unitIndex));  // all 40 characters
+  text(CountryCode(unit.country()));
+  text(equipment.ClassName(unit.equipmentId()));
+  text(equipment.EquipmentName(unit.equipmentId()));
+  text(equipment.TransportName(unit.landTransportId()));
+  text(equipment.TransportName(unit.navalTransportId()));
+  number(unit.columnLow());
+  number(unit.rowLow());
+  text(unit.IsUnused() ? kUsedNotPlaced : kUsedPlaced);
+  number(unit.strength());
+  number(unit.entrenchment());
+  number(unit.experience());
+  line.back() = '\r';  // the last field ends the line, not a comma
+  line += '\n';
 }
 
 }  // namespace
@@ -49,10 +57,12 @@ void WriteOrderOfBattle(const EditorState& state, const OrderOfBattleRequest& re
   OutputFile output(std::filesystem::path(request.directory) / (request.name + ".txt"));
   output.Write(kHeader);
   output.Write(kLineEnd);
+  std::string line;  // one buffer for every line
   for (std::int32_t side = 0; side < kSideCount; ++side) {
     for (const RosterPair& pair : state.scenario.rosters[side].pairs) {
-      output.Write(UnitLine(state, side, pair));
-      output.Write(kLineEnd);
+      line.clear();
+      AppendUnitLine(state, side, pair, line);
+      output.Write(line);
     }
     output.Write(" ");
     output.Write(kLineEnd);
