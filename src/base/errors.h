@@ -39,4 +39,9 @@ class Refusal : public EditorError {
   explicit Refusal(const std::string& text) : EditorError(text) {}
 };
 
+// A file name as messages show it: in double quotes.
+inline std::string QuotedPath(const std::filesystem::path& path) {
+  return "\"" + path.string() + "\"";
+}
+
 }  // namespace zarkel

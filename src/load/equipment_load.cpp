@@ -28,7 +28,7 @@ EquipmentFileContent ReadEquipmentFile(const std::string& path) {
   const std::uint64_t needed = 2 + std::uint64_t{kEquipmentEntrySize} * content.count;
   if (got < 2 || file.Size() < needed) {
     const std::uint64_t present = file.Size() < 2 ? 0 : (file.Size() - 2) / kEquipmentEntrySize;
-    throw Refusal("\"" + path + "\" is not a complete equipment file: it declares " +
+    throw Refusal(QuotedPath(path) + " is not a complete equipment file: it declares " +
                   std::to_string(content.count) + " entries but holds " + std::to_string(present) +
                   ".");
   }

@@ -38,10 +38,6 @@ ScenarioGeometry ReadGeometry(SourceFile& file, ScenarioLayout layout) {
   return geometry;
 }
 
-std::string Quoted(const std::string& path) {
-  return "\"" + path + "\"";
-}
-
 // Refuses a file whose size does not fit the declared layout, naming the other layout when the
 // size fits that one exactly: the file has no marker, so its size is the only witness.
 void CheckScenarioSize(SourceFile& file, ScenarioLayout layout) {
@@ -54,13 +50,13 @@ void CheckScenarioSize(SourceFile& file, ScenarioLayout layout) {
       layout == ScenarioLayout::Homemade ? ScenarioLayout::Original : ScenarioLayout::Homemade;
   const RequiredSize alternative = RequiredScenarioSize(file, other);
   if (alternative.complete && size == alternative.bytes) {
-    throw Refusal(Quoted(file.Path().string()) + " looks like a scenario of the \"" +
+    throw Refusal(QuotedPath(file.Path()) + " looks like a scenario of the \"" +
                   LayoutCaption(other) + "\" layout, not \"" + LayoutCaption(layout) +
                   "\": its size fits that layout exactly. Choose \"" + LayoutCaption(other) +
                   "\" and open it again.");
   }
   if (!declared.complete || size < declared.bytes) {
-    throw Refusal(Quoted(file.Path().string()) + " is too short for a scenario of the \"" +
+    throw Refusal(QuotedPath(file.Path()) + " is too short for a scenario of the \"" +
                   LayoutCaption(layout) + "\" layout: it has " + std::to_string(size) +
                   " bytes, the layout needs " + (declared.complete ? "" : "at least ") +
                   std::to_string(declared.bytes) + ".");
@@ -100,20 +96,17 @@ RequiredSize RequiredScenarioSize(SourceFile& file, ScenarioLayout layout) {
   const std::int64_t header = HeaderSize(layout);
   if (size < header)
     return {header, false};
+  // Fields past the end of the file read as zero; the checks below say when that happened.
+  const ScenarioGeometry geometry = ReadGeometry(file, layout);
   if (layout == ScenarioLayout::Homemade) {
-    ScenarioGeometry partial;
-    partial.mapSizeA = ByteAt(file, scn::kMapSizeAByte);
-    partial.mapSizeB = ByteAt(file, scn::kMapSizeBByte);
-    partial.placeNameCount = ByteAt(file, scn::kPlaceNameCountByte);
-    const std::int64_t texts = AnchorOffset(partial, layout) + scn::kTextsOffset;
+    const std::int64_t texts = AnchorOffset(geometry, layout) + scn::kTextsOffset;
     if (size < texts + scn::kTextLengthSize)
       return {texts + 2 * scn::kTextLengthSize, false};
-    const std::int64_t titleLengthAt = texts + scn::kTextLengthSize + WordAt(file, texts);
-    if (size < titleLengthAt + scn::kTextLengthSize) {
+    const std::int64_t titleLengthAt = texts + scn::kTextLengthSize + geometry.descriptionLength;
+    if (size < titleLengthAt + scn::kTextLengthSize)
       return {titleLengthAt + scn::kTextLengthSize, false};
-    }
   }
-  return {ScenarioFileSize(ReadGeometry(file, layout), layout), true};
+  return {ScenarioFileSize(geometry, layout), true};
 }
 
 OpenResult OpenScenario(EditorState& state, Dialogs& dialogs, const OpenRequest& request) {

@@ -16,14 +16,10 @@ constexpr std::int32_t kRecord = scn::kPlaceNameRecordSize;
 constexpr std::int32_t kRecordsPerChunk = kPlaceNameChunk / kRecord;  // 43
 constexpr const char* kLineEnd = "\r\n";
 
-std::string Quoted(const std::filesystem::path& path) {
-  return "\"" + path.string() + "\"";
-}
-
 void CheckPlaceName(const std::string& line, std::int32_t lineNumber,
                     const std::filesystem::path& file) {
   if (static_cast<std::int32_t>(line.size()) > kMaxWrittenNameLength) {
-    throw Refusal("Line " + std::to_string(lineNumber) + " of " + Quoted(file) +
+    throw Refusal("Line " + std::to_string(lineNumber) + " of " + QuotedPath(file) +
                   " holds a place name of " + std::to_string(line.size()) +
                   " characters; a place name can have at most " +
                   std::to_string(kMaxWrittenNameLength) + ".");
@@ -60,7 +56,7 @@ void PlacenamesToText(SourceFile& source, std::int32_t offset, std::int32_t leng
       if (std::any_of(record, end,
                       [](std::uint8_t byte) { return byte == '\r' || byte == '\n'; })) {
         throw Refusal("Place name " + std::to_string(recordNumber) + " of " +
-                      Quoted(source.Path()) +
+                      QuotedPath(source.Path()) +
                       " holds a line break, which a place-name file cannot hold.");
       }
       target.Write(record, static_cast<std::size_t>(end - record));
@@ -84,9 +80,9 @@ std::int32_t CountPlacenameLines(const std::filesystem::path& placenameFile) {
     ++count;
     CheckPlaceName(line, count, placenameFile);
     if (count > kMaxPlaceNames) {
-      throw Refusal(Quoted(placenameFile) + " holds more than " + std::to_string(kMaxPlaceNames) +
-                    " place names; a scenario can hold at most " + std::to_string(kMaxPlaceNames) +
-                    ".");
+      throw Refusal(QuotedPath(placenameFile) + " holds more than " +
+                    std::to_string(kMaxPlaceNames) + " place names; a scenario can hold at most " +
+                    std::to_string(kMaxPlaceNames) + ".");
     }
   }
   return count;
@@ -120,7 +116,7 @@ void EmbedSideFile(SourceFile& source, OutputFile& target, TransferBuffer& buffe
     size += got;
   }
   if (size > static_cast<std::uint64_t>(kMaxEmbeddedText)) {
-    throw Refusal(Quoted(source.Path()) + " is " + std::to_string(size) +
+    throw Refusal(QuotedPath(source.Path()) + " is " + std::to_string(size) +
                   " bytes long; a title or description can be at most " +
                   std::to_string(kMaxEmbeddedText) + " bytes.");
   }

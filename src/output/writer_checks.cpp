@@ -10,10 +10,6 @@ namespace zarkel {
 
 namespace {
 
-std::string Quoted(const std::filesystem::path& path) {
-  return "\"" + path.string() + "\"";
-}
-
 // A path as given and as the file system resolves it.
 struct ResolvedPath {
   std::filesystem::path given;
@@ -70,13 +66,13 @@ void RequireUnchangedSource(const ScenarioData& scenario, SourceFile& source) {
       static_cast<std::uint64_t>(ScenarioFileSize(scenario.geometry, layout));
   const std::uint64_t size = source.Size();
   if (size < needed) {
-    throw Refusal(Quoted(source.Path()) + " is now shorter than a scenario of the \"" +
+    throw Refusal(QuotedPath(source.Path()) + " is now shorter than a scenario of the \"" +
                   LayoutCaption(layout) + "\" layout needs (" + std::to_string(size) +
                   " bytes, it needs " + std::to_string(needed) +
                   "). Open it again before writing.");
   }
   if (size != scenario.sourceSize) {
-    throw Refusal(Quoted(source.Path()) + " has changed since it was opened (it had " +
+    throw Refusal(QuotedPath(source.Path()) + " has changed since it was opened (it had " +
                   std::to_string(scenario.sourceSize) + " bytes, it now has " +
                   std::to_string(size) + "). Open it again before writing.");
   }
@@ -94,7 +90,7 @@ void RefuseOverwritingSources(const std::vector<std::filesystem::path>& outputs,
       const ReadFile& read = reads[i];
       if (read.path.empty() || !SamePlace(outputPath, readPaths[i]))
         continue;
-      throw Refusal("Cannot write " + Quoted(output) + ": it is " + read.what +
+      throw Refusal("Cannot write " + QuotedPath(output) + ": it is " + read.what +
                     ", which this write reads from. Choose another name or directory.");
     }
   }
