@@ -51,8 +51,12 @@ IoError IoError::FromSystemError(int errorNumber, const std::filesystem::path& p
     case EFBIG:
       return IoError("Disk full");
     default:
-      return IoError("I/O error " + std::to_string(errorNumber));
+      return Unclassified(errorNumber, path);
   }
+}
+
+IoError IoError::Unclassified(long code, const std::filesystem::path&) {
+  return IoError("I/O error " + std::to_string(code));
 }
 
 ConversionError::ConversionError(const std::string& rejectedText)

@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "base/utf8_path.h"
+
 namespace zarkel {
 
 // Common base, so that a caller can catch every failure of an operation in one place.
@@ -22,6 +24,10 @@ class IoError : public EditorError {
   // Maps a system error number (errno) to the runtime's text. `path` is the file the failing
   // call was about: a missing file and a missing directory on its way differ only by it.
   static IoError FromSystemError(int errorNumber, const std::filesystem::path& path = {});
+
+  // A failure that the system numbers in a way no errno stands for (a Win32 error code without
+  // a counterpart): the runtime's text for an unknown error, with that number.
+  static IoError Unclassified(long code, const std::filesystem::path& path = {});
 
   static IoError ReadBeyondEndOfFile() { return IoError("Read beyond end of file"); }
 };
@@ -41,7 +47,7 @@ class Refusal : public EditorError {
 
 // A file name as messages show it: in double quotes.
 inline std::string QuotedPath(const std::filesystem::path& path) {
-  return "\"" + path.string() + "\"";
+  return "\"" + Utf8FromPath(path) + "\"";
 }
 
 }  // namespace zarkel

@@ -1,21 +1,14 @@
 #include "base/output_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <random>
 #include <string>
-#include <system_error>
 
 #include "base/errors.h"
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
+#include "base/platform_file.h"
+#include "base/utf8_path.h"
 
 namespace zarkel {
 
@@ -28,39 +21,18 @@ OutputFile::WriteHook& Hook() {
   return hook;
 }
 
-#ifdef _WIN32
-int CreateExclusive(const std::filesystem::path& path, int mode) {
-  return _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, mode & 0600);
+OutputFile::CommitHook& StepHook() {
+  static OutputFile::CommitHook hook;
+  return hook;
 }
-long long WriteSome(int fd, const std::uint8_t* data, std::size_t count) {
-  return _write(fd, data, static_cast<unsigned>(count));
+
+// Lets a test fail a step of putting outputs in place as the system would.
+void BeforeStep(OutputFile::CommitStep step, const std::filesystem::path& path) {
+  if (StepHook()) {
+    if (const int failure = StepHook()(step, path))
+      throw IoError::FromSystemError(failure, path);
+  }
 }
-int CloseDescriptor(int fd) {
-  return _close(fd);
-}
-void ApplyMode(int, int) {}
-#else
-int CreateExclusive(const std::filesystem::path& path, int mode) {
-  int fd;
-  do {
-    fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-  } while (fd < 0 && errno == EINTR);
-  return fd;
-}
-long long WriteSome(int fd, const std::uint8_t* data, std::size_t count) {
-  ssize_t put;
-  do {
-    put = ::write(fd, data, count);
-  } while (put < 0 && errno == EINTR);
-  return put;
-}
-int CloseDescriptor(int fd) {
-  return ::close(fd);
-}
-void ApplyMode(int fd, int mode) {
-  (void)::fchmod(fd, static_cast<mode_t>(mode));
-}
-#endif
 
 std::string RandomSuffix() {
   static std::mt19937_64 generator{std::random_device{}()};
@@ -72,43 +44,51 @@ std::string RandomSuffix() {
   return suffix;
 }
 
+// After renames, each directory they went into is flushed once, so that the new names survive
+// a power cut as the bytes behind them do.
+void FlushDirectories(const std::vector<OutputFile*>& outputs) {
+  std::vector<std::filesystem::path> directories;
+  for (const OutputFile* output : outputs) {
+    std::filesystem::path directory = output->Target().parent_path();
+    if (std::find(directories.begin(), directories.end(), directory) == directories.end())
+      directories.push_back(std::move(directory));
+  }
+  for (const std::filesystem::path& directory : directories) {
+    BeforeStep(OutputFile::CommitStep::DirectoryFlush, directory);
+    platform::FlushDirectory(directory);
+  }
+}
+
 }  // namespace
 
 void OutputFile::SetWriteHookForTesting(WriteHook hook) {
   Hook() = std::move(hook);
 }
 
-OutputFile::OutputFile(std::filesystem::path target) : target_(std::move(target)) {
-  std::error_code error;
-  const auto status = std::filesystem::status(target_, error);
-  int mode = 0666;
-  if (!error && std::filesystem::exists(status)) {
-    if (std::filesystem::is_directory(status))
-      throw IoError::FromSystemError(EISDIR, target_);
-    // A file the user has write-protected is not replaced behind their back.
-    if ((status.permissions() & std::filesystem::perms::owner_write) ==
-        std::filesystem::perms::none) {
-      throw IoError::FromSystemError(EACCES, target_);
-    }
-    mode = static_cast<int>(status.permissions() & std::filesystem::perms::mask);
-  }
+void OutputFile::SetCommitHookForTesting(CommitHook hook) {
+  StepHook() = std::move(hook);
+}
 
-  const std::filesystem::path directory = target_.parent_path();
-  const std::string stem = "." + target_.filename().string() + ".zarkel-";
-  for (int attempt = 0; attempt < 16; ++attempt) {
-    temporary_ = directory / (stem + RandomSuffix() + ".tmp");
-    descriptor_ = CreateExclusive(temporary_, 0666);
-    if (descriptor_ >= 0 || errno != EEXIST)
-      break;
-  }
-  if (descriptor_ < 0) {
-    const int failure = errno;
-    temporary_.clear();
-    throw IoError::FromSystemError(failure, target_);
-  }
-  if (mode != 0666)
-    ApplyMode(descriptor_, mode);
+OutputFile::OutputFile(std::filesystem::path target) : target_(std::move(target)) {
+  const platform::FileStatus replaced = platform::StatusOf(target_);
+  if (replaced.directory)
+    throw IoError::FromSystemError(EISDIR, target_);
+  // A file the user has write-protected is not replaced behind their back.
+  if (replaced.exists && !replaced.writable)
+    throw IoError::FromSystemError(EACCES, target_);
+
   buffer_ = std::make_unique<std::uint8_t[]>(kBufferSize);
+  const std::filesystem::path directory = target_.parent_path();
+  const std::string stem = "." + Utf8FromPath(target_.filename()) + ".zarkel-";
+  for (int attempt = 0; attempt < 16 && file_ == platform::kNoFile; ++attempt) {
+    temporary_ = directory / PathFromUtf8(stem + RandomSuffix() + ".tmp");
+    file_ = platform::CreateNew(temporary_, target_);
+  }
+  if (file_ == platform::kNoFile) {
+    temporary_.clear();
+    throw IoError::FromSystemError(EEXIST, target_);
+  }
+  platform::CopyModeBits(file_, replaced);
 }
 
 OutputFile::~OutputFile() {
@@ -116,13 +96,12 @@ OutputFile::~OutputFile() {
 }
 
 void OutputFile::Discard() noexcept {
-  if (descriptor_ >= 0) {
-    CloseDescriptor(descriptor_);
-    descriptor_ = -1;
+  if (file_ != platform::kNoFile) {
+    platform::CloseQuietly(file_);
+    file_ = platform::kNoFile;
   }
   if (!published_ && !temporary_.empty()) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary_, ignored);
+    platform::RemoveQuietly(temporary_);
     temporary_.clear();
   }
 }
@@ -137,7 +116,7 @@ void OutputFile::Write(const std::uint8_t* data, std::size_t count) {
     throw IoError::FromSystemError(EBADF, target_);
   while (count > 0) {
     if (buffered_ == kBufferSize)
-      Flush();
+      WriteBuffer();
     const std::size_t take = std::min(count, kBufferSize - buffered_);
     std::memcpy(buffer_.get() + buffered_, data, take);
     buffered_ += take;
@@ -151,42 +130,32 @@ void OutputFile::Write(std::string_view text) {
   Write(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
 }
 
-void OutputFile::Flush() {
-  std::size_t done = 0;
-  while (done < buffered_) {
-    const long long put = WriteSome(descriptor_, buffer_.get() + done, buffered_ - done);
-    if (put < 0)
-      throw IoError::FromSystemError(errno, target_);
-    if (put == 0)
-      throw IoError::FromSystemError(ENOSPC, target_);
-    done += static_cast<std::size_t>(put);
-  }
+void OutputFile::WriteBuffer() {
+  platform::WriteAll(file_, buffer_.get(), buffered_, target_);
   buffered_ = 0;
 }
 
 void OutputFile::Finish() {
   if (finished_)
     return;
-  Flush();
-  const int descriptor = descriptor_;
-  descriptor_ = -1;
-  if (CloseDescriptor(descriptor) != 0)
-    throw IoError::FromSystemError(errno, target_);
+  WriteBuffer();
+  BeforeStep(CommitStep::Flush, target_);
+  platform::FlushToDisk(file_, target_);
+  const platform::FileHandle file = file_;
+  file_ = platform::kNoFile;
+  platform::Close(file, target_);
   finished_ = true;
 }
 
 void OutputFile::Publish() {
-  std::error_code error;
-  std::filesystem::rename(temporary_, target_, error);
-  if (error)
-    throw IoError::FromSystemError(error.value(), target_);
+  BeforeStep(CommitStep::Rename, target_);
+  platform::ReplaceWith(temporary_, target_);
   published_ = true;
   temporary_.clear();
 }
 
 void OutputFile::Commit() {
-  Finish();
-  Publish();
+  CommitTogether({this});
 }
 
 void CommitTogether(const std::vector<OutputFile*>& outputs) {
@@ -194,12 +163,11 @@ void CommitTogether(const std::vector<OutputFile*>& outputs) {
     output->Finish();
   for (OutputFile* output : outputs)
     output->Publish();
+  FlushDirectories(outputs);
 }
 
 bool SameExistingFile(const std::filesystem::path& a, const std::filesystem::path& b) {
-  std::error_code error;
-  const bool same = std::filesystem::equivalent(a, b, error);
-  return !error && same;
+  return platform::SameExistingFile(a, b);
 }
 
 }  // namespace zarkel

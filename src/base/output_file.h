@@ -1,7 +1,9 @@
 // Every file the editor writes goes through OutputFile: the bytes go to a temporary file beside
 // the target, and only Commit renames it into place. An OutputFile dropped without a commit
 // removes its temporary, so a failed operation leaves no new file, no temporary, and whatever
-// stood at the target exactly as it was.
+// stood at the target exactly as it was. Commit flushes the temporary to the disk before the
+// rename and the directory after it (as QSaveFile and SQLite do), so that after a power cut the
+// target holds either its earlier bytes or all the new ones, never an empty or partial file.
 #pragma once
 
 #include <cstddef>
@@ -11,6 +13,8 @@
 #include <memory>
 #include <string_view>
 #include <vector>
+
+#include "base/platform_file.h"
 
 namespace zarkel {
 
@@ -30,9 +34,10 @@ class OutputFile {
   std::uint64_t BytesWritten() const { return written_; }
   const std::filesystem::path& Target() const { return target_; }
 
-  // Flushes and closes the temporary; throws IoError if the last bytes cannot be stored.
+  // Writes the last bytes, flushes the temporary to the disk and closes it; throws IoError if
+  // the bytes cannot be stored.
   void Finish();
-  // Finish, then rename the temporary over the target.
+  // Finish, rename the temporary over the target, flush the directory.
   void Commit();
 
   // For tests: called before every Write with the target, the offset the bytes would go to and
@@ -42,15 +47,25 @@ class OutputFile {
                                       std::size_t count)>;
   static void SetWriteHookForTesting(WriteHook hook);
 
+  // For tests: called before each step that puts outputs in place: Flush (an output's bytes to
+  // the disk, with its target), Rename (its temporary over the target) and DirectoryFlush (once
+  // per directory, after the renames, with the directory). A non-zero result is taken as the
+  // system error number of that step failing, so a test can watch the order of the steps and
+  // make any of them fail.
+  enum class CommitStep { Flush, Rename, DirectoryFlush };
+  using CommitHook =
+      std::function<int(CommitStep step, const std::filesystem::path& targetOrDirectory)>;
+  static void SetCommitHookForTesting(CommitHook hook);
+
  private:
   friend void CommitTogether(const std::vector<OutputFile*>& outputs);
-  void Flush();
+  void WriteBuffer();
   void Discard() noexcept;
   void Publish();
 
   std::filesystem::path target_;
   std::filesystem::path temporary_;
-  int descriptor_ = -1;
+  platform::FileHandle file_ = platform::kNoFile;
   std::unique_ptr<std::uint8_t[]> buffer_;
   std::size_t buffered_ = 0;
   std::uint64_t written_ = 0;
@@ -58,8 +73,9 @@ class OutputFile {
   bool published_ = false;
 };
 
-// Commits several outputs of one operation together: every one is finished first, so a failure
-// while storing any of them leaves all targets untouched; then each is renamed into place.
+// Commits several outputs of one operation together: every one is finished (and flushed to the
+// disk) first, so a failure while storing any of them leaves all targets untouched; then each is
+// renamed into place, and each directory they went into is flushed once.
 void CommitTogether(const std::vector<OutputFile*>& outputs);
 
 // True when `a` and `b` name the same existing file, by path or by another way to reach it

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "base/platform_file.h"
+
 namespace zarkel {
 
 class SourceFile {
@@ -29,7 +31,7 @@ class SourceFile {
   void Fill(std::uint64_t offset);
 
   std::filesystem::path path_;
-  int descriptor_ = -1;
+  platform::FileHandle file_ = platform::kNoFile;
   std::uint64_t size_ = 0;
   // A window of the file kept in memory, so that the many small reads of a copy cost one
   // system call per window rather than one per chunk. Its size is fixed, whatever the file.

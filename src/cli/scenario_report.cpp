@@ -105,7 +105,7 @@ std::string ScenarioSummary(const EditorState& state, const Command& command) {
   auto line = [&text](const std::string& label, const std::string& value) {
     text += Cell(label, -17) + value + "\n";
   };
-  line("Scenario:", Latin1ToUtf8(geometry.sourcePath));
+  line("Scenario:", geometry.sourcePath);  // file names are UTF-8 already
   line("Layout:", LayoutCaption(command.layout));
   line("Map:", std::to_string(geometry.mapSizeA) + " x " + std::to_string(geometry.mapSizeB));
   line("Place names:", std::to_string(geometry.placeNameCount));

@@ -3,8 +3,11 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <vector>
 
 #include "base/errors.h"
+#include "base/platform_file.h"
+#include "base/utf8_path.h"
 #include "cli/command_line.h"
 #include "cli/edits.h"
 #include "cli/flag_dialogs.h"
@@ -21,19 +24,23 @@ namespace {
 constexpr int kDone = 0;
 constexpr int kStopped = 1;
 
+std::string AbsolutePath(const std::string& path) {
+  return Utf8FromPath(std::filesystem::absolute(PathFromUtf8(path)));
+}
+
 // A dialog returns a full path; an empty name stays empty, as an empty file name would.
 std::optional<std::string> AbsolutePath(const std::optional<std::string>& path) {
   if (!path || path->empty())
     return path;
-  return std::filesystem::absolute(*path).string();
+  return AbsolutePath(*path);
 }
 
 OpenRequest MakeOpenRequest(const Command& command) {
-  const std::filesystem::path scenario = std::filesystem::absolute(command.scenario);
+  const std::filesystem::path scenario = std::filesystem::absolute(PathFromUtf8(command.scenario));
   OpenRequest request;
   request.layout = command.layout;
-  request.directory = scenario.parent_path().string();
-  request.fileName = scenario.filename().string();
+  request.directory = Utf8FromPath(scenario.parent_path());
+  request.fileName = Utf8FromPath(scenario.filename());
   // A companion file given on the command line stands for a cleared check box and the file
   // picked in its dialog.
   request.placenameDefault = !command.placenames;
@@ -44,7 +51,7 @@ OpenRequest MakeOpenRequest(const Command& command) {
 
 // Writes what the command asks for. Returns false when the Homemade writer was answered No.
 bool Write(EditorState& state, Dialogs& dialogs, const Command& command, const Controls& controls) {
-  const std::string directory = std::filesystem::absolute(command.directory).string();
+  const std::string directory = AbsolutePath(command.directory);
   switch (command.kind) {
     case CommandKind::OrderOfBattle:
       WriteOrderOfBattle(state, OrderOfBattleRequest{directory, command.name});
@@ -96,7 +103,13 @@ int Run(const Command& command) {
 }  // namespace zarkel::cli
 
 int main(int argc, char** argv) {
-  const zarkel::cli::CommandLine commandLine = zarkel::cli::ReadCommandLine(argc, argv);
+  // File names and texts are UTF-8 from here on, on Windows too.
+  const std::vector<std::string> arguments = zarkel::platform::Utf8Arguments(argc, argv);
+  std::vector<const char*> pointers;
+  for (const std::string& argument : arguments)
+    pointers.push_back(argument.c_str());
+  const zarkel::cli::CommandLine commandLine =
+      zarkel::cli::ReadCommandLine(static_cast<int>(pointers.size()), pointers.data());
   if (!commandLine.command)
     return commandLine.exitCode;
   try {

@@ -7,6 +7,7 @@
 #include "base/errors.h"
 #include "base/source_file.h"
 #include "base/text_lines.h"
+#include "base/utf8_path.h"
 
 namespace zarkel {
 
@@ -19,7 +20,7 @@ struct EquipmentFileContent {
 
 // Reads the count and the class byte of every entry, seven entries at a time.
 EquipmentFileContent ReadEquipmentFile(const std::string& path) {
-  SourceFile file(path);
+  SourceFile file(PathFromUtf8(path));
   std::uint8_t countBytes[2] = {0, 0};
   const std::size_t got = file.ReadAt(0, countBytes, 2);
   EquipmentFileContent content;
@@ -28,7 +29,7 @@ EquipmentFileContent ReadEquipmentFile(const std::string& path) {
   const std::uint64_t needed = 2 + std::uint64_t{kEquipmentEntrySize} * content.count;
   if (got < 2 || file.Size() < needed) {
     const std::uint64_t present = file.Size() < 2 ? 0 : (file.Size() - 2) / kEquipmentEntrySize;
-    throw Refusal(QuotedPath(path) + " is not a complete equipment file: it declares " +
+    throw Refusal(QuotedPath(file.Path()) + " is not a complete equipment file: it declares " +
                   std::to_string(content.count) + " entries but holds " + std::to_string(present) +
                   ".");
   }
@@ -55,7 +56,7 @@ EquipmentFileContent ReadEquipmentFile(const std::string& path) {
 }
 
 std::vector<std::string> ReadEquipmentNames(const std::string& path, std::int32_t count) {
-  TextLineReader reader(path);
+  TextLineReader reader(PathFromUtf8(path));
   std::vector<std::string> names;
   names.reserve(static_cast<std::size_t>(count));
   for (std::int32_t i = 0; i < count; ++i)

@@ -3,8 +3,10 @@
 #include <filesystem>
 
 #include "base/byte_order.h"
+#include "base/case_insensitive_name.h"
 #include "base/errors.h"
 #include "base/source_file.h"
+#include "base/utf8_path.h"
 #include "load/equipment_load.h"
 #include "output/companion_files.h"
 
@@ -65,7 +67,9 @@ void CheckScenarioSize(SourceFile& file, ScenarioLayout layout) {
 }
 
 // The companion paths of an Original scenario: the default names beside it, or the files the
-// user picks (a cancelled dialog keeps the earlier path).
+// user picks (a cancelled dialog keeps the earlier path). A default name is fixed here, in the
+// letter case of the file found (SKESSEL.TST for a typed kessel.scn), so that every writer
+// reads the same file and a name in two cases is refused at once.
 void FixCompanionPaths(EditorState& state, Dialogs& dialogs, const OpenRequest& request,
                        CompanionPaths& companions) {
   for (const FileDialogKind kind :
@@ -73,11 +77,11 @@ void FixCompanionPaths(EditorState& state, Dialogs& dialogs, const OpenRequest& 
     state.fileDialogs[static_cast<std::size_t>(kind)].initialDirectory = request.directory;
   }
   const std::string base = BaseName(request.fileName);
-  const std::filesystem::path directory(request.directory);
+  const std::filesystem::path directory = PathFromUtf8(request.directory);
   auto fix = [&](bool useDefault, const std::string& defaultName, FileDialogKind kind,
                  std::string& path) {
     if (useDefault) {
-      path = (directory / defaultName).string();
+      path = Utf8FromPath(FindIgnoringCase(directory / PathFromUtf8(defaultName)));
     } else if (const auto chosen = ChooseFile(state, dialogs, kind)) {
       path = *chosen;
     }
@@ -123,16 +127,15 @@ OpenResult OpenScenario(EditorState& state, Dialogs& dialogs, const OpenRequest&
   ScenarioData fresh;
   fresh.layout = layout;
   fresh.companions = state.scenario.companions;
-  fresh.geometry.sourcePath =
-      (std::filesystem::path(request.directory) / request.fileName).string();
+  const std::filesystem::path sourcePath =
+      FindIgnoringCase(PathFromUtf8(request.directory) / PathFromUtf8(request.fileName));
   {
-    SourceFile file(fresh.geometry.sourcePath);
+    SourceFile file(sourcePath);
     CheckScenarioSize(file, layout);
     fresh.sourceSize = file.Size();
 
-    const std::string sourcePath = fresh.geometry.sourcePath;
     fresh.geometry = ReadGeometry(file, layout);
-    fresh.geometry.sourcePath = sourcePath;
+    fresh.geometry.sourcePath = Utf8FromPath(sourcePath);
     const std::int64_t p = AnchorOffset(fresh.geometry, layout);
     fresh.battleType = ByteAt(file, p);
     fresh.geometry.carriedValues = {ByteAt(file, p + scn::kCoreLimitsOffset),

@@ -4,6 +4,7 @@
 
 #include "base/output_file.h"
 #include "base/source_file.h"
+#include "base/utf8_path.h"
 #include "output/block_transfer.h"
 #include "output/companion_files.h"
 #include "output/scenario_body.h"
@@ -53,23 +54,18 @@ void WriteCampaignScenario(EditorState& state, const CampaignWriteRequest& reque
   const bool original = layout == ScenarioLayout::Original;
   const CompanionPaths& companions = scenario.companions;
 
-  const std::filesystem::path directory(request.directory);
+  const std::filesystem::path directory = PathFromUtf8(request.directory);
   const std::string& name = request.slotName;
-  const std::filesystem::path scenarioPath = directory / (name + ".scn");
-  const std::filesystem::path placenamePath = directory / PlacenameFileName(name);
-  const std::filesystem::path titlePath = directory / TitleFileName(name);
-  const std::filesystem::path descriptionPath = directory / DescriptionFileName(name);
+  const std::filesystem::path scenarioPath = directory / PathFromUtf8(name + ".scn");
+  const std::filesystem::path placenamePath = directory / PathFromUtf8(PlacenameFileName(name));
+  const std::filesystem::path titlePath = directory / PathFromUtf8(TitleFileName(name));
+  const std::filesystem::path descriptionPath = directory / PathFromUtf8(DescriptionFileName(name));
 
-  std::vector<ReadFile> reads = {{scenario.geometry.sourcePath, "the opened scenario"}};
-  if (original) {
-    reads.push_back({companions.placeNamePath, "the place-name file of the opened scenario"});
-    reads.push_back({companions.titlePath, "the title file of the opened scenario"});
-    reads.push_back({companions.descriptionPath, "the description file of the opened scenario"});
-  }
+  const std::vector<ReadFile> reads = FilesReadBy(scenario);
   RefuseOverwritingSources({scenarioPath, placenamePath, titlePath, descriptionPath}, reads);
 
   TransferBuffer buffer{};
-  SourceFile source(scenario.geometry.sourcePath);
+  SourceFile source(reads.front().path);
   RequireUnchangedSource(scenario, source);
 
   OutputFile titleOut(titlePath);
@@ -80,9 +76,9 @@ void WriteCampaignScenario(EditorState& state, const CampaignWriteRequest& reque
   const ScenarioGeometry& geometry = scenario.geometry;
   if (original) {
     // The companion files of an Original source are copied byte for byte.
-    SourceFile title(companions.titlePath);
-    SourceFile placenames(companions.placeNamePath);
-    SourceFile description(companions.descriptionPath);
+    SourceFile title(PathFromUtf8(companions.titlePath));
+    SourceFile placenames(PathFromUtf8(companions.placeNamePath));
+    SourceFile description(PathFromUtf8(companions.descriptionPath));
     CopySideFile(title, titleOut, buffer);
     CopySideFile(placenames, placenameOut, buffer);
     CopySideFile(description, descriptionOut, buffer);

@@ -5,6 +5,7 @@
 
 #include "base/output_file.h"
 #include "base/source_file.h"
+#include "base/utf8_path.h"
 #include "output/block_transfer.h"
 #include "output/companion_files.h"
 #include "output/scenario_body.h"
@@ -25,21 +26,16 @@ bool WriteHomemadeScenario(EditorState& state, Dialogs& dialogs,
   if (original) {
     if (!dialogs.AskYesNo(kConfirmTitle, kConfirmOriginalConversion))
       return false;
-    lineCount = CountPlacenameLines(companions.placeNamePath);
+    lineCount = CountPlacenameLines(PathFromUtf8(companions.placeNamePath));
   }
 
   const std::filesystem::path outputPath =
-      std::filesystem::path(request.directory) / (request.name + ".scn");
-  std::vector<ReadFile> reads = {{geometry.sourcePath, "the opened scenario"}};
-  if (original) {
-    reads.push_back({companions.placeNamePath, "the place-name file of the opened scenario"});
-    reads.push_back({companions.titlePath, "the title file of the opened scenario"});
-    reads.push_back({companions.descriptionPath, "the description file of the opened scenario"});
-  }
+      PathFromUtf8(request.directory) / PathFromUtf8(request.name + ".scn");
+  const std::vector<ReadFile> reads = FilesReadBy(scenario);
   RefuseOverwritingSources({outputPath}, reads);
 
   TransferBuffer buffer{};
-  SourceFile source(geometry.sourcePath);
+  SourceFile source(reads.front().path);
   RequireUnchangedSource(scenario, source);
   OutputFile output(outputPath);
 
@@ -49,7 +45,7 @@ bool WriteHomemadeScenario(EditorState& state, Dialogs& dialogs,
     const std::array<std::uint8_t, scn::kPlaceNameCountSize> count = {
         static_cast<std::uint8_t>(lineCount), 0, 0, 0};
     output.Write(count.data(), count.size());
-    TextToPlacenames(companions.placeNamePath, lineCount, output);
+    TextToPlacenames(PathFromUtf8(companions.placeNamePath), lineCount, output);
   } else {
     CopyRange(source, scn::kSharedHeaderSize,
               scn::kPlaceNameCountSize + scn::kPlaceNameRecordSize * geometry.placeNameCount,
@@ -60,9 +56,9 @@ bool WriteHomemadeScenario(EditorState& state, Dialogs& dialogs,
   WriteMapAndSettings(source, scenario, output, buffer);
 
   if (original) {
-    SourceFile description(companions.descriptionPath);
+    SourceFile description(PathFromUtf8(companions.descriptionPath));
     EmbedSideFile(description, output, buffer);
-    SourceFile title(companions.titlePath);
+    SourceFile title(PathFromUtf8(companions.titlePath));
     EmbedSideFile(title, output, buffer);
   } else {
     CopyRange(source, AnchorOffset(geometry, layout) + scn::kTextsOffset,

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/output_file.h"
+#include "base/utf8_path.h"
 
 namespace zarkel {
 
@@ -54,7 +55,7 @@ void AppendUnitLine(const EditorState& state, std::int32_t side, const RosterPai
 }  // namespace
 
 void WriteOrderOfBattle(const EditorState& state, const OrderOfBattleRequest& request) {
-  OutputFile output(std::filesystem::path(request.directory) / (request.name + ".txt"));
+  OutputFile output(PathFromUtf8(request.directory) / PathFromUtf8(request.name + ".txt"));
   output.Write(kHeader);
   output.Write(kLineEnd);
   std::string line;  // one buffer for every line

@@ -5,6 +5,7 @@
 
 #include "base/errors.h"
 #include "base/output_file.h"
+#include "base/utf8_path.h"
 
 namespace zarkel {
 
@@ -76,6 +77,20 @@ void RequireUnchangedSource(const ScenarioData& scenario, SourceFile& source) {
                   std::to_string(scenario.sourceSize) + " bytes, it now has " +
                   std::to_string(size) + "). Open it again before writing.");
   }
+}
+
+std::vector<ReadFile> FilesReadBy(const ScenarioData& scenario) {
+  std::vector<ReadFile> reads = {
+      {PathFromUtf8(scenario.geometry.sourcePath), "the opened scenario"}};
+  if (scenario.layout == ScenarioLayout::Original) {
+    const CompanionPaths& companions = scenario.companions;
+    reads.push_back(
+        {PathFromUtf8(companions.placeNamePath), "the place-name file of the opened scenario"});
+    reads.push_back({PathFromUtf8(companions.titlePath), "the title file of the opened scenario"});
+    reads.push_back(
+        {PathFromUtf8(companions.descriptionPath), "the description file of the opened scenario"});
+  }
+  return reads;
 }
 
 void RefuseOverwritingSources(const std::vector<std::filesystem::path>& outputs,

@@ -25,6 +25,10 @@ struct ReadFile {
   const char* what;  // "the opened scenario", "its place-name file", ...
 };
 
+// The files a scenario writer reads: the opened scenario and, from an Original one, its three
+// companion files.
+std::vector<ReadFile> FilesReadBy(const ScenarioData& scenario);
+
 // Throws Refusal, naming the output, when an output is the same file as one the writer reads
 // (the same path, or the same file reached another way).
 void RefuseOverwritingSources(const std::vector<std::filesystem::path>& outputs,
