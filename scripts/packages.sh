@@ -3,3 +3,5 @@ BUILD_PACKAGES=(ca-certificates cmake make g++ pkg-config libgtest-dev libgmock-
                 libcli11-dev fonts-dejavu-core)
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 BENCH_PACKAGES=(libbenchmark-dev)
+# The Windows build made here and its tests under wine (scripts/windows.sh).
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine64 zip)

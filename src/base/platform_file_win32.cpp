@@ -2,8 +2,9 @@
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -42,7 +43,6 @@ int ErrnoOf(DWORD code) {
       return EACCES;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-    case ERROR_DISK_QUOTA_EXCEEDED:
       return ENOSPC;
     case ERROR_FILE_EXISTS:
     case ERROR_ALREADY_EXISTS:
@@ -65,8 +65,21 @@ int ErrnoOf(DWORD code) {
   }
 }
 
+// No Windows file system holds a name of more than 255 characters, yet some report one as
+// missing rather than as invalid.
+bool HasOverlongName(const std::filesystem::path& path) {
+  for (const std::filesystem::path& part : path) {
+    if (part.native().size() > 255)
+      return true;
+  }
+  return false;
+}
+
 [[noreturn]] void Fail(DWORD code, const std::filesystem::path& path) {
-  if (const int errorNumber = ErrnoOf(code))
+  int errorNumber = ErrnoOf(code);
+  if (errorNumber == ENOENT && HasOverlongName(path))
+    errorNumber = EINVAL;
+  if (errorNumber != 0)
     throw IoError::FromSystemError(errorNumber, path);
   throw IoError::Unclassified(static_cast<long>(code), path);
 }

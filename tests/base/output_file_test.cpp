@@ -54,8 +54,10 @@ TEST_F(OutputFileTest, CommitReplacesAnEarlierFileAndKeepsItsPermissions) {
   output.Write("new");
   output.Commit();
   EXPECT_EQ(ReadFileBytes(dir / "old.txt"), ToBytes("new"));
+#ifndef _WIN32  // Windows keeps no permission bits, only a read-only flag
   EXPECT_EQ(std::filesystem::status(dir / "old.txt").permissions() & std::filesystem::perms::all,
             std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+#endif
 }
 
 TEST_F(OutputFileTest, AFailedWriteLeavesTheEarlierFileUntouched) {
@@ -122,9 +124,12 @@ TEST_F(OutputFileTest, LargeOutputsArriveWhole) {
 TEST_F(OutputFileTest, SameExistingFileSeesThroughOtherSpellings) {
   testing::WriteFileText(dir / "src.scn", "x");
   std::filesystem::create_directory(dir / "sub");
-  std::filesystem::create_symlink(dir / "src.scn", dir / "link.scn");
   EXPECT_TRUE(SameExistingFile(dir / "src.scn", dir.path() / "sub" / ".." / "src.scn"));
-  EXPECT_TRUE(SameExistingFile(dir / "src.scn", dir / "link.scn"));
+  std::error_code noLinks;  // links need a privilege on Windows
+  std::filesystem::create_symlink(dir / "src.scn", dir / "link.scn", noLinks);
+  if (!noLinks) {
+    EXPECT_TRUE(SameExistingFile(dir / "src.scn", dir / "link.scn"));
+  }
   EXPECT_FALSE(SameExistingFile(dir / "src.scn", dir / "other.scn"));
 }
 

@@ -176,6 +176,34 @@ TEST_F(CliTest, CampaignWritesTheMidwaySlotAfterATransfer) {
   EXPECT_EQ(OutCount(), 4u);
 }
 
+TEST_F(CliTest, NamesOutsideAsciiTravelAsUtf8FromTheCommandLineToTheFiles) {
+  // On Windows too, where the system takes such names only in wide characters.
+  const std::string folder =
+      "\xC3\x9C"
+      "bung \xCE\xB1";                        // "Übung α"
+  const std::string name = "K\xC3\xA4rnten";  // "Kärnten"
+  std::filesystem::create_directory(fx.dir / folder);
+  fx.WriteScenario(SmallScenario(), folder + "/" + name + ".scn");
+  const testing::CliRun run =
+      Run(WithEquipment({"campaign", "--layout", "homemade", folder + "/" + name + ".scn", "--name",
+                         name + "-2", "--dir", folder}));
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  for (const std::string& written : {name + "-2.scn", "s" + name + "-2.tst", name + "-2.tit"})
+    EXPECT_TRUE(std::filesystem::exists(fx.dir / (folder + "/" + written))) << written;
+
+  // Opened again as an Original scenario, whose companions are read under their default names.
+  const testing::CliRun back =
+      Run({"homemade", "--layout", "original", folder + "/" + name + "-2.scn", "--yes", "--name",
+           name + "-3", "--dir", folder});
+  EXPECT_EQ(back.exitCode, 0) << back.err;
+  const testing::CliRun info =
+      Run({"info", "--layout", "homemade", folder + "/" + name + "-3.scn"});
+  EXPECT_EQ(info.exitCode, 0) << info.err;
+  EXPECT_NE(info.out.find(folder), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find(name + "-3.scn"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("Allies: 1 core, 0 auxiliary"), std::string::npos) << info.out;
+}
+
 TEST_F(CliTest, HomemadeFromAnOriginalAsksAndTakesTheCompanionsGiven) {
   const testing::WriterCase wc = testing::MakeWriterCase(Layout::Original);
   fx.WriteScenario(wc.source, "source.scn");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/errors.h"
+#include "base/utf8_path.h"
 #include "scenario_fixture.h"
 
 namespace zarkel {
@@ -82,6 +83,38 @@ TEST_F(OpenScenarioTest, OriginalWithDefaultCompanionNames) {
   EXPECT_EQ(c.descriptionPath, (fx.dir / "midway.des").string());
   EXPECT_EQ(fx.dialogs.shown.size(), 2u) << "only the two equipment dialogs";
   EXPECT_EQ(state.fileDialogs[2].initialDirectory, fx.dir.path().string());
+}
+
+// Files copied from the game's CD are all upper case. The names made from the name typed find
+// them in any case; nothing is renamed, and a name present in two cases is refused.
+TEST_F(OpenScenarioTest, AnUpperCaseScenarioAndItsCompanionsOpenUnderALowerCaseName) {
+  ScenarioPlan plan;
+  plan.Place(Unit("A", 0, 0));
+  fx.WriteScenario(plan, "KESSEL.SCN");
+  testing::WriteFileText(fx.dir / "SKESSEL.TST", "Town\r\n");
+  testing::WriteFileText(fx.dir / "KESSEL.TIT", "Title");
+  testing::WriteFileText(fx.dir / "KESSEL.DES", "Description");
+  const auto before = testing::Snapshot(fx.dir.path());
+  ASSERT_TRUE(fx.Open(state, "kessel.scn", ScenarioLayout::Original).opened);
+  const auto read = [](const std::string& path) {
+    return testing::ReadFileBytes(PathFromUtf8(path));
+  };
+  EXPECT_EQ(read(state.scenario.geometry.sourcePath), before.at("KESSEL.SCN"));
+  EXPECT_EQ(read(state.scenario.companions.placeNamePath), testing::ToBytes("Town\r\n"));
+  EXPECT_EQ(read(state.scenario.companions.titlePath), testing::ToBytes("Title"));
+  EXPECT_EQ(read(state.scenario.companions.descriptionPath), testing::ToBytes("Description"));
+  EXPECT_EQ(testing::Snapshot(fx.dir.path()), before);
+
+  testing::WriteFileText(fx.dir / "Kessel.tit", "Another title");
+  if (testing::Snapshot(fx.dir.path()).count("Kessel.tit") == 0)
+    return;  // a file system that ignores letter case: the two names are one file
+  try {
+    fx.Open(state, "kessel.scn", ScenarioLayout::Original);
+    ADD_FAILURE() << "opened with two title files";
+  } catch (const Refusal& refusal) {
+    EXPECT_NE(std::string(refusal.what()).find("\"KESSEL.TIT\", \"Kessel.tit\""), std::string::npos)
+        << refusal.what();
+  }
 }
 
 TEST_F(OpenScenarioTest, ShortFileNameGivesAnEmptyBaseName) {

@@ -27,7 +27,18 @@ class WriterFailureTest : public ::testing::Test {
     testing::WriteFileText(fx.dir.path() / "out" / "cchina.scn", "an earlier campaign");
     testing::WriteFileText(fx.dir.path() / "out" / "scchina.tst", "earlier names");
   }
-  void TearDown() override { OutputFile::SetWriteHookForTesting(nullptr); }
+  void TearDown() override {
+    OutputFile::SetWriteHookForTesting(nullptr);
+    OutputFile::SetCommitHookForTesting(nullptr);
+  }
+
+  // False where links cannot be made (Windows without the privilege).
+  static bool LinkDirectory(const std::filesystem::path& target,
+                            const std::filesystem::path& link) {
+    std::error_code error;
+    std::filesystem::create_directory_symlink(target, link, error);
+    return !error;
+  }
 
   void OpenSource(Layout layout, const std::string& name = "source.scn") {
     wc = testing::MakeWriterCase(layout);
@@ -80,10 +91,11 @@ TEST_F(WriterFailureTest, AnOutputOnTheSourceOrItsCompanionsIsRefused) {
       [&] { WriteCampaignScenario(state, Campaign("cchina", fx.dir.path().string())); },
       "it is the opened scenario");
   // The same directory reached through a link.
-  std::filesystem::create_directory_symlink(fx.dir.path(), fx.dir / "link");
-  ExpectNothingWritten<Refusal>(
-      [&] { WriteCampaignScenario(state, Campaign("cchina", (fx.dir / "link").string())); },
-      (fx.dir / "link" / "cchina.scn").string());
+  if (LinkDirectory(fx.dir.path(), fx.dir / "link")) {
+    ExpectNothingWritten<Refusal>(
+        [&] { WriteCampaignScenario(state, Campaign("cchina", (fx.dir / "link").string())); },
+        (fx.dir / "link" / "cchina.scn").string());
+  }
   fx.dialogs.AnswerYesNo(true);
   ExpectNothingWritten<Refusal>(
       [&] {
@@ -108,7 +120,8 @@ TEST_F(WriterFailureTest, AnOutputOnAMissingCompanionReachedThroughALinkIsRefuse
   // The title file chosen at opening is gone since; an output at its place, reached through a
   // directory link, is still refused: the file system cannot tell the two are one.
   std::filesystem::create_directory(fx.dir / "src2");
-  std::filesystem::create_directory_symlink(fx.dir / "src2", fx.dir / "link2");
+  if (!LinkDirectory(fx.dir / "src2", fx.dir / "link2"))
+    GTEST_SKIP() << "no directory links here";
   OpenSource(Layout::Original);
   testing::WriteFileText(fx.dir.path() / "src2" / "x.tit", "other title");
   OpenRequest request = fx.Request("source.scn", ScenarioLayout::Original);
@@ -211,6 +224,34 @@ TEST_F(WriterFailureTest, CompanionsThatDoNotFitAHomemadeScenarioAreRefused) {
   fx.dialogs.AnswerYesNo(true);
   ExpectNothingWritten<Refusal>([&] { WriteHomemadeScenario(state, fx.dialogs, Homemade()); },
                                 "65535");
+}
+
+TEST_F(WriterFailureTest, EachOutputIsOnTheDiskBeforeItsRenameAndAFailureThereChangesNothing) {
+  OpenSource(Layout::Homemade);
+  std::vector<std::string> steps;
+  OutputFile::SetCommitHookForTesting(
+      [&](OutputFile::CommitStep step, const std::filesystem::path& path) {
+        const char* kNames[] = {"flush ", "rename ", "flush directory "};
+        steps.push_back(kNames[static_cast<int>(step)] + path.filename().string());
+        return 0;
+      });
+  WriteCampaignScenario(state, Campaign());
+  EXPECT_EQ(steps, (std::vector<std::string>{
+                       "flush cchina.tit", "flush cchina.des", "flush scchina.tst",
+                       "flush cchina.scn", "rename cchina.tit", "rename cchina.des",
+                       "rename scchina.tst", "rename cchina.scn", "flush directory out"}));
+
+  // The disk refuses the last flush, or the first rename after every flush; the earlier files
+  // at the targets stay as they were.
+  SetUp();
+  for (const auto& [failing, target] : {std::pair{OutputFile::CommitStep::Flush, "cchina.scn"},
+                                        std::pair{OutputFile::CommitStep::Rename, "cchina.tit"}}) {
+    OutputFile::SetCommitHookForTesting(
+        [&](OutputFile::CommitStep step, const std::filesystem::path& path) {
+          return step == failing && path.filename() == target ? EIO : 0;
+        });
+    ExpectNothingWritten<IoError>([&] { WriteCampaignScenario(state, Campaign()); }, "I/O error");
+  }
 }
 
 TEST_F(WriterFailureTest, AFailureInTheMiddleOfTheUnitAreaOrAFullDisk) {

@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "base/utf8_path.h"
+
 namespace zarkel::testing {
 
 TempDir::TempDir() {
@@ -20,6 +22,10 @@ TempDir::TempDir() {
     }
   }
   throw std::runtime_error("cannot create a temporary directory");
+}
+
+std::filesystem::path TempDir::operator/(const std::string& name) const {
+  return path_ / PathFromUtf8(name);
 }
 
 TempDir::~TempDir() {

@@ -16,7 +16,8 @@ class TempDir {
   TempDir& operator=(const TempDir&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
-  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+  // `name` is UTF-8, as every file name inside the editor.
+  std::filesystem::path operator/(const std::string& name) const;
 
  private:
   std::filesystem::path path_;
