@@ -133,6 +133,8 @@ TEST_F(CliTest, EditsAreAppliedInTheOrderGiven) {
                                                  "--name",      "battle"}));
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.err, "Because Status set to Unused Columns and Rows set to 0\n");
+  // The line the window's status bar shows after a write.
+  EXPECT_EQ(run.out, "Wrote battle.txt in \"" + (fx.dir / "out").string() + "\"\n");
   const std::string expected =
       "Side,Class,Name,Country,Unit Type,Equipment Name,Land Trans, Naval Trans,Column,Row,Used,"
       "Str,Ent,Exp\r\n"
@@ -211,13 +213,14 @@ TEST_F(CliTest, AFailureOrAStoppingMessageWritesNothing) {
        "\"0\" and \"NO\" are the only two valid entries\n"},
       {{"homemade", "--layout", "homemade", "small.scn", "--limit", "axisCoreMax=abc", "--dir",
         "out"},
-       "'abc' is not a valid integer value\n"},
+       "'abc' is not a valid integer value: \"max axis core\"\n"},
       {{"campaign", "--layout", "homemade", "small.scn", "--name", "small", "--dir",
         fx.dir.path().string()},
        "Cannot write \"" + sourceHere +
            "\": it is the opened scenario, which this write reads from. Choose another name or "
            "directory.\n"},
-      {{"ob", "--layout", "homemade", "missing.scn", "--dir", "out"}, "File not found\n"},
+      {{"ob", "--layout", "homemade", "missing.scn", "--dir", "out"},
+       "File not found: \"" + (fx.dir / "missing.scn").string() + "\"\n"},
       {{"ob", "--layout", "homemade", "small.scn", "--side", "allies", "--to-aux", "0,1", "--dir",
         "out"},
        "--to-aux: line 1 is not on the Allies core list, which has lines 0 to 0.\n"},

@@ -79,10 +79,5 @@ TEST_F(OrderOfBattleTest, EveryRosteredUnitSideBySide) {
   EXPECT_NE(Export("after").find("Axis,Aux," + Name40("First, Panzer")), std::string::npos);
 }
 
-TEST_F(OrderOfBattleTest, AnEmptyNameWritesDotTxt) {
-  Export("");
-  EXPECT_TRUE(std::filesystem::exists(fx.dir / ".txt"));
-}
-
 }  // namespace
 }  // namespace zarkel

@@ -67,6 +67,20 @@ class WriterFailureTest : public ::testing::Test {
   EditorState state;
 };
 
+TEST_F(WriterFailureTest, AnEmptyNameIsRefusedBeforeAnything) {
+  OpenSource(Layout::Original);
+  ExpectNothingWritten<Refusal>([&] { WriteCampaignScenario(state, Campaign("")); },
+                                "Check a campaign slot on the \"Axis Campaign\" page");
+  // No question is asked first: the script holds no answer.
+  ExpectNothingWritten<Refusal>([&] { WriteHomemadeScenario(state, fx.dialogs, Homemade("")); },
+                                "\"File Name\" on the \"Home Made\" page");
+  ExpectNothingWritten<Refusal>(
+      [&] {
+        WriteOrderOfBattle(state, OrderOfBattleRequest{(fx.dir / "out").string(), ""});
+      },
+      "\"Name of OB file\"");
+}
+
 TEST_F(WriterFailureTest, ScenarioWritersRefuseBeforeAnyOpening) {
   ExpectNothingWritten<Refusal>([&] { WriteCampaignScenario(state, Campaign()); },
                                 "No scenario is open");
@@ -157,7 +171,7 @@ TEST_F(WriterFailureTest, MissingCompanionsAndMissingDirectories) {
   OpenSource(Layout::Original);
   std::filesystem::remove(fx.dir / "source.des");
   ExpectNothingWritten<IoError>([&] { WriteCampaignScenario(state, Campaign()); },
-                                "File not found");
+                                "File not found: \"" + (fx.dir / "source.des").string() + "\"");
   fx.dialogs.AnswerYesNo(true);
   ExpectNothingWritten<IoError>([&] { WriteHomemadeScenario(state, fx.dialogs, Homemade()); },
                                 "File not found");
