@@ -205,6 +205,31 @@ TEST_F(CliTest, HomemadeFromAnOriginalAsksAndTakesTheCompanionsGiven) {
                                       "A description", "Heading"));
 }
 
+TEST_F(CliTest, ACompanionFlagGivenAloneReplacesOnlyItsOwnDefault) {
+  fx.WriteScenario(testing::MakeWriterCase(Layout::Original).source, "source.scn");
+  testing::WriteFileText(fx.dir / "ssource.tst", "Default place\r\n");
+  testing::WriteFileText(fx.dir / "source.tit", "Default title");
+  testing::WriteFileText(fx.dir / "source.des", "Default description");
+  testing::WriteFileText(fx.dir / "places.tst", "Given place\r\n");
+  testing::WriteFileText(fx.dir / "heading.tit", "Given title");
+  testing::WriteFileText(fx.dir / "words.des", "Given description");
+  for (const auto& [flag, file] :
+       {std::pair{"--placenames", "places.tst"}, std::pair{"--title", "heading.tit"},
+        std::pair{"--description", "words.des"}}) {
+    const std::string name(flag + 2);  // the outputs are named after the flag
+    const testing::CliRun run = Run({"campaign", "--layout", "original", "source.scn", flag, file,
+                                     "--name", name, "--dir", "out"});
+    ASSERT_EQ(run.exitCode, 0) << flag << ": " << run.err;
+    // The given file for the flag's own companion, the default one for the two others.
+    const auto expected = [&](const std::string& companion, const std::string& text) {
+      return ToBytes((companion == name ? "Given " : "Default ") + text);
+    };
+    EXPECT_EQ(Out("s" + name + ".tst"), expected("placenames", "place\r\n")) << flag;
+    EXPECT_EQ(Out(name + ".tit"), expected("title", "title")) << flag;
+    EXPECT_EQ(Out(name + ".des"), expected("description", "description")) << flag;
+  }
+}
+
 TEST_F(CliTest, AFailureOrAStoppingMessageWritesNothing) {
   const std::string sourceHere = (fx.dir / "small.scn").string();
   const std::vector<std::pair<Args, std::string>> cases = {

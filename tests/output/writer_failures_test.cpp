@@ -118,6 +118,28 @@ TEST_F(WriterFailureTest, AnOutputOnTheSourceOrItsCompanionsIsRefused) {
       "the title file of the opened scenario");
 }
 
+TEST_F(WriterFailureTest, AnOutputThatIsAFileLinkToTheSourceIsRefused) {
+  // Another folder, another name as the directory sees it, and yet the source itself.
+  OpenSource(Layout::Original, "cchina.scn");
+  std::error_code error;
+  for (const char* folder : {"soft", "hard"})
+    std::filesystem::create_directory(fx.dir / folder);
+  std::filesystem::create_symlink(fx.dir / "cchina.scn", fx.dir.path() / "soft" / "cchina.scn",
+                                  error);
+  if (!error) {
+    std::filesystem::create_hard_link(fx.dir / "cchina.scn", fx.dir.path() / "hard" / "cchina.scn",
+                                      error);
+  }
+  if (error)
+    GTEST_SKIP() << "no file links here: " << error.message();
+  // Every file below the directory, the source among them, is compared byte for byte.
+  for (const char* folder : {"soft", "hard"}) {
+    ExpectNothingWritten<Refusal>(
+        [&] { WriteCampaignScenario(state, Campaign("cchina", (fx.dir / folder).string())); },
+        (fx.dir.path() / folder / "cchina.scn").string() + "\": it is the opened scenario,");
+  }
+}
+
 TEST_F(WriterFailureTest, AnOutputOnAMissingCompanionReachedThroughALinkIsRefused) {
   // The title file chosen at opening is gone since; an output at its place, reached through a
   // directory link, is still refused: the file system cannot tell the two are one.
