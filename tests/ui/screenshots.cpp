@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
       form.ShowPageOf(control);
       const int index = pages->currentIndex();
       const QString path = out.filePath(PageFileName(index, pages->tabText(index)));
+      QApplication::processEvents();  // pending layouts, such as the status bar's
       if (!form.window().grab().save(path))
         throw std::runtime_error("cannot write " + path.toStdString());
       std::printf("%s\n", qPrintable(path));
