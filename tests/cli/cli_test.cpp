@@ -271,22 +271,26 @@ TEST(CliExamplesTest, InfoAndEveryWriterTakeTheDemoSet) {
   const std::filesystem::path examples = ZARKEL_EXAMPLES_DIR;
   testing::TempDir out;
   testing::TempDir io;
-  const Args equipment = {"--equipment", (examples / "equipment.eqp").string(), "--names",
-                          (examples / "equipment.txt").string()};
   const std::pair<std::string, std::string> scenarios[] = {{"kardel", "homemade"},
                                                            {"vessin", "original"}};
   for (const auto& [base, layout] : scenarios) {
-    const Args open = {"--layout", layout, (examples / (base + ".scn")).string(), "--dir", "."};
-    for (const Args& command : {Args{"info"}, Args{"ob", "--name", base},
-                                Args{"campaign", "--name", base}, Args{"homemade", "--yes"}}) {
-      Args args = command;
-      args.insert(args.end(), open.begin(), open.end() - (command[0] == "info" ? 2 : 0));
-      args.insert(args.end(), equipment.begin(), equipment.end());
-      if (command[0] == "homemade")
-        args.insert(args.end(), {"--name", base + "-home"});
+    const Args open = {"--layout",
+                       layout,
+                       (examples / (base + ".scn")).string(),
+                       "--equipment",
+                       (examples / "equipment.eqp").string(),
+                       "--names",
+                       (examples / "equipment.txt").string()};
+    const std::vector<Args> commands = {
+        {"info"},
+        {"ob", "--dir", ".", "--name", base},
+        {"campaign", "--dir", ".", "--name", base},
+        {"homemade", "--dir", ".", "--name", base + "-home", "--yes"}};
+    for (Args args : commands) {
+      args.insert(args.begin() + 1, open.begin(), open.end());
       const testing::CliRun run = testing::RunCli(args, out.path(), io.path());
-      EXPECT_EQ(run.exitCode, 0) << command[0] << " " << base << ": " << run.err;
-      if (command[0] == "info") {
+      EXPECT_EQ(run.exitCode, 0) << args[0] << " " << base << ": " << run.err;
+      if (args[0] == "info") {
         EXPECT_NE(run.out.find(base == "kardel" ? "Grenadiers" : "Vessin"), std::string::npos);
       }
     }
