@@ -67,17 +67,19 @@ void CheckScenarioSize(SourceFile& file, ScenarioLayout layout) {
 }
 
 // The companion paths of an Original scenario: the default names beside it, or the files the
-// user picks (a cancelled dialog keeps the earlier path). A default name is fixed here, in the
-// letter case of the file found (SKESSEL.TST for a typed kessel.scn), so that every writer
-// reads the same file and a name in two cases is refused at once.
+// user picks (a cancelled dialog keeps the earlier path). "Beside it" is the folder the scenario
+// was actually opened from, which differs from the folder list's when "Filename" holds a path.
+// A default name is fixed here, in the letter case of the file found (SKESSEL.TST beside
+// KESSEL.SCN), so that every writer reads the same file and a name in two cases is refused at
+// once.
 void FixCompanionPaths(EditorState& state, Dialogs& dialogs, const OpenRequest& request,
-                       CompanionPaths& companions) {
+                       const std::filesystem::path& scenarioPath, CompanionPaths& companions) {
+  const std::filesystem::path directory = scenarioPath.parent_path();
   for (const FileDialogKind kind :
        {FileDialogKind::Placenames, FileDialogKind::Title, FileDialogKind::Description}) {
-    state.fileDialogs[static_cast<std::size_t>(kind)].initialDirectory = request.directory;
+    state.fileDialogs[static_cast<std::size_t>(kind)].initialDirectory = Utf8FromPath(directory);
   }
-  const std::string base = BaseName(request.fileName);
-  const std::filesystem::path directory = PathFromUtf8(request.directory);
+  const std::string base = BaseName(Utf8FromPath(scenarioPath.filename()));
   auto fix = [&](bool useDefault, const std::string& defaultName, FileDialogKind kind,
                  std::string& path) {
     if (useDefault) {
@@ -127,15 +129,17 @@ OpenResult OpenScenario(EditorState& state, Dialogs& dialogs, const OpenRequest&
   ScenarioData fresh;
   fresh.layout = layout;
   fresh.companions = state.scenario.companions;
-  const std::filesystem::path sourcePath =
+  // A full path typed into "Filename" names the file by itself; a name missing in the case
+  // typed is looked for in any case.
+  const std::filesystem::path scenarioPath =
       FindIgnoringCase(PathFromUtf8(request.directory) / PathFromUtf8(request.fileName));
   {
-    SourceFile file(sourcePath);
+    SourceFile file(scenarioPath);
     CheckScenarioSize(file, layout);
     fresh.sourceSize = file.Size();
 
     fresh.geometry = ReadGeometry(file, layout);
-    fresh.geometry.sourcePath = Utf8FromPath(sourcePath);
+    fresh.geometry.sourcePath = Utf8FromPath(scenarioPath);
     const std::int64_t p = AnchorOffset(fresh.geometry, layout);
     fresh.battleType = ByteAt(file, p);
     fresh.geometry.carriedValues = {ByteAt(file, p + scn::kCoreLimitsOffset),
@@ -154,7 +158,7 @@ OpenResult OpenScenario(EditorState& state, Dialogs& dialogs, const OpenRequest&
     fresh.rosters = BuildSideRosters(fresh.units);
   }
   if (layout == ScenarioLayout::Original) {
-    FixCompanionPaths(state, dialogs, request, fresh.companions);
+    FixCompanionPaths(state, dialogs, request, scenarioPath, fresh.companions);
   }
 
   state.scenario = std::move(fresh);

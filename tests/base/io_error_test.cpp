@@ -25,13 +25,21 @@ std::string OpenFailure(const std::filesystem::path& path) {
   try {
     SourceFile file(path);
   } catch (const IoError& error) {
-    return error.what();
+    return error.runtimeText();
   }
   return "opened";
 }
 
 TEST(IoErrorText, OpeningMissingOrUnusablePaths) {
   TempDir dir;
+  try {
+    SourceFile file(dir / "sabsent.tst");
+    ADD_FAILURE() << "opened";
+  } catch (const IoError& error) {
+    // The runtime's text first, then the file it was about.
+    EXPECT_EQ(std::string(error.what()),
+              "File not found: \"" + (dir / "sabsent.tst").string() + "\"");
+  }
   EXPECT_EQ(OpenFailure(dir / "absent.scn"), "File not found");
 #ifdef _WIN32
   EXPECT_EQ(OpenFailure(dir / "*.*"), "Invalid filename");  // no Windows name holds a wildcard
@@ -53,7 +61,7 @@ TEST(IoErrorText, CreatingOutputsWhereTheyCannotGo) {
     try {
       OutputFile output(target);
     } catch (const IoError& error) {
-      return error.what();
+      return error.runtimeText();
     }
     return "created";
   };

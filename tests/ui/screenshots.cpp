@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
       form.ShowPageOf(control);
       const int index = pages->currentIndex();
       const QString path = out.filePath(PageFileName(index, pages->tabText(index)));
+      QApplication::processEvents();  // pending layouts, such as the status bar's
       if (!form.window().grab().save(path))
         throw std::runtime_error("cannot write " + path.toStdString());
       std::printf("%s\n", qPrintable(path));
@@ -77,6 +78,9 @@ int main(int argc, char** argv) {
     form.Click("RadioButton19");
     grab("Button12");
     grab("Button13");
+    // A step that went wrong shows only in an error box; the pictures would not tell.
+    if (!form.dialogs().errors.empty())
+      throw std::runtime_error("an error box on the way: " + form.dialogs().errors.front());
   } catch (const std::exception& error) {
     std::fprintf(stderr, "%s\n", error.what());
     return 1;
