@@ -42,7 +42,8 @@ cmake -S "$top" -B "$linux" >/dev/null
 cmake --build "$linux" --parallel "$jobs" --target zarkel-cli
 
 # A wine prefix of this build's own, and one wine server kept running for all the runs.
-export WINEPREFIX="$build/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# A UTF-8 locale, so that wine can store names outside ASCII in Linux file names.
+export WINEPREFIX="$build/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -59,33 +60,20 @@ echo "== round trip: the Windows zarkel-cli writes what the Linux one writes"
 trip="$build/round-trip"
 rm -rf "$trip"
 mkdir -p "$trip/linux" "$trip/windows"
-if [ -f "$top/examples/equipment.eqp" ]; then
-  inputs="$top/examples"
-  scenarios=(original:vessin.scn homemade:kardel.scn)
-  equipment=(--equipment equipment.eqp --names equipment.txt)
-else
-  # No demo set yet: the benchmarks' scenarios, built by the test builders.
-  inputs="$trip/inputs"
-  cmake -S "$top" -B "$top/build-bench" -DZARKEL_BENCH=ON -DZARKEL_TESTS=OFF -DZARKEL_GUI=OFF \
-    -DZARKEL_CLI=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$top/build-bench" --parallel "$jobs" --target zarkel_write_inputs
-  "$top/build-bench/bench/zarkel_write_inputs" "$inputs"
-  scenarios=(original:typical-original.scn homemade:largest-homemade.scn)
-  equipment=(--equipment equip.eqp --names equip.txt)
-fi
-for entry in "${scenarios[@]}"; do
+# Each demo scenario with a transfer, a unit edit, the type and a limit; the Windows run gets a
+# Windows path for its output (drive Z: is the Linux root).
+for entry in homemade:kardel original:vessin; do
   layout=${entry%%:*}
-  scenario=${entry#*:}
-  name="trip-${scenario%.scn}"
-  edits=(--type 2 --limit axisAuxMax=7)
-  (cd "$inputs" && "$linux/src/cli/zarkel-cli" campaign --layout "$layout" "$scenario" \
-    "${equipment[@]}" "${edits[@]}" --name "$name" --dir "$trip/linux")
-  # Run from the inputs' folder, with a Windows path (drive Z: is the Linux root) for the output.
-  (cd "$inputs" && "$wine" "$build/zarkel/src/cli/zarkel-cli.exe" campaign --layout "$layout" \
-    "$scenario" "${equipment[@]}" "${edits[@]}" --name "$name" --dir "Z:$trip/windows")
+  base=${entry#*:}
+  args=(campaign --layout "$layout" "$base.scn" --equipment equipment.eqp --names equipment.txt
+        --side axis --to-aux 0 --core-unit 0:experience=4 --type 2 --limit axisAuxMax=90
+        --name "trip-$base")
+  (cd "$top/examples" && "$linux/src/cli/zarkel-cli" "${args[@]}" --dir "$trip/linux")
+  (cd "$top/examples" && "$wine" "$build/zarkel/src/cli/zarkel-cli.exe" "${args[@]}" \
+    --dir "Z:$trip/windows")
 done
 diff -r "$trip/linux" "$trip/windows"
-echo "round trip: $(ls "$trip/windows" | wc -l) files written alike"
+echo "round trip: the $(ls "$trip/windows" | wc -l) files written are alike"
 
 echo "== Windows zip"
 version=$(sed -n 's/^project(zarkel VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
@@ -102,6 +90,6 @@ if x86_64-w64-mingw32-objdump -p "$build/zarkel/src/cli/zarkel-cli.exe" |
 fi
 x86_64-w64-mingw32-strip -o "$stage/zarkel-cli.exe" "$build/zarkel/src/cli/zarkel-cli.exe"
 cp "$top/README.md" "$stage/"
-[ -d "$top/examples" ] && cp -r "$top/examples" "$stage/"
+cp -r "$top/examples" "$stage/"
 (cd "$build" && zip -qr "$package.zip" "$package")
 echo "$build/$package.zip"

@@ -17,6 +17,24 @@ QString WindowTitle() {
 
 }  // namespace
 
+std::string CoreFileName(const QString& name) {
+#ifdef Q_OS_WIN
+  const QByteArray bytes = name.toUtf8();
+#else
+  const QByteArray bytes = QFile::encodeName(name);
+#endif
+  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+QString FromCoreFileName(const std::string& name) {
+  const QByteArray bytes(name.data(), static_cast<qsizetype>(name.size()));
+#ifdef Q_OS_WIN
+  return QString::fromUtf8(bytes);
+#else
+  return QFile::decodeName(bytes);
+#endif
+}
+
 QString MessageText(const std::string& text) {
   const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
   QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -34,13 +52,11 @@ std::optional<std::string> QtDialogs::ChooseFile(FileDialogKind kind,
   const std::string& start = memory.lastFile.empty() ? memory.initialDirectory : memory.lastFile;
   const QString filter = QString::fromLatin1(look.filterDescription) + " (" +
                          QString::fromLatin1(look.filterPattern) + ")";
-  const QString chosen = QFileDialog::getOpenFileName(
-      parent_, QString::fromLatin1(look.title),
-      QFile::decodeName(QByteArray(start.data(), static_cast<qsizetype>(start.size()))), filter);
+  const QString chosen = QFileDialog::getOpenFileName(parent_, QString::fromLatin1(look.title),
+                                                      FromCoreFileName(start), filter);
   if (chosen.isEmpty())
     return std::nullopt;
-  const QByteArray path = QFile::encodeName(chosen);
-  return std::string(path.constData(), static_cast<std::size_t>(path.size()));
+  return CoreFileName(chosen);
 }
 
 void QtDialogs::ShowMessage(const std::string& text) {

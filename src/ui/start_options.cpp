@@ -2,9 +2,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFile>
 #include <QFileInfo>
 
+#include "ui/qt_dialogs.h"
 #include "ui/tabw1.h"
 
 #ifndef ZARKEL_VERSION
@@ -16,11 +16,6 @@ namespace zarkel {
 namespace {
 
 constexpr int kUsageExitCode = 2;
-
-std::string FileSystemName(const QString& path) {
-  const QByteArray bytes = QFile::encodeName(path);
-  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
 
 QString Absolute(const QString& path) {
   return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
@@ -135,9 +130,9 @@ std::optional<std::string> StartDialogs::ChooseFile(FileDialogKind kind,
 
 void ApplyStartOptions(TForm1& window, StartDialogs& dialogs, const StartOptions& options) {
   if (!options.equipment.isEmpty())
-    dialogs.AnswerOnce(FileDialogKind::Equipment, FileSystemName(options.equipment));
+    dialogs.AnswerOnce(FileDialogKind::Equipment, CoreFileName(options.equipment));
   if (!options.names.isEmpty())
-    dialogs.AnswerOnce(FileDialogKind::EquipmentNames, FileSystemName(options.names));
+    dialogs.AnswerOnce(FileDialogKind::EquipmentNames, CoreFileName(options.names));
   if (options.side)
     window.CheckSide(*options.side);
   if (!options.scenario.isEmpty())

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -30,6 +29,7 @@
 #include "roster/campaign_values.h"
 #include "roster/transfer.h"
 #include "ui/directory_list.h"
+#include "ui/qt_dialogs.h"
 #include "ui/window_status.h"
 
 #ifndef ZARKEL_VERSION
@@ -77,13 +77,6 @@ class BattleTypeSpinBox : public QSpinBox {
     text = QString::number(whole ? ClampBattleType(value) : 0);
   }
 };
-
-// Folder and file names travel in the file system's own encoding, so that every name on disk
-// can be opened.
-std::string TakePath(const QString& path) {
-  const QByteArray bytes = QFile::encodeName(path);
-  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
 
 template <typename W>
 W* Named(W* widget, const char* name) {
@@ -816,7 +809,7 @@ void TForm1::PressOpenFile() {
 }
 
 void TForm1::Edit1Change(const QString& text) {
-  currentFileName_ = TakePath(text);
+  currentFileName_ = CoreFileName(text);
 }
 
 void TForm1::Button1Click() {
@@ -826,7 +819,7 @@ void TForm1::Button1Click() {
       request.layout = ScenarioLayout::Homemade;
     else if (original_->isChecked())
       request.layout = ScenarioLayout::Original;
-    request.directory = TakePath(scenarioDirectory_->directory());
+    request.directory = CoreFileName(scenarioDirectory_->directory());
     request.fileName = currentFileName_;
     request.placenameDefault = placenameDefault_->isChecked();
     request.titleDefault = titleDefault_->isChecked();
@@ -836,8 +829,7 @@ void TForm1::Button1Click() {
     if (!result.opened)
       return;
     // A path typed into "Filename" may lead elsewhere: the folder list follows the file opened.
-    const QString opened =
-        QFile::decodeName(QByteArray::fromStdString(state_.scenario.geometry.sourcePath));
+    const QString opened = FromCoreFileName(state_.scenario.geometry.sourcePath);
     scenarioDirectory_->setDirectory(QFileInfo(opened).absolutePath());
     status_->ShowOpened(state_.scenario);
     battleType_->setValue(result.campaignValues.battleType);
@@ -965,7 +957,7 @@ std::string TForm1::SlotName(CampaignPage page) const {
       return campaignSlots[i].baseName;
   }
   if (userSlot_[side]->isChecked())
-    return TakePath(userSlotName_[side]->text());
+    return CoreFileName(userSlotName_[side]->text());
   return std::string();
 }
 
@@ -975,7 +967,7 @@ void TForm1::WriteCampaign(CampaignPage page) {
     request.page = page;
     request.slotName = SlotName(page);
     request.directory =
-        TakePath(campaignDirectory_[page == CampaignPage::Axis ? 0 : 1]->directory());
+        CoreFileName(campaignDirectory_[page == CampaignPage::Axis ? 0 : 1]->directory());
     request.battleType = BattleTypeValue();
     request.limitTexts = LimitEditTexts();
     status_->ShowWritten(WriteCampaignScenario(state_, request));
@@ -985,8 +977,8 @@ void TForm1::WriteCampaign(CampaignPage page) {
 void TForm1::Button4Click() {
   Run([this] {
     OrderOfBattleRequest request;
-    request.directory = TakePath(orderOfBattleDirectory_->directory());
-    request.name = TakePath(orderOfBattleName_->text());
+    request.directory = CoreFileName(orderOfBattleDirectory_->directory());
+    request.name = CoreFileName(orderOfBattleName_->text());
     status_->ShowWritten(WriteOrderOfBattle(state_, request));
   });
 }
@@ -994,8 +986,8 @@ void TForm1::Button4Click() {
 void TForm1::Button13Click() {
   Run([this] {
     HomemadeWriteRequest request;
-    request.directory = TakePath(homemadeDirectory_->directory());
-    request.name = TakePath(homemadeName_->text());
+    request.directory = CoreFileName(homemadeDirectory_->directory());
+    request.name = CoreFileName(homemadeName_->text());
     request.battleType = BattleTypeValue();
     request.limitTexts = LimitEditTexts();
     if (const auto written = WriteHomemadeScenario(state_, dialogs_, request))

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QStatusBar>
-#include <filesystem>
 
+#include "base/utf8_path.h"
 #include "ui/qt_dialogs.h"
 
 namespace zarkel {
@@ -18,10 +18,9 @@ WindowStatus::WindowStatus(QStatusBar* bar) : bar_(bar), scenario_(new QLabel) {
 QString ScenarioStatusText(const ScenarioData& scenario) {
   if (!scenario.layout)
     return QString();
-  const std::filesystem::path path(scenario.geometry.sourcePath);
   const qsizetype units = scenario.units.size();
-  return MessageText(path.filename().string()) + QStringLiteral(" \u00b7 ") +
-         QString::fromLatin1(LayoutCaption(*scenario.layout)) +
+  return MessageText(Utf8FromPath(PathFromUtf8(scenario.geometry.sourcePath).filename())) +
+         QStringLiteral(" \u00b7 ") + QString::fromLatin1(LayoutCaption(*scenario.layout)) +
          QStringLiteral(" \u00b7 map %1 x %2 \u00b7 %3 %4")
              .arg(scenario.geometry.mapSizeA)
              .arg(scenario.geometry.mapSizeB)

@@ -324,7 +324,8 @@ TEST_F(CliTest, AUsageErrorPrintsHelpAndExitsTwo) {
 }
 
 TEST(CliExamplesTest, InfoAndEveryWriterTakeTheDemoSet) {
-  const std::filesystem::path examples = ZARKEL_EXAMPLES_DIR;
+  // Absolute in this system's terms (under wine, the build's path lies on a drive of its own).
+  const std::filesystem::path examples = std::filesystem::absolute(ZARKEL_EXAMPLES_DIR);
   testing::TempDir out;
   testing::TempDir io;
   const std::pair<std::string, std::string> scenarios[] = {{"kardel", "homemade"},
