@@ -27,9 +27,11 @@ if [ ! -f "$deps/lib/cmake/GTest/GTestConfig.cmake" ]; then
   cmake --build "$build/googletest" --parallel "$jobs" >/dev/null
   cmake --install "$build/googletest" >/dev/null
 fi
-mkdir -p "$deps/include" "$deps/share/cmake"
-cp -r /usr/include/CLI "$deps/include/"
-cp -r /usr/share/cmake/CLI11 "$deps/share/cmake/"
+if [ ! -d "$deps/share/cmake/CLI11" ]; then
+  mkdir -p "$deps/include" "$deps/share/cmake"
+  cp -r /usr/include/CLI "$deps/include/"
+  cp -r /usr/share/cmake/CLI11 "$deps/share/cmake/"
+fi
 
 echo "== Windows build"
 cmake -S "$top" -B "$build/zarkel" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
@@ -46,12 +48,12 @@ cmake --build "$linux" --parallel "$jobs" --target zarkel-cli
 export WINEPREFIX="$build/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  echo "== wine prefix"
-  "$wine" wineboot --init >"$build/wineboot.log" 2>&1
-fi
+"$wineserver" -k 2>/dev/null || true  # one left from an interrupted run
 "$wineserver" -p
 trap '"$wineserver" -k 2>/dev/null || true' EXIT
+# Makes the prefix on first use and starts wine's own services, whose output must not hold the
+# test runner's pipes open.
+"$wine" wineboot >"$build/wineboot.log" 2>&1 </dev/null
 
 echo "== core and CLI suites under wine"
 (cd "$build/zarkel" && ctest --output-on-failure --no-tests=error --timeout 900)
