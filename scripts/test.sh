@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds everything and runs every test: once in a plain build
 # (warnings are errors), once under AddressSanitizer and UndefinedBehaviorSanitizer, then the
-# fuzz targets for a short bounded time. Fails on any failing test or sanitizer finding.
+# core and CLI suites built for Windows under wine (scripts/windows.sh), then the fuzz targets
+# for a short bounded time. Fails on any failing test or sanitizer finding.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$top/scripts/packages.sh"
@@ -22,6 +23,11 @@ run_suite "$top/build"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   run_suite "$top/build-sanitize" -DZARKEL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+
+echo "== windows"
+windows_start=$SECONDS
+"$top/scripts/windows.sh"
+echo "windows: $((SECONDS - windows_start)) s"
 
 if [ -x "$top/scripts/fuzz.sh" ]; then
   "$top/scripts/fuzz.sh" "${ZARKEL_FUZZ_SECONDS:-20}"

@@ -126,6 +126,26 @@ void OutputFile::Write(const std::uint8_t* data, std::size_t count) {
   }
 }
 
+std::uint64_t OutputFile::CopyFrom(SourceFile& source, std::uint64_t offset, std::uint64_t count,
+                                   std::size_t chunk) {
+  const std::uint64_t available =
+      offset >= source.Size() ? 0 : std::min(count, source.Size() - offset);
+  if (Hook()) {
+    for (std::uint64_t at = 0; at < available; at += chunk) {
+      const std::size_t piece =
+          static_cast<std::size_t>(std::min<std::uint64_t>(chunk, available - at));
+      if (const int failure = Hook()(target_, written_ + at, piece))
+        throw IoError::FromSystemError(failure, target_);
+    }
+  }
+  if (finished_)
+    throw IoError::FromSystemError(EBADF, target_);
+  WriteBuffer();  // the bytes before these go first
+  const std::uint64_t copied = platform::CopyAt(source.file_, offset, file_, available, target_);
+  written_ += copied;
+  return copied;
+}
+
 void OutputFile::Write(std::string_view text) {
   Write(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
 }

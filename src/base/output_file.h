@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "base/platform_file.h"
+#include "base/source_file.h"
 
 namespace zarkel {
 
@@ -30,6 +31,13 @@ class OutputFile {
   // Appends bytes. Throws IoError when the system refuses them (a full disk, for instance).
   void Write(const std::uint8_t* data, std::size_t count);
   void Write(std::string_view text);
+
+  // Appends the `count` bytes of `source` at `offset`, as writes of `chunk` bytes each would
+  // (the write hook sees every chunk), but with the bytes moved by the system in one go where
+  // it can, not through memory. A source that ends early gives only the bytes it has; the end
+  // is where it ended when it was opened. Returns the bytes appended.
+  std::uint64_t CopyFrom(SourceFile& source, std::uint64_t offset, std::uint64_t count,
+                         std::size_t chunk);
 
   std::uint64_t BytesWritten() const { return written_; }
   const std::filesystem::path& Target() const { return target_; }

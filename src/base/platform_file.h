@@ -43,6 +43,12 @@ std::size_t ReadAt(FileHandle file, std::uint64_t offset, std::uint8_t* buffer, 
 void WriteAll(FileHandle file, const std::uint8_t* data, std::size_t count,
               const std::filesystem::path& reportAs);
 
+// Appends up to `count` bytes of `from`, starting at `offset`, to the end of `to`: inside the
+// kernel where the system can (copy_file_range), else through a buffer. Returns how many were
+// copied, fewer only where `from` ends. A failure names `reportAs`, the file written.
+std::uint64_t CopyAt(FileHandle from, std::uint64_t offset, FileHandle to, std::uint64_t count,
+                     const std::filesystem::path& reportAs);
+
 // Stores the file's bytes on the disk itself (fsync, FlushFileBuffers): after it returns, a
 // power cut does not lose them.
 void FlushToDisk(FileHandle file, const std::filesystem::path& reportAs);

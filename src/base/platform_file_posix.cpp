@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <memory>
 
 #include "base/errors.h"
 #include "base/platform_file.h"
@@ -74,6 +76,42 @@ void WriteAll(FileHandle file, const std::uint8_t* data, std::size_t count,
     data += put;
     count -= static_cast<std::size_t>(put);
   }
+}
+
+std::uint64_t CopyAt(FileHandle from, std::uint64_t offset, FileHandle to, std::uint64_t count,
+                     const std::filesystem::path& reportAs) {
+  std::uint64_t done = 0;
+#ifdef __linux__
+  while (done < count) {
+    loff_t at = static_cast<loff_t>(offset + done);
+    const ssize_t moved =
+        ::copy_file_range(Descriptor(from), &at, Descriptor(to), nullptr, count - done, 0);
+    if (moved > 0) {
+      done += static_cast<std::uint64_t>(moved);
+    } else if (moved == 0) {
+      return done;  // the end of `from`
+    } else if (errno != EINTR) {
+      // Not between these two files (another file system, an old kernel): copy through memory.
+      if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)
+        break;
+      Fail(errno, reportAs);
+    }
+  }
+#endif
+  constexpr std::size_t kPiece = 64 * 1024;
+  std::unique_ptr<std::uint8_t[]> buffer;
+  while (done < count) {
+    if (!buffer)
+      buffer = std::make_unique<std::uint8_t[]>(kPiece);
+    const std::size_t got =
+        ReadAt(from, offset + done, buffer.get(),
+               static_cast<std::size_t>(std::min<std::uint64_t>(kPiece, count - done)), reportAs);
+    if (got == 0)
+      break;
+    WriteAll(to, buffer.get(), got, reportAs);
+    done += got;
+  }
+  return done;
 }
 
 void FlushToDisk(FileHandle file, const std::filesystem::path& reportAs) {

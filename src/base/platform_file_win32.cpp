@@ -157,6 +157,24 @@ void WriteAll(FileHandle file, const std::uint8_t* data, std::size_t count,
   }
 }
 
+std::uint64_t CopyAt(FileHandle from, std::uint64_t offset, FileHandle to, std::uint64_t count,
+                     const std::filesystem::path& reportAs) {
+  constexpr std::size_t kPiece = 64 * 1024;
+  std::vector<std::uint8_t> buffer(
+      static_cast<std::size_t>(std::min<std::uint64_t>(kPiece, count)));
+  std::uint64_t done = 0;
+  while (done < count) {
+    const std::size_t want =
+        static_cast<std::size_t>(std::min<std::uint64_t>(kPiece, count - done));
+    const std::size_t got = ReadAt(from, offset + done, buffer.data(), want, reportAs);
+    if (got == 0)
+      break;
+    WriteAll(to, buffer.data(), got, reportAs);
+    done += got;
+  }
+  return done;
+}
+
 void FlushToDisk(FileHandle file, const std::filesystem::path& reportAs) {
   if (!FlushFileBuffers(Native(file)))
     FailLast(reportAs);

@@ -28,6 +28,8 @@ class SourceFile {
   const std::filesystem::path& Path() const { return path_; }
 
  private:
+  friend class OutputFile;  // copies from the file without the window, see OutputFile::CopyFrom
+
   void Fill(std::uint64_t offset);
 
   std::filesystem::path path_;

@@ -20,6 +20,9 @@ const char* SideName(std::int32_t side) {
 void ReadUnitArea(SourceFile& file, std::int32_t start, UnitTable& units, UnitNames& names) {
   units.clear();
   names.clear();
+  // Room for every slot at once: growing the tables unit by unit copied them over and over.
+  units.reserve(scn::kBlockCount * scn::kSlotsPerBlock);
+  names.reserve(scn::kBlockCount * scn::kSlotsPerBlock);
   std::array<std::uint8_t, scn::kBlockSize> block{};
   for (std::int32_t b = 0; b < scn::kBlockCount; ++b) {
     block.fill(0);

@@ -26,6 +26,7 @@ class PositionTable {
   }
   void push_back(T entry) { entries_.push_back(std::move(entry)); }
   void clear() { entries_.clear(); }
+  void reserve(std::int32_t count) { entries_.reserve(static_cast<std::size_t>(count)); }
   auto begin() const { return entries_.begin(); }
   auto end() const { return entries_.end(); }
   auto begin() { return entries_.begin(); }

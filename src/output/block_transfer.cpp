@@ -7,6 +7,10 @@ namespace zarkel {
 
 namespace {
 
+// From this size on, a copy goes from file to file inside the system rather than chunk by
+// chunk through memory; smaller ones stay in the output's buffer.
+constexpr std::int64_t kDirectCopy = 64 * 1024;
+
 void CheckChunk(std::int32_t count) {
   if (count < 0 || count > kTransferChunk)
     throw std::out_of_range("block transfer count");
@@ -37,6 +41,11 @@ void WriteBlock(OutputFile& target, const TransferBuffer& buffer, std::int32_t c
 
 void CopyRange(SourceFile& source, std::int32_t offset, std::int32_t count, OutputFile& target,
                TransferBuffer& buffer) {
+  if (count >= kDirectCopy) {
+    target.CopyFrom(source, static_cast<std::uint64_t>(offset), static_cast<std::uint64_t>(count),
+                    kTransferChunk);
+    return;
+  }
   std::uint64_t position = static_cast<std::uint64_t>(offset);
   std::int32_t remaining = count;
   while (remaining > kTransferChunk) {
@@ -49,6 +58,10 @@ void CopyRange(SourceFile& source, std::int32_t offset, std::int32_t count, Outp
 }
 
 void CopySideFile(SourceFile& source, OutputFile& target, TransferBuffer& buffer) {
+  if (source.Size() >= static_cast<std::uint64_t>(kDirectCopy)) {
+    target.CopyFrom(source, 0, source.Size(), kTransferChunk);
+    return;
+  }
   std::uint64_t position = 0;
   for (;;) {
     const std::size_t got = CopyChunk(source, position, kTransferChunk, target, buffer);

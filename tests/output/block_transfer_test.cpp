@@ -27,14 +27,18 @@ class BlockTransferTest : public ::testing::Test {
 };
 
 TEST_F(BlockTransferTest, CopyRangeCopiesExactlyTheRangeInChunksOf1308) {
-  const Bytes source = Patterned(10000);
+  const Bytes source = Patterned(300000);
   testing::WriteFileBytes(dir / "src", source);
   struct Case {
     std::int32_t offset, count;
     Chunks chunks;
   };
-  for (const Case& c : {Case{0, 0, {}}, Case{5, 1308, {1308}}, Case{100, 1309, {1308, 1}},
-                        Case{7, 2617, {1308, 1308, 1}}, Case{3000, 2616, {1308, 1308}}}) {
+  // A large range goes from file to file in the system, still seen as chunks of 1308.
+  Chunks large(152, 1308);
+  large.push_back(200000 - 152 * 1308);
+  for (const Case& c :
+       {Case{0, 0, {}}, Case{5, 1308, {1308}}, Case{100, 1309, {1308, 1}},
+        Case{7, 2617, {1308, 1308, 1}}, Case{3000, 2616, {1308, 1308}}, Case{3, 200000, large}}) {
     testing::ChunkRecorder recorder;
     SourceFile in(dir / "src");
     OutputFile out(dir / "dst");
@@ -52,13 +56,15 @@ TEST_F(BlockTransferTest, CopyRangeCopiesExactlyTheRangeInChunksOf1308) {
 }
 
 TEST_F(BlockTransferTest, CopyRangeFromAShortSourceCopiesWhatExists) {
-  const Bytes source = Patterned(2000);
+  const Bytes source = Patterned(100000);
   testing::WriteFileBytes(dir / "src", source);
-  SourceFile in(dir / "src");
-  OutputFile out(dir / "dst");
-  CopyRange(in, 1000, 5000, out, buffer);
-  out.Commit();
-  EXPECT_EQ(ReadFileBytes(dir / "dst"), testing::Slice(source, 1000, 1000));
+  for (const std::int32_t count : {5000, 200000}) {
+    SourceFile in(dir / "src");
+    OutputFile out(dir / "dst");
+    CopyRange(in, 99000, count, out, buffer);
+    out.Commit();
+    EXPECT_EQ(ReadFileBytes(dir / "dst"), testing::Slice(source, 99000, 1000)) << count;
+  }
 }
 
 TEST_F(BlockTransferTest, CopySideFileIsAByteForByteCopy) {
