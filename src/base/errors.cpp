@@ -20,22 +20,25 @@ bool ParentDirectoryMissing(const std::filesystem::path& path) {
   return !std::filesystem::is_directory(parent, ignored);
 }
 
-}  // namespace
+// A file named in a message: in double quotes after the text; nothing when there is no name.
+std::string NamedFile(const std::string& text, const std::filesystem::path& path) {
+  return path.empty() ? text : text + ": " + QuotedPath(path);
+}
 
-IoError IoError::FromSystemError(int errorNumber, const std::filesystem::path& path) {
+std::string SystemErrorText(int errorNumber, const std::filesystem::path& path) {
   switch (errorNumber) {
     case ENOENT:
-      return IoError(ParentDirectoryMissing(path) ? "Invalid filename" : "File not found");
+      return ParentDirectoryMissing(path) ? "Invalid filename" : "File not found";
     case ENOTDIR:
     case ENAMETOOLONG:
     case EINVAL:
 #ifdef EILSEQ
     case EILSEQ:
 #endif
-      return IoError("Invalid filename");
+      return "Invalid filename";
     case EMFILE:
     case ENFILE:
-      return IoError("Too many open files");
+      return "Too many open files";
     case EACCES:
     case EPERM:
     case EROFS:
@@ -43,19 +46,29 @@ IoError IoError::FromSystemError(int errorNumber, const std::filesystem::path& p
 #ifdef ETXTBSY
     case ETXTBSY:
 #endif
-      return IoError("File access denied");
+      return "File access denied";
     case ENOSPC:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
     case EFBIG:
-      return IoError("Disk full");
+      return "Disk full";
     default:
-      return IoError("I/O error " + std::to_string(errorNumber));
+      return "I/O error " + std::to_string(errorNumber);
   }
 }
 
-ConversionError::ConversionError(const std::string& rejectedText)
-    : EditorError("'" + rejectedText + "' is not a valid integer value") {}
+}  // namespace
+
+IoError::IoError(const std::string& runtimeText, const std::filesystem::path& path)
+    : EditorError(NamedFile(runtimeText, path)), runtimeText_(runtimeText) {}
+
+IoError IoError::FromSystemError(int errorNumber, const std::filesystem::path& path) {
+  return IoError(SystemErrorText(errorNumber, path), path);
+}
+
+ConversionError::ConversionError(const std::string& rejectedText, const std::string& fieldCaption)
+    : EditorError("'" + rejectedText + "' is not a valid integer value" +
+                  (fieldCaption.empty() ? "" : ": \"" + fieldCaption + "\"")) {}
 
 }  // namespace zarkel

@@ -14,22 +14,32 @@ class EditorError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// A failing open, read, write, seek, rename or close of a file, with the runtime's text.
+// A failing open, read, write, seek, rename or close of a file: the runtime's text, followed by
+// the file it was about, as in `File not found: "/home/me/scn/sorig.tst"`.
 class IoError : public EditorError {
  public:
-  explicit IoError(const std::string& text) : EditorError(text) {}
+  explicit IoError(const std::string& runtimeText, const std::filesystem::path& path = {});
 
   // Maps a system error number (errno) to the runtime's text. `path` is the file the failing
   // call was about: a missing file and a missing directory on its way differ only by it.
   static IoError FromSystemError(int errorNumber, const std::filesystem::path& path = {});
 
-  static IoError ReadBeyondEndOfFile() { return IoError("Read beyond end of file"); }
+  static IoError ReadBeyondEndOfFile(const std::filesystem::path& path = {}) {
+    return IoError("Read beyond end of file", path);
+  }
+
+  // The runtime's text alone ("File not found", ...), without the file.
+  const std::string& runtimeText() const { return runtimeText_; }
+
+ private:
+  std::string runtimeText_;
 };
 
-// A text typed by the user that is not an integer.
+// A text typed by the user that is not an integer. Where the text came from a captioned field,
+// the caption follows: `'abc' is not a valid integer value: "max axis core"`.
 class ConversionError : public EditorError {
  public:
-  explicit ConversionError(const std::string& rejectedText);
+  explicit ConversionError(const std::string& rejectedText, const std::string& fieldCaption = {});
 };
 
 // The editor's own refusal to go on (a file that cannot be what the user says it is, an output

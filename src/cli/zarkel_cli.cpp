@@ -42,17 +42,17 @@ OpenRequest MakeOpenRequest(const Command& command) {
   return request;
 }
 
-// Writes what the command asks for. Returns false when the Homemade writer was answered No.
-bool Write(EditorState& state, Dialogs& dialogs, const Command& command, const Controls& controls) {
+// Writes what the command asks for. Returns none when the Homemade writer was answered No.
+std::optional<WrittenFiles> Write(EditorState& state, Dialogs& dialogs, const Command& command,
+                                  const Controls& controls) {
   const std::string directory = std::filesystem::absolute(command.directory).string();
   switch (command.kind) {
     case CommandKind::OrderOfBattle:
-      WriteOrderOfBattle(state, OrderOfBattleRequest{directory, command.name});
-      return true;
+      return WriteOrderOfBattle(state, OrderOfBattleRequest{directory, command.name});
     case CommandKind::Campaign:
-      WriteCampaignScenario(state, CampaignWriteRequest{command.page, command.name, directory,
-                                                        controls.battleType, controls.limitTexts});
-      return true;
+      return WriteCampaignScenario(
+          state, CampaignWriteRequest{command.page, command.name, directory, controls.battleType,
+                                      controls.limitTexts});
     case CommandKind::Homemade:
       return WriteHomemadeScenario(
           state, dialogs,
@@ -60,7 +60,7 @@ bool Write(EditorState& state, Dialogs& dialogs, const Command& command, const C
     case CommandKind::Info:
       break;
   }
-  return true;
+  return std::nullopt;
 }
 
 int Run(const Command& command) {
@@ -88,7 +88,12 @@ int Run(const Command& command) {
     if (!ApplyEdit(state, dialogs, controls, edit))
       return kStopped;
   }
-  return Write(state, dialogs, command, controls) ? kDone : kStopped;
+  const std::optional<WrittenFiles> written = Write(state, dialogs, command, controls);
+  if (!written)
+    return kStopped;
+  // The same line the window's status bar shows.
+  std::cout << WrittenFilesLine(*written) << std::endl;
+  return kDone;
 }
 
 }  // namespace

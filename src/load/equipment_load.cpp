@@ -25,9 +25,14 @@ EquipmentFileContent ReadEquipmentFile(const std::string& path) {
   EquipmentFileContent content;
   content.count = ReadU16(countBytes);
 
+  if (got < 2) {
+    throw Refusal(QuotedPath(path) + " is not an equipment file: it has " +
+                  std::to_string(file.Size()) + (file.Size() == 1 ? " byte" : " bytes") +
+                  ", fewer than the 2 bytes of the entry count it starts with.");
+  }
   const std::uint64_t needed = 2 + std::uint64_t{kEquipmentEntrySize} * content.count;
-  if (got < 2 || file.Size() < needed) {
-    const std::uint64_t present = file.Size() < 2 ? 0 : (file.Size() - 2) / kEquipmentEntrySize;
+  if (file.Size() < needed) {
+    const std::uint64_t present = (file.Size() - 2) / kEquipmentEntrySize;
     throw Refusal(QuotedPath(path) + " is not a complete equipment file: it declares " +
                   std::to_string(content.count) + " entries but holds " + std::to_string(present) +
                   ".");

@@ -65,15 +65,16 @@ void CheckScenarioSize(SourceFile& file, ScenarioLayout layout) {
 }
 
 // The companion paths of an Original scenario: the default names beside it, or the files the
-// user picks (a cancelled dialog keeps the earlier path).
+// user picks (a cancelled dialog keeps the earlier path). "Beside it" is the folder the scenario
+// was actually opened from, which differs from the folder list's when "Filename" holds a path.
 void FixCompanionPaths(EditorState& state, Dialogs& dialogs, const OpenRequest& request,
-                       CompanionPaths& companions) {
+                       const std::filesystem::path& scenarioPath, CompanionPaths& companions) {
+  const std::filesystem::path directory = scenarioPath.parent_path();
   for (const FileDialogKind kind :
        {FileDialogKind::Placenames, FileDialogKind::Title, FileDialogKind::Description}) {
-    state.fileDialogs[static_cast<std::size_t>(kind)].initialDirectory = request.directory;
+    state.fileDialogs[static_cast<std::size_t>(kind)].initialDirectory = directory.string();
   }
-  const std::string base = BaseName(request.fileName);
-  const std::filesystem::path directory(request.directory);
+  const std::string base = BaseName(scenarioPath.filename().string());
   auto fix = [&](bool useDefault, const std::string& defaultName, FileDialogKind kind,
                  std::string& path) {
     if (useDefault) {
@@ -123,8 +124,10 @@ OpenResult OpenScenario(EditorState& state, Dialogs& dialogs, const OpenRequest&
   ScenarioData fresh;
   fresh.layout = layout;
   fresh.companions = state.scenario.companions;
-  fresh.geometry.sourcePath =
-      (std::filesystem::path(request.directory) / request.fileName).string();
+  // A full path typed into "Filename" names the file by itself.
+  const std::filesystem::path scenarioPath =
+      std::filesystem::path(request.directory) / request.fileName;
+  fresh.geometry.sourcePath = scenarioPath.string();
   {
     SourceFile file(fresh.geometry.sourcePath);
     CheckScenarioSize(file, layout);
@@ -151,7 +154,7 @@ OpenResult OpenScenario(EditorState& state, Dialogs& dialogs, const OpenRequest&
     fresh.rosters = BuildSideRosters(fresh.units);
   }
   if (layout == ScenarioLayout::Original) {
-    FixCompanionPaths(state, dialogs, request, fresh.companions);
+    FixCompanionPaths(state, dialogs, request, scenarioPath, fresh.companions);
   }
 
   state.scenario = std::move(fresh);

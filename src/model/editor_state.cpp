@@ -10,4 +10,14 @@ const char* LimitFieldName(std::int32_t field) {
   return field >= 0 && field < kLimitFieldCount ? kNames[field] : "";
 }
 
+const char* LimitCaption(std::int32_t field) {
+  static const char* const kCaptions[kLimitFieldCount] = {
+      "max axis land core units",   "max axis navy core units ***",
+      "max allied land core units", "max allied navy core units ***",
+      "max # of axis Aux ",         "max axis core",
+      "max # of allied Aux",        " max allied core",
+  };
+  return field >= 0 && field < kLimitFieldCount ? kCaptions[field] : "";
+}
+
 }  // namespace zarkel

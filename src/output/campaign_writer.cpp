@@ -47,7 +47,15 @@ const std::array<CampaignSlot, 13>& CampaignSlots(CampaignPage page) {
   return page == CampaignPage::Axis ? kAxis : kAllied;
 }
 
-void WriteCampaignScenario(EditorState& state, const CampaignWriteRequest& request) {
+const char* CampaignPageCaption(CampaignPage page) {
+  return page == CampaignPage::Axis ? "Axis Campaign" : "Allied Campaign";
+}
+
+WrittenFiles WriteCampaignScenario(EditorState& state, const CampaignWriteRequest& request) {
+  RequireOutputName(request.slotName, std::string("Check a campaign slot on the \"") +
+                                          CampaignPageCaption(request.page) +
+                                          "\" page, or the button beside the name box with a "
+                                          "name typed in it.");
   ScenarioData& scenario = state.scenario;
   const ScenarioLayout layout = RequireOpenScenario(scenario);
   const bool original = layout == ScenarioLayout::Original;
@@ -107,6 +115,9 @@ void WriteCampaignScenario(EditorState& state, const CampaignWriteRequest& reque
   WriteUnitAreaAndTail(source, state, scenarioOut, buffer);
 
   CommitTogether({&titleOut, &descriptionOut, &placenameOut, &scenarioOut});
+  return WrittenFiles{
+      directory,
+      {name + ".scn", PlacenameFileName(name), TitleFileName(name), DescriptionFileName(name)}};
 }
 
 }  // namespace zarkel

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/editor_state.h"
+#include "output/write_report.h"
 
 namespace zarkel {
 
@@ -28,6 +29,10 @@ struct CampaignWriteRequest {
   LimitTexts limitTexts;        // Edit3 .. Edit11
 };
 
-void WriteCampaignScenario(EditorState& state, const CampaignWriteRequest& request);
+// Writes the four files and returns them. Refuses an empty slot name before anything else.
+WrittenFiles WriteCampaignScenario(EditorState& state, const CampaignWriteRequest& request);
+
+// "Axis Campaign" or "Allied Campaign", the page's caption.
+const char* CampaignPageCaption(CampaignPage page);
 
 }  // namespace zarkel

@@ -13,8 +13,9 @@
 
 namespace zarkel {
 
-bool WriteHomemadeScenario(EditorState& state, Dialogs& dialogs,
-                           const HomemadeWriteRequest& request) {
+std::optional<WrittenFiles> WriteHomemadeScenario(EditorState& state, Dialogs& dialogs,
+                                                  const HomemadeWriteRequest& request) {
+  RequireOutputName(request.name, "Type one into \"File Name\" on the \"Home Made\" page.");
   ScenarioData& scenario = state.scenario;
   const ScenarioLayout layout = RequireOpenScenario(scenario);
   const bool original = layout == ScenarioLayout::Original;
@@ -24,7 +25,7 @@ bool WriteHomemadeScenario(EditorState& state, Dialogs& dialogs,
   std::int32_t lineCount = 0;
   if (original) {
     if (!dialogs.AskYesNo(kConfirmTitle, kConfirmOriginalConversion))
-      return false;
+      return std::nullopt;
     lineCount = CountPlacenameLines(companions.placeNamePath);
   }
 
@@ -71,7 +72,7 @@ bool WriteHomemadeScenario(EditorState& state, Dialogs& dialogs,
 
   WriteUnitAreaAndTail(source, state, output, buffer);
   output.Commit();
-  return true;
+  return WrittenFiles{request.directory, {request.name + ".scn"}};
 }
 
 }  // namespace zarkel

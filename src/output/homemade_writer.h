@@ -2,10 +2,12 @@
 // names, description and title inside.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "model/dialogs.h"
 #include "model/editor_state.h"
+#include "output/write_report.h"
 
 namespace zarkel {
 
@@ -20,8 +22,9 @@ struct HomemadeWriteRequest {
   LimitTexts limitTexts;        // Edit3 .. Edit11
 };
 
-// Returns false when the user answered No to the confirmation (nothing is written).
-bool WriteHomemadeScenario(EditorState& state, Dialogs& dialogs,
-                           const HomemadeWriteRequest& request);
+// Returns the file written, or none when the user answered No to the confirmation (nothing is
+// written then). Refuses an empty name before asking anything.
+std::optional<WrittenFiles> WriteHomemadeScenario(EditorState& state, Dialogs& dialogs,
+                                                  const HomemadeWriteRequest& request);
 
 }  // namespace zarkel

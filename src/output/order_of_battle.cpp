@@ -53,8 +53,10 @@ void AppendUnitLine(const EditorState& state, std::int32_t side, const RosterPai
 
 }  // namespace
 
-void WriteOrderOfBattle(const EditorState& state, const OrderOfBattleRequest& request) {
-  OutputFile output(std::filesystem::path(request.directory) / (request.name + ".txt"));
+WrittenFiles WriteOrderOfBattle(const EditorState& state, const OrderOfBattleRequest& request) {
+  RequireOutputName(request.name, "Type one into \"Name of OB file\" on the \"OB's\" page.");
+  const std::string fileName = request.name + ".txt";
+  OutputFile output(std::filesystem::path(request.directory) / fileName);
   output.Write(kHeader);
   output.Write(kLineEnd);
   std::string line;  // one buffer for every line
@@ -68,6 +70,7 @@ void WriteOrderOfBattle(const EditorState& state, const OrderOfBattleRequest& re
     output.Write(kLineEnd);
   }
   output.Commit();
+  return WrittenFiles{request.directory, {fileName}};
 }
 
 }  // namespace zarkel

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/editor_state.h"
+#include "output/write_report.h"
 
 namespace zarkel {
 
@@ -12,6 +13,7 @@ struct OrderOfBattleRequest {
   std::string name;       // Edit13; ".txt" is added
 };
 
-void WriteOrderOfBattle(const EditorState& state, const OrderOfBattleRequest& request);
+// Writes the file and returns it. Refuses an empty name before anything else.
+WrittenFiles WriteOrderOfBattle(const EditorState& state, const OrderOfBattleRequest& request);
 
 }  // namespace zarkel

@@ -2,9 +2,21 @@
 
 #include <algorithm>
 
+#include "base/errors.h"
 #include "base/integer_text.h"
 
 namespace zarkel {
+
+namespace {
+
+std::string Trimmed(const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string::npos)
+    return std::string();
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
 
 std::int32_t ClampBattleType(std::int64_t value) {
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, 0, 2));
@@ -22,7 +34,14 @@ CampaignValuesDisplay ShowCampaignValues(const ScenarioData& scenario) {
 void CommitCampaignValues(ScenarioData& scenario, std::int32_t spinValue, const LimitTexts& texts) {
   scenario.battleType = LowByte(spinValue);
   for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {
-    scenario.limits[field] = LowByte(ParseInteger(texts[field]));
+    std::int32_t value = 0;
+    try {
+      value = ParseInteger(texts[field]);
+    } catch (const ConversionError&) {
+      // The same text, and which of the eight edits holds it.
+      throw ConversionError(texts[field], Trimmed(LimitCaption(field)));
+    }
+    scenario.limits[field] = LowByte(value);
   }
 }
 

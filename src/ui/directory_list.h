@@ -1,7 +1,9 @@
-// A directory list for choosing a folder: the folders from the root down to the current one,
-// then the folders inside it. Activating an entry (double click or Enter) opens that folder.
+// The folder and file lists of the window. A folder list shows the folders from the root down to
+// the current one, open and the current one in bold, then the folders inside it, closed;
+// activating an entry (double click or Enter) opens that folder. The file list follows the disk.
 #pragma once
 
+#include <QFileSystemWatcher>
 #include <QListWidget>
 #include <QString>
 
@@ -27,7 +29,25 @@ class DirectoryList : public QListWidget {
   QString directory_;
 };
 
-// The files (not folders) of `directory`, sorted by name regardless of case.
-QStringList FilesOf(const QString& directory);
+// `list` under a caption that shows the full path of its current folder and follows every
+// change. The caption is named after the list: "DirectoryListBox1Path", ...
+QWidget* WithPathCaption(DirectoryList* list);
+
+// The files (not folders) of a directory, sorted by name regardless of case, listed again
+// whenever the directory's contents change on disk. A refill keeps the chosen file chosen
+// without announcing a new choice.
+class FileList : public QListWidget {
+  Q_OBJECT
+
+ public:
+  explicit FileList(QWidget* parent = nullptr);
+  void setDirectory(const QString& directory);
+
+ private:
+  void Fill();
+
+  QString directory_;
+  QFileSystemWatcher watcher_;
+};
 
 }  // namespace zarkel

@@ -10,8 +10,9 @@ namespace zarkel {
 
 namespace {
 
+// Plain messages and error boxes carry the program's name, like every box of the runtime.
 QString WindowTitle() {
-  return QApplication::applicationDisplayName();
+  return QApplication::applicationName();
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include "base/errors.h"
+#include "base/integer_text.h"
 #include "base/version.h"
 #include "load/equipment_load.h"
 #include "load/open_scenario.h"
@@ -29,6 +31,7 @@
 #include "roster/campaign_values.h"
 #include "roster/transfer.h"
 #include "ui/directory_list.h"
+#include "ui/window_status.h"
 
 namespace zarkel {
 
@@ -63,11 +66,11 @@ class BattleTypeSpinBox : public QSpinBox {
                ? QValidator::Intermediate
                : state;
   }
+  // A text that is no whole number (empty, a lone sign) reads as 0, the control's minimum.
   void fixup(QString& text) const override {
     bool whole = false;
     const qlonglong value = text.trimmed().toLongLong(&whole);
-    if (whole)
-      text = QString::number(ClampBattleType(value));
+    text = QString::number(whole ? ClampBattleType(value) : 0);
   }
 };
 
@@ -167,7 +170,7 @@ struct TForm1::UnitPageNames {
   const char* newUnitExperience;
 };
 
-TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
+TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(dialogs) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Form1"));
   // The window was drawn for an 8 point MS Sans Serif; where that font is missing the desktop's
@@ -175,7 +178,9 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(di
   if (QFontDatabase::hasFamily(QString::fromLatin1(kDesignedFontFamily)))
     setFont(QFont(QString::fromLatin1(kDesignedFontFamily), kDesignedFontPoints));
 
-  auto* layout = new QVBoxLayout(this);
+  auto* content = new QWidget;
+  setCentralWidget(content);
+  auto* layout = new QVBoxLayout(content);
   staticText13_ = Trigger("StaticText13");
   layout->addWidget(staticText13_);
   pages_ = Named(new QTabWidget, "PageControl1");
@@ -242,7 +247,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(di
   });
   connect(scenarioDirectory_, &DirectoryList::directoryChanged, this, [this](const QString& dir) {
     ShowDriveOf(dir);
-    FillFiles(dir);
+    files_->setDirectory(dir);
   });
   connect(files_, &QListWidget::itemSelectionChanged, this, [this] {
     const QList<QListWidgetItem*> chosen = files_->selectedItems();
@@ -288,6 +293,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(di
   connect(findChild<QPushButton*>(QStringLiteral("Button13")), &QPushButton::clicked, this,
           &TForm1::Button13Click);
 
+  status_ = std::make_unique<WindowStatus>(statusBar());
   resize(sizeHint().expandedTo(kDesignedSize));
 }
 
@@ -302,7 +308,7 @@ QWidget* TForm1::BuildOpenFilePage() {
   drives_ = Named(new QComboBox, "DriveComboBox1");
   folders->addWidget(drives_);
   scenarioDirectory_ = Named(new DirectoryList, "DirectoryListBox1");
-  folders->addWidget(scenarioDirectory_, 1);
+  folders->addWidget(WithPathCaption(scenarioDirectory_), 1);
   staticText2_ = Trigger("StaticText2");
   folders->addWidget(staticText2_);
 
@@ -311,7 +317,7 @@ QWidget* TForm1::BuildOpenFilePage() {
   fileColumn->addWidget(Caption(QStringLiteral("Filename")));
   fileName_ = Edit("Edit1", QStringLiteral("*.*"));
   fileColumn->addWidget(fileName_);
-  files_ = List("FileListBox1");
+  files_ = Named(new FileList, "FileListBox1");
   fileColumn->addWidget(files_, 1);
 
   auto* controls = new QVBoxLayout;
@@ -497,26 +503,25 @@ QWidget* TForm1::BuildCampaignDataPage() {
   struct LimitPlace {
     LimitField field;
     const char* edit;
-    const char* caption;
     int row;
     int column;
   };
   static const std::array<LimitPlace, kLimitFieldCount> kPlaces{{
-      {kAxisLandCoreMax, "Edit3", "max axis land core units", 0, 0},
-      {kAxisNavalCoreMax, "Edit4", "max axis navy core units ***", 1, 0},
-      {kAxisAuxMax, "Edit8", "max # of axis Aux ", 2, 0},
-      {kAxisCoreMax, "Edit9", "max axis core", 3, 0},
-      {kAlliedLandCoreMax, "Edit6", "max allied land core units", 0, 1},
-      {kAlliedNavalCoreMax, "Edit7", "max allied navy core units ***", 1, 1},
-      {kAlliedAuxMax, "Edit10", "max # of allied Aux", 2, 1},
-      {kAlliedCoreMax, "Edit11", " max allied core", 3, 1},
+      {kAxisLandCoreMax, "Edit3", 0, 0},
+      {kAxisNavalCoreMax, "Edit4", 1, 0},
+      {kAxisAuxMax, "Edit8", 2, 0},
+      {kAxisCoreMax, "Edit9", 3, 0},
+      {kAlliedLandCoreMax, "Edit6", 0, 1},
+      {kAlliedNavalCoreMax, "Edit7", 1, 1},
+      {kAlliedAuxMax, "Edit10", 2, 1},
+      {kAlliedCoreMax, "Edit11", 3, 1},
   }};
   auto* limits = new QGridLayout;
   layout->addLayout(limits);
   for (const LimitPlace& place : kPlaces) {
     QLineEdit* edit = Edit(place.edit, QString::fromLatin1(place.edit));
     edit->setMaximumWidth(edit->fontMetrics().averageCharWidth() * 12);
-    QLabel* caption = Caption(QString::fromLatin1(place.caption));
+    QLabel* caption = Caption(QString::fromLatin1(LimitCaption(place.field)));
     caption->setBuddy(edit);
     limits->addWidget(caption, place.row, place.column * 3);
     limits->addWidget(edit, place.row, place.column * 3 + 1);
@@ -602,7 +607,7 @@ QWidget* TForm1::BuildCampaignPage(CampaignPage campaign) {
   DirectoryList* directory =
       Named(new DirectoryList, axis ? "DirectoryListBox2" : "DirectoryListBox4");
   directory->setDirectory(QDir::currentPath());
-  folder->addWidget(directory, 1);
+  folder->addWidget(WithPathCaption(directory), 1);
   campaignDirectory_[side] = directory;
 
   // The game's campaign slots in two columns, the user's own name below them.
@@ -653,7 +658,7 @@ QWidget* TForm1::BuildOrderOfBattlePage() {
   folder->addWidget(Caption(QStringLiteral("Select Directory To Store OB in")));
   orderOfBattleDirectory_ = Named(new DirectoryList, "DirectoryListBox3");
   orderOfBattleDirectory_->setDirectory(QDir::currentPath());
-  folder->addWidget(orderOfBattleDirectory_, 1);
+  folder->addWidget(WithPathCaption(orderOfBattleDirectory_), 1);
 
   auto* name = new QVBoxLayout;
   layout->addLayout(name, 1);
@@ -680,7 +685,7 @@ QWidget* TForm1::BuildHomemadePage() {
   folder->addWidget(Caption(QStringLiteral("Select Directory to Store Files in")));
   homemadeDirectory_ = Named(new DirectoryList, "DirectoryListBox5");
   homemadeDirectory_->setDirectory(QDir::currentPath());
-  folder->addWidget(homemadeDirectory_, 1);
+  folder->addWidget(WithPathCaption(homemadeDirectory_), 1);
 
   auto* name = new QVBoxLayout;
   layout->addLayout(name, 1);
@@ -729,12 +734,6 @@ void TForm1::ShowDriveOf(const QString& directory) {
   drives_->setCurrentIndex(best);
 }
 
-void TForm1::FillFiles(const QString& directory) {
-  const QSignalBlocker quiet(files_);
-  files_->clear();
-  files_->addItems(FilesOf(directory));
-}
-
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   if ((watched == staticText2_ || watched == staticText13_) &&
       event->type() == QEvent::MouseButtonRelease &&
@@ -745,7 +744,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
       StaticText13Click();
     return true;
   }
-  return QWidget::eventFilter(watched, event);
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::Run(const std::function<void()>& work) {
@@ -773,8 +772,43 @@ LimitTexts TForm1::LimitEditTexts() const {
 }
 
 std::int32_t TForm1::BattleTypeValue() const {
-  battleType_->interpretText();
-  return battleType_->value();
+  // A text that is not a whole number (an empty one, a lone sign) reads as 0, the control's
+  // minimum; a number beyond a bound is brought to it, as leaving the control does.
+  std::int32_t value = 0;
+  try {
+    value = ClampBattleType(ParseInteger(Take(battleType_->cleanText())));
+  } catch (const ConversionError&) {
+    value = 0;
+  }
+  battleType_->setValue(value);
+  return value;
+}
+
+void TForm1::PickScenarioFile(const QString& path) {
+  const QFileInfo file(path);
+  scenarioDirectory_->setDirectory(file.absolutePath());
+  const QList<QListWidgetItem*> listed = files_->findItems(file.fileName(), Qt::MatchExactly);
+  if (listed.isEmpty())
+    fileName_->setText(file.fileName());  // not on disk: typed, as a user would
+  else
+    files_->setCurrentItem(listed.first());
+}
+
+void TForm1::CheckLayout(ScenarioLayout layout) {
+  (layout == ScenarioLayout::Homemade ? homemade_ : original_)->setChecked(true);
+}
+
+void TForm1::CheckSide(std::int32_t side) {
+  QRadioButton* button = side == 0 ? axis_ : allies_;
+  button->setChecked(true);
+  if (side == 0)
+    RadioButton3Click();
+  else
+    RadioButton4Click();
+}
+
+void TForm1::PressOpenFile() {
+  Button1Click();
 }
 
 void TForm1::Edit1Change(const QString& text) {
@@ -797,6 +831,11 @@ void TForm1::Button1Click() {
     const OpenResult result = OpenScenario(state_, dialogs_, request);
     if (!result.opened)
       return;
+    // A path typed into "Filename" may lead elsewhere: the folder list follows the file opened.
+    const QString opened =
+        QFile::decodeName(QByteArray::fromStdString(state_.scenario.geometry.sourcePath));
+    scenarioDirectory_->setDirectory(QFileInfo(opened).absolutePath());
+    status_->ShowOpened(state_.scenario);
     battleType_->setValue(result.campaignValues.battleType);
     for (std::size_t i = 0; i < limits_.size(); ++i)
       limits_[i]->setText(Show(result.campaignValues.limitTexts[i]));
@@ -934,7 +973,7 @@ void TForm1::WriteCampaign(CampaignPage page) {
         TakePath(campaignDirectory_[page == CampaignPage::Axis ? 0 : 1]->directory());
     request.battleType = BattleTypeValue();
     request.limitTexts = LimitEditTexts();
-    WriteCampaignScenario(state_, request);
+    status_->ShowWritten(WriteCampaignScenario(state_, request));
   });
 }
 
@@ -943,7 +982,7 @@ void TForm1::Button4Click() {
     OrderOfBattleRequest request;
     request.directory = TakePath(orderOfBattleDirectory_->directory());
     request.name = TakePath(orderOfBattleName_->text());
-    WriteOrderOfBattle(state_, request);
+    status_->ShowWritten(WriteOrderOfBattle(state_, request));
   });
 }
 
@@ -954,7 +993,8 @@ void TForm1::Button13Click() {
     request.name = TakePath(homemadeName_->text());
     request.battleType = BattleTypeValue();
     request.limitTexts = LimitEditTexts();
-    WriteHomemadeScenario(state_, dialogs_, request);
+    if (const auto written = WriteHomemadeScenario(state_, dialogs_, request))
+      status_->ShowWritten(*written);
   });
 }
 

@@ -3,10 +3,11 @@
 // shows what it returns; a failure is reported in an error box and the window goes on.
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "model/dialogs.h"
@@ -28,8 +29,10 @@ class QTabWidget;
 namespace zarkel {
 
 class DirectoryList;
+class FileList;
+class WindowStatus;
 
-class TForm1 : public QWidget {
+class TForm1 : public QMainWindow {
   Q_OBJECT
 
  public:
@@ -40,6 +43,14 @@ class TForm1 : public QWidget {
   const EditorState& state() const { return state_; }
   // The text of "Filename" (Edit1) as last changed.
   const std::string& currentFileName() const { return currentFileName_; }
+
+  // The steps a user takes on the "Open File" page, for the start from the command line.
+  // Picks the file's folder in the folder list and the file in the file list ("Filename").
+  void PickScenarioFile(const QString& path);
+  void CheckLayout(ScenarioLayout layout);
+  // Checks "Axis" (0) or "Allies" (1) on "Core/Aux Transfer", as a click on it does.
+  void CheckSide(std::int32_t side);
+  void PressOpenFile();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -78,7 +89,6 @@ class TForm1 : public QWidget {
   QWidget* BuildHomemadePage();
   void FillDrives();
   void ShowDriveOf(const QString& directory);
-  void FillFiles(const QString& directory);
 
   // The handlers, named after the control and event that run them.
   void Edit1Change(const QString& text);
@@ -120,6 +130,7 @@ class TForm1 : public QWidget {
 
   Dialogs& dialogs_;
   EditorState state_;
+  std::unique_ptr<WindowStatus> status_;
   std::string currentFileName_;
 
   QTabWidget* pages_ = nullptr;
@@ -129,7 +140,7 @@ class TForm1 : public QWidget {
   // "Open File"
   QComboBox* drives_ = nullptr;
   DirectoryList* scenarioDirectory_ = nullptr;
-  QListWidget* files_ = nullptr;
+  FileList* files_ = nullptr;
   QLineEdit* fileName_ = nullptr;
   QRadioButton* homemade_ = nullptr;
   QRadioButton* original_ = nullptr;

@@ -1,17 +1,31 @@
-// Start-up: the application, the dialogs and the one window; the run ends when it is closed.
+// Start-up: the application, the command line, the dialogs and the one window; the run ends when
+// the window is closed.
 #include <QApplication>
+#include <QTimer>
+#include <cstdio>
 
 #include "ui/qt_dialogs.h"
+#include "ui/start_options.h"
 #include "ui/tabw1.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("zarkel"));
-  QApplication::setApplicationDisplayName(QStringLiteral("zarkel"));
+  zarkel::SetUpApplication(application);
 
-  zarkel::QtDialogs dialogs;
+  const zarkel::StartCommandLine commandLine = zarkel::ReadStartOptions(QApplication::arguments());
+  if (!commandLine.options) {
+    const QByteArray text = commandLine.text.toLocal8Bit();
+    std::fputs(text.constData(), commandLine.toStandardError ? stderr : stdout);
+    return commandLine.exitCode;
+  }
+
+  zarkel::QtDialogs shownDialogs;
+  zarkel::StartDialogs dialogs(shownDialogs);
   zarkel::TForm1 window(dialogs);
-  dialogs.SetParentWindow(&window);
+  shownDialogs.SetParentWindow(&window);
   window.show();
+  // Once the window is on screen, so that a dialog or an error box stands over it.
+  QTimer::singleShot(0, &window,
+                     [&] { zarkel::ApplyStartOptions(window, dialogs, *commandLine.options); });
   return QApplication::exec();
 }

@@ -23,13 +23,21 @@ std::string OpenFailure(const std::filesystem::path& path) {
   try {
     SourceFile file(path);
   } catch (const IoError& error) {
-    return error.what();
+    return error.runtimeText();
   }
   return "opened";
 }
 
 TEST(IoErrorText, OpeningMissingOrUnusablePaths) {
   TempDir dir;
+  try {
+    SourceFile file(dir / "sabsent.tst");
+    ADD_FAILURE() << "opened";
+  } catch (const IoError& error) {
+    // The runtime's text first, then the file it was about.
+    EXPECT_EQ(std::string(error.what()),
+              "File not found: \"" + (dir / "sabsent.tst").string() + "\"");
+  }
   EXPECT_EQ(OpenFailure(dir / "absent.scn"), "File not found");
   EXPECT_EQ(OpenFailure(dir / "*.*"), "File not found");
   EXPECT_EQ(OpenFailure(dir.path() / "no-such-dir" / "a.scn"), "Invalid filename");
@@ -47,7 +55,7 @@ TEST(IoErrorText, CreatingOutputsWhereTheyCannotGo) {
     try {
       OutputFile output(target);
     } catch (const IoError& error) {
-      return error.what();
+      return error.runtimeText();
     }
     return "created";
   };

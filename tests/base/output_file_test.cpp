@@ -73,7 +73,7 @@ TEST_F(OutputFileTest, AFailedWriteLeavesTheEarlierFileUntouched) {
     output.Commit();
     FAIL() << "the third write should have failed";
   } catch (const IoError& error) {
-    EXPECT_STREQ(error.what(), "Disk full");
+    EXPECT_EQ(error.runtimeText(), "Disk full");
   }
   EXPECT_EQ(Snapshot(dir.path()), before);
 }

@@ -134,6 +134,8 @@ TEST_F(CliTest, EditsAreAppliedInTheOrderGiven) {
                                                  "--name",      "battle"}));
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.err, "Because Status set to Unused Columns and Rows set to 0\n");
+  // The line the window's status bar shows after a write.
+  EXPECT_EQ(run.out, "Wrote battle.txt in \"" + (fx.dir / "out").string() + "\"\n");
   const std::string expected =
       "Side,Class,Name,Country,Unit Type,Equipment Name,Land Trans, Naval Trans,Column,Row,Used,"
       "Str,Ent,Exp\r\n"
@@ -204,6 +206,31 @@ TEST_F(CliTest, HomemadeFromAnOriginalAsksAndTakesTheCompanionsGiven) {
                                       "A description", "Heading"));
 }
 
+TEST_F(CliTest, ACompanionFlagGivenAloneReplacesOnlyItsOwnDefault) {
+  fx.WriteScenario(testing::MakeWriterCase(Layout::Original).source, "source.scn");
+  testing::WriteFileText(fx.dir / "ssource.tst", "Default place\r\n");
+  testing::WriteFileText(fx.dir / "source.tit", "Default title");
+  testing::WriteFileText(fx.dir / "source.des", "Default description");
+  testing::WriteFileText(fx.dir / "places.tst", "Given place\r\n");
+  testing::WriteFileText(fx.dir / "heading.tit", "Given title");
+  testing::WriteFileText(fx.dir / "words.des", "Given description");
+  for (const auto& [flag, file] :
+       {std::pair{"--placenames", "places.tst"}, std::pair{"--title", "heading.tit"},
+        std::pair{"--description", "words.des"}}) {
+    const std::string name(flag + 2);  // the outputs are named after the flag
+    const testing::CliRun run = Run({"campaign", "--layout", "original", "source.scn", flag, file,
+                                     "--name", name, "--dir", "out"});
+    ASSERT_EQ(run.exitCode, 0) << flag << ": " << run.err;
+    // The given file for the flag's own companion, the default one for the two others.
+    const auto expected = [&](const std::string& companion, const std::string& text) {
+      return ToBytes((companion == name ? "Given " : "Default ") + text);
+    };
+    EXPECT_EQ(Out("s" + name + ".tst"), expected("placenames", "place\r\n")) << flag;
+    EXPECT_EQ(Out(name + ".tit"), expected("title", "title")) << flag;
+    EXPECT_EQ(Out(name + ".des"), expected("description", "description")) << flag;
+  }
+}
+
 TEST_F(CliTest, AFailureOrAStoppingMessageWritesNothing) {
   const std::string sourceHere = (fx.dir / "small.scn").string();
   const std::vector<std::pair<Args, std::string>> cases = {
@@ -212,13 +239,14 @@ TEST_F(CliTest, AFailureOrAStoppingMessageWritesNothing) {
        "\"0\" and \"NO\" are the only two valid entries\n"},
       {{"homemade", "--layout", "homemade", "small.scn", "--limit", "axisCoreMax=abc", "--dir",
         "out"},
-       "'abc' is not a valid integer value\n"},
+       "'abc' is not a valid integer value: \"max axis core\"\n"},
       {{"campaign", "--layout", "homemade", "small.scn", "--name", "small", "--dir",
         fx.dir.path().string()},
        "Cannot write \"" + sourceHere +
            "\": it is the opened scenario, which this write reads from. Choose another name or "
            "directory.\n"},
-      {{"ob", "--layout", "homemade", "missing.scn", "--dir", "out"}, "File not found\n"},
+      {{"ob", "--layout", "homemade", "missing.scn", "--dir", "out"},
+       "File not found: \"" + (fx.dir / "missing.scn").string() + "\"\n"},
       {{"ob", "--layout", "homemade", "small.scn", "--side", "allies", "--to-aux", "0,1", "--dir",
         "out"},
        "--to-aux: line 1 is not on the Allies core list, which has lines 0 to 0.\n"},

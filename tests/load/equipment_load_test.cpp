@@ -130,8 +130,18 @@ TEST_F(EquipmentLoadTest, ATruncatedEquipmentFileIsRefusedAndChangesNothing) {
   EXPECT_EQ(state.equipment.ClassOf(0), 3);
   EXPECT_FALSE(state.equipment.equipmentLoaded) << "the next opening asks again";
 
-  dialogs.Answer(FileDialogKind::Equipment, Names(""));  // an empty file
-  EXPECT_THROW(LoadEquipment(state, dialogs), Refusal);
+  // Too short for even the count: said so, not "declares 0 entries but holds 0".
+  for (const char* content : {"", "x"}) {
+    dialogs.Answer(FileDialogKind::Equipment, Names(content));
+    try {
+      LoadEquipment(state, dialogs);
+      FAIL();
+    } catch (const Refusal& refusal) {
+      EXPECT_NE(std::string(refusal.what()).find("fewer than the 2 bytes of the entry count"),
+                std::string::npos)
+          << refusal.what();
+    }
+  }
 }
 
 TEST_F(EquipmentLoadTest, AMissingFileStopsTheLoadWithTheRuntimeText) {
@@ -140,7 +150,7 @@ TEST_F(EquipmentLoadTest, AMissingFileStopsTheLoadWithTheRuntimeText) {
     LoadEquipment(state, dialogs);
     FAIL();
   } catch (const IoError& error) {
-    EXPECT_STREQ(error.what(), "File not found");
+    EXPECT_EQ(error.what(), "File not found: \"" + (dir / "gone.eqp").string() + "\"");
   }
   EXPECT_FALSE(state.equipment.equipmentLoaded);
 }

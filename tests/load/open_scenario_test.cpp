@@ -84,6 +84,25 @@ TEST_F(OpenScenarioTest, OriginalWithDefaultCompanionNames) {
   EXPECT_EQ(state.fileDialogs[2].initialDirectory, fx.dir.path().string());
 }
 
+TEST_F(OpenScenarioTest, AFullPathInFilenameTakesTheCompanionsFromBesideThatFile) {
+  ScenarioPlan plan;
+  plan.Place(Unit("A", 0, 0));
+  std::filesystem::create_directory(fx.dir / "elsewhere");
+  const auto built = BuildScenario(plan);
+  testing::WriteFileBytes(fx.dir / "elsewhere" / "vessin.scn", built.bytes);
+  OpenRequest request =
+      fx.Request((fx.dir / "elsewhere" / "vessin.scn").string(), ScenarioLayout::Original);
+  request.directory = "/a/folder/never/used";
+  fx.dialogs.Answer(FileDialogKind::Equipment, std::nullopt);
+  fx.dialogs.Answer(FileDialogKind::EquipmentNames, std::nullopt);
+  OpenScenario(state, fx.dialogs, request);
+  const auto& c = state.scenario.companions;
+  EXPECT_EQ(c.placeNamePath, (fx.dir / "elsewhere" / "svessin.tst").string());
+  EXPECT_EQ(c.titlePath, (fx.dir / "elsewhere" / "vessin.tit").string());
+  EXPECT_EQ(c.descriptionPath, (fx.dir / "elsewhere" / "vessin.des").string());
+  EXPECT_EQ(state.fileDialogs[2].initialDirectory, (fx.dir / "elsewhere").string());
+}
+
 TEST_F(OpenScenarioTest, ShortFileNameGivesAnEmptyBaseName) {
   fx.WriteScenario(ScenarioPlan{}, "a.sc");
   fx.Open(state, "a.sc", ScenarioLayout::Original);
@@ -171,7 +190,7 @@ TEST_F(OpenScenarioTest, FailuresLeaveTheLoadedScenarioWhole) {
     fx.Open(state, "missing.scn", ScenarioLayout::Original);
     FAIL();
   } catch (const IoError& error) {
-    EXPECT_STREQ(error.what(), "File not found");
+    EXPECT_EQ(error.what(), "File not found: \"" + (fx.dir / "missing.scn").string() + "\"");
   }
   expectUnchanged();
 

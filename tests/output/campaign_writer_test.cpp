@@ -107,15 +107,18 @@ TEST_P(CampaignWriterTest, WritingTwiceGivesIdenticalFiles) {
   EXPECT_EQ(testing::Snapshot(fx.dir / "out"), first);
 }
 
-TEST_P(CampaignWriterTest, NoSlotChosenWritesFilesWithEmptyNames) {
-  WriteCampaignScenario(state, Request(""));
-  const auto files = testing::Snapshot(fx.dir / "out");
+TEST_P(CampaignWriterTest, TheUsersNameNamesTheFourFiles) {
+  const WrittenFiles written = WriteCampaignScenario(state, Request("User_Specified_Name"));
   std::vector<std::string> names;
-  for (const auto& [name, bytes] : files)
+  for (const auto& [name, bytes] : testing::Snapshot(fx.dir / "out"))
     names.push_back(name);
-  EXPECT_EQ(names, (std::vector<std::string>{".des", ".scn", ".tit", "s.tst"}));
-  WriteCampaignScenario(state, Request("User_Specified_Name"));
-  EXPECT_EQ(Out("User_Specified_Name.scn"), Out(".scn"));
+  EXPECT_EQ(names,
+            (std::vector<std::string>{"User_Specified_Name.des", "User_Specified_Name.scn",
+                                      "User_Specified_Name.tit", "sUser_Specified_Name.tst"}));
+  EXPECT_EQ(WrittenFilesLine(written),
+            "Wrote User_Specified_Name.scn, sUser_Specified_Name.tst, User_Specified_Name.tit and "
+            "User_Specified_Name.des in \"" +
+                (fx.dir / "out").string() + "\"");
   EXPECT_TRUE(std::filesystem::exists(fx.dir.path() / "out" / "sUser_Specified_Name.tst"));
 }
 

@@ -113,12 +113,6 @@ TEST_F(HomemadeWriterTest, NoToTheConfirmationTouchesNothing) {
   EXPECT_EQ(testing::Snapshot(fx.dir.path()), before);
 }
 
-TEST_F(HomemadeWriterTest, AnEmptyNameWritesDotScn) {
-  OpenSource(Layout::Homemade);
-  WriteHomemadeScenario(state, fx.dialogs, Request(""));
-  EXPECT_TRUE(std::filesystem::exists(fx.dir.path() / "out" / ".scn"));
-}
-
 TEST_F(HomemadeWriterTest, TheOutputOpensAgainWithWhatWasWritten) {
   OpenSource(Layout::Homemade);
   WriteHomemadeScenario(state, fx.dialogs, Request("again"));

@@ -67,6 +67,20 @@ class WriterFailureTest : public ::testing::Test {
   EditorState state;
 };
 
+TEST_F(WriterFailureTest, AnEmptyNameIsRefusedBeforeAnything) {
+  OpenSource(Layout::Original);
+  ExpectNothingWritten<Refusal>([&] { WriteCampaignScenario(state, Campaign("")); },
+                                "Check a campaign slot on the \"Axis Campaign\" page");
+  // No question is asked first: the script holds no answer.
+  ExpectNothingWritten<Refusal>([&] { WriteHomemadeScenario(state, fx.dialogs, Homemade("")); },
+                                "\"File Name\" on the \"Home Made\" page");
+  ExpectNothingWritten<Refusal>(
+      [&] {
+        WriteOrderOfBattle(state, OrderOfBattleRequest{(fx.dir / "out").string(), ""});
+      },
+      "\"Name of OB file\"");
+}
+
 TEST_F(WriterFailureTest, ScenarioWritersRefuseBeforeAnyOpening) {
   ExpectNothingWritten<Refusal>([&] { WriteCampaignScenario(state, Campaign()); },
                                 "No scenario is open");
@@ -102,6 +116,28 @@ TEST_F(WriterFailureTest, AnOutputOnTheSourceOrItsCompanionsIsRefused) {
   ExpectNothingWritten<Refusal>(
       [&] { WriteCampaignScenario(state, Campaign("x", (fx.dir / "src2").string())); },
       "the title file of the opened scenario");
+}
+
+TEST_F(WriterFailureTest, AnOutputThatIsAFileLinkToTheSourceIsRefused) {
+  // Another folder, another name as the directory sees it, and yet the source itself.
+  OpenSource(Layout::Original, "cchina.scn");
+  std::error_code error;
+  for (const char* folder : {"soft", "hard"})
+    std::filesystem::create_directory(fx.dir / folder);
+  std::filesystem::create_symlink(fx.dir / "cchina.scn", fx.dir.path() / "soft" / "cchina.scn",
+                                  error);
+  if (!error) {
+    std::filesystem::create_hard_link(fx.dir / "cchina.scn", fx.dir.path() / "hard" / "cchina.scn",
+                                      error);
+  }
+  if (error)
+    GTEST_SKIP() << "no file links here: " << error.message();
+  // Every file below the directory, the source among them, is compared byte for byte.
+  for (const char* folder : {"soft", "hard"}) {
+    ExpectNothingWritten<Refusal>(
+        [&] { WriteCampaignScenario(state, Campaign("cchina", (fx.dir / folder).string())); },
+        (fx.dir.path() / folder / "cchina.scn").string() + "\": it is the opened scenario,");
+  }
 }
 
 TEST_F(WriterFailureTest, AnOutputOnAMissingCompanionReachedThroughALinkIsRefused) {
@@ -157,7 +193,7 @@ TEST_F(WriterFailureTest, MissingCompanionsAndMissingDirectories) {
   OpenSource(Layout::Original);
   std::filesystem::remove(fx.dir / "source.des");
   ExpectNothingWritten<IoError>([&] { WriteCampaignScenario(state, Campaign()); },
-                                "File not found");
+                                "File not found: \"" + (fx.dir / "source.des").string() + "\"");
   fx.dialogs.AnswerYesNo(true);
   ExpectNothingWritten<IoError>([&] { WriteHomemadeScenario(state, fx.dialogs, Homemade()); },
                                 "File not found");

@@ -22,7 +22,9 @@ TEST(CampaignValues, ATextThatIsNotANumberStopsAtThatField) {
     CommitCampaignValues(scenario, 1, LimitTexts{"1", "2", "3", "abc", "5", "6", "7", "8"});
     FAIL();
   } catch (const ConversionError& error) {
-    EXPECT_STREQ(error.what(), "'abc' is not a valid integer value");
+    // The text, then the caption of the edit that holds it.
+    EXPECT_STREQ(error.what(),
+                 "'abc' is not a valid integer value: \"max allied navy core units ***\"");
   }
   EXPECT_EQ(scenario.battleType, 1);
   EXPECT_EQ(scenario.limits, (CampaignLimits{1, 2, 3, 99, 99, 99, 99, 99}));

@@ -39,8 +39,9 @@ class TransferTest : public ::testing::Test {
 };
 
 TEST_F(TransferTest, NothingSelectedDoesNothingAtAll) {
-  EXPECT_FALSE(TransferToAux(state, {}, axis).has_value());
-  EXPECT_FALSE(TransferToCore(state, {}, axis).has_value());
+  EXPECT_FALSE(TransferToAux(state, {}, SideButtons{false, true}).has_value());
+  EXPECT_FALSE(TransferToCore(state, {}, SideButtons{false, true}).has_value());
+  EXPECT_EQ(state.view.currentSide, 0) << "not even the side changes";
 }
 
 TEST_F(TransferTest, MovedUnitsStandAtTheirRosterPlaceAndComeBackUnchanged) {
@@ -79,14 +80,28 @@ TEST_F(TransferTest, OnlyTheCurrentSideChanges) {
   EXPECT_EQ(IsAux(state.scenario.rosters, 2, 1), 0);
 }
 
-TEST_F(TransferTest, RefusesToGiveASideMoreUnitsThanTheFileCanNumber) {
+TEST_F(TransferTest, ASideFillsUpToEachLimitAndNoFurther) {
   ScenarioPlan plan;
-  for (int i = 0; i < 80; ++i)
+  for (int i = 0; i < 79; ++i)
     plan.Place(Unit("core", 0, i));
   for (int i = 0; i < 120; ++i)
     plan.Place(Unit("aux", 0, 80 + i));
   fx.WriteScenario(plan, "full.scn");
   fx.Open(state, "full.scn", ScenarioLayout::Original, axis);
+
+  // 79 core units take one more, then no further one.
+  const auto core = TransferToCore(state, {0}, axis);
+  ASSERT_TRUE(core.has_value());
+  EXPECT_EQ(core->coreLines.size(), 80u);
+  EXPECT_EQ(core->auxLines.size(), 119u);
+  EXPECT_THROW(TransferToCore(state, {0}, axis), Refusal);
+  EXPECT_EQ(RefreshRosters(state, axis).coreLines, core->coreLines) << "nothing was transferred";
+
+  // 119 auxiliary units take one more, then no further one.
+  const auto aux = TransferToAux(state, {0}, axis);
+  ASSERT_TRUE(aux.has_value());
+  EXPECT_EQ(aux->coreLines.size(), 79u);
+  EXPECT_EQ(aux->auxLines.size(), 120u);
   try {
     TransferToAux(state, {5}, axis);
     FAIL();
@@ -94,11 +109,7 @@ TEST_F(TransferTest, RefusesToGiveASideMoreUnitsThanTheFileCanNumber) {
     EXPECT_NE(std::string(refusal.what()).find("121 auxiliary units"), std::string::npos)
         << refusal.what();
   }
-  EXPECT_THROW(TransferToCore(state, {0}, axis), Refusal);
-  for (int p = 1; p <= 80; ++p)
-    ASSERT_EQ(IsAux(state.scenario.rosters, 0, p), 0);
-  // Moving units in the direction that has room still works.
-  TransferToAux(state, {}, axis);
+  EXPECT_EQ(RefreshRosters(state, axis).auxLines, aux->auxLines) << "nothing was transferred";
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // dialog on screen, reads what it shows and presses its buttons.
 #include "ui/qt_dialogs.h"
 
+#include "ui/start_options.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -18,6 +20,7 @@ class QtDialogsTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
+  void initTestCase() { SetUpApplication(*qApp); }
   void fileDialogShowsItsTitleFilterAndStartingPlace();
   void fileDialogReturnsTheChosenPathOrNothing();
   void messagesQuestionsAndErrorsUseTheirBoxes();
@@ -94,6 +97,12 @@ void QtDialogsTest::messagesQuestionsAndErrorsUseTheirBoxes() {
   dialogs.ShowMessage("Not Selectable");
   QCOMPARE(icon, QMessageBox::NoIcon);
   QCOMPARE(text, QStringLiteral("Not Selectable"));
+  QCOMPARE(title, QStringLiteral("zarkel"));
+  // No display name is set, which the desktop would add to every title ("Confirm — zarkel"):
+  // without one, the display name follows the application's name.
+  QCoreApplication::setApplicationName(QStringLiteral("renamed"));
+  QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("renamed"));
+  QCoreApplication::setApplicationName(QStringLiteral("zarkel"));
 
   WhenShown<QMessageBox>([&](QMessageBox* box) {
     read(box);
@@ -114,6 +123,7 @@ void QtDialogsTest::messagesQuestionsAndErrorsUseTheirBoxes() {
       "\"/tmp/\xC3\x9C"
       "bung.scn\": File not found");
   QCOMPARE(icon, QMessageBox::Critical);
+  QCOMPARE(title, QStringLiteral("zarkel"));
   QCOMPARE(text, QString::fromUtf8("\"/tmp/Übung.scn\": File not found"));
   QCOMPARE(MessageText("Caf\xE9"), QString::fromLatin1("Caf\xE9"));
 }

@@ -77,6 +77,9 @@ int main(int argc, char** argv) {
     form.Click("RadioButton19");
     grab("Button12");
     grab("Button13");
+    // A step that went wrong shows only in an error box; the pictures would not tell.
+    if (!form.dialogs().errors.empty())
+      throw std::runtime_error("an error box on the way: " + form.dialogs().errors.front());
   } catch (const std::exception& error) {
     std::fprintf(stderr, "%s\n", error.what());
     return 1;

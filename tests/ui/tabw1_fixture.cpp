@@ -96,7 +96,7 @@ Form::Form() {
   WriteFileText(fixture_.dir / "orig.des", "A winter battle.");
   std::filesystem::create_directory(fixture_.dir / "out");
 
-  window_ = std::make_unique<TForm1>(fixture_.dialogs);
+  window_ = std::make_unique<TForm1>(startDialogs_);
   window_->show();
   if (!QTest::qWaitForWindowExposed(window_.get()))
     throw std::runtime_error("the window did not show");

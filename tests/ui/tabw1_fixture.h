@@ -14,6 +14,7 @@
 #include <string>
 
 #include "scenario_fixture.h"
+#include "ui/start_options.h"
 #include "ui/tabw1.h"
 
 namespace zarkel::testing {
@@ -26,6 +27,9 @@ class Form {
   TForm1& window() { return *window_; }
   ScenarioFixture& fixture() { return fixture_; }
   ScriptedDialogs& dialogs() { return fixture_.dialogs; }
+  // The window's dialogs, as the program gives them: the script, behind the answers that the
+  // command line can give.
+  StartDialogs& startDialogs() { return startDialogs_; }
 
   template <typename T>
   T* Get(const char* name) {
@@ -63,6 +67,7 @@ class Form {
   void Open(const char* file, const char* layoutButton);
 
   ScenarioFixture fixture_;
+  StartDialogs startDialogs_{fixture_.dialogs};
   std::unique_ptr<TForm1> window_;
 };
 

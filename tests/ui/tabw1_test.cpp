@@ -512,7 +512,9 @@ void TForm1Test::aFailedOpenIsReportedAndTheWindowStaysUsable() {
   f().fixture().dialogs.Answer(FileDialogKind::EquipmentNames, f().fixture().namesPath);
   // The mask left in "Filename" is no file.
   f().Click("Button1");
-  QCOMPARE(f().dialogs().errors, std::vector<std::string>{"File not found"});
+  QCOMPARE(
+      f().dialogs().errors,
+      std::vector<std::string>{"File not found: \"" + (f().fixture().dir / "*.*").string() + "\""});
   QCOMPARE(f().Get<QLineEdit>("Edit3")->text(), QStringLiteral("Edit3"));
 
   f().ChooseFile("orig.scn");
@@ -606,7 +608,8 @@ void TForm1Test::aLimitThatIsNotANumberWritesNothing() {
   f().Click("RadioButton6");
   f().SetText("Edit9", "abc");
   f().Click("Button5");
-  QCOMPARE(f().dialogs().errors, std::vector<std::string>{"'abc' is not a valid integer value"});
+  QCOMPARE(f().dialogs().errors,
+           std::vector<std::string>{"'abc' is not a valid integer value: \"max axis core\""});
   QCOMPARE(Written(), std::set<std::string>{});
 }
 

@@ -1,0 +1,22 @@
+// What a write put on disk, as the window's status bar and zarkel-cli report it.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace zarkel {
+
+struct WrittenFiles {
+  std::filesystem::path directory;
+  std::vector<std::string> names;  // the file names, in the order the write made them
+};
+
+// `Wrote cchina.scn, scchina.tst, cchina.tit and cchina.des in "/home/me/camp"`.
+std::string WrittenFilesLine(const WrittenFiles& files);
+
+// Refuses a write whose output name is empty, which would make a file named only by its
+// extension: hidden on most systems and of no use to the game. `choose` says what to pick.
+void RequireOutputName(const std::string& name, const std::string& choose);
+
+}  // namespace zarkel

@@ -1,0 +1,149 @@
+#include "ui/start_options.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+
+#include "base/version.h"
+#include "ui/tabw1.h"
+
+namespace zarkel {
+
+namespace {
+
+constexpr int kUsageExitCode = 2;
+
+std::string FileSystemName(const QString& path) {
+  const QByteArray bytes = QFile::encodeName(path);
+  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+QString Absolute(const QString& path) {
+  return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
+}
+
+StartCommandLine UsageError(const QCommandLineParser& parser, const QString& problem) {
+  StartCommandLine result;
+  result.exitCode = kUsageExitCode;
+  result.toStandardError = true;
+  result.text = QStringLiteral("zarkel: ") + problem + QStringLiteral("\n\n") + parser.helpText();
+  return result;
+}
+
+}  // namespace
+
+void SetUpApplication(QApplication& application) {
+  // Only the name: a display name would be added to the title of every dialog and box.
+  application.setApplicationName(QStringLiteral("zarkel"));
+  application.setApplicationVersion(QString::fromLatin1(kVersion));
+}
+
+StartCommandLine ReadStartOptions(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QStringLiteral("Editor for the scenarios of a hex-map Second World War wargame: splits each "
+                     "side's units into core and auxiliary units and writes campaign scenarios."));
+  const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                QStringLiteral("Show this help and exit."));
+  const QCommandLineOption version(QStringLiteral("version"),
+                                   QStringLiteral("Show the version and exit."));
+  const QCommandLineOption layout(
+      QStringLiteral("layout"),
+      QStringLiteral("Open SCENARIO at start in this layout: homemade or original. Without it the "
+                     "scenario is only picked, and the window waits for the layout."),
+      QStringLiteral("homemade|original"));
+  const QCommandLineOption equipment(
+      QStringLiteral("equipment"),
+      QStringLiteral("The file for \"Open Quennet Equipment File\" at the first opening."),
+      QStringLiteral("EQP"));
+  const QCommandLineOption names(
+      QStringLiteral("names"),
+      QStringLiteral("The file for \"Open Equipment Txt File\" at the first opening."),
+      QStringLiteral("TXT"));
+  const QCommandLineOption side(QStringLiteral("side"),
+                                QStringLiteral("Check this side on \"Core/Aux Transfer\"."),
+                                QStringLiteral("axis|allies"));
+  parser.addOptions({help, version, layout, equipment, names, side});
+  parser.addPositionalArgument(QStringLiteral("SCENARIO"),
+                               QStringLiteral("The scenario file (.scn) to pick or open."),
+                               QStringLiteral("[SCENARIO]"));
+
+  if (!parser.parse(arguments))
+    return UsageError(parser, parser.errorText());
+  if (parser.isSet(help)) {
+    StartCommandLine result;
+    result.text = parser.helpText();
+    return result;
+  }
+  if (parser.isSet(version)) {
+    StartCommandLine result;
+    result.text = QStringLiteral("zarkel %1\n").arg(QString::fromLatin1(kVersion));
+    return result;
+  }
+
+  StartOptions options;
+  const QStringList positional = parser.positionalArguments();
+  if (positional.size() > 1)
+    return UsageError(parser, QStringLiteral("only one scenario can be opened."));
+  if (!positional.isEmpty())
+    options.scenario = Absolute(positional.first());
+  if (parser.isSet(layout)) {
+    const QString value = parser.value(layout);
+    if (value == QLatin1String("homemade"))
+      options.layout = ScenarioLayout::Homemade;
+    else if (value == QLatin1String("original"))
+      options.layout = ScenarioLayout::Original;
+    else
+      return UsageError(
+          parser, QStringLiteral("--layout takes homemade or original, not \"%1\".").arg(value));
+  }
+  if (parser.isSet(side)) {
+    const QString value = parser.value(side);
+    if (value == QLatin1String("axis"))
+      options.side = 0;
+    else if (value == QLatin1String("allies"))
+      options.side = 1;
+    else
+      return UsageError(parser,
+                        QStringLiteral("--side takes axis or allies, not \"%1\".").arg(value));
+  }
+  options.equipment = Absolute(parser.value(equipment));
+  options.names = Absolute(parser.value(names));
+
+  StartCommandLine result;
+  result.options = options;
+  return result;
+}
+
+void StartDialogs::AnswerOnce(FileDialogKind kind, std::string path) {
+  answers_[kind] = std::move(path);
+}
+
+std::optional<std::string> StartDialogs::ChooseFile(FileDialogKind kind,
+                                                    const FileDialogMemory& memory) {
+  const auto answer = answers_.find(kind);
+  if (answer == answers_.end())
+    return shown_.ChooseFile(kind, memory);
+  std::string path = std::move(answer->second);
+  answers_.erase(answer);
+  return path;
+}
+
+void ApplyStartOptions(TForm1& window, StartDialogs& dialogs, const StartOptions& options) {
+  if (!options.equipment.isEmpty())
+    dialogs.AnswerOnce(FileDialogKind::Equipment, FileSystemName(options.equipment));
+  if (!options.names.isEmpty())
+    dialogs.AnswerOnce(FileDialogKind::EquipmentNames, FileSystemName(options.names));
+  if (options.side)
+    window.CheckSide(*options.side);
+  if (!options.scenario.isEmpty())
+    window.PickScenarioFile(options.scenario);
+  if (options.layout) {
+    window.CheckLayout(*options.layout);
+    if (!options.scenario.isEmpty())
+      window.PressOpenFile();
+  }
+}
+
+}  // namespace zarkel

@@ -1,0 +1,74 @@
+// The command line of the window program:
+//
+//   zarkel [SCENARIO] [--layout homemade|original] [--equipment EQP] [--names TXT]
+//          [--side axis|allies]
+//
+// With SCENARIO and --layout the window starts as if the user had picked the scenario's folder
+// and file on the "Open File" page, checked the layout and pressed "Open File"; without --layout
+// it starts with the folder and file picked and waits for the layout. --equipment and --names
+// answer the two equipment dialogs once; a dialog without its file shows as usual. --side checks
+// that side's button.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "model/dialogs.h"
+#include "model/scenario_layout.h"
+
+class QApplication;
+
+namespace zarkel {
+
+class TForm1;
+
+struct StartOptions {
+  QString scenario;  // absolute; empty when none was given
+  std::optional<ScenarioLayout> layout;
+  QString equipment;  // absolute; empty when not given
+  QString names;
+  std::optional<std::int32_t> side;  // 0 Axis, 1 Allies
+};
+
+// What the command line asks for: options to start with, or an exit code and the text to print
+// first (help and version on stdout with 0; a usage error on stderr with 2).
+struct StartCommandLine {
+  std::optional<StartOptions> options;
+  int exitCode = 0;
+  QString text;
+  bool toStandardError = false;
+};
+
+StartCommandLine ReadStartOptions(const QStringList& arguments);
+
+// The program's name and version, as the window, its boxes and --version show them.
+void SetUpApplication(QApplication& application);
+
+// Dialogs that answer chosen file dialogs once from the command line and pass everything else on
+// to the dialogs the user sees.
+class StartDialogs : public Dialogs {
+ public:
+  explicit StartDialogs(Dialogs& shown) : shown_(shown) {}
+
+  void AnswerOnce(FileDialogKind kind, std::string path);
+
+  std::optional<std::string> ChooseFile(FileDialogKind kind,
+                                        const FileDialogMemory& memory) override;
+  void ShowMessage(const std::string& text) override { shown_.ShowMessage(text); }
+  bool AskYesNo(const std::string& title, const std::string& text) override {
+    return shown_.AskYesNo(title, text);
+  }
+  void ShowError(const std::string& text) override { shown_.ShowError(text); }
+
+ private:
+  Dialogs& shown_;
+  std::map<FileDialogKind, std::string> answers_;
+};
+
+// Takes the steps the options stand for on `window`, whose dialogs are `dialogs`.
+void ApplyStartOptions(TForm1& window, StartDialogs& dialogs, const StartOptions& options);
+
+}  // namespace zarkel
