@@ -5,9 +5,9 @@
 # package and checks that nothing of it is left.
 #
 # The root, as debootstrap and the validators leave it, is kept in build-package/debian12 and
-# unpacked afresh for every run; the packages apt fetched are kept there too. Remove that folder
-# to start from nothing. The test needs root (debootstrap, chroot); run by another user it says
-# so and exits with 77, the status the test command counts as a skip.
+# unpacked afresh for every run; the packages apt fetched are kept there too, and the logs.
+# Remove that folder to start from nothing. The test needs root (debootstrap, chroot); run by
+# another user it says so and exits with 77, the status the test command counts as a skip.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 readonly skipped=77
@@ -18,6 +18,8 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 
 say() { echo "package test: $*"; }
+started=$SECONDS
+took() { echo "$((SECONDS - started))s"; }
 fail() {
   echo "package test: FAILED: $*" >&2
   exit 1
@@ -28,11 +30,10 @@ source "$top/scripts/packages.sh"
 deb=$("$top/scripts/package.sh" | tail -1)
 version=$(dpkg-deb --field "$deb" Version)
 version=${version%-*}  # without the package's own revision
-say "built $(basename "$deb")"
+say "built $(basename "$deb") at $(took)"
 
 cache="$top/build-package/debian12"
 tarball="$cache/root.tar"
-root="$cache/root"
 mkdir -p "$cache/debs" "$cache/archives"
 
 # The Debian archive this machine's apt uses, for the suite given (its first URI).
@@ -83,20 +84,33 @@ inside() {
     DEBIAN_FRONTEND=noninteractive "$@"
 }
 
-# Removes the working root; refuses while anything is mounted below it.
-remove_root() {
-  [ -e "$root" ] || return 0
+# The root of a run is thrown away at its end. It lives in memory where there is room in a
+# tmpfs that lets programs run and devices open, since a root on disk takes long to delete;
+# else beside the cache.
+scratch_parent=$cache
+if [ "$(stat -f -c %T /dev/shm 2>/dev/null)" = tmpfs ] &&
+  ! findmnt -n -o OPTIONS --target /dev/shm | tail -1 | grep -qE '(^|,)(noexec|nodev)(,|$)' &&
+  [ "$(df -Pk /dev/shm | awk 'NR == 2 { print $4 }')" -gt $((2 * 1024 * 1024)) ]; then
+  scratch_parent=/dev/shm
+fi
+root=$(mktemp -d "$scratch_parent/zarkel-debian12.XXXXXX")
+chmod 755 "$root"
+# Keeps what apt fetched for the next run and removes the root; refuses while anything is
+# mounted below it.
+finish() {
+  cp -n "$root"/var/cache/apt/archives/*.deb "$cache/archives/" 2>/dev/null || true
   if findmnt -rn -o TARGET | grep -q "^$root\(/\|$\)"; then
-    fail "something is still mounted below $root; unmount it first"
+    echo "package test: something is still mounted below $root; it is left" >&2
+    return
   fi
   rm -rf --one-file-system "$root"
 }
+trap finish EXIT
 
 # The root is made once: debootstrap's minimal Debian 12 with the validators, under the same
 # archive as this machine. A root made under another archive is made again.
 if [ ! -f "$tarball" ] || [ "$(cat "$cache/sources" 2>/dev/null)" != "$sources" ]; then
   say "making a Debian 12 root with debootstrap from $mirror (once; kept in $cache)"
-  remove_root
   include=()
   [[ $mirror == https:* ]] && include=(--include=ca-certificates)
   # dpkg need not flush every file of a root that is thrown away on failure.
@@ -109,34 +123,26 @@ if [ ! -f "$tarball" ] || [ "$(cat "$cache/sources" 2>/dev/null)" != "$sources" 
   cp /etc/resolv.conf "$root/etc/resolv.conf"
   inside apt-get update -qq
   inside apt-get install -y -qq --no-install-recommends desktop-file-utils appstream \
-    >"$cache/validators.log" 2>&1 || fail "installing the validators failed; see $cache/validators.log"
+    >"$cache/validators.log" 2>&1 || fail "no validators; see $cache/validators.log"
   inside apt-get clean
   tar --numeric-owner -cf "$tarball.new" -C "$root" .
   mv "$tarball.new" "$tarball"
   echo "$sources" >"$cache/sources"
 else
   say "unpacking the Debian 12 root kept in $cache"
-  remove_root
-  mkdir "$root"
   tar --numeric-owner -xf "$tarball" -C "$root"
   cp /etc/resolv.conf "$root/etc/resolv.conf"
 fi
+say "root ready in $root at $(took)"
 
 # Install with apt, which fetches the dependencies; what it fetched is kept for the next run.
-rm -rf "$root/var/cache/apt/archives"
-mv "$cache/archives" "$root/var/cache/apt/archives"
-keep_archives() {
-  if [ -d "$root/var/cache/apt/archives" ] && [ ! -d "$cache/archives" ]; then
-    mv "$root/var/cache/apt/archives" "$cache/archives"
-  fi
-}
-trap keep_archives EXIT
+cp "$cache"/archives/*.deb "$root/var/cache/apt/archives/" 2>/dev/null || true
 cp "$deb" "$root/tmp/"
 inside apt-get update -qq
 inside apt-get install -y -qq --no-install-recommends "/tmp/$(basename "$deb")" \
   >"$cache/install.log" 2>&1 || fail "apt could not install the package; see $cache/install.log"
 rm "$root/tmp/$(basename "$deb")"
-say "installed with $(grep -c '^Setting up' "$cache/install.log") packages set up"
+say "installed with $(grep -c '^Setting up' "$cache/install.log") packages set up at $(took)"
 
 # The package's own files, as dpkg lists them.
 mapfile -t files < <(inside dpkg-query -L zarkel)
@@ -150,7 +156,8 @@ examples=$(installed '/usr/share/doc/zarkel/examples')
 [ -n "$metainfo" ] || fail "the package holds no AppStream metainfo"
 for path in /usr/bin/zarkel /usr/bin/zarkel-cli /usr/share/man/man1/zarkel.1.gz \
   /usr/share/man/man1/zarkel-cli.1.gz /usr/share/icons/hicolor/scalable/apps/zarkel.svg \
-  /usr/share/icons/hicolor/{48x48,128x128,256x256}/apps/zarkel.png /usr/share/doc/zarkel/README.md; do
+  /usr/share/icons/hicolor/{48x48,128x128,256x256}/apps/zarkel.png \
+  /usr/share/doc/zarkel/README.md; do
   [ -n "$(installed "$path")" ] || fail "the package holds no $path"
 done
 
@@ -162,7 +169,9 @@ expect_output() {  # expected, command...
   say "ok: $*"
 }
 expect_output "zarkel-cli $version" zarkel-cli --version
-expect_output "zarkel $version" env QT_QPA_PLATFORM=offscreen timeout 60 zarkel --version
+mkdir -m 700 "$root/tmp/runtime"
+expect_output "zarkel $version" env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=/tmp/runtime \
+  timeout 60 zarkel --version
 
 if [ -n "$examples" ]; then
   docs=/usr/share/doc/zarkel/examples
@@ -192,17 +201,21 @@ inside apt-get purge -y -qq zarkel >"$cache/purge.log" 2>&1 || fail "apt could n
 if inside dpkg-query -W -f '${db:Status-Abbrev}' zarkel 2>/dev/null | grep -q '^.[^n]'; then
   fail "dpkg still knows zarkel after the purge"
 fi
+left=()
 for path in "${files[@]}"; do
   [ "$path" = /. ] && continue
   if [ -e "$root$path" ] || [ -L "$root$path" ]; then
-    [ -d "$root$path" ] && inside dpkg-query -S "$path" >/dev/null 2>&1 && continue
-    fail "$path is left after the package was removed"
+    [ -d "$root$path" ] && [ ! -L "$root$path" ] || fail "$path is left after the purge"
+    left+=("$path")
   fi
 done
+if [ ${#left[@]} -gt 0 ]; then
+  unowned=$({ inside dpkg-query -S "${left[@]}" 2>&1 >/dev/null || true; } |
+    sed -n 's/^dpkg-query: no path found matching pattern //p')
+  [ -z "$unowned" ] || fail "left after the package was removed, owned by no package: $unowned"
+fi
 left=$(cd "$root" && find . -xdev -iname '*zarkel*' -print)
 [ -z "$left" ] || fail "left after the package was removed: $left"
 say "ok: removed, nothing of it left"
 
-keep_archives
-remove_root
-say "passed"
+say "passed in $(took)"
