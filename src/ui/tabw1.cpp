@@ -845,6 +845,7 @@ void TForm1::Button1Click() {
       const QSignalBlocker quiet(core_.all);
       core_.all->clear();
     }
+    Q_EMIT scenarioOpened();
   });
 }
 
@@ -1021,6 +1022,7 @@ void TForm1::ShowRosters(const RosterDisplay& display) {
   for (std::size_t i = 0; i < composition_.size(); ++i)
     composition_[i]->setText(Show(display.compositionCaptions[i]));
   ShowExperience(display.experience);
+  Q_EMIT rostersShown();
 }
 
 void TForm1::ShowExperience(const ExperienceCaptions& captions) {

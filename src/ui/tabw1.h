@@ -52,6 +52,13 @@ class TForm1 : public QMainWindow {
   void CheckSide(std::int32_t side);
   void PressOpenFile();
 
+ Q_SIGNALS:
+  // After every roster refresh the window shows (an open with a side chosen, a side button, a
+  // transfer, an accept, ...): views over the rosters follow it.
+  void rostersShown();
+  // After a successful "Open File".
+  void scenarioOpened();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
