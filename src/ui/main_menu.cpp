@@ -44,7 +44,11 @@ MainMenu::MainMenu(TForm1& window) : QObject(&window), window_(window) {
   about->setObjectName(QStringLiteral("AboutAction"));
   about->setMenuRole(QAction::AboutRole);
 
+  // Every edit of the window runs as a handler; a view that edits by itself (through the same
+  // operations) ends with a roster refresh shown.
   connect(&window, &TForm1::handlerRun, this, &MainMenu::Update);
+  connect(&window, &TForm1::rostersShown, this, &MainMenu::Update);
+  connect(edit, &QMenu::aboutToShow, this, &MainMenu::Update);
   Update();
 }
 
