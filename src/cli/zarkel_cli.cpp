@@ -20,6 +20,7 @@ namespace {
 
 constexpr int kDone = 0;
 constexpr int kStopped = 1;
+constexpr int kUsage = 2;
 
 // A dialog returns a full path; an empty name stays empty, as an empty file name would.
 std::optional<std::string> AbsolutePath(const std::optional<std::string>& path) {
@@ -106,6 +107,9 @@ int main(int argc, char** argv) {
     return commandLine.exitCode;
   try {
     return zarkel::cli::Run(*commandLine.command);
+  } catch (const zarkel::cli::UsageError& error) {
+    std::cerr << error.what() << "\n\n" << commandLine.command->usage;
+    return zarkel::cli::kUsage;
   } catch (const zarkel::EditorError& error) {
     std::cerr << error.what() << '\n';
   } catch (const std::exception& error) {

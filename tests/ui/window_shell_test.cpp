@@ -14,6 +14,7 @@
 #include "base/version.h"
 #include "tabw1_fixture.h"
 #include "ui/directory_list.h"
+#include "ui/main_menu.h"
 #include "ui/start_options.h"
 
 namespace zarkel {
@@ -63,6 +64,7 @@ void WindowShellTest::readsTheCommandLine() {
   const StartCommandLine version = ReadStartOptions({"zarkel", "--version"});
   QCOMPARE(version.exitCode, 0);
   QCOMPARE(version.text, QStringLiteral("zarkel %1\n").arg(kVersion));
+  QVERIFY(AboutText().startsWith(QStringLiteral("zarkel %1\n").arg(kVersion)));
 
   const StartCommandLine none = ReadStartOptions({"zarkel"});
   QVERIFY(none.options.has_value());
