@@ -26,9 +26,10 @@ enum class UnitField { Column, Row, Used, Experience };
 
 // One edit, in the order given on the command line.
 struct Edit {
-  enum class Kind { Side, ToAux, ToCore, Unit, Type, Limit };
+  enum class Kind { Side, ToAux, ToCore, Unit, Type, Limit, Undo, Redo };
   Kind kind = Kind::Side;
-  std::string flag;  // as it is named in messages: "--to-aux", ...
+  std::string flag;           // as it is named in messages: "--to-aux", ...
+  std::int32_t argument = 0;  // Undo, Redo: the flag's position on the command line (argv index)
 
   SideButtons side;                                      // Side
   std::vector<std::int32_t> lines;                       // ToAux, ToCore
@@ -62,10 +63,13 @@ struct Command {
   std::string name;
   CampaignPage page = CampaignPage::Axis;  // campaign
   bool yes = false;                        // homemade: the answer to the confirmation
+
+  std::string usage;  // the help printed after a usage error found while running
 };
 
 // The outcome of reading the command line: a command to run, or the exit code when there is
-// nothing to run (help was asked for: 0; a usage error: 2, with the help already printed).
+// nothing to run (help or the version was asked for: 0; a usage error: 2, with the help already
+// printed).
 struct CommandLine {
   std::optional<Command> command;
   int exitCode = 0;

@@ -23,6 +23,7 @@ namespace {
 
 constexpr int kDone = 0;
 constexpr int kStopped = 1;
+constexpr int kUsage = 2;
 
 std::string AbsolutePath(const std::string& path) {
   return Utf8FromPath(std::filesystem::absolute(PathFromUtf8(path)));
@@ -119,6 +120,9 @@ int main(int argc, char** argv) {
     return commandLine.exitCode;
   try {
     return zarkel::cli::Run(*commandLine.command);
+  } catch (const zarkel::cli::UsageError& error) {
+    std::cerr << error.what() << "\n\n" << commandLine.command->usage;
+    return zarkel::cli::kUsage;
   } catch (const zarkel::EditorError& error) {
     std::cerr << error.what() << '\n';
   } catch (const std::exception& error) {

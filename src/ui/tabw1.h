@@ -52,15 +52,23 @@ class TForm1 : public QMainWindow {
   void CheckSide(std::int32_t side);
   void PressOpenFile();
 
+  // The Edit menu's "Undo" and "Redo": the step's side is checked and shown, as after an edit.
+  void Undo();
+  void Redo();
+
  Q_SIGNALS:
   // After every roster refresh the window shows (an open with a side chosen, a side button, a
   // transfer, an accept, ...): views over the rosters follow it.
   void rostersShown();
   // After a successful "Open File".
   void scenarioOpened();
+  // After every handler, whatever it did or failed to do: the Edit menu follows the history.
+  void handlerRun();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Asks before edits that were not written are dropped with the window.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   // The controls of the "Core Units" and "Aux Units " pages, which are laid out alike.
@@ -121,6 +129,9 @@ class TForm1 : public QMainWindow {
 
   // Runs one handler's work; a failure it raises is shown in an error box.
   void Run(const std::function<void()>& work);
+  // True when nothing unwritten would be lost, or the user agrees to lose it.
+  bool MayDropEdits();
+  void ShowUndoneOrRedone(const std::optional<RosterDisplay>& display);
 
   SideButtons Sides() const;
   LimitTexts LimitEditTexts() const;

@@ -52,14 +52,18 @@ int main(int argc, char** argv) {
       std::printf("%s\n", qPrintable(path));
     };
 
-    // What a user sees on the way through: the file chosen, then the scenario open with the
-    // Axis side shown, a unit under review on each unit page, the figures counted.
-    form.GoToScenarioDirectory();
-    form.ChooseFile("orig.scn");
-    form.Click("RadioButton2");
+    // What a user sees on the way through the demo, started as scripts/run.sh starts it: the
+    // scenario open with the Axis side shown, a unit under review on each unit page, the
+    // figures counted, the folders of the writing pages chosen.
+    const std::filesystem::path examples = ZARKEL_EXAMPLES_DIR;
+    zarkel::StartOptions start;
+    start.scenario = QString::fromStdString((examples / "kardel.scn").string());
+    start.layout = zarkel::ScenarioLayout::Homemade;
+    start.equipment = QString::fromStdString((examples / "equipment.eqp").string());
+    start.names = QString::fromStdString((examples / "equipment.txt").string());
+    start.side = 0;
+    zarkel::ApplyStartOptions(form.window(), form.startDialogs(), start);
     grab("Button1");
-    form.OpenOriginal();
-    form.Click("RadioButton3");
     form.ClickItem("ListBox1", 1);
     grab("ListBox1");
     form.ClickItem("ListBox4", 1);
