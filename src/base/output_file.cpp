@@ -77,7 +77,7 @@ OutputFile::OutputFile(std::filesystem::path target) : target_(std::move(target)
   if (replaced.exists && !replaced.writable)
     throw IoError::FromSystemError(EACCES, target_);
 
-  buffer_ = std::make_unique<std::uint8_t[]>(kBufferSize);
+  buffer_.reset(new std::uint8_t[kBufferSize]);  // uninitialised: pages are touched as filled
   const std::filesystem::path directory = target_.parent_path();
   const std::string stem = "." + Utf8FromPath(target_.filename()) + ".zarkel-";
   for (int attempt = 0; attempt < 16 && file_ == platform::kNoFile; ++attempt) {

@@ -16,7 +16,8 @@ constexpr std::size_t kWindowSize = 64 * 1024;
 SourceFile::SourceFile(const std::filesystem::path& path) : path_(path) {
   if (path.empty())
     throw IoError::FromSystemError(ENOENT, path);
-  window_ = std::make_unique<std::uint8_t[]>(kWindowSize);
+  // Left uninitialised: zeroing it would touch every page of it, even for a file of a few bytes.
+  window_.reset(new std::uint8_t[kWindowSize]);
   const platform::OpenedFile opened = platform::OpenForReading(path);
   file_ = opened.handle;
   size_ = opened.size;

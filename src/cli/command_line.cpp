@@ -378,60 +378,85 @@ Command ToCommand(const Flags& flags) {
 
 }  // namespace
 
-CommandLine ReadCommandLine(int argc, const char* const* argv) {
-  CLI::App app("zarkel-cli: open a scenario of the game, edit its rosters and write it out.",
-               "zarkel-cli");
+namespace {
+
+// The program's commands, defined on `app` into `all`. When the first argument names a command,
+// only that command gets its flags (the others keep their names and descriptions for the
+// overview): defining every flag of all four took as long as the rest of a run's start.
+void DefineCommands(CLI::App& app, std::array<Flags, 4>& all, int argc, const char* const* argv) {
   app.require_subcommand(1);
   app.set_version_flag("--version", std::string("zarkel-cli ") + kVersion);
+  const std::string first = argc > 1 ? argv[1] : "";
+  const bool named = first == "info" || first == "ob" || first == "campaign" || first == "homemade";
+  auto defined = [&](const char* command) { return !named || first == command; };
 
-  std::array<Flags, 4> all;
   Flags& info = all[0];
   info.kind = CommandKind::Info;
   info.app = app.add_subcommand("info", "print what the scenario holds");
-  AddCommon(info);
-  info.app->add_flag("--json", info.json, "print one JSON object");
+  if (defined("info")) {
+    AddCommon(info);
+    info.app->add_flag("--json", info.json, "print one JSON object");
+  }
 
   Flags& ob = all[1];
   ob.kind = CommandKind::OrderOfBattle;
   ob.app = app.add_subcommand("ob", "write the order of battle (NAME.txt)");
-  AddCommon(ob);
-  AddEdits(ob);
-  AddOutput(ob, "the directory to write NAME.txt in");
-  ob.app->add_option("--name", ob.name, "the file name without .txt")
-      ->default_val("OB")
-      ->type_name("NAME");
+  if (defined("ob")) {
+    AddCommon(ob);
+    AddEdits(ob);
+    AddOutput(ob, "the directory to write NAME.txt in");
+    ob.app->add_option("--name", ob.name, "the file name without .txt")
+        ->default_val("OB")
+        ->type_name("NAME");
+  }
 
   Flags& campaign = all[2];
   campaign.kind = CommandKind::Campaign;
   campaign.app = app.add_subcommand(
       "campaign", "write a campaign scenario and its .tst, .tit and .des files under a slot name");
-  AddCommon(campaign);
-  AddEdits(campaign);
-  AddOutput(campaign, "the directory to write the four files in");
-  campaign.app->add_option("--slot", campaign.slot, "a campaign slot, by its caption")
-      ->type_name("CAPTION")
-      ->check(CLI::IsMember(SlotCaptions()).description(""));
-  campaign.app->footer("Slot captions (--slot):\n" + SlotList(CampaignPage::Axis) +
-                       SlotList(CampaignPage::Allied) + "\n" + kEditsHelp);
-  campaign.app->add_option("--name", campaign.name, "a base name of your own")->type_name("NAME");
-  campaign.app
-      ->add_option("--page", campaign.page,
-                   "the campaign page (default: the slot's page, else axis)")
-      ->check(CLI::IsMember({"axis", "allied"}));
+  if (defined("campaign")) {
+    AddCommon(campaign);
+    AddEdits(campaign);
+    AddOutput(campaign, "the directory to write the four files in");
+    campaign.app->add_option("--slot", campaign.slot, "a campaign slot, by its caption")
+        ->type_name("CAPTION")
+        ->check(CLI::IsMember(SlotCaptions()).description(""));
+    campaign.app->footer("Slot captions (--slot):\n" + SlotList(CampaignPage::Axis) +
+                         SlotList(CampaignPage::Allied) + "\n" + kEditsHelp);
+    campaign.app->add_option("--name", campaign.name, "a base name of your own")->type_name("NAME");
+    campaign.app
+        ->add_option("--page", campaign.page,
+                     "the campaign page (default: the slot's page, else axis)")
+        ->check(CLI::IsMember({"axis", "allied"}));
+  }
 
   Flags& homemade = all[3];
   homemade.kind = CommandKind::Homemade;
   homemade.app = app.add_subcommand("homemade", "write the scenario in the Homemade layout");
-  AddCommon(homemade);
-  AddEdits(homemade);
-  AddOutput(homemade, "the directory to write NAME.scn in");
-  homemade.app->add_option("--name", homemade.name, "the file name without .scn")
-      ->default_val("User_Specified_Name")
-      ->type_name("NAME");
-  homemade.app->add_flag("--yes", homemade.yes,
-                         "answer Yes to the question asked before converting an Original scenario");
+  if (defined("homemade")) {
+    AddCommon(homemade);
+    AddEdits(homemade);
+    AddOutput(homemade, "the directory to write NAME.scn in");
+    homemade.app->add_option("--name", homemade.name, "the file name without .scn")
+        ->default_val("User_Specified_Name")
+        ->type_name("NAME");
+    homemade.app->add_flag(
+        "--yes", homemade.yes,
+        "answer Yes to the question asked before converting an Original scenario");
+  }
 
   app.footer(kOverview);
+}
+
+constexpr const char* kAbout =
+    "zarkel-cli: open a scenario of the game, edit its rosters and write it out.";
+
+}  // namespace
+
+CommandLine ReadCommandLine(int argc, const char* const* argv) {
+  CLI::App app(kAbout, "zarkel-cli");
+  std::array<Flags, 4> all;
+  DefineCommands(app, all, argc, argv);
 
   const auto flagArguments = FlagArguments(argc, argv);
   for (Flags& flags : all)
@@ -440,11 +465,8 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
   try {
     app.parse(argc, argv);
     for (const Flags& flags : all) {
-      if (flags.app->parsed()) {
-        Command command = ToCommand(flags);
-        command.usage = app.help();
-        return CommandLine{std::move(command), 0};
-      }
+      if (flags.app->parsed())
+        return CommandLine{ToCommand(flags), 0};
     }
     throw CLI::RequiredError::Subcommand(1);
   } catch (const CLI::CallForHelp& e) {
@@ -457,6 +479,17 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     std::cerr << e.what() << "\n\n" << app.help();
     return CommandLine{std::nullopt, kUsageExitCode};
   }
+}
+
+std::string UsageText(int argc, const char* const* argv) {
+  CLI::App app(kAbout, "zarkel-cli");
+  std::array<Flags, 4> all;
+  DefineCommands(app, all, argc, argv);
+  try {
+    app.parse(argc, argv);  // so that the help is that of the command given
+  } catch (const CLI::Error&) {
+  }
+  return app.help();
 }
 
 }  // namespace zarkel::cli

@@ -63,8 +63,6 @@ struct Command {
   std::string name;
   CampaignPage page = CampaignPage::Axis;  // campaign
   bool yes = false;                        // homemade: the answer to the confirmation
-
-  std::string usage;  // the help printed after a usage error found while running
 };
 
 // The outcome of reading the command line: a command to run, or the exit code when there is
@@ -76,5 +74,9 @@ struct CommandLine {
 };
 
 CommandLine ReadCommandLine(int argc, const char* const* argv);
+
+// The help printed after a usage error found while running the command of this command line
+// (built again only then: it is the slowest part of reading the command line).
+std::string UsageText(int argc, const char* const* argv);
 
 }  // namespace zarkel::cli

@@ -9,7 +9,7 @@ namespace {
 
 // From this size on, a copy goes from file to file inside the system rather than chunk by
 // chunk through memory; smaller ones stay in the output's buffer.
-constexpr std::int64_t kDirectCopy = 64 * 1024;
+constexpr std::int64_t kDirectCopy = 16 * 1024;
 
 void CheckChunk(std::int32_t count) {
   if (count < 0 || count > kTransferChunk)
