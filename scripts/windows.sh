@@ -48,6 +48,7 @@ cmake --build "$linux" --parallel "$jobs" --target zarkel-cli
 export WINEPREFIX="$build/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
+mkdir -p "$WINEPREFIX"  # wine fills an empty prefix in; its server needs the folder to exist
 "$wineserver" -k 2>/dev/null || true  # one left from an interrupted run
 "$wineserver" -p
 trap '"$wineserver" -k 2>/dev/null || true' EXIT
