@@ -34,12 +34,25 @@ constexpr const char* kEditsHelp = R"(EDITS, applied after the open in the order
 Messages of the editor go to stderr. Exit status: 0 done, 1 stopped by an error or a
 message, 2 usage error.)";
 
+constexpr const char* kCheckHelp =
+    R"(Findings, each printed as KIND: TEXT after the open and the edits:
+  outside-map        a placed unit at a column or row beyond the map
+  shared-hex         two placed units on one hex, both air units or neither
+  too-many-units     a side with more than 80 core or 120 auxiliary units
+  limit-below-count  a campaign limit (as the writers store it) below the count it limits,
+                     as "Update Current Values" counts it; a limit that is not a number is
+                     left out
+  unknown-equipment  an equipment id beyond the entries of the --equipment file
+The check only informs. Exit status: 0 no finding, 1 findings (or the open or an edit
+stopped), 2 usage error.)";
+
 constexpr const char* kOverview = R"(Commands:
   info     --layout homemade|original SCENARIO [COMMON] [--json]
   ob       --layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME]
   campaign --layout L SCENARIO [COMMON] [EDITS] --dir DIR (--slot CAPTION | --name NAME)
            [--page axis|allied]
   homemade --layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME] [--yes]
+  check    --layout L SCENARIO [COMMON] [EDITS]
 
 COMMON: --equipment EQP, --names TXT, and for an Original scenario --placenames TST,
 --title TIT, --description DES. Run "zarkel-cli COMMAND --help" for the details.)";
@@ -347,7 +360,7 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
                "zarkel-cli");
   app.require_subcommand(1);
 
-  std::array<Flags, 4> all;
+  std::array<Flags, 5> all;
   Flags& info = all[0];
   info.kind = CommandKind::Info;
   info.app = app.add_subcommand("info", "print what the scenario holds");
@@ -393,6 +406,14 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
       ->type_name("NAME");
   homemade.app->add_flag("--yes", homemade.yes,
                          "answer Yes to the question asked before converting an Original scenario");
+
+  Flags& check = all[4];
+  check.kind = CommandKind::Check;
+  check.app = app.add_subcommand(
+      "check", "print the mistakes the game would meet: one line per finding (exit 1 if any)");
+  AddCommon(check);
+  AddEdits(check);
+  check.app->footer(std::string(kCheckHelp) + "\n\n" + kEditsHelp);
 
   app.footer(kOverview);
 
