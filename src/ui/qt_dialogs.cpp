@@ -26,6 +26,11 @@ QString MessageText(const std::string& text) {
   return QString::fromLatin1(bytes);
 }
 
+std::string FileSystemName(const QString& path) {
+  const QByteArray bytes = QFile::encodeName(path);
+  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
 std::optional<std::string> QtDialogs::ChooseFile(FileDialogKind kind,
                                                  const FileDialogMemory& memory) {
   const FileDialogLook& look = DialogLook(kind);

@@ -28,4 +28,7 @@ class QtDialogs : public Dialogs {
 // single-byte text; either way every byte shows.
 QString MessageText(const std::string& text);
 
+// A file name as the core takes it: in the file system's encoding.
+std::string FileSystemName(const QString& path);
+
 }  // namespace zarkel

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "ui/map_picture.h"
+#include "ui/qt_dialogs.h"
 #include "ui/tabw1.h"
 
 #ifndef ZARKEL_VERSION
@@ -16,11 +18,6 @@ namespace zarkel {
 namespace {
 
 constexpr int kUsageExitCode = 2;
-
-std::string FileSystemName(const QString& path) {
-  const QByteArray bytes = QFile::encodeName(path);
-  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
 
 QString Absolute(const QString& path) {
   return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
@@ -67,7 +64,19 @@ StartCommandLine ReadStartOptions(const QStringList& arguments) {
   const QCommandLineOption side(QStringLiteral("side"),
                                 QStringLiteral("Check this side on \"Core/Aux Transfer\"."),
                                 QStringLiteral("axis|allies"));
-  parser.addOptions({help, version, layout, equipment, names, side});
+  const QCommandLineOption saveMap(
+      QStringLiteral("save-map"),
+      QStringLiteral("Write the map of SCENARIO, opened with --layout, as a PNG picture to FILE "
+                     "and exit without showing the window."),
+      QStringLiteral("FILE"));
+  const QCommandLineOption width(
+      QStringLiteral("width"),
+      QStringLiteral("The width of the --save-map picture: %1 to %2 pixels (default: from the "
+                     "map's size, 1024 to 4096).")
+          .arg(kMinPictureWidth)
+          .arg(kMaxPictureSide),
+      QStringLiteral("PIXELS"));
+  parser.addOptions({help, version, layout, equipment, names, side, saveMap, width});
   parser.addPositionalArgument(QStringLiteral("SCENARIO"),
                                QStringLiteral("The scenario file (.scn) to pick or open."),
                                QStringLiteral("[SCENARIO]"));
@@ -113,6 +122,24 @@ StartCommandLine ReadStartOptions(const QStringList& arguments) {
   }
   options.equipment = Absolute(parser.value(equipment));
   options.names = Absolute(parser.value(names));
+  if (parser.isSet(saveMap)) {
+    if (options.scenario.isEmpty() || !options.layout)
+      return UsageError(parser, QStringLiteral("--save-map needs SCENARIO and --layout."));
+    options.saveMap = Absolute(parser.value(saveMap));
+  }
+  if (parser.isSet(width)) {
+    if (!parser.isSet(saveMap))
+      return UsageError(parser, QStringLiteral("--width goes with --save-map."));
+    bool number = false;
+    const int pixels = parser.value(width).toInt(&number);
+    if (!number || pixels < kMinPictureWidth || pixels > kMaxPictureSide) {
+      return UsageError(parser, QStringLiteral("--width takes %1 to %2 pixels, not \"%3\".")
+                                    .arg(kMinPictureWidth)
+                                    .arg(kMaxPictureSide)
+                                    .arg(parser.value(width)));
+    }
+    options.width = pixels;
+  }
 
   StartCommandLine result;
   result.options = options;

@@ -30,6 +30,7 @@
 #include "roster/campaign_values.h"
 #include "roster/transfer.h"
 #include "ui/directory_list.h"
+#include "ui/map_page.h"
 #include "ui/window_status.h"
 
 #ifndef ZARKEL_VERSION
@@ -237,6 +238,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs
   pages_->addTab(BuildOrderOfBattlePage(), QStringLiteral("OB's"));
   pages_->addTab(BuildCampaignPage(CampaignPage::Allied), QStringLiteral("Allied Campaign"));
   pages_->addTab(BuildHomemadePage(), QStringLiteral("Home Made"));
+  pages_->addTab(new MapPage(*this, dialogs_), QStringLiteral("Map"));
   pages_->setCurrentIndex(0);
 
   // The review button of the auxiliary page stays hidden: a click on the list reviews.
@@ -813,6 +815,37 @@ void TForm1::CheckSide(std::int32_t side) {
 
 void TForm1::PressOpenFile() {
   Button1Click();
+}
+
+std::optional<std::int32_t> TForm1::CheckedSide() const {
+  if (axis_->isChecked())
+    return 0;
+  if (allies_->isChecked())
+    return 1;
+  return std::nullopt;
+}
+
+void TForm1::ChooseUnitLine(UnitPage page, std::int32_t line) {
+  QListWidget* list = PageControls(page).all;
+  if (line < 0 || line >= list->count())
+    return;
+  // A click chooses the line, which reviews it, and reviews it once more as a click.
+  list->setCurrentRow(line);
+  Review(page);
+}
+
+void TForm1::MoveUnit(UnitPage page, std::int32_t line, std::int32_t column, std::int32_t row) {
+  UnitPageControls& c = PageControls(page);
+  if (line < 0 || line >= c.all->count())
+    return;
+  ChooseUnitLine(page, line);
+  c.column->setText(QString::number(column));
+  c.row->setText(QString::number(row));
+  c.accept->click();
+}
+
+void TForm1::ShowWritten(const WrittenFiles& files) {
+  status_->ShowWritten(files);
 }
 
 void TForm1::Edit1Change(const QString& text) {

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "ui/map_command.h"
 #include "ui/qt_dialogs.h"
 #include "ui/start_options.h"
 #include "ui/tabw1.h"
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
     std::fputs(text.constData(), commandLine.toStandardError ? stderr : stdout);
     return commandLine.exitCode;
   }
+  if (!commandLine.options->saveMap.isEmpty())
+    return zarkel::SaveMapFromCommandLine(*commandLine.options);
 
   zarkel::QtDialogs shownDialogs;
   zarkel::StartDialogs dialogs(shownDialogs);
