@@ -4,12 +4,15 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTreeWidget>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 #include "tabw1_fixture.h"
 #include "ui/map_command.h"
+#include "ui/map_page.h"
 #include "ui/map_renderer.h"
 #include "ui/map_view.h"
 
@@ -28,9 +31,11 @@ class MapPageTest : public QObject {
     form_.reset();
   }
 
+  void eachPointFindsTheHexItLiesIn();
   void countersStandOnTheirHexes();
   void aDragIsAcceptChangesAndADropOffTheMapChangesNothing();
   void fitShowsTheWholeMap();
+  void savePictureWritesThePngChosen();
   void savesTheMapFromTheCommandLine();
 
  private:
@@ -80,6 +85,28 @@ void MapPageTest::init() {
   form_->Click("MapFit");
 }
 
+void MapPageTest::eachPointFindsTheHexItLiesIn() {
+  for (const bool evenLow : {false, true}) {
+    const HexGeometry g(7, 5, evenLow, 10.0, QPointF(3, 4));
+    for (int column = 0; column < 7; ++column) {
+      for (int row = 0; row < 5; ++row) {
+        const Hex hex{column, row};
+        // The centre and points just inside each corner, the corners being shared.
+        QVERIFY(g.HexAt(g.Centre(hex)) == hex);
+        for (const QPointF& corner : g.Outline(hex))
+          QVERIFY(g.HexAt(g.Centre(hex) + (corner - g.Centre(hex)) * 0.9) == hex);
+      }
+    }
+    QVERIFY(g.Bounds().contains(g.Outline(Hex{6, 4}).boundingRect()));
+    QVERIFY(!g.HexAt(g.Bounds().topLeft() + QPointF(1, 1)));
+    QVERIFY(!g.HexAt(g.Centre(Hex{6, 2}) + QPointF(12, 0)));
+    QVERIFY(!g.HexAt(g.Centre(Hex{3, 4}) + QPointF(0, g.height())));
+  }
+  QCOMPARE(ClassAbbreviation(13), QStringLiteral("L. Crsr"));
+  QCOMPARE(ClassAbbreviation(18), QStringLiteral("ATr"));
+  QCOMPARE(ClassAbbreviation(200), QStringLiteral("?"));
+}
+
 void MapPageTest::countersStandOnTheirHexes() {
   QCOMPARE(Pixel(Hex{1, 2}), SideColour(0).rgb());
   QCOMPARE(Pixel(Hex{2, 2}), PaperColour().rgb());
@@ -99,6 +126,12 @@ void MapPageTest::countersStandOnTheirHexes() {
   QCOMPARE(axis->text(0), QStringLiteral("Axis (1)"));
   QCOMPARE(axis->child(0)->text(0), QStringLiteral("Reserve (core)"));
   QCOMPARE(form_->Lines("MapFindings"), QStringList{"No findings."});
+
+  // The check reads the limits as typed, each time the page is shown.
+  form_->SetText("Edit9", "1");
+  form_->ShowPageOf("MapView");
+  QCOMPARE(form_->Lines("MapFindings"),
+           QStringList{"The limit \"max axis core\" is 1, but Axis has 3 core units."});
 }
 
 void MapPageTest::aDragIsAcceptChangesAndADropOffTheMapChangesNothing() {
@@ -120,6 +153,18 @@ void MapPageTest::aDragIsAcceptChangesAndADropOffTheMapChangesNothing() {
            QStringList{"\"Grenadiers\" (Axis, core line 0) and \"Rifles\" (Allies, core line 0) "
                        "share column 3, row 3, and neither is an air unit."});
   QCOMPARE(Pixel(Hex{1, 2}), PaperColour().rgb());
+  // Both counters of the hex show: the first towards the top left, the second (dimmed) on it.
+  const QImage image = View()->grab().toImage();
+  const MapContent& content = View()->content();
+  const auto stack = std::find_if(content.counters.begin(), content.counters.end(),
+                                  [](const MapCounter& c) { return c.stackSize == 2; });
+  QVERIFY(stack != content.counters.end() && stack->unitIndex == 1);
+  QCOMPARE(
+      image.pixel(CounterRect(View()->geometry(), stack[0]).topLeft().toPoint() + QPoint(3, 3)),
+      SideColour(0).rgb());
+  const QRgb second =
+      image.pixel(CounterRect(View()->geometry(), stack[1]).bottomRight().toPoint() - QPoint(3, 3));
+  QVERIFY(second != PaperColour().rgb() && second != SideColour(0).rgb());
 
   // Off the map, and a counter of the side not chosen: nothing moves, nothing is refreshed.
   const UnitTable before = form_->window().state().scenario.units;
@@ -145,6 +190,29 @@ void MapPageTest::fitShowsTheWholeMap() {
   const QRectF bounds = view->geometry().Bounds();
   QVERIFY(QRectF(view->rect()).contains(bounds));
   QVERIFY(bounds.width() > view->width() * 0.9 || bounds.height() > view->height() * 0.9);
+}
+
+void MapPageTest::savePictureWritesThePngChosen() {
+  const std::filesystem::path out = form_->fixture().dir / "out";
+  auto* page = form_->Get<MapPage>("MapPage");
+  QString proposed;
+  QString answer = QString::fromStdString((out / "front").string());
+  page->SetPictureFileChooser([&](QWidget*, const QString& name) {
+    proposed = name;
+    return answer;
+  });
+  form_->Click("MapSavePicture");
+  QCOMPARE(proposed, QString::fromStdString((form_->fixture().dir / "map.png").string()));
+  QVERIFY(!QImage(QString::fromStdString((out / "front.png").string())).isNull());
+  QCOMPARE(form_->window().statusBar()->currentMessage(),
+           "Wrote front.png in \"" + QString::fromStdString(out.string()) + "\"");
+
+  // A folder that is not there: the error box, and no file.
+  answer = QString::fromStdString((out / "gone" / "front.png").string());
+  form_->Click("MapSavePicture");
+  QCOMPARE(form_->dialogs().errors.size(), std::size_t{1});
+  form_->dialogs().errors.clear();
+  QCOMPARE(testing::Snapshot(out).size(), std::size_t{1});
 }
 
 void MapPageTest::savesTheMapFromTheCommandLine() {
