@@ -108,9 +108,17 @@ std::string ScenarioSummary(const EditorState& state, const Command& command) {
   line("Scenario:", Latin1ToUtf8(geometry.sourcePath));
   line("Layout:", LayoutCaption(command.layout));
   line("Map:", std::to_string(geometry.mapSizeA) + " x " + std::to_string(geometry.mapSizeB));
-  line("Place names:", std::to_string(geometry.placeNameCount));
-  line("Description:", std::to_string(geometry.descriptionLength) + " bytes");
-  line("Title:", std::to_string(geometry.titleLength) + " bytes");
+  if (command.layout == ScenarioLayout::Homemade) {
+    line("Place names:", std::to_string(geometry.placeNameCount));
+    line("Description:", std::to_string(geometry.descriptionLength) + " bytes");
+    line("Title:", std::to_string(geometry.titleLength) + " bytes");
+  } else {
+    // An Original scenario keeps these beside it; the writers read them from there.
+    const CompanionPaths& companions = scenario.companions;
+    line("Place names:", "in " + Latin1ToUtf8(companions.placeNamePath));
+    line("Description:", "in " + Latin1ToUtf8(companions.descriptionPath));
+    line("Title:", "in " + Latin1ToUtf8(companions.titlePath));
+  }
   line("Scenario type:", std::to_string(scenario.battleType));
   line("Units:", std::to_string(scenario.units.size()));
   text += "Campaign limits:\n";

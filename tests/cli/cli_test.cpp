@@ -295,5 +295,37 @@ TEST_F(CliTest, AUsageErrorPrintsHelpAndExitsTwo) {
   EXPECT_NE(help.out.find("Usage: zarkel-cli homemade"), std::string::npos);
 }
 
+TEST(CliExamplesTest, InfoAndEveryWriterTakeTheDemoSet) {
+  const std::filesystem::path examples = ZARKEL_EXAMPLES_DIR;
+  testing::TempDir out;
+  testing::TempDir io;
+  const std::pair<std::string, std::string> scenarios[] = {{"kardel", "homemade"},
+                                                           {"vessin", "original"}};
+  for (const auto& [base, layout] : scenarios) {
+    const Args open = {"--layout",
+                       layout,
+                       (examples / (base + ".scn")).string(),
+                       "--equipment",
+                       (examples / "equipment.eqp").string(),
+                       "--names",
+                       (examples / "equipment.txt").string()};
+    const std::vector<Args> commands = {
+        {"info"},
+        {"ob", "--dir", ".", "--name", base},
+        {"campaign", "--dir", ".", "--name", base},
+        {"homemade", "--dir", ".", "--name", base + "-home", "--yes"}};
+    for (Args args : commands) {
+      args.insert(args.begin() + 1, open.begin(), open.end());
+      const testing::CliRun run = testing::RunCli(args, out.path(), io.path());
+      EXPECT_EQ(run.exitCode, 0) << args[0] << " " << base << ": " << run.err;
+      if (args[0] == "info") {
+        EXPECT_NE(run.out.find(base == "kardel" ? "Grenadiers" : "Vessin"), std::string::npos);
+      }
+    }
+  }
+  // Each scenario: the order of battle, a campaign scenario with three companions, a Homemade one.
+  EXPECT_EQ(testing::Snapshot(out.path()).size(), 12u);
+}
+
 }  // namespace
 }  // namespace zarkel

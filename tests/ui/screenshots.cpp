@@ -1,10 +1,8 @@
 // Grabs every page of the window, with a scenario open and a unit under review, into PNG files:
-//   zarkel_screenshots DIR [EXAMPLES]
+//   zarkel_screenshots DIR
 // The README's pictures are made this way (the "screenshots" build target writes them to docs/).
-// The Map page shows the demo scenario EXAMPLES/kardel.scn; without it, that page is left out.
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTest>
@@ -30,30 +28,22 @@ QString PageFileName(int index, const QString& caption) {
   return QStringLiteral("page-%1-%2.png").arg(index + 1).arg(slug);
 }
 
-// The Map page on the demo scenario with the Axis side chosen, zoomed in on the left of the map
-// with a unit chosen and the mouse over it.
-void OpenDemoOnTheMap(zarkel::testing::Form& form, const QDir& examples) {
+// The Map page in a larger window, zoomed in on the left of the map, where the Axis stands, with
+// the mouse on one of its units and that unit chosen.
+void ShowTheAxisOnTheMap(zarkel::testing::Form& form) {
   using namespace zarkel;
   form.window().resize(form.window().size().expandedTo(QSize(1000, 720)));
-  form.dialogs().Answer(FileDialogKind::Equipment,
-                        examples.filePath(QStringLiteral("equipment.eqp")).toStdString());
-  form.dialogs().Answer(FileDialogKind::EquipmentNames,
-                        examples.filePath(QStringLiteral("equipment.txt")).toStdString());
-  form.window().PickScenarioFile(examples.filePath(QStringLiteral("kardel.scn")));
-  form.window().CheckLayout(ScenarioLayout::Homemade);
-  form.window().PressOpenFile();
-  form.Click("RadioButton3");
   form.ShowPageOf("MapView");
+  QApplication::processEvents();  // the page laid out at its new size
   auto* view = form.Get<MapView>("MapView");
   view->Fit();
   view->ZoomBy(2.2, QPointF(view->width() * 0.25, view->height() * 0.45));
-  const QRectF shown(view->rect());
+  const QRectF inner = QRectF(view->rect()).adjusted(80, 80, -80, -80);
   for (const MapCounter& counter : view->content().counters) {
     const QRectF place = CounterRect(view->geometry(), counter);
-    if (counter.movable() && shown.adjusted(80, 80, -80, -80).contains(place)) {
-      const QPoint at = place.center().toPoint();
-      QTest::mouseMove(view, at);
-      QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, at);
+    if (counter.movable() && inner.contains(place)) {
+      QTest::mouseMove(view, place.center().toPoint());
+      QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, place.center().toPoint());
       return;
     }
   }
@@ -63,8 +53,8 @@ void OpenDemoOnTheMap(zarkel::testing::Form& form, const QDir& examples) {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  if (argc != 2 && argc != 3) {
-    std::fprintf(stderr, "usage: zarkel_screenshots DIR [EXAMPLES]\n");
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: zarkel_screenshots DIR\n");
     return 2;
   }
   const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -74,57 +64,52 @@ int main(int argc, char** argv) {
   }
   try {
     zarkel::testing::Form form;
-    auto grab = [&out](zarkel::testing::Form& shown, const char* control) {
-      auto* pages = shown.Get<QTabWidget>("PageControl1");
-      shown.ShowPageOf(control);
+    auto* pages = form.Get<QTabWidget>("PageControl1");
+    auto grab = [&](const char* control) {
+      form.ShowPageOf(control);
       const int index = pages->currentIndex();
       const QString path = out.filePath(PageFileName(index, pages->tabText(index)));
-      if (!shown.window().grab().save(path))
+      QApplication::processEvents();  // pending layouts, such as the status bar's
+      if (!form.window().grab().save(path))
         throw std::runtime_error("cannot write " + path.toStdString());
       std::printf("%s\n", qPrintable(path));
-      // A step that went wrong shows only in an error box; the pictures would not tell.
-      if (!shown.dialogs().errors.empty())
-        throw std::runtime_error("an error box on the way: " + shown.dialogs().errors.front());
     };
 
-    // What a user sees on the way through: the file chosen, then the scenario open with the
-    // Axis side shown, a unit under review on each unit page, the figures counted.
-    form.GoToScenarioDirectory();
-    form.ChooseFile("orig.scn");
-    form.Click("RadioButton2");
-    grab(form, "Button1");
-    form.OpenOriginal();
-    form.Click("RadioButton3");
+    // What a user sees on the way through the demo, started as scripts/run.sh starts it: the
+    // scenario open with the Axis side shown, a unit under review on each unit page, the
+    // figures counted, the folders of the writing pages chosen.
+    const std::filesystem::path examples = ZARKEL_EXAMPLES_DIR;
+    zarkel::StartOptions start;
+    start.scenario = QString::fromStdString((examples / "kardel.scn").string());
+    start.layout = zarkel::ScenarioLayout::Homemade;
+    start.equipment = QString::fromStdString((examples / "equipment.eqp").string());
+    start.names = QString::fromStdString((examples / "equipment.txt").string());
+    start.side = 0;
+    zarkel::ApplyStartOptions(form.window(), form.startDialogs(), start);
+    grab("Button1");
     form.ClickItem("ListBox1", 1);
-    grab(form, "ListBox1");
+    grab("ListBox1");
     form.ClickItem("ListBox4", 1);
-    grab(form, "ListBox4");
+    grab("ListBox4");
     form.ClickItem("ListBox2", 0);
     form.ClickItem("ListBox2", 2, Qt::ControlModifier);
-    grab(form, "ListBox2");
+    grab("ListBox2");
     for (const char* list :
          {"DirectoryListBox2", "DirectoryListBox3", "DirectoryListBox4", "DirectoryListBox5"})
       form.GoTo(list, form.fixture().dir / "out");
     form.Click("Button6");
-    grab(form, "Button6");
+    grab("Button6");
     form.Click("RadioButton5");
-    grab(form, "Button5");
-    grab(form, "Button4");
+    grab("Button5");
+    grab("Button4");
     form.Click("RadioButton19");
-    grab(form, "Button12");
-    grab(form, "Button13");
-
-    // The mouse goes to the topmost window at its place: the first one goes first.
-    form.window().hide();
-    const QDir examples(QString::fromLocal8Bit(argc == 3 ? argv[2] : "examples"));
-    if (QFileInfo::exists(examples.filePath(QStringLiteral("kardel.scn")))) {
-      zarkel::testing::Form map;
-      OpenDemoOnTheMap(map, examples);
-      grab(map, "MapView");
-    } else {
-      std::printf("no demo scenario in %s: the Map page is left out\n",
-                  qPrintable(examples.absolutePath()));
-    }
+    grab("Button12");
+    grab("Button13");
+    ShowTheAxisOnTheMap(form);
+    grab("MapView");
+    // A step that went wrong shows only in an error box; the pictures would not tell.
+    if (!form.dialogs().errors.empty())
+      throw std::runtime_error("an error box on the way: " + form.dialogs().errors.front());
   } catch (const std::exception& error) {
     std::fprintf(stderr, "%s\n", error.what());
     return 1;
