@@ -94,7 +94,7 @@ int Run(const Command& command) {
   if (command.kind == CommandKind::Check) {
     const std::vector<Finding> findings = CheckScenario(state, controls.limitTexts);
     for (const Finding& finding : findings)
-      std::cout << FindingKindName(finding.kind) << ": " << finding.text << '\n';
+      std::cout << FindingKindName(finding.kind) << ": " << TerminalText(finding.text) << '\n';
     std::cout << std::flush;
     return findings.empty() ? kDone : kFindings;
   }

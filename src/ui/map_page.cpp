@@ -124,7 +124,10 @@ void MapPage::Refresh() {
     return;
   const std::vector<Finding> findings = CheckScenario(state, window_.LimitEditTexts());
   for (const Finding& finding : findings) {
-    auto* item = new QListWidgetItem(MessageText(finding.text), findings_);
+    // Unit names are single-byte text.
+    auto* item = new QListWidgetItem(
+        QString::fromLatin1(finding.text.data(), static_cast<qsizetype>(finding.text.size())),
+        findings_);
     item->setToolTip(QString::fromLatin1(FindingKindName(finding.kind)));
   }
   if (findings.empty())
