@@ -413,7 +413,7 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
       "check", "print the mistakes the game would meet: one line per finding (exit 1 if any)");
   AddCommon(check);
   AddEdits(check);
-  check.app->footer(std::string(kCheckHelp) + "\n\n" + kEditsHelp);
+  check.app->footer(std::string(kEditsHelp) + "\n\n" + kCheckHelp);
 
   app.footer(kOverview);
 
