@@ -60,15 +60,18 @@ std::string Text(std::size_t length, char first) {
 ScenarioPlan Plan(Size size) {
   ScenarioPlan plan;
   plan.layout = Layout::Homemade;
-  if (size == Size::Largest) {
+  if (size != Size::Typical) {
     plan.mapSizeA = 255;
     plan.mapSizeB = 255;
     plan.placeNames = PlaceNames(255);
     plan.description = Text(65535, 'a');
     plan.title = Text(65535, 'A');
+    const bool full = size == Size::Largest;
     for (int side = 0; side < 3; ++side) {
-      for (int order = 0; order < 200; ++order)
-        plan.Place(BenchUnit(side, order));
+      for (int order = 0; order < 200; ++order) {
+        if (full || order % 80 < 70)
+          plan.Place(BenchUnit(side, order));
+      }
     }
   } else {
     plan.mapSizeA = 20;
@@ -104,7 +107,15 @@ void WriteScenario(const std::filesystem::path& directory, Size size, ScenarioLa
 }  // namespace
 
 const char* SizeName(Size size) {
-  return size == Size::Largest ? "largest" : "typical";
+  switch (size) {
+    case Size::Largest:
+      return "largest";
+    case Size::Spacious:
+      return "spacious";
+    case Size::Typical:
+      break;
+  }
+  return "typical";
 }
 
 const char* LayoutName(ScenarioLayout layout) {
@@ -125,6 +136,7 @@ void WriteInputs(const std::filesystem::path& directory) {
     for (const ScenarioLayout layout : {ScenarioLayout::Homemade, ScenarioLayout::Original})
       WriteScenario(directory, size, layout);
   }
+  WriteScenario(directory, Size::Spacious, ScenarioLayout::Homemade);
 }
 
 EditorState StateWithEquipment(const std::filesystem::path& directory) {

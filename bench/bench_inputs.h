@@ -16,6 +16,9 @@ enum class Size {
   Typical,  // a 20 x 30 map, 12 place names, 40 units, a 500-byte description, a 20-byte title
   Largest,  // a 255 x 255 map, 255 place names, 600 units (80 core and 120 auxiliary units on
             // each of the three sides), a description and a title of 65535 bytes each
+  // The largest's map, place names and texts with 540 units, 70 core and 110 auxiliary on each
+  // side: full rosters leave a transfer no room, this one leaves 10 units each way. Homemade only.
+  Spacious,
 };
 
 const char* SizeName(Size size);         // "typical", "largest"
@@ -25,7 +28,8 @@ const char* LayoutName(ScenarioLayout);  // "homemade", "original"
 // Original scenario's companion files stand beside it under their default names.
 std::string ScenarioFileName(Size size, ScenarioLayout layout);
 
-// Writes both sizes in both layouts, the companion files and the equipment files.
+// Writes the typical and the largest scenario in both layouts, the spacious one as Homemade, the
+// companion files and the equipment files.
 void WriteInputs(const std::filesystem::path& directory);
 
 // An editor state whose equipment is loaded from the input directory, as after the first

@@ -10,6 +10,10 @@
 //   RSS   how far the process's resident memory rose during the write (the high-water mark
 //         VmHWM, reset through /proc/self/clear_refs just before the write, less VmRSS then).
 //
+// Then the memory the edit history holds after 1000 steps (bench/history_steps.h) on each
+// scenario: the heap bytes released when the history is cleared. It must stay under 16 MiB, and
+// grows with what the steps changed, not with the scenario.
+//
 //   zarkel_write_memory                    every case, a table, and the verdict
 //   zarkel_write_memory --measure INPUTS OUTPUT WRITE SIZE LAYOUT
 //                                          one case in this process; prints "heap rss hwm"
@@ -27,10 +31,12 @@
 #include <vector>
 
 #include "bench_inputs.h"
+#include "history_steps.h"
 #include "output/campaign_writer.h"
 #include "output/homemade_writer.h"
 #include "output/order_of_battle.h"
 #include "roster/campaign_values.h"
+#include "roster/undo_redo.h"
 #include "scripted_dialogs.h"
 #include "temp_dir.h"
 
@@ -84,6 +90,9 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr long kAllowedGrowthKiB = 1024;  // largest over typical, campaign write
+constexpr std::size_t kHistorySteps = 1000;
+constexpr std::uint32_t kHistorySeed = 11;
+constexpr std::size_t kHistoryLimitBytes = 16 * 1024 * 1024;
 
 const char* const kWrites[] = {"campaign_write", "homemade_write", "order_of_battle"};
 
@@ -183,6 +192,53 @@ Figures MeasureInChild(const fs::path& inputs, const fs::path& output, const std
   return figures;
 }
 
+// What the steps of a history are: transfers, the units they moved, and unit changes. Walks the
+// history back to its start and forward again.
+struct StepCounts {
+  std::size_t transfers = 0;
+  std::size_t unitsMoved = 0;
+  std::size_t unitChanges = 0;
+};
+
+StepCounts CountSteps(EditorState& editor) {
+  StepCounts counts;
+  while (editor.history.CanUndo()) {
+    const EditStep& step = editor.history.StepToUndo();
+    if (const auto* transfer = std::get_if<TransferStep>(&step.change)) {
+      ++counts.transfers;
+      counts.unitsMoved += transfer->positions.size();
+    } else {
+      ++counts.unitChanges;
+    }
+    UndoEdit(editor);
+  }
+  while (RedoEdit(editor)) {
+  }
+  return counts;
+}
+
+bool MeasureHistory(const fs::path& inputs) {
+  bool met = true;
+  std::printf("\n%-32s %10s %12s %12s %12s %14s\n", "edit history, 1000 steps", "transfers",
+              "units moved", "unit changes", "held", "per step");
+  for (const Size size : {Size::Typical, Size::Spacious, Size::Largest}) {
+    EditorState editor = StateWithEquipment(inputs);
+    OpenInput(editor, inputs, size, ScenarioLayout::Homemade);
+    MakeHistorySteps(editor, kHistorySteps, kHistorySeed);
+    const StepCounts counts = CountSteps(editor);
+    const std::size_t before = liveBytes;
+    editor.history.Clear();
+    const std::size_t held = before - liveBytes;
+    const bool ok = held < kHistoryLimitBytes;
+    std::printf("%-32s %10zu %12zu %12zu %8.1f KiB %10.1f B  %s\n", SizeName(size),
+                counts.transfers, counts.unitsMoved, counts.unitChanges, held / 1024.0,
+                static_cast<double>(held) / kHistorySteps, ok ? "met" : "MISSED");
+    met = met && ok;
+  }
+  std::printf("  target: under %zu MiB\n", kHistoryLimitBytes / (1024 * 1024));
+  return met;
+}
+
 int MeasureAll() {
   testing::TempDir temp;
   const fs::path inputs = temp / "inputs";
@@ -216,6 +272,7 @@ int MeasureAll() {
       }
     }
   }
+  met = MeasureHistory(inputs) && met;
   return met ? 0 : 1;
 }
 

@@ -1,8 +1,8 @@
-// Benchmarks of the open, the writers and the roster refresh, each I/O case measured beside a
-// plain read or copy of the same bytes. Every iteration runs the operation and its plain
-// counterpart one after the other (taking turns at going first), so both see the same load of
-// the machine; the medians of the two and their ratio are reported per case and in a summary at
-// the end. The program exits with 1 when a target is missed.
+// Benchmarks of the open, the writers, the roster refresh and undo and redo, each I/O case
+// measured beside a plain read or copy of the same bytes. Every iteration runs the operation and
+// its plain counterpart one after the other (taking turns at going first), so both see the same
+// load of the machine; the medians of the two and their ratio are reported per case and in a
+// summary at the end. The program exits with 1 when a target is missed.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -15,12 +15,14 @@
 #include <vector>
 
 #include "bench_inputs.h"
+#include "history_steps.h"
 #include "load/open_scenario.h"
 #include "output/campaign_writer.h"
 #include "output/homemade_writer.h"
 #include "output/order_of_battle.h"
 #include "roster/campaign_values.h"
 #include "roster/side_rosters.h"
+#include "roster/undo_redo.h"
 #include "scripted_dialogs.h"
 #include "temp_dir.h"
 
@@ -32,6 +34,9 @@ using Clock = std::chrono::steady_clock;
 
 constexpr double kMaxRatio = 2.0;             // an operation against its plain read or copy
 constexpr double kMaxRefreshSeconds = 0.001;  // RefreshRosters of a side with 200 units
+constexpr double kMaxUndoSeconds = 0.001;     // an undo or a redo, its refresh included
+constexpr std::size_t kHistorySteps = 1000;
+constexpr std::uint32_t kHistorySeed = 11;
 
 double Median(std::vector<double> samples) {
   if (samples.empty())
@@ -235,6 +240,40 @@ void RegisterRefresh() {
       ->Unit(benchmark::kMicrosecond);
 }
 
+// An undo or a redo, each with the refresh that ends it, through a history of 1000 mixed steps:
+// every iteration takes one step, back until none is left, then forward again.
+void RegisterUndoRedo(Size size) {
+  const std::string name = std::string("undo_redo/") + SizeName(size);
+  benchmark::RegisterBenchmark(
+      name.c_str(),
+      [=](benchmark::State& state) {
+        Workspace& work = Work();
+        EditorState editor = work.equipped;
+        OpenInput(editor, work.inputs, size, ScenarioLayout::Homemade);
+        MakeHistorySteps(editor, kHistorySteps, kHistorySeed);
+        bool back = true;
+        std::vector<double> times;
+        for (auto _ : state) {
+          if (!(back ? editor.history.CanUndo() : editor.history.CanRedo()))
+            back = !back;
+          const auto start = Clock::now();
+          benchmark::DoNotOptimize(back ? UndoEdit(editor) : RedoEdit(editor));
+          const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+          times.push_back(seconds);
+          state.SetIterationTime(seconds);
+        }
+        Outcome outcome{Median(times), 0.0, kMaxUndoSeconds};
+        state.counters["op_median_us"] = outcome.operation * 1e6;
+        // The slowest, which on a busy machine is mostly the time the process was not running.
+        std::sort(times.begin(), times.end());
+        state.counters["p99_us"] = times[times.size() * 99 / 100] * 1e6;
+        state.counters["max_us"] = times.back() * 1e6;
+        Outcomes()[name] = outcome;
+      })
+      ->UseManualTime()
+      ->Unit(benchmark::kMicrosecond);
+}
+
 // Prints the summary and tells whether every target was met.
 bool PrintSummary() {
   bool met = true;
@@ -270,6 +309,9 @@ int main(int argc, char** argv) {
   }
   RegisterWriters();
   RegisterRefresh();
+  // The largest scenario's full rosters leave a transfer no room: its steps are unit changes.
+  RegisterUndoRedo(Size::Spacious);
+  RegisterUndoRedo(Size::Largest);
 
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv))

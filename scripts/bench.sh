@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Builds and runs the benchmarks: the open, the writers and the roster refresh on the largest
-# scenario the format can hold and on a typical one, each I/O case beside a plain read or copy
-# of the same bytes; then the peak memory of every write; then the frames of the Map page.
-# Prints the ratios, the figures and the machine, and fails when a target is missed. Extra
-# arguments go to both benchmark programs (for example --benchmark_min_time=2 for steadier
-# figures, or --benchmark_filter=campaign).
+# Builds and runs the benchmarks: the open, the writers, the roster refresh and undo and redo on
+# the largest scenario the format can hold and on a typical one, each I/O case beside a plain
+# read or copy of the same bytes; then the peak memory of every write and the memory the edit
+# history holds; then the frames of the Map page. Prints the ratios, the figures and the
+# machine, and fails when a target is missed. Extra arguments go to both benchmark programs (for
+# example --benchmark_min_time=2 for steadier figures, or --benchmark_filter=campaign).
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$top/scripts/packages.sh"
@@ -22,7 +22,7 @@ status=0
 echo "== speed"
 "$build/bench/zarkel_bench" "$@" || status=1
 echo
-echo "== peak memory of the writes"
+echo "== peak memory of the writes, memory of the edit history"
 "$build/bench/zarkel_write_memory" || status=1
 echo
 echo "== frames of the Map page"

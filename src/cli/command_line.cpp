@@ -30,6 +30,10 @@ constexpr const char* kEditsHelp = R"(EDITS, applied after the open in the order
   --limit FIELD=TEXT              a campaign limit: axisLandCoreMax, axisNavalCoreMax,
                                   alliedLandCoreMax, alliedNavalCoreMax, axisAuxMax,
                                   axisCoreMax, alliedAuxMax, alliedCoreMax
+  --undo                          take back the last transfer or unit change still done, as
+                                  the Edit menu's "Undo"; the side it was made on becomes
+                                  the side chosen. With none left: a usage error
+  --redo                          make the last edit taken back again ("Redo"); likewise
 
 Messages of the editor go to stderr. Exit status: 0 done, 1 stopped by an error or a
 message, 2 usage error.)";
@@ -60,13 +64,15 @@ COMMON: --equipment EQP, --names TXT, and for an Original scenario --placenames 
 struct EditFlag {
   const char* flag;
   Edit::Kind kind;
+  bool takesValue = true;
 };
 
 constexpr EditFlag kEditFlags[] = {
-    {"--side", Edit::Kind::Side},      {"--to-aux", Edit::Kind::ToAux},
-    {"--to-core", Edit::Kind::ToCore}, {"--core-unit", Edit::Kind::Unit},
-    {"--aux-unit", Edit::Kind::Unit},  {"--type", Edit::Kind::Type},
-    {"--limit", Edit::Kind::Limit},
+    {"--side", Edit::Kind::Side},        {"--to-aux", Edit::Kind::ToAux},
+    {"--to-core", Edit::Kind::ToCore},   {"--core-unit", Edit::Kind::Unit},
+    {"--aux-unit", Edit::Kind::Unit},    {"--type", Edit::Kind::Type},
+    {"--limit", Edit::Kind::Limit},      {"--undo", Edit::Kind::Undo, false},
+    {"--redo", Edit::Kind::Redo, false},
 };
 
 // The flag values of one subcommand, bound while CLI11 parses.
@@ -87,6 +93,8 @@ struct Flags {
   std::string page;
   bool yes = false;
   std::map<const CLI::Option*, const EditFlag*> editOptions;
+  // Where each flag without a value stands on the command line (argv indices, in order).
+  std::map<std::string, std::vector<std::int32_t>> flagArguments;
 };
 
 std::vector<std::string> Split(const std::string& text, char separator) {
@@ -197,6 +205,9 @@ Edit ReadEdit(const EditFlag& editFlag, const std::string& value) {
       edit.limitText = text;
       break;
     }
+    case Edit::Kind::Undo:
+    case Edit::Kind::Redo:
+      break;
   }
   return edit;
 }
@@ -211,8 +222,14 @@ std::vector<Edit> ReadEdits(const Flags& flags) {
     const auto found = flags.editOptions.find(option);
     if (found == flags.editOptions.end())
       continue;
+    const EditFlag& editFlag = *found->second;
     const std::size_t index = taken[option]++;
-    Edit edit = ReadEdit(*found->second, option->results().at(index));
+    Edit edit = ReadEdit(editFlag, editFlag.takesValue ? option->results().at(index) : "");
+    if (!editFlag.takesValue) {
+      const auto arguments = flags.flagArguments.find(editFlag.flag);
+      if (arguments != flags.flagArguments.end() && index < arguments->second.size())
+        edit.argument = arguments->second[index];
+    }
     const bool needsSide = edit.kind == Edit::Kind::ToAux || edit.kind == Edit::Kind::ToCore ||
                            edit.kind == Edit::Kind::Unit;
     if (needsSide && !sideChosen)
@@ -221,6 +238,19 @@ std::vector<Edit> ReadEdits(const Flags& flags) {
     edits.push_back(std::move(edit));
   }
   return edits;
+}
+
+// Where each edit flag without a value stands on the command line: its argv indices in order,
+// up to a "--" (after which nothing is a flag).
+std::map<std::string, std::vector<std::int32_t>> FlagArguments(int argc, const char* const* argv) {
+  std::map<std::string, std::vector<std::int32_t>> arguments;
+  for (int i = 1; i < argc && std::string(argv[i]) != "--"; ++i) {
+    for (const EditFlag& editFlag : kEditFlags) {
+      if (!editFlag.takesValue && argv[i] == std::string(editFlag.flag))
+        arguments[editFlag.flag].push_back(i);
+    }
+  }
+  return arguments;
 }
 
 // The captions of one page's slots, wrapped for the help text.
@@ -275,7 +305,11 @@ void AddCommon(Flags& flags) {
 void AddEdits(Flags& flags) {
   for (const EditFlag& editFlag : kEditFlags) {
     // Listed in the footer, which says more than one line per flag could.
-    CLI::Option* option = flags.app->add_option(editFlag.flag)->take_all()->group("");
+    CLI::Option* option = editFlag.takesValue
+                              ? flags.app->add_option(editFlag.flag)->take_all()
+                              : flags.app->add_flag(editFlag.flag)
+                                    ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    option->group("");
     if (editFlag.kind == Edit::Kind::Side)
       option->check(CLI::IsMember({"axis", "allies"}));
     flags.editOptions[option] = &editFlag;
@@ -417,11 +451,18 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
 
   app.footer(kOverview);
 
+  const auto flagArguments = FlagArguments(argc, argv);
+  for (Flags& flags : all)
+    flags.flagArguments = flagArguments;
+
   try {
     app.parse(argc, argv);
     for (const Flags& flags : all) {
-      if (flags.app->parsed())
-        return CommandLine{ToCommand(flags), 0};
+      if (flags.app->parsed()) {
+        Command command = ToCommand(flags);
+        command.usage = app.help();
+        return CommandLine{std::move(command), 0};
+      }
     }
     throw CLI::RequiredError::Subcommand(1);
   } catch (const CLI::CallForHelp& e) {

@@ -27,9 +27,10 @@ enum class UnitField { Column, Row, Used, Experience };
 
 // One edit, in the order given on the command line.
 struct Edit {
-  enum class Kind { Side, ToAux, ToCore, Unit, Type, Limit };
+  enum class Kind { Side, ToAux, ToCore, Unit, Type, Limit, Undo, Redo };
   Kind kind = Kind::Side;
-  std::string flag;  // as it is named in messages: "--to-aux", ...
+  std::string flag;           // as it is named in messages: "--to-aux", ...
+  std::int32_t argument = 0;  // Undo, Redo: the flag's position on the command line (argv index)
 
   SideButtons side;                                      // Side
   std::vector<std::int32_t> lines;                       // ToAux, ToCore
@@ -63,6 +64,8 @@ struct Command {
   std::string name;
   CampaignPage page = CampaignPage::Axis;  // campaign
   bool yes = false;                        // homemade: the answer to the confirmation
+
+  std::string usage;  // the help printed after a usage error found while running
 };
 
 // The outcome of reading the command line: a command to run, or the exit code when there is

@@ -4,6 +4,7 @@
 
 #include "base/errors.h"
 #include "roster/transfer.h"
+#include "roster/undo_redo.h"
 
 namespace zarkel::cli {
 
@@ -51,6 +52,17 @@ bool EditUnit(EditorState& state, Dialogs& dialogs, const Controls& controls, co
   return !accepted.shownAfterRejection.has_value();
 }
 
+// Undo or redo as the Edit menu does it: the side of the step becomes the side chosen, as its
+// button is checked in the window.
+void UndoOrRedo(EditorState& state, Controls& controls, const Edit& edit) {
+  const bool undo = edit.kind == Edit::Kind::Undo;
+  if (!(undo ? UndoEdit(state) : RedoEdit(state))) {
+    throw UsageError(edit.flag + " (argument " + std::to_string(edit.argument) + "): " +
+                     (undo ? "there is no edit left to undo" : "there is no undone edit to redo"));
+  }
+  controls.side = SideButtons{state.view.currentSide == 0, state.view.currentSide == 1};
+}
+
 }  // namespace
 
 bool ApplyEdit(EditorState& state, Dialogs& dialogs, Controls& controls, const Edit& edit) {
@@ -78,6 +90,10 @@ bool ApplyEdit(EditorState& state, Dialogs& dialogs, Controls& controls, const E
       return true;
     case Edit::Kind::Limit:
       controls.limitTexts[static_cast<std::size_t>(edit.limitField)] = edit.limitText;
+      return true;
+    case Edit::Kind::Undo:
+    case Edit::Kind::Redo:
+      UndoOrRedo(state, controls, edit);
       return true;
   }
   return true;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 
 #include "cli/command_line.h"
 #include "model/dialogs.h"
@@ -17,9 +18,17 @@ struct Controls {
   LimitTexts limitTexts;        // Edit3 .. Edit11
 };
 
+// An edit that cannot be made as written on the command line: an undo or a redo with nothing to
+// undo or redo. The run ends as at a usage error.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 // Does `edit` as the window's operation does it. Returns false when the operation stopped at a
-// message (a rejected used status), which ends the run. Throws EditorError on a failure, and
-// Refusal for a line that is not on its list.
+// message (a rejected used status), which ends the run. Throws EditorError on a failure,
+// Refusal for a line that is not on its list, and UsageError for an undo or a redo with nothing
+// to take.
 bool ApplyEdit(EditorState& state, Dialogs& dialogs, Controls& controls, const Edit& edit);
 
 }  // namespace zarkel::cli

@@ -21,6 +21,7 @@ namespace {
 
 constexpr int kDone = 0;
 constexpr int kStopped = 1;
+constexpr int kUsage = 2;
 constexpr int kFindings = 1;  // check: at least one finding printed
 
 // A dialog returns a full path; an empty name stays empty, as an empty file name would.
@@ -116,6 +117,9 @@ int main(int argc, char** argv) {
     return commandLine.exitCode;
   try {
     return zarkel::cli::Run(*commandLine.command);
+  } catch (const zarkel::cli::UsageError& error) {
+    std::cerr << error.what() << "\n\n" << commandLine.command->usage;
+    return zarkel::cli::kUsage;
   } catch (const zarkel::EditorError& error) {
     std::cerr << error.what() << '\n';
   } catch (const std::exception& error) {

@@ -158,6 +158,7 @@ OpenResult OpenScenario(EditorState& state, Dialogs& dialogs, const OpenRequest&
   }
 
   state.scenario = std::move(fresh);
+  state.history.Clear();
   state.view.coreListMap.clear();
   state.view.auxListMap.clear();
   result.opened = true;

@@ -33,8 +33,8 @@ struct OpenResult {
 constexpr const char* kNoLayoutMessage = "Type of Scenario Not Selected Please Select one";
 
 // Opens the scenario: loads the equipment on the first opening, checks the file's size against
-// its layout, reads it into a fresh state and only then replaces the loaded scenario. Any failure
-// (IoError, Refusal) leaves the loaded scenario as it was.
+// its layout, reads it into a fresh state and only then replaces the loaded scenario and clears
+// the edit history. Any failure (IoError, Refusal) leaves the loaded scenario as it was.
 OpenResult OpenScenario(EditorState& state, Dialogs& dialogs, const OpenRequest& request);
 
 // The size a scenario file must have for `layout`, found from its own header and length fields.

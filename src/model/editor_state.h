@@ -1,5 +1,5 @@
 // Everything the editor knows during one run: the opened scenario, the equipment tables, the
-// view of the current side's rosters, and what the file dialogs remember.
+// view of the current side's rosters, what the file dialogs remember, and the edit history.
 #pragma once
 
 #include <array>
@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/edit_history.h"
 #include "model/equipment.h"
 #include "model/scenario_layout.h"
 #include "model/unit_tables.h"
@@ -100,6 +101,7 @@ struct EditorState {
   SlotTable slotTable{};
   CurrentUnitCounts unitCounts;
   std::array<FileDialogMemory, kFileDialogCount> fileDialogs;
+  EditHistory history;  // of the scenario opened last
 };
 
 }  // namespace zarkel

@@ -115,6 +115,7 @@ WrittenFiles WriteCampaignScenario(EditorState& state, const CampaignWriteReques
   WriteUnitAreaAndTail(source, state, scenarioOut, buffer);
 
   CommitTogether({&titleOut, &descriptionOut, &placenameOut, &scenarioOut});
+  state.history.MarkWritten();
   return WrittenFiles{
       directory,
       {name + ".scn", PlacenameFileName(name), TitleFileName(name), DescriptionFileName(name)}};

@@ -29,7 +29,8 @@ struct CampaignWriteRequest {
   LimitTexts limitTexts;        // Edit3 .. Edit11
 };
 
-// Writes the four files and returns them. Refuses an empty slot name before anything else.
+// Writes the four files and returns them; the edits made so far then count as written. Refuses
+// an empty slot name before anything else.
 WrittenFiles WriteCampaignScenario(EditorState& state, const CampaignWriteRequest& request);
 
 // "Axis Campaign" or "Allied Campaign", the page's caption.

@@ -72,6 +72,7 @@ std::optional<WrittenFiles> WriteHomemadeScenario(EditorState& state, Dialogs& d
 
   WriteUnitAreaAndTail(source, state, output, buffer);
   output.Commit();
+  state.history.MarkWritten();
   return WrittenFiles{request.directory, {request.name + ".scn"}};
 }
 

@@ -23,7 +23,8 @@ struct HomemadeWriteRequest {
 };
 
 // Returns the file written, or none when the user answered No to the confirmation (nothing is
-// written then). Refuses an empty name before asking anything.
+// written then). Refuses an empty name before asking anything. After a write the edits made so
+// far count as written.
 std::optional<WrittenFiles> WriteHomemadeScenario(EditorState& state, Dialogs& dialogs,
                                                   const HomemadeWriteRequest& request);
 

@@ -9,7 +9,8 @@ namespace zarkel {
 namespace {
 
 // Sets the flag of every selected line's roster pair, after checking that the side can hold the
-// units that arrive. Lines that are not on the list are ignored.
+// units that arrive, and records the units moved as one step of the edit history. Lines that are
+// not on the list are ignored.
 std::optional<RosterDisplay> Transfer(EditorState& state, const std::vector<std::int32_t>& lines,
                                       SideButtons side, bool toAux) {
   if (lines.empty())
@@ -47,8 +48,16 @@ std::optional<RosterDisplay> Transfer(EditorState& state, const std::vector<std:
                   " units per side. Nothing was transferred.");
   }
 
-  for (const std::int32_t n : positions)
-    roster.pairs.at(n).auxFlag = flag;
+  std::vector<std::int32_t> moved;
+  for (const std::int32_t n : positions) {
+    RosterPair& pair = roster.pairs.at(n);
+    if (pair.auxFlag != flag) {
+      pair.auxFlag = flag;
+      moved.push_back(n);
+    }
+  }
+  if (!moved.empty())
+    state.history.Record(EditStep{state.view.currentSide, TransferStep{flag, std::move(moved)}});
   return RefreshRosters(state, side);
 }
 

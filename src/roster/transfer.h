@@ -9,9 +9,10 @@
 
 namespace zarkel {
 
-// "Transfer =>": the selected lines of the core list become auxiliary units. Returns the refresh,
-// or none when no line is selected (then nothing happens at all). Throws Refusal, changing
-// nothing, when the side would have more than 120 auxiliary units.
+// "Transfer =>": the selected lines of the core list become auxiliary units, one step of the
+// edit history. Returns the refresh, or none when no line is selected (then nothing happens at
+// all). Throws Refusal, changing nothing, when the side would have more than 120 auxiliary
+// units.
 std::optional<RosterDisplay> TransferToAux(EditorState& state,
                                            const std::vector<std::int32_t>& selectedLines,
                                            SideButtons side);

@@ -23,6 +23,35 @@ std::int32_t UnitBehindLine(const EditorState& state, UnitPage page,
   return roster.pairs.at(position).unitIndex;
 }
 
+// The stores of "Accept Changes" into unit k; stops after a rejected used text, with what the
+// edits show then in `result`.
+void StoreUnitChanges(EditorState& state, Dialogs& dialogs, std::int32_t k,
+                      const UnitEditTexts& texts, AcceptResult& result) {
+  UnitRecord& unit = state.scenario.units.at(k);
+  const std::string previousStatus = UsedStatus(unit);
+
+  // Each value is stored as soon as it is converted.
+  unit.setColumnLow(LowByte(ParseInteger(texts.column)));
+  unit.setRowLow(LowByte(ParseInteger(texts.row)));
+  unit.setExperience(LowByte(ParseInteger(texts.experience)));
+
+  if (texts.used != kUsedPlaced && texts.used != kUsedNotPlaced) {
+    dialogs.ShowMessage(kUsedRejected);
+    result.shownAfterRejection =
+        UnitEditTexts{std::to_string(unit.columnLow()), std::to_string(unit.rowLow()),
+                      previousStatus, std::to_string(unit.experience())};
+    return;
+  }
+  if (texts.used == kUsedPlaced) {
+    unit.setPlacementMarks(0);
+  } else {
+    unit.setPlacementMarks(1);
+    unit.setColumnLow(0);
+    unit.setRowLow(0);
+    dialogs.ShowMessage(kSetUnused);
+  }
+}
+
 }  // namespace
 
 std::optional<ReviewFields> ReviewUnit(const EditorState& state, UnitPage page,
@@ -69,30 +98,22 @@ AcceptResult AcceptUnitChanges(EditorState& state, Dialogs& dialogs, UnitPage pa
       result.refreshed = RefreshRosters(state, side);
     return result;
   }
-  UnitRecord& unit = state.scenario.units.at(k);
-  const std::string previousStatus = UsedStatus(unit);
-
-  // Each value is stored as soon as it is converted.
-  unit.setColumnLow(LowByte(ParseInteger(texts.column)));
-  unit.setRowLow(LowByte(ParseInteger(texts.row)));
-  unit.setExperience(LowByte(ParseInteger(texts.experience)));
-
-  if (texts.used != kUsedPlaced && texts.used != kUsedNotPlaced) {
-    dialogs.ShowMessage(kUsedRejected);
-    result.shownAfterRejection =
-        UnitEditTexts{std::to_string(unit.columnLow()), std::to_string(unit.rowLow()),
-                      previousStatus, std::to_string(unit.experience())};
-    return result;
+  // Whatever was stored becomes one step of the history, also when the accept stops half-way.
+  const UnitRecord before = state.scenario.units.at(k);
+  const auto record = [&] {
+    UnitChangeStep change = DiffUnit(k, before, state.scenario.units.at(k));
+    if (!change.bytes.empty())
+      state.history.Record(EditStep{state.view.currentSide, std::move(change)});
+  };
+  try {
+    StoreUnitChanges(state, dialogs, k, texts, result);
+  } catch (...) {
+    record();
+    throw;
   }
-  if (texts.used == kUsedPlaced) {
-    unit.setPlacementMarks(0);
-  } else {
-    unit.setPlacementMarks(1);
-    unit.setColumnLow(0);
-    unit.setRowLow(0);
-    dialogs.ShowMessage(kSetUnused);
-  }
-  result.refreshed = RefreshRosters(state, side);
+  record();
+  if (!result.shownAfterRejection)
+    result.refreshed = RefreshRosters(state, side);
   return result;
 }
 

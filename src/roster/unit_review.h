@@ -51,7 +51,8 @@ struct AcceptResult {
 
 // "Accept Changes". Column, row and experience are converted and stored in that order, each as
 // its low 8 bits; a text that is not an integer throws ConversionError with the earlier fields
-// already stored. The used text must be exactly "0" or "NO".
+// already stored. The used text must be exactly "0" or "NO". Whatever bytes of the unit were
+// changed, by a whole accept or by one that stopped, make one step of the edit history.
 AcceptResult AcceptUnitChanges(EditorState& state, Dialogs& dialogs, UnitPage page,
                                std::optional<std::int32_t> selectedLine, const UnitEditTexts& texts,
                                SideButtons side);

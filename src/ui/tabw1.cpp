@@ -1,6 +1,7 @@
 #include "ui/tabw1.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -29,7 +30,9 @@
 #include "output/order_of_battle.h"
 #include "roster/campaign_values.h"
 #include "roster/transfer.h"
+#include "roster/undo_redo.h"
 #include "ui/directory_list.h"
+#include "ui/main_menu.h"
 #include "ui/map_page.h"
 #include "ui/window_status.h"
 
@@ -47,6 +50,9 @@ constexpr int kDesignedFontPoints = 8;
 constexpr QSize kDesignedSize(696, 480);
 constexpr const char* kNoSideCaption = "    No ";
 constexpr const char* kSideNote = "     Side Selected (see Core/Aux Transfer Page)";
+constexpr const char* kDropEditsTitle = "zarkel";
+constexpr const char* kDropEditsQuestion =
+    "The scenario has changes that were not written. Discard them?";
 
 // Unit names, equipment names and the numbers of the core are single-byte text.
 QString Show(const std::string& text) {
@@ -300,6 +306,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs
           &TForm1::Button13Click);
 
   status_ = std::make_unique<WindowStatus>(statusBar());
+  new MainMenu(*this);
   resize(sizeHint().expandedTo(kDesignedSize));
 }
 
@@ -761,6 +768,34 @@ void TForm1::Run(const std::function<void()>& work) {
   } catch (const std::exception& error) {
     dialogs_.ShowError(error.what());
   }
+  Q_EMIT handlerRun();
+}
+
+bool TForm1::MayDropEdits() {
+  return !state_.history.HasUnwrittenEdits() ||
+         dialogs_.AskYesNo(kDropEditsTitle, kDropEditsQuestion);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (MayDropEdits())
+    event->accept();
+  else
+    event->ignore();
+}
+
+void TForm1::Undo() {
+  Run([this] { ShowUndoneOrRedone(UndoEdit(state_)); });
+}
+
+void TForm1::Redo() {
+  Run([this] { ShowUndoneOrRedone(RedoEdit(state_)); });
+}
+
+void TForm1::ShowUndoneOrRedone(const std::optional<RosterDisplay>& display) {
+  if (!display)
+    return;
+  (state_.view.currentSide == 0 ? axis_ : allies_)->setChecked(true);
+  ShowRosters(*display);
 }
 
 SideButtons TForm1::Sides() const {
@@ -854,6 +889,8 @@ void TForm1::Edit1Change(const QString& text) {
 
 void TForm1::Button1Click() {
   Run([this] {
+    if (!MayDropEdits())
+      return;
     OpenRequest request;
     if (homemade_->isChecked())
       request.layout = ScenarioLayout::Homemade;

@@ -53,6 +53,9 @@ class TForm1 : public QMainWindow {
   void CheckSide(std::int32_t side);
   void PressOpenFile();
 
+  // The Edit menu's "Undo" and "Redo": the step's side is checked and shown, as after an edit.
+  void Undo();
+  void Redo();
   // What the Map page works with.
   // The side checked on "Core/Aux Transfer": 0 Axis, 1 Allies; none before the first choice.
   std::optional<std::int32_t> CheckedSide() const;
@@ -73,9 +76,13 @@ class TForm1 : public QMainWindow {
   void rostersShown();
   // After a successful "Open File".
   void scenarioOpened();
+  // After every handler, whatever it did or failed to do: the Edit menu follows the history.
+  void handlerRun();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Asks before edits that were not written are dropped with the window.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   // The controls of the "Core Units" and "Aux Units " pages, which are laid out alike.
@@ -136,6 +143,9 @@ class TForm1 : public QMainWindow {
 
   // Runs one handler's work; a failure it raises is shown in an error box.
   void Run(const std::function<void()>& work);
+  // True when nothing unwritten would be lost, or the user agrees to lose it.
+  bool MayDropEdits();
+  void ShowUndoneOrRedone(const std::optional<RosterDisplay>& display);
 
   SideButtons Sides() const;
   std::int32_t BattleTypeValue() const;

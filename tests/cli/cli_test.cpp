@@ -178,6 +178,38 @@ TEST_F(CliTest, CampaignWritesTheMidwaySlotAfterATransfer) {
   EXPECT_EQ(OutCount(), 4u);
 }
 
+TEST_F(CliTest, UndoAndRedoAreEditsInTheOrderGiven) {
+  fx.WriteScenario(testing::MakeWriterCase(Layout::Homemade).source, "source.scn");
+  const auto written = [&](const std::string& name, const Args& edits) {
+    Args args = {"campaign", "--layout", "homemade", "source.scn", "--name", name, "--dir", "out"};
+    args.insert(args.end(), edits.begin(), edits.end());
+    const testing::CliRun run = Run(args);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    return Out(name + ".scn");
+  };
+  const Bytes unedited = written("unedited", {});
+  const Bytes edited = written("edited", {"--side", "axis", "--to-aux", "0,1"});
+  ASSERT_NE(edited, unedited);
+  EXPECT_EQ(written("undone", {"--side", "axis", "--to-aux", "0,1", "--undo"}), unedited);
+  EXPECT_EQ(written("redone", {"--side", "axis", "--to-aux", "0,1", "--undo", "--redo"}), edited);
+
+  // Nothing to take: a usage error that names the flag's place; nothing is written.
+  const auto before = testing::Snapshot(fx.dir.path());
+  for (const auto& [args, message] :
+       {std::pair{Args{"--side", "allies", "--undo"}, "--undo (argument 7): "},
+        std::pair{Args{"--side", "axis", "--to-aux", "0", "--undo", "--to-aux", "1", "--redo"},
+                  "--redo (argument 12): "}}) {
+    Args all = {"ob", "--layout", "homemade", "source.scn"};
+    all.insert(all.end(), args.begin(), args.end());
+    all.insert(all.end(), {"--dir", "out"});
+    const testing::CliRun run = Run(all);
+    EXPECT_EQ(run.exitCode, 2) << message;
+    EXPECT_EQ(run.err.rfind(message, 0), 0u) << run.err;
+    EXPECT_NE(run.err.find("Usage: zarkel-cli"), std::string::npos) << run.err;
+  }
+  EXPECT_EQ(testing::Snapshot(fx.dir.path()), before);
+}
+
 TEST_F(CliTest, HomemadeFromAnOriginalAsksAndTakesTheCompanionsGiven) {
   const testing::WriterCase wc = testing::MakeWriterCase(Layout::Original);
   fx.WriteScenario(wc.source, "source.scn");

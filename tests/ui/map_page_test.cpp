@@ -174,6 +174,12 @@ void MapPageTest::aDragIsAcceptChangesAndADropOffTheMapChangesNothing() {
   const UnitTable& after = form_->window().state().scenario.units;
   for (int i = 1; i <= before.size(); ++i)
     QVERIFY(before.at(i).bytes == after.at(i).bytes);
+
+  // The drag was one step of the edit history: undone, the counter is back on its hex.
+  form_->window().Undo();
+  QCOMPARE(Unit(1).columnLow(), 1);
+  QCOMPARE(Unit(1).rowLow(), 2);
+  QCOMPARE(Pixel(Hex{1, 2}), SideColour(0).rgb());
 }
 
 void MapPageTest::fitShowsTheWholeMap() {

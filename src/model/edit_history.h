@@ -1,0 +1,79 @@
+// The edit history: every transfer and every accepted unit change as one step that keeps only
+// what it changed, so that it can be undone and done again. A step costs memory in proportion
+// to the edit (the roster positions moved, the bytes of one record changed), never to the
+// scenario. The operations that edit record their steps; roster/undo_redo.h takes them back.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <variant>
+#include <vector>
+
+#include "model/unit_record.h"
+
+namespace zarkel {
+
+// A transfer: the roster positions of the step's side whose flag it set to `auxFlag` (1 to the
+// auxiliary units, 0 to the core); each of them held the other flag before.
+struct TransferStep {
+  std::uint8_t auxFlag = 0;
+  std::vector<std::int32_t> positions;
+};
+
+// One byte of a unit record as it was before the step and after it.
+struct ByteChange {
+  std::uint8_t offset = 0;  // within the 218-byte record
+  std::uint8_t before = 0;
+  std::uint8_t after = 0;
+};
+static_assert(scn::kUnitRecordSize <= 256, "a record offset fits in a byte");
+
+// An accepted unit change: the bytes of one record that "Accept Changes" changed.
+struct UnitChangeStep {
+  std::int32_t unitIndex = 0;  // position in UnitTable
+  std::vector<ByteChange> bytes;
+};
+
+struct EditStep {
+  std::int32_t side = 0;  // the side shown when the step was made: 0 Axis, 1 Allies
+  std::variant<TransferStep, UnitChangeStep> change;
+};
+
+// The record of changed bytes between two states of one unit; no bytes when nothing changed.
+UnitChangeStep DiffUnit(std::int32_t unitIndex, const UnitRecord& before, const UnitRecord& after);
+
+class EditHistory {
+ public:
+  // Adds a step that has just been made; the steps that could have been redone are dropped.
+  void Record(EditStep step);
+
+  bool CanUndo() const { return done_ > 0; }
+  bool CanRedo() const { return done_ < steps_.size(); }
+  // The step an undo takes back and the one a redo makes again; only when there is one.
+  const EditStep& StepToUndo() const { return steps_.at(done_ - 1); }
+  const EditStep& StepToRedo() const { return steps_.at(done_); }
+  // Moves past the step just undone or redone.
+  void StepBack() { --done_; }
+  void StepForward() { ++done_; }
+
+  // After an opening: no steps, and the scenario as it is counts as written.
+  void Clear();
+
+  // A writer has written the scenario as it now stands.
+  void MarkWritten() { written_ = done_; }
+  // True when the scenario differs from what the last write (or the opening) saw: steps were
+  // made or undone since, and not all of them taken back.
+  bool HasUnwrittenEdits() const { return written_ != done_; }
+
+  std::size_t StepCount() const { return steps_.size(); }
+
+ private:
+  std::vector<EditStep> steps_;
+  std::size_t done_ = 0;  // steps_[0 .. done_) are done, the rest can be redone
+  // How many steps were done at the last write; none when that state can no longer be reached
+  // (a new step replaced the steps that led back to it).
+  std::optional<std::size_t> written_ = 0;
+};
+
+}  // namespace zarkel

@@ -1,0 +1,80 @@
+#include "ui/main_menu.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+
+#include "roster/undo_redo.h"
+#include "ui/tabw1.h"
+
+namespace zarkel {
+
+namespace {
+
+// "Undo" alone, or "Undo Change of A&&B": a step's name is Latin-1 like every unit name, and an
+// ampersand in it is no shortcut mark.
+QString ActionText(const char* verb, const std::optional<std::string>& step) {
+  QString text = QString::fromLatin1(verb);
+  if (step) {
+    QString name = QString::fromLatin1(step->data(), static_cast<qsizetype>(step->size()));
+    text += QLatin1Char(' ') + name.replace(QLatin1Char('&'), QLatin1String("&&"));
+  }
+  return text;
+}
+
+}  // namespace
+
+MainMenu::MainMenu(TForm1& window) : QObject(&window), window_(window) {
+  QMenu* edit = window.menuBar()->addMenu(QStringLiteral("&Edit"));
+  edit->setObjectName(QStringLiteral("EditMenu"));
+  undo_ = edit->addAction(QStringLiteral("Undo"), &window, &TForm1::Undo);
+  undo_->setObjectName(QStringLiteral("UndoAction"));
+  undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  redo_ = edit->addAction(QStringLiteral("Redo"), &window, &TForm1::Redo);
+  redo_->setObjectName(QStringLiteral("RedoAction"));
+  redo_->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+
+  QMenu* help = window.menuBar()->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("HelpMenu"));
+  QAction* about = help->addAction(QStringLiteral("About zarkel"), this, &MainMenu::ShowAbout);
+  about->setObjectName(QStringLiteral("AboutAction"));
+  about->setMenuRole(QAction::AboutRole);
+
+  // Every edit of the window runs as a handler; a view that edits by itself (through the same
+  // operations) ends with a roster refresh shown.
+  connect(&window, &TForm1::handlerRun, this, &MainMenu::Update);
+  connect(&window, &TForm1::rostersShown, this, &MainMenu::Update);
+  connect(edit, &QMenu::aboutToShow, this, &MainMenu::Update);
+  Update();
+}
+
+void MainMenu::Update() {
+  const EditorState& state = window_.state();
+  const std::optional<std::string> undo = UndoName(state);
+  const std::optional<std::string> redo = RedoName(state);
+  undo_->setText(ActionText("Undo", undo));
+  undo_->setEnabled(undo.has_value());
+  redo_->setText(ActionText("Redo", redo));
+  redo_->setEnabled(redo.has_value());
+}
+
+void MainMenu::ShowAbout() {
+  QMessageBox::about(&window_, QStringLiteral("About zarkel"), AboutText());
+}
+
+QString AboutText() {
+  return QStringLiteral(
+             "zarkel %1\n\n"
+             "An editor for the scenarios of a hex-map Second World War wargame. It opens a "
+             "scenario with the game's equipment files, splits each side's units into core and "
+             "auxiliary units, fixes a unit's column, row, placement and experience, sets the "
+             "scenario type and the campaign limits, and writes campaign scenarios with their "
+             "companion files, Homemade copies and orders of battle.")
+      .arg(QCoreApplication::applicationVersion());
+}
+
+}  // namespace zarkel

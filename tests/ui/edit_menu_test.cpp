@@ -1,0 +1,123 @@
+// The menu bar over the nine pages: Undo and Redo of the Edit menu, their keys beside the text
+// edits' own undo, and the question before unwritten edits are dropped.
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QtTest>
+#include <memory>
+
+#include "tabw1_fixture.h"
+
+namespace zarkel {
+
+using testing::Form;
+
+class EditMenuTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void init() {
+    form_ = std::make_unique<Form>();
+    f().OpenHomemade();
+    f().Click("RadioButton3");  // Axis
+  }
+  void cleanup() {
+    QCOMPARE(f().dialogs().errors, std::vector<std::string>{});
+    form_.reset();
+  }
+
+  void theMenusNameTheirStepsAndGreyOutWhatHasNone();
+  void ctrlZUndoesATransferButNotTheTextOfAFocusedEdit();
+  void closingOrOpeningAsksBeforeDroppingUnwrittenEdits();
+
+ private:
+  Form& f() { return *form_; }
+  QAction* Action(const char* name) { return f().Get<QAction>(name); }
+  void TransferFirstCoreUnit() {
+    f().ClickItem("ListBox2", 0);
+    f().Click("Button2");
+  }
+  std::unique_ptr<Form> form_;
+};
+
+void EditMenuTest::theMenusNameTheirStepsAndGreyOutWhatHasNone() {
+  QStringList titles;
+  for (QAction* menu : f().window().menuBar()->actions())
+    titles << menu->text();
+  QCOMPARE(titles, (QStringList{"&Edit", "&Help"}));
+  QCOMPARE(Action("AboutAction")->text(), QStringLiteral("About zarkel"));
+  QCOMPARE(Action("UndoAction")->text(), QStringLiteral("Undo"));
+  QVERIFY(!Action("UndoAction")->isEnabled() && !Action("RedoAction")->isEnabled());
+
+  TransferFirstCoreUnit();
+  f().ClickItem("ListBox1", 0);  // Panzer IV, now the first core unit
+  f().SetText("Edit14", "9");
+  f().Click("Button9");
+  QCOMPARE(Action("UndoAction")->text(), QStringLiteral("Undo Change of Panzer IV"));
+  QVERIFY(!Action("RedoAction")->isEnabled());
+
+  // Undone with the Allies shown: the Axis come back, as they were opened.
+  f().Click("RadioButton4");
+  Action("UndoAction")->trigger();
+  Action("UndoAction")->trigger();
+  QVERIFY(f().Get<QRadioButton>("RadioButton3")->isChecked());
+  f().ExpectAxisShown();
+  QVERIFY(!Action("UndoAction")->isEnabled());
+  QCOMPARE(Action("RedoAction")->text(), QStringLiteral("Redo Transfer of 1 unit to auxiliary"));
+}
+
+void EditMenuTest::ctrlZUndoesATransferButNotTheTextOfAFocusedEdit() {
+  QVERIFY(QTest::qWaitForWindowActive(&f().window()));
+  TransferFirstCoreUnit();
+  auto* name = f().Get<QLineEdit>("Edit13");
+  f().SetText("Edit13", "battle");
+  name->setFocus();
+  QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(name->text(), QStringLiteral("OB"));
+  QCOMPARE(f().Lines("ListBox1"), (QStringList{"Panzer IV", "Pioneers"}));
+
+  auto* list = f().Get<QWidget>("ListBox2");
+  f().ShowPageOf("ListBox2");
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+  f().ExpectAxisShown();
+  QTest::keyClick(list, Qt::Key_Y, Qt::ControlModifier);
+  QCOMPARE(f().Lines("ListBox1"), (QStringList{"Panzer IV", "Pioneers"}));
+}
+
+void EditMenuTest::closingOrOpeningAsksBeforeDroppingUnwrittenEdits() {
+  const std::pair<std::string, std::string> question{
+      "zarkel", "The scenario has changes that were not written. Discard them?"};
+  TransferFirstCoreUnit();
+  f().dialogs().AnswerYesNo(false);
+  QVERIFY(!f().window().close());
+  f().dialogs().AnswerYesNo(false);
+  f().Click("Button1");
+  QCOMPARE(f().dialogs().questions, (std::vector{question, question}));
+  QCOMPARE(f().Lines("ListBox1"), (QStringList{"Panzer IV", "Pioneers"}));  // kept
+
+  // Undone back to the opened scenario, nothing is lost: nothing is asked.
+  Action("UndoAction")->trigger();
+  f().Click("Button1");
+  QCOMPARE(f().dialogs().questions.size(), std::size_t{2});
+  TransferFirstCoreUnit();
+  f().dialogs().AnswerYesNo(true);
+  f().Click("Button1");  // Yes: the scenario is opened again
+  QVERIFY(!Action("UndoAction")->isEnabled());
+  f().ExpectAxisShown();
+
+  // Written, nothing is asked either.
+  TransferFirstCoreUnit();
+  f().GoTo("DirectoryListBox2", f().fixture().dir / "out");
+  f().Click("RadioButton5");
+  f().Click("Button5");
+  QVERIFY(f().window().close());
+  QCOMPARE(f().dialogs().questions.size(), std::size_t{3});
+}
+
+}  // namespace zarkel
+
+QTEST_MAIN(zarkel::EditMenuTest)
+#include "edit_menu_test.moc"
