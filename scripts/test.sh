@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds everything and runs every test: once in a plain build
 # (warnings are errors), once under AddressSanitizer and UndefinedBehaviorSanitizer, then the
-# fuzz targets for a short bounded time. Fails on any failing test or sanitizer finding.
+# fuzz targets for a short bounded time, then the package test (scripts/package-test.sh). Fails
+# on any failing test or sanitizer finding.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$top/scripts/packages.sh"
@@ -26,4 +27,21 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 if [ -x "$top/scripts/fuzz.sh" ]; then
   "$top/scripts/fuzz.sh" "${ZARKEL_FUZZ_SECONDS:-20}"
 fi
-echo "All tests passed."
+
+# The Debian package, installed into a fresh Debian 12 root and removed again. It needs root;
+# as another user it is skipped (status 77), and the skip is counted below.
+skipped=0
+echo "== package"
+package_status=0
+"$top/scripts/package-test.sh" || package_status=$?
+case $package_status in
+  0) ;;
+  77) skipped=$((skipped + 1)) ;;
+  *) exit "$package_status" ;;
+esac
+
+if [ "$skipped" -eq 0 ]; then
+  echo "All tests passed."
+else
+  echo "All tests passed; $skipped skipped (the package test needs root)."
+fi

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "base/version.h"
+
 namespace zarkel::cli {
 
 namespace {
@@ -393,6 +395,7 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
   CLI::App app("zarkel-cli: open a scenario of the game, edit its rosters and write it out.",
                "zarkel-cli");
   app.require_subcommand(1);
+  app.set_version_flag("--version", std::string("zarkel-cli ") + kVersion);
 
   std::array<Flags, 5> all;
   Flags& info = all[0];
@@ -468,6 +471,8 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
   } catch (const CLI::CallForHelp& e) {
     return CommandLine{std::nullopt, app.exit(e)};
   } catch (const CLI::CallForAllHelp& e) {
+    return CommandLine{std::nullopt, app.exit(e)};
+  } catch (const CLI::CallForVersion& e) {
     return CommandLine{std::nullopt, app.exit(e)};
   } catch (const CLI::ParseError& e) {
     std::cerr << e.what() << "\n\n" << app.help();

@@ -69,7 +69,8 @@ struct Command {
 };
 
 // The outcome of reading the command line: a command to run, or the exit code when there is
-// nothing to run (help was asked for: 0; a usage error: 2, with the help already printed).
+// nothing to run (help or the version was asked for: 0; a usage error: 2, with the help already
+// printed).
 struct CommandLine {
   std::optional<Command> command;
   int exitCode = 0;

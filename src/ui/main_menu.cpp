@@ -1,12 +1,12 @@
 #include "ui/main_menu.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 
+#include "base/version.h"
 #include "roster/undo_redo.h"
 #include "ui/tabw1.h"
 
@@ -74,7 +74,7 @@ QString AboutText() {
              "auxiliary units, fixes a unit's column, row, placement and experience, sets the "
              "scenario type and the campaign limits, and writes campaign scenarios with their "
              "companion files, Homemade copies and orders of battle.")
-      .arg(QCoreApplication::applicationVersion());
+      .arg(QString::fromLatin1(kVersion));
 }
 
 }  // namespace zarkel

@@ -5,13 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "base/version.h"
 #include "ui/map_picture.h"
 #include "ui/qt_dialogs.h"
 #include "ui/tabw1.h"
-
-#ifndef ZARKEL_VERSION
-#define ZARKEL_VERSION "1.0.0"
-#endif
 
 namespace zarkel {
 
@@ -36,7 +33,7 @@ StartCommandLine UsageError(const QCommandLineParser& parser, const QString& pro
 void SetUpApplication(QApplication& application) {
   // Only the name: a display name would be added to the title of every dialog and box.
   application.setApplicationName(QStringLiteral("zarkel"));
-  application.setApplicationVersion(QStringLiteral(ZARKEL_VERSION));
+  application.setApplicationVersion(QString::fromLatin1(kVersion));
 }
 
 StartCommandLine ReadStartOptions(const QStringList& arguments) {
@@ -90,7 +87,7 @@ StartCommandLine ReadStartOptions(const QStringList& arguments) {
   }
   if (parser.isSet(version)) {
     StartCommandLine result;
-    result.text = QStringLiteral("zarkel %1\n").arg(QStringLiteral(ZARKEL_VERSION));
+    result.text = QStringLiteral("zarkel %1\n").arg(QString::fromLatin1(kVersion));
     return result;
   }
 

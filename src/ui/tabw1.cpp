@@ -24,6 +24,7 @@
 
 #include "base/errors.h"
 #include "base/integer_text.h"
+#include "base/version.h"
 #include "load/equipment_load.h"
 #include "load/open_scenario.h"
 #include "output/homemade_writer.h"
@@ -36,15 +37,10 @@
 #include "ui/map_page.h"
 #include "ui/window_status.h"
 
-#ifndef ZARKEL_VERSION
-#define ZARKEL_VERSION "1.0.0"
-#endif
-
 namespace zarkel {
 
 namespace {
 
-constexpr const char* kReleaseDate = "8 December 2026";
 constexpr const char* kDesignedFontFamily = "MS Sans Serif";
 constexpr int kDesignedFontPoints = 8;
 constexpr QSize kDesignedSize(696, 480);
@@ -358,7 +354,7 @@ QWidget* TForm1::BuildOpenFilePage() {
   controls->addStretch(1);
   controls->addWidget(NamedLabel(
       "Label150", QStringLiteral("zarkel %1\nreleased %2")
-                      .arg(QStringLiteral(ZARKEL_VERSION), QString::fromLatin1(kReleaseDate))));
+                      .arg(QString::fromLatin1(kVersion), QString::fromLatin1(kReleaseDate))));
   return page;
 }
 

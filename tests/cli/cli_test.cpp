@@ -2,6 +2,7 @@
 // its exit status, what it printed and the bytes it wrote.
 #include <gtest/gtest.h>
 
+#include "base/version.h"
 #include "cli_process.h"
 #include "writer_fixture.h"
 
@@ -325,6 +326,10 @@ TEST_F(CliTest, AUsageErrorPrintsHelpAndExitsTwo) {
   const testing::CliRun help = Run({"homemade", "--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_NE(help.out.find("Usage: zarkel-cli homemade"), std::string::npos);
+
+  const testing::CliRun version = Run({"--version"});
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.out, std::string("zarkel-cli ") + kVersion + "\n");
 }
 
 TEST(CliExamplesTest, InfoAndEveryWriterTakeTheDemoSet) {

@@ -16,6 +16,7 @@
 #include <memory>
 #include <set>
 
+#include "base/version.h"
 #include "scenario_fixture.h"
 #include "tabw1_fixture.h"
 #include "ui/directory_list.h"
@@ -144,7 +145,8 @@ void TForm1Test::startsOnTheOpenFilePageWithTheInitialContents() {
     names << QStringLiteral("Label%1").arg(i);
   for (const QString& name : names)
     QVERIFY2(w.findChild<QWidget*>(name) != nullptr, qPrintable(name));
-  QVERIFY(f().Get<QLabel>("Label150")->text().contains(QStringLiteral("zarkel 1.0.0")));
+  QCOMPARE(f().Get<QLabel>("Label150")->text(),
+           QStringLiteral("zarkel %1\nreleased %2").arg(kVersion, kReleaseDate));
 
   // The directory lists of the writing pages start at the current directory.
   for (const char* name : {"DirectoryListBox1", "DirectoryListBox2", "DirectoryListBox3",

@@ -11,8 +11,10 @@
 #include <memory>
 #include <set>
 
+#include "base/version.h"
 #include "tabw1_fixture.h"
 #include "ui/directory_list.h"
+#include "ui/main_menu.h"
 #include "ui/start_options.h"
 
 namespace zarkel {
@@ -61,7 +63,8 @@ void WindowShellTest::readsTheCommandLine() {
   QCOMPARE(ReadStartOptions({"zarkel", "a.scn", "b.scn"}).exitCode, 2);
   const StartCommandLine version = ReadStartOptions({"zarkel", "--version"});
   QCOMPARE(version.exitCode, 0);
-  QVERIFY(version.text.startsWith(QStringLiteral("zarkel ")));
+  QCOMPARE(version.text, QStringLiteral("zarkel %1\n").arg(kVersion));
+  QVERIFY(AboutText().startsWith(QStringLiteral("zarkel %1\n").arg(kVersion)));
 
   const StartCommandLine none = ReadStartOptions({"zarkel"});
   QVERIFY(none.options.has_value());

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds the Debian package of zarkel with CPack: a Release build in build-package, installed
+# under /usr. Its dependencies come from the shared libraries the programs link (dpkg-shlibdeps).
+# Prints the path of the package as its last line.
+set -euo pipefail
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$top/scripts/packages.sh"
+"$top/scripts/ensure-packages.sh" "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" >&2
+
+build="$top/build-package"
+cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+  -DZARKEL_TESTS=OFF -DZARKEL_GUI=ON -DZARKEL_CLI=ON -DZARKEL_WERROR=ON >/dev/null
+cmake --build "$build" --parallel "$(nproc)" >&2
+rm -f "$build"/zarkel_*.deb
+(cd "$build" && cpack -G DEB >&2)
+ls "$build"/zarkel_*.deb
