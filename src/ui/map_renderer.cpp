@@ -16,10 +16,10 @@ namespace {
 
 constexpr double kGridFromRadius = 4.0;  // hex radius in pixels from which lines are drawn
 constexpr double kFramedFromSide = 6.0;  // counter side from which auxiliary ones are framed
-constexpr double kTextFromSide = 22.0;   // counter side from which counters show their texts
+constexpr double kTextFromSide = 20.0;   // counter side from which counters show their texts
 constexpr double kSingleSide = 1.25;     // counter side alone on a hex, in hex radii
-constexpr double kStackSide = 0.8;       // counter side in a stack
-constexpr double kStackSpread = 0.44;    // from the first counter of a stack to the last
+constexpr double kStackSide = 0.95;      // counter side in a stack
+constexpr double kStackSpread = 0.3;     // from the first counter of a stack to the last
 constexpr double kDimmedOpacity = 0.35;  // counters of the sides not chosen
 constexpr double kDraggedOpacity = 0.3;  // a dragged counter at its own hex
 
