@@ -18,7 +18,9 @@ constexpr double kGridFromRadius = 4.0;  // hex radius in pixels from which line
 constexpr double kFramedFromSide = 6.0;  // counter side from which auxiliary ones are framed
 constexpr double kTextFromSide = 20.0;   // counter side from which counters show their texts
 constexpr double kSingleSide = 1.25;     // counter side alone on a hex, in hex radii
-constexpr double kStackSide = 0.95;      // counter side in a stack
+constexpr double kPairSide = 0.82;       // counter side of a pair, side by side
+constexpr double kPairOffset = 0.45;     // from the hex's centre to the centre of either
+constexpr double kStackSide = 0.95;      // counter side in a stack of three or more
 constexpr double kStackSpread = 0.3;     // from the first counter of a stack to the last
 constexpr double kDimmedOpacity = 0.35;  // counters of the sides not chosen
 constexpr double kDraggedOpacity = 0.3;  // a dragged counter at its own hex
@@ -219,6 +221,12 @@ QRectF CounterRect(const HexGeometry& geometry, const MapCounter& counter) {
   if (counter.stackSize <= 1) {
     const double side = kSingleSide * r;
     return QRectF(centre.x() - side / 2, centre.y() - side / 2, side, side);
+  }
+  if (counter.stackSize == 2) {
+    // Two units, the usual stack: side by side, so that both show their texts.
+    const double side = kPairSide * r;
+    const double x = (counter.stackIndex == 0 ? -kPairOffset : kPairOffset) * r;
+    return QRectF(centre.x() + x - side / 2, centre.y() - side / 2, side, side);
   }
   const double side = kStackSide * r;
   const double step = kStackSpread * r / (counter.stackSize - 1);

@@ -37,7 +37,7 @@ void ShowTheAxisOnTheMap(zarkel::testing::Form& form) {
   QApplication::processEvents();  // the page laid out at its new size
   auto* view = form.Get<MapView>("MapView");
   view->Fit();
-  view->ZoomBy(2.2, QPointF(view->width() * 0.25, view->height() * 0.45));
+  view->ZoomBy(3.4, QPointF(view->width() * 0.25, view->height() * 0.45));
   const QRectF inner = QRectF(view->rect()).adjusted(80, 80, -80, -80);
   for (const MapCounter& counter : view->content().counters) {
     const QRectF place = CounterRect(view->geometry(), counter);
