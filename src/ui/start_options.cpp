@@ -20,11 +20,18 @@ QString Absolute(const QString& path) {
   return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
 }
 
+// The usage, read before the application exists: Qt then cannot name the program itself.
+QString HelpText(const QCommandLineParser& parser) {
+  QString text = parser.helpText();
+  text.replace(QStringLiteral("<executable_name>"), QStringLiteral("zarkel"));
+  return text;
+}
+
 StartCommandLine UsageError(const QCommandLineParser& parser, const QString& problem) {
   StartCommandLine result;
   result.exitCode = kUsageExitCode;
   result.toStandardError = true;
-  result.text = QStringLiteral("zarkel: ") + problem + QStringLiteral("\n\n") + parser.helpText();
+  result.text = QStringLiteral("zarkel: ") + problem + QStringLiteral("\n\n") + HelpText(parser);
   return result;
 }
 
@@ -82,7 +89,7 @@ StartCommandLine ReadStartOptions(const QStringList& arguments) {
     return UsageError(parser, parser.errorText());
   if (parser.isSet(help)) {
     StartCommandLine result;
-    result.text = parser.helpText();
+    result.text = HelpText(parser);
     return result;
   }
   if (parser.isSet(version)) {
