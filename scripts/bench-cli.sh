@@ -10,7 +10,8 @@ source "$top/scripts/packages.sh"
 "$top/scripts/ensure-packages.sh" cmake make g++ "${BENCH_PACKAGES[@]}"
 
 build="$top/build-bench"
-cmake -S "$top" -B "$build" -DZARKEL_BENCH=ON -DZARKEL_TESTS=OFF -DZARKEL_GUI=OFF \
+# Configured as scripts/bench.sh configures it, so that the two share the build.
+cmake -S "$top" -B "$build" -DZARKEL_BENCH=ON -DZARKEL_TESTS=OFF -DZARKEL_GUI=ON \
   -DZARKEL_CLI=ON -DZARKEL_WERROR=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target zarkel-cli zarkel_write_inputs >/dev/null
 

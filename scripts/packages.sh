@@ -2,7 +2,8 @@
 BUILD_PACKAGES=(ca-certificates cmake make g++ pkg-config libgtest-dev libgmock-dev qt6-base-dev
                 libcli11-dev fonts-dejavu-core librsvg2-bin)
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
-BENCH_PACKAGES=(libbenchmark-dev libcli11-dev hyperfine)
+# Qt for the Map page's frames; CLI11 and hyperfine for whole zarkel-cli runs.
+BENCH_PACKAGES=(libbenchmark-dev qt6-base-dev fonts-dejavu-core libcli11-dev hyperfine)
 # The Windows build made here and its tests under wine (scripts/windows.sh).
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine64 zip)
 PACKAGE_PACKAGES=(dpkg-dev debootstrap)

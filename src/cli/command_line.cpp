@@ -40,12 +40,25 @@ constexpr const char* kEditsHelp = R"(EDITS, applied after the open in the order
 Messages of the editor go to stderr. Exit status: 0 done, 1 stopped by an error or a
 message, 2 usage error.)";
 
+constexpr const char* kCheckHelp =
+    R"(Findings, each printed as KIND: TEXT after the open and the edits:
+  outside-map        a placed unit at a column or row beyond the map
+  shared-hex         two placed units on one hex, both air units or neither
+  too-many-units     a side with more than 80 core or 120 auxiliary units
+  limit-below-count  a campaign limit (as the writers store it) below the count it limits,
+                     as "Update Current Values" counts it; a limit that is not a number is
+                     left out
+  unknown-equipment  an equipment id beyond the entries of the --equipment file
+The check only informs. Exit status: 0 no finding, 1 findings (or the open or an edit
+stopped), 2 usage error.)";
+
 constexpr const char* kOverview = R"(Commands:
   info     --layout homemade|original SCENARIO [COMMON] [--json]
   ob       --layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME]
   campaign --layout L SCENARIO [COMMON] [EDITS] --dir DIR (--slot CAPTION | --name NAME)
            [--page axis|allied]
   homemade --layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME] [--yes]
+  check    --layout L SCENARIO [COMMON] [EDITS]
 
 COMMON: --equipment EQP, --names TXT, and for an Original scenario --placenames TST,
 --title TIT, --description DES. Run "zarkel-cli COMMAND --help" for the details.)";
@@ -382,12 +395,13 @@ namespace {
 
 // The program's commands, defined on `app` into `all`. When the first argument names a command,
 // only that command gets its flags (the others keep their names and descriptions for the
-// overview): defining every flag of all four took as long as the rest of a run's start.
-void DefineCommands(CLI::App& app, std::array<Flags, 4>& all, int argc, const char* const* argv) {
+// overview): defining every flag of every command took as long as the rest of a run's start.
+void DefineCommands(CLI::App& app, std::array<Flags, 5>& all, int argc, const char* const* argv) {
   app.require_subcommand(1);
   app.set_version_flag("--version", std::string("zarkel-cli ") + kVersion);
   const std::string first = argc > 1 ? argv[1] : "";
-  const bool named = first == "info" || first == "ob" || first == "campaign" || first == "homemade";
+  const bool named = first == "info" || first == "ob" || first == "campaign" ||
+                     first == "homemade" || first == "check";
   auto defined = [&](const char* command) { return !named || first == command; };
 
   Flags& info = all[0];
@@ -445,6 +459,16 @@ void DefineCommands(CLI::App& app, std::array<Flags, 4>& all, int argc, const ch
         "answer Yes to the question asked before converting an Original scenario");
   }
 
+  Flags& check = all[4];
+  check.kind = CommandKind::Check;
+  check.app = app.add_subcommand(
+      "check", "print the mistakes the game would meet: one line per finding (exit 1 if any)");
+  if (defined("check")) {
+    AddCommon(check);
+    AddEdits(check);
+    check.app->footer(std::string(kEditsHelp) + "\n\n" + kCheckHelp);
+  }
+
   app.footer(kOverview);
 }
 
@@ -455,7 +479,7 @@ constexpr const char* kAbout =
 
 CommandLine ReadCommandLine(int argc, const char* const* argv) {
   CLI::App app(kAbout, "zarkel-cli");
-  std::array<Flags, 4> all;
+  std::array<Flags, 5> all;
   DefineCommands(app, all, argc, argv);
 
   const auto flagArguments = FlagArguments(argc, argv);
@@ -483,7 +507,7 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
 
 std::string UsageText(int argc, const char* const* argv) {
   CLI::App app(kAbout, "zarkel-cli");
-  std::array<Flags, 4> all;
+  std::array<Flags, 5> all;
   DefineCommands(app, all, argc, argv);
   try {
     app.parse(argc, argv);  // so that the help is that of the command given

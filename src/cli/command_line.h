@@ -5,6 +5,7 @@
 //   zarkel-cli campaign --layout L SCENARIO [COMMON] [EDITS] --dir DIR
 //                       (--slot CAPTION | --name NAME) [--page axis|allied]
 //   zarkel-cli homemade --layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME] [--yes]
+//   zarkel-cli check    --layout L SCENARIO [COMMON] [EDITS]
 #pragma once
 
 #include <cstdint>
@@ -19,7 +20,7 @@
 
 namespace zarkel::cli {
 
-enum class CommandKind { Info, OrderOfBattle, Campaign, Homemade };
+enum class CommandKind { Info, OrderOfBattle, Campaign, Homemade, Check };
 
 // The four editable fields of a unit page.
 enum class UnitField { Column, Row, Used, Experience };
@@ -55,7 +56,7 @@ struct Command {
   std::optional<std::string> description;
 
   bool json = false;        // info
-  std::vector<Edit> edits;  // ob, campaign, homemade
+  std::vector<Edit> edits;  // ob, campaign, homemade, check
 
   std::string directory;  // --dir
   // --name or its default ("OB", "User_Specified_Name"); for campaign the base name to write

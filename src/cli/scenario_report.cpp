@@ -97,6 +97,10 @@ std::string UnitRow(const EditorState& state, std::int32_t line, const UnitRecor
 
 }  // namespace
 
+std::string TerminalText(const std::string& text) {
+  return Latin1ToUtf8(Printable(text));
+}
+
 std::string ScenarioSummary(const EditorState& state, const Command& command) {
   const ScenarioData& scenario = state.scenario;
   const ScenarioGeometry& geometry = scenario.geometry;

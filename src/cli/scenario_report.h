@@ -8,6 +8,10 @@
 
 namespace zarkel::cli {
 
+// A text holding unit names, for a terminal: control bytes shown as "?", the rest taken as
+// Latin-1 and written as UTF-8.
+std::string TerminalText(const std::string& text);
+
 // The summary for people: header values, limits, and each side's core and auxiliary units in
 // list order.
 std::string ScenarioSummary(const EditorState& state, const Command& command);

@@ -16,6 +16,7 @@
 #include "output/campaign_writer.h"
 #include "output/homemade_writer.h"
 #include "output/order_of_battle.h"
+#include "roster/scenario_check.h"
 
 namespace zarkel::cli {
 
@@ -24,6 +25,7 @@ namespace {
 constexpr int kDone = 0;
 constexpr int kStopped = 1;
 constexpr int kUsage = 2;
+constexpr int kFindings = 1;  // check: at least one finding printed
 
 std::string AbsolutePath(const std::string& path) {
   return Utf8FromPath(std::filesystem::absolute(PathFromUtf8(path)));
@@ -66,6 +68,7 @@ std::optional<WrittenFiles> Write(EditorState& state, Dialogs& dialogs, const Co
           state, dialogs,
           HomemadeWriteRequest{directory, command.name, controls.battleType, controls.limitTexts});
     case CommandKind::Info:
+    case CommandKind::Check:
       break;
   }
   return std::nullopt;
@@ -95,6 +98,13 @@ int Run(const Command& command) {
   for (const Edit& edit : command.edits) {
     if (!ApplyEdit(state, dialogs, controls, edit))
       return kStopped;
+  }
+  if (command.kind == CommandKind::Check) {
+    const std::vector<Finding> findings = CheckScenario(state, controls.limitTexts);
+    for (const Finding& finding : findings)
+      std::cout << FindingKindName(finding.kind) << ": " << TerminalText(finding.text) << '\n';
+    std::cout << std::flush;
+    return findings.empty() ? kDone : kFindings;
   }
   const std::optional<WrittenFiles> written = Write(state, dialogs, command, controls);
   if (!written)

@@ -45,7 +45,7 @@ void CommitCampaignValues(ScenarioData& scenario, std::int32_t spinValue, const 
   }
 }
 
-UnitCountCaptions CountCurrentUnits(EditorState& state) {
+CurrentUnitCounts CountRosteredUnits(const EditorState& state) {
   CurrentUnitCounts counts;
   for (std::int32_t side = 0; side < kSideCount; ++side) {
     for (const RosterPair& pair : state.scenario.rosters[side].pairs) {
@@ -62,6 +62,11 @@ UnitCountCaptions CountCurrentUnits(EditorState& state) {
       }
     }
   }
+  return counts;
+}
+
+UnitCountCaptions CountCurrentUnits(EditorState& state) {
+  const CurrentUnitCounts counts = CountRosteredUnits(state);
   state.unitCounts = counts;
 
   auto figures = [&](std::int32_t side) {

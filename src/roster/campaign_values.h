@@ -32,6 +32,9 @@ struct UnitCountCaptions {
   std::array<std::string, 4> allied;
 };
 
+// The figures of "Update Current Values": every rostered unit of each side, placed or not.
+CurrentUnitCounts CountRosteredUnits(const EditorState& state);
+
 // "Update Current Values": counts every rostered unit of each side.
 UnitCountCaptions CountCurrentUnits(EditorState& state);
 

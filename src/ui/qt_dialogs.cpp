@@ -17,7 +17,7 @@ QString WindowTitle() {
 
 }  // namespace
 
-std::string CoreFileName(const QString& name) {
+std::string FileSystemName(const QString& name) {
 #ifdef Q_OS_WIN
   const QByteArray bytes = name.toUtf8();
 #else
@@ -26,7 +26,7 @@ std::string CoreFileName(const QString& name) {
   return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-QString FromCoreFileName(const std::string& name) {
+QString FromFileSystemName(const std::string& name) {
   const QByteArray bytes(name.data(), static_cast<qsizetype>(name.size()));
 #ifdef Q_OS_WIN
   return QString::fromUtf8(bytes);
@@ -53,10 +53,10 @@ std::optional<std::string> QtDialogs::ChooseFile(FileDialogKind kind,
   const QString filter = QString::fromLatin1(look.filterDescription) + " (" +
                          QString::fromLatin1(look.filterPattern) + ")";
   const QString chosen = QFileDialog::getOpenFileName(parent_, QString::fromLatin1(look.title),
-                                                      FromCoreFileName(start), filter);
+                                                      FromFileSystemName(start), filter);
   if (chosen.isEmpty())
     return std::nullopt;
-  return CoreFileName(chosen);
+  return FileSystemName(chosen);
 }
 
 void QtDialogs::ShowMessage(const std::string& text) {

@@ -27,8 +27,8 @@ class QtDialogs : public Dialogs {
 // A file name as the core takes it, and back: UTF-8 on Windows (the core turns it into the
 // system's wide name), elsewhere the file system's own bytes, which the core passes on as they
 // are.
-std::string CoreFileName(const QString& name);
-QString FromCoreFileName(const std::string& name);
+std::string FileSystemName(const QString& path);
+QString FromFileSystemName(const std::string& name);
 
 // A message text of the core: file paths are in the file system's encoding, everything else is
 // single-byte text; either way every byte shows.

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "base/version.h"
+#include "ui/map_picture.h"
 #include "ui/qt_dialogs.h"
 #include "ui/tabw1.h"
 
@@ -18,11 +19,18 @@ QString Absolute(const QString& path) {
   return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
 }
 
+// The usage, read before the application exists: Qt then cannot name the program itself.
+QString HelpText(const QCommandLineParser& parser) {
+  QString text = parser.helpText();
+  text.replace(QStringLiteral("<executable_name>"), QStringLiteral("zarkel"));
+  return text;
+}
+
 StartCommandLine UsageError(const QCommandLineParser& parser, const QString& problem) {
   StartCommandLine result;
   result.exitCode = kUsageExitCode;
   result.toStandardError = true;
-  result.text = QStringLiteral("zarkel: ") + problem + QStringLiteral("\n\n") + parser.helpText();
+  result.text = QStringLiteral("zarkel: ") + problem + QStringLiteral("\n\n") + HelpText(parser);
   return result;
 }
 
@@ -59,7 +67,19 @@ StartCommandLine ReadStartOptions(const QStringList& arguments) {
   const QCommandLineOption side(QStringLiteral("side"),
                                 QStringLiteral("Check this side on \"Core/Aux Transfer\"."),
                                 QStringLiteral("axis|allies"));
-  parser.addOptions({help, version, layout, equipment, names, side});
+  const QCommandLineOption saveMap(
+      QStringLiteral("save-map"),
+      QStringLiteral("Write the map of SCENARIO, opened with --layout, as a PNG picture to FILE "
+                     "and exit without showing the window."),
+      QStringLiteral("FILE"));
+  const QCommandLineOption width(
+      QStringLiteral("width"),
+      QStringLiteral("The width of the --save-map picture: %1 to %2 pixels (default: from the "
+                     "map's size, 1024 to 4096).")
+          .arg(kMinPictureWidth)
+          .arg(kMaxPictureSide),
+      QStringLiteral("PIXELS"));
+  parser.addOptions({help, version, layout, equipment, names, side, saveMap, width});
   parser.addPositionalArgument(QStringLiteral("SCENARIO"),
                                QStringLiteral("The scenario file (.scn) to pick or open."),
                                QStringLiteral("[SCENARIO]"));
@@ -68,7 +88,7 @@ StartCommandLine ReadStartOptions(const QStringList& arguments) {
     return UsageError(parser, parser.errorText());
   if (parser.isSet(help)) {
     StartCommandLine result;
-    result.text = parser.helpText();
+    result.text = HelpText(parser);
     return result;
   }
   if (parser.isSet(version)) {
@@ -105,6 +125,24 @@ StartCommandLine ReadStartOptions(const QStringList& arguments) {
   }
   options.equipment = Absolute(parser.value(equipment));
   options.names = Absolute(parser.value(names));
+  if (parser.isSet(saveMap)) {
+    if (options.scenario.isEmpty() || !options.layout)
+      return UsageError(parser, QStringLiteral("--save-map needs SCENARIO and --layout."));
+    options.saveMap = Absolute(parser.value(saveMap));
+  }
+  if (parser.isSet(width)) {
+    if (!parser.isSet(saveMap))
+      return UsageError(parser, QStringLiteral("--width goes with --save-map."));
+    bool number = false;
+    const int pixels = parser.value(width).toInt(&number);
+    if (!number || pixels < kMinPictureWidth || pixels > kMaxPictureSide) {
+      return UsageError(parser, QStringLiteral("--width takes %1 to %2 pixels, not \"%3\".")
+                                    .arg(kMinPictureWidth)
+                                    .arg(kMaxPictureSide)
+                                    .arg(parser.value(width)));
+    }
+    options.width = pixels;
+  }
 
   StartCommandLine result;
   result.options = options;
@@ -127,9 +165,9 @@ std::optional<std::string> StartDialogs::ChooseFile(FileDialogKind kind,
 
 void ApplyStartOptions(TForm1& window, StartDialogs& dialogs, const StartOptions& options) {
   if (!options.equipment.isEmpty())
-    dialogs.AnswerOnce(FileDialogKind::Equipment, CoreFileName(options.equipment));
+    dialogs.AnswerOnce(FileDialogKind::Equipment, FileSystemName(options.equipment));
   if (!options.names.isEmpty())
-    dialogs.AnswerOnce(FileDialogKind::EquipmentNames, CoreFileName(options.names));
+    dialogs.AnswerOnce(FileDialogKind::EquipmentNames, FileSystemName(options.names));
   if (options.side)
     window.CheckSide(*options.side);
   if (!options.scenario.isEmpty())

@@ -33,6 +33,7 @@
 #include "roster/undo_redo.h"
 #include "ui/directory_list.h"
 #include "ui/main_menu.h"
+#include "ui/map_page.h"
 #include "ui/qt_dialogs.h"
 #include "ui/window_status.h"
 
@@ -232,6 +233,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs
   pages_->addTab(BuildOrderOfBattlePage(), QStringLiteral("OB's"));
   pages_->addTab(BuildCampaignPage(CampaignPage::Allied), QStringLiteral("Allied Campaign"));
   pages_->addTab(BuildHomemadePage(), QStringLiteral("Home Made"));
+  pages_->addTab(new MapPage(*this, dialogs_), QStringLiteral("Map"));
   pages_->setCurrentIndex(0);
 
   // The review button of the auxiliary page stays hidden: a click on the list reviews.
@@ -839,8 +841,39 @@ void TForm1::PressOpenFile() {
   Button1Click();
 }
 
+std::optional<std::int32_t> TForm1::CheckedSide() const {
+  if (axis_->isChecked())
+    return 0;
+  if (allies_->isChecked())
+    return 1;
+  return std::nullopt;
+}
+
+void TForm1::ChooseUnitLine(UnitPage page, std::int32_t line) {
+  QListWidget* list = PageControls(page).all;
+  if (line < 0 || line >= list->count())
+    return;
+  // A click chooses the line, which reviews it, and reviews it once more as a click.
+  list->setCurrentRow(line);
+  Review(page);
+}
+
+void TForm1::MoveUnit(UnitPage page, std::int32_t line, std::int32_t column, std::int32_t row) {
+  UnitPageControls& c = PageControls(page);
+  if (line < 0 || line >= c.all->count())
+    return;
+  ChooseUnitLine(page, line);
+  c.column->setText(QString::number(column));
+  c.row->setText(QString::number(row));
+  c.accept->click();
+}
+
+void TForm1::ShowWritten(const WrittenFiles& files) {
+  status_->ShowWritten(files);
+}
+
 void TForm1::Edit1Change(const QString& text) {
-  currentFileName_ = CoreFileName(text);
+  currentFileName_ = FileSystemName(text);
 }
 
 void TForm1::Button1Click() {
@@ -852,7 +885,7 @@ void TForm1::Button1Click() {
       request.layout = ScenarioLayout::Homemade;
     else if (original_->isChecked())
       request.layout = ScenarioLayout::Original;
-    request.directory = CoreFileName(scenarioDirectory_->directory());
+    request.directory = FileSystemName(scenarioDirectory_->directory());
     request.fileName = currentFileName_;
     request.placenameDefault = placenameDefault_->isChecked();
     request.titleDefault = titleDefault_->isChecked();
@@ -862,7 +895,7 @@ void TForm1::Button1Click() {
     if (!result.opened)
       return;
     // A path typed into "Filename" may lead elsewhere: the folder list follows the file opened.
-    const QString opened = FromCoreFileName(state_.scenario.geometry.sourcePath);
+    const QString opened = FromFileSystemName(state_.scenario.geometry.sourcePath);
     scenarioDirectory_->setDirectory(QFileInfo(opened).absolutePath());
     status_->ShowOpened(state_.scenario);
     battleType_->setValue(result.campaignValues.battleType);
@@ -990,7 +1023,7 @@ std::string TForm1::SlotName(CampaignPage page) const {
       return campaignSlots[i].baseName;
   }
   if (userSlot_[side]->isChecked())
-    return CoreFileName(userSlotName_[side]->text());
+    return FileSystemName(userSlotName_[side]->text());
   return std::string();
 }
 
@@ -1000,7 +1033,7 @@ void TForm1::WriteCampaign(CampaignPage page) {
     request.page = page;
     request.slotName = SlotName(page);
     request.directory =
-        CoreFileName(campaignDirectory_[page == CampaignPage::Axis ? 0 : 1]->directory());
+        FileSystemName(campaignDirectory_[page == CampaignPage::Axis ? 0 : 1]->directory());
     request.battleType = BattleTypeValue();
     request.limitTexts = LimitEditTexts();
     status_->ShowWritten(WriteCampaignScenario(state_, request));
@@ -1010,8 +1043,8 @@ void TForm1::WriteCampaign(CampaignPage page) {
 void TForm1::Button4Click() {
   Run([this] {
     OrderOfBattleRequest request;
-    request.directory = CoreFileName(orderOfBattleDirectory_->directory());
-    request.name = CoreFileName(orderOfBattleName_->text());
+    request.directory = FileSystemName(orderOfBattleDirectory_->directory());
+    request.name = FileSystemName(orderOfBattleName_->text());
     status_->ShowWritten(WriteOrderOfBattle(state_, request));
   });
 }
@@ -1019,8 +1052,8 @@ void TForm1::Button4Click() {
 void TForm1::Button13Click() {
   Run([this] {
     HomemadeWriteRequest request;
-    request.directory = CoreFileName(homemadeDirectory_->directory());
-    request.name = CoreFileName(homemadeName_->text());
+    request.directory = FileSystemName(homemadeDirectory_->directory());
+    request.name = FileSystemName(homemadeName_->text());
     request.battleType = BattleTypeValue();
     request.limitTexts = LimitEditTexts();
     if (const auto written = WriteHomemadeScenario(state_, dialogs_, request))

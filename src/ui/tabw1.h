@@ -13,6 +13,7 @@
 #include "model/dialogs.h"
 #include "model/editor_state.h"
 #include "output/campaign_writer.h"
+#include "output/write_report.h"
 #include "roster/side_rosters.h"
 #include "roster/unit_review.h"
 
@@ -55,6 +56,19 @@ class TForm1 : public QMainWindow {
   // The Edit menu's "Undo" and "Redo": the step's side is checked and shown, as after an edit.
   void Undo();
   void Redo();
+  // What the Map page works with.
+  // The side checked on "Core/Aux Transfer": 0 Axis, 1 Allies; none before the first choice.
+  std::optional<std::int32_t> CheckedSide() const;
+  // The texts of the eight limit edits of "Campaign Data", in edit order.
+  LimitTexts LimitEditTexts() const;
+  // Chooses line `line` of "All Core Units" or "All Auxillary Units" as a click on it does:
+  // the unit is reviewed.
+  void ChooseUnitLine(UnitPage page, std::int32_t line);
+  // Chooses the line, types `column` and `row` into the page's "Column:" and "Row:" edits and
+  // presses "Accept Changes".
+  void MoveUnit(UnitPage page, std::int32_t line, std::int32_t column, std::int32_t row);
+  // Reports in the status bar a file that a page wrote.
+  void ShowWritten(const WrittenFiles& files);
 
  Q_SIGNALS:
   // After every roster refresh the window shows (an open with a side chosen, a side button, a
@@ -134,7 +148,6 @@ class TForm1 : public QMainWindow {
   void ShowUndoneOrRedone(const std::optional<RosterDisplay>& display);
 
   SideButtons Sides() const;
-  LimitTexts LimitEditTexts() const;
   std::int32_t BattleTypeValue() const;
   void Review(UnitPage page);
   void Accept(UnitPage page);

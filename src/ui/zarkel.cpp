@@ -4,20 +4,32 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "ui/map_command.h"
 #include "ui/qt_dialogs.h"
 #include "ui/start_options.h"
 #include "ui/tabw1.h"
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  zarkel::SetUpApplication(application);
-
-  const zarkel::StartCommandLine commandLine = zarkel::ReadStartOptions(QApplication::arguments());
+  // The command line is read before the application starts, so that --help, --version and a
+  // usage error need no display.
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i)
+    arguments << QString::fromLocal8Bit(argv[i]);
+  const zarkel::StartCommandLine commandLine = zarkel::ReadStartOptions(arguments);
   if (!commandLine.options) {
     const QByteArray text = commandLine.text.toLocal8Bit();
     std::fputs(text.constData(), commandLine.toStandardError ? stderr : stdout);
     return commandLine.exitCode;
   }
+  // A picture is drawn without a window, so it needs no display either.
+  const bool pictureOnly = !commandLine.options->saveMap.isEmpty();
+  if (pictureOnly && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+
+  QApplication application(argc, argv);
+  zarkel::SetUpApplication(application);
+  if (pictureOnly)
+    return zarkel::SaveMapFromCommandLine(*commandLine.options);
 
   zarkel::QtDialogs shownDialogs;
   zarkel::StartDialogs dialogs(shownDialogs);

@@ -5,10 +5,12 @@
 #include <QDir>
 #include <QPixmap>
 #include <QTabWidget>
+#include <QTest>
 #include <cstdio>
 #include <exception>
 
 #include "tabw1_fixture.h"
+#include "ui/map_view.h"
 
 namespace {
 
@@ -24,6 +26,27 @@ QString PageFileName(int index, const QString& caption) {
   while (slug.endsWith(QLatin1Char('-')))
     slug.chop(1);
   return QStringLiteral("page-%1-%2.png").arg(index + 1).arg(slug);
+}
+
+// The Map page in a larger window, zoomed in on the left of the map, where the Axis stands, with
+// the mouse on one of its units and that unit chosen.
+void ShowTheAxisOnTheMap(zarkel::testing::Form& form) {
+  using namespace zarkel;
+  form.window().resize(form.window().size().expandedTo(QSize(1000, 720)));
+  form.ShowPageOf("MapView");
+  QApplication::processEvents();  // the page laid out at its new size
+  auto* view = form.Get<MapView>("MapView");
+  view->Fit();
+  view->ZoomBy(3.4, QPointF(view->width() * 0.25, view->height() * 0.45));
+  const QRectF inner = QRectF(view->rect()).adjusted(80, 80, -80, -80);
+  for (const MapCounter& counter : view->content().counters) {
+    const QRectF place = CounterRect(view->geometry(), counter);
+    if (counter.movable() && inner.contains(place)) {
+      QTest::mouseMove(view, place.center().toPoint());
+      QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, place.center().toPoint());
+      return;
+    }
+  }
 }
 
 }  // namespace
@@ -82,6 +105,8 @@ int main(int argc, char** argv) {
     form.Click("RadioButton19");
     grab("Button12");
     grab("Button13");
+    ShowTheAxisOnTheMap(form);
+    grab("MapView");
     // A step that went wrong shows only in an error box; the pictures would not tell.
     if (!form.dialogs().errors.empty())
       throw std::runtime_error("an error box on the way: " + form.dialogs().errors.front());

@@ -84,9 +84,9 @@ void TForm1Test::startsOnTheOpenFilePageWithTheInitialContents() {
   QCOMPARE(w.windowTitle(), QStringLiteral("Form1"));
   auto* pages = f().Get<QTabWidget>("PageControl1");
   QCOMPARE(pages->currentIndex(), 0);
-  const QStringList captions{"Open File",     "Core Units",    "Aux Units ", "Core/Aux Transfer",
-                             "Campaign Data", "Axis Campaign", "OB's",       "Allied Campaign",
-                             "Home Made"};
+  const QStringList captions{
+      "Open File",     "Core Units", "Aux Units ",      "Core/Aux Transfer", "Campaign Data",
+      "Axis Campaign", "OB's",       "Allied Campaign", "Home Made",         "Map"};
   QCOMPARE(pages->count(), captions.size());
   for (int i = 0; i < captions.size(); ++i)
     QCOMPARE(pages->tabText(i), captions[i]);

@@ -1,0 +1,227 @@
+#include "roster/scenario_check.h"
+
+#include <array>
+#include <cctype>
+#include <map>
+#include <utility>
+
+#include "base/errors.h"
+#include "base/integer_text.h"
+#include "roster/campaign_values.h"
+
+namespace zarkel {
+
+namespace {
+
+constexpr std::int32_t kFirstAirClass = 15;  // "Fighter"
+constexpr std::int32_t kLastAirClass = 18;   // "Air Transport"
+
+// A rostered unit and where the lists show it.
+struct ListedUnit {
+  std::int32_t unitIndex = 0;
+  std::int32_t side = 0;
+  bool aux = false;
+  std::int32_t line = 0;  // 0-based line of its side's core or auxiliary list
+};
+
+std::vector<ListedUnit> ListedUnits(const ScenarioData& scenario) {
+  std::vector<ListedUnit> listed;
+  for (std::int32_t side = 0; side < kSideCount; ++side) {
+    std::array<std::int32_t, 2> lines{};
+    for (const RosterPair& pair : scenario.rosters[side].pairs) {
+      const bool aux = pair.auxFlag == 1;
+      listed.push_back(ListedUnit{pair.unitIndex, side, aux, lines[aux ? 1 : 0]++});
+    }
+  }
+  return listed;
+}
+
+std::string Capitalized(std::string text) {
+  if (!text.empty())
+    text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+  return text;
+}
+
+// "Panzer IV" (Axis, core line 2)
+std::string UnitLabel(const ScenarioData& scenario, const ListedUnit& unit) {
+  return "\"" + scenario.units.at(unit.unitIndex).ShownName() + "\" (" + SideName(unit.side) +
+         ", " + (unit.aux ? "auxiliary" : "core") + " line " + std::to_string(unit.line) + ")";
+}
+
+std::string Hex(std::int32_t column, std::int32_t row) {
+  return "column " + std::to_string(column) + ", row " + std::to_string(row);
+}
+
+// The caption of a limit's edit without its blanks and its footnote mark.
+std::string LimitName(std::int32_t field) {
+  std::string caption = LimitCaption(field);
+  const std::string mark = " ***";
+  if (caption.size() >= mark.size() &&
+      caption.compare(caption.size() - mark.size(), mark.size(), mark) == 0)
+    caption.erase(caption.size() - mark.size());
+  const auto first = caption.find_first_not_of(' ');
+  const auto last = caption.find_last_not_of(' ');
+  return first == std::string::npos ? std::string() : caption.substr(first, last - first + 1);
+}
+
+// The figure of "Update Current Values" a limit holds back, and what it counts.
+std::pair<std::int32_t, std::string> LimitedFigure(const CurrentUnitCounts& counts,
+                                                   std::int32_t field) {
+  switch (field) {
+    case kAxisLandCoreMax:
+      return {counts.nonNavalCore[0], "non-naval core"};
+    case kAxisNavalCoreMax:
+      return {counts.navalCore[0], "naval core"};
+    case kAlliedLandCoreMax:
+      return {counts.nonNavalCore[1], "non-naval core"};
+    case kAlliedNavalCoreMax:
+      return {counts.navalCore[1], "naval core"};
+    case kAxisAuxMax:
+      return {counts.aux[0], "auxiliary"};
+    case kAxisCoreMax:
+      return {counts.core[0], "core"};
+    case kAlliedAuxMax:
+      return {counts.aux[1], "auxiliary"};
+    default:
+      return {counts.core[1], "core"};
+  }
+}
+
+std::int32_t LimitSide(std::int32_t field) {
+  switch (field) {
+    case kAxisLandCoreMax:
+    case kAxisNavalCoreMax:
+    case kAxisAuxMax:
+    case kAxisCoreMax:
+      return 0;
+    default:
+      return 1;
+  }
+}
+
+void CheckPlacement(const EditorState& state, const std::vector<ListedUnit>& listed,
+                    std::vector<Finding>& findings) {
+  const ScenarioData& scenario = state.scenario;
+  const std::int32_t columns = scenario.geometry.mapSizeA;
+  const std::int32_t rows = scenario.geometry.mapSizeB;
+  // The placed units of each hex, air units apart from the others, in list order.
+  std::map<std::pair<std::int32_t, std::int32_t>, std::array<std::vector<ListedUnit>, 2>> hexes;
+  for (const ListedUnit& entry : listed) {
+    const UnitRecord& unit = scenario.units.at(entry.unitIndex);
+    if (unit.IsUnused())
+      continue;
+    const std::int32_t column = unit.columnLow();
+    const std::int32_t row = unit.rowLow();
+    if (column >= columns || row >= rows) {
+      findings.push_back(Finding{FindingKind::OutsideMap, entry.side, entry.unitIndex,
+                                 UnitLabel(scenario, entry) + " is placed at " + Hex(column, row) +
+                                     ", outside the " + std::to_string(columns) + " x " +
+                                     std::to_string(rows) + " map."});
+    }
+    const bool air = IsAirClass(state.equipment.ClassOf(unit.equipmentId()));
+    hexes[{column, row}][air ? 1 : 0].push_back(entry);
+  }
+  for (const auto& [hex, groups] : hexes) {
+    for (std::size_t air = 0; air < groups.size(); ++air) {
+      const std::vector<ListedUnit>& group = groups[air];
+      for (std::size_t i = 1; i < group.size(); ++i) {
+        findings.push_back(Finding{
+            FindingKind::SharedHex, group[i].side, group[i].unitIndex,
+            UnitLabel(scenario, group[0]) + " and " + UnitLabel(scenario, group[i]) + " share " +
+                Hex(hex.first, hex.second) +
+                (air == 1 ? ", and both are air units." : ", and neither is an air unit.")});
+      }
+    }
+  }
+}
+
+void CheckCounts(const EditorState& state, const LimitTexts& limitTexts,
+                 std::vector<Finding>& findings) {
+  const CurrentUnitCounts counts = CountRosteredUnits(state);
+  for (std::int32_t side = 0; side < kSideCount; ++side) {
+    const std::string sideName = Capitalized(SideName(side));
+    if (counts.core[side] > kMaxCoreUnits) {
+      findings.push_back(Finding{FindingKind::TooManyUnits, side, 0,
+                                 sideName + " has " + std::to_string(counts.core[side]) +
+                                     " core units; a side holds at most " +
+                                     std::to_string(kMaxCoreUnits) + "."});
+    }
+    if (counts.aux[side] > kMaxAuxUnits) {
+      findings.push_back(Finding{FindingKind::TooManyUnits, side, 0,
+                                 sideName + " has " + std::to_string(counts.aux[side]) +
+                                     " auxiliary units; a side holds at most " +
+                                     std::to_string(kMaxAuxUnits) + "."});
+    }
+  }
+
+  // The limits of the Axis first, then those of the Allies, each in edit order.
+  for (const std::int32_t side : {0, 1}) {
+    for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {
+      if (LimitSide(field) != side)
+        continue;
+      std::int32_t limit = 0;
+      try {
+        limit = LowByte(ParseInteger(limitTexts[static_cast<std::size_t>(field)]));
+      } catch (const ConversionError&) {
+        continue;
+      }
+      const auto [count, units] = LimitedFigure(counts, field);
+      if (limit < count) {
+        findings.push_back(Finding{FindingKind::LimitBelowCount, side, 0,
+                                   "The limit \"" + LimitName(field) + "\" is " +
+                                       std::to_string(limit) + ", but " + SideName(side) + " has " +
+                                       std::to_string(count) + " " + units +
+                                       (count == 1 ? " unit." : " units.")});
+      }
+    }
+  }
+}
+
+void CheckEquipment(const EditorState& state, const std::vector<ListedUnit>& listed,
+                    std::vector<Finding>& findings) {
+  const std::int32_t entries = state.equipment.equipmentCount;
+  if (entries == 0)
+    return;
+  for (const ListedUnit& entry : listed) {
+    const std::int32_t id = state.scenario.units.at(entry.unitIndex).equipmentId();
+    if (id < entries)
+      continue;
+    findings.push_back(Finding{FindingKind::UnknownEquipment, entry.side, entry.unitIndex,
+                               UnitLabel(state.scenario, entry) + " has equipment id " +
+                                   std::to_string(id) + ", outside the equipment table (ids 0 to " +
+                                   std::to_string(entries - 1) + ")."});
+  }
+}
+
+}  // namespace
+
+const char* FindingKindName(FindingKind kind) {
+  switch (kind) {
+    case FindingKind::OutsideMap:
+      return "outside-map";
+    case FindingKind::SharedHex:
+      return "shared-hex";
+    case FindingKind::TooManyUnits:
+      return "too-many-units";
+    case FindingKind::LimitBelowCount:
+      return "limit-below-count";
+    case FindingKind::UnknownEquipment:
+      break;
+  }
+  return "unknown-equipment";
+}
+
+bool IsAirClass(std::int32_t unitClass) {
+  return unitClass >= kFirstAirClass && unitClass <= kLastAirClass;
+}
+
+std::vector<Finding> CheckScenario(const EditorState& state, const LimitTexts& limitTexts) {
+  const std::vector<ListedUnit> listed = ListedUnits(state.scenario);
+  std::vector<Finding> findings;
+  CheckPlacement(state, listed, findings);
+  CheckCounts(state, limitTexts, findings);
+  CheckEquipment(state, listed, findings);
+  return findings;
+}
+
+}  // namespace zarkel

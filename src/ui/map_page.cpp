@@ -1,0 +1,191 @@
+#include "ui/map_page.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <filesystem>
+
+#include "base/errors.h"
+#include "base/utf8_path.h"
+#include "roster/scenario_check.h"
+#include "ui/map_picture.h"
+#include "ui/map_view.h"
+#include "ui/qt_dialogs.h"
+#include "ui/tabw1.h"
+
+namespace zarkel {
+
+namespace {
+
+constexpr const char* kSideTitles[kSideCount] = {"Axis", "Allies", "Third side"};
+
+QString DefaultPictureFile(QWidget* parent, const QString& proposed) {
+  return QFileDialog::getSaveFileName(parent, QStringLiteral("Save Picture"), proposed,
+                                      QStringLiteral("PNG image (*.png)"));
+}
+
+}  // namespace
+
+MapPage::MapPage(TForm1& window, Dialogs& dialogs)
+    : window_(window),
+      dialogs_(dialogs),
+      choosePictureFile_(DefaultPictureFile),
+      content_(std::make_shared<MapContent>()) {
+  setObjectName(QStringLiteral("MapPage"));
+  auto* layout = new QVBoxLayout(this);
+
+  auto* tools = new QHBoxLayout;
+  layout->addLayout(tools);
+  auto* fit = new QPushButton(QStringLiteral("Fit"));
+  fit->setObjectName(QStringLiteral("MapFit"));
+  tools->addWidget(fit);
+  evenColumnsLow_ = new QCheckBox(QStringLiteral("Even columns half a hex lower"));
+  evenColumnsLow_->setObjectName(QStringLiteral("MapEvenColumnsLow"));
+  tools->addWidget(evenColumnsLow_);
+  tools->addStretch(1);
+  hex_ = new QLabel;
+  hex_->setObjectName(QStringLiteral("MapHex"));
+  hex_->setMinimumWidth(
+      hex_->fontMetrics().horizontalAdvance(QStringLiteral("Column 255, Row 255")));
+  tools->addWidget(hex_);
+  savePicture_ = new QPushButton(QStringLiteral("Save Picture"));
+  savePicture_->setObjectName(QStringLiteral("MapSavePicture"));
+  savePicture_->setEnabled(false);
+  tools->addWidget(savePicture_);
+
+  auto* middle = new QHBoxLayout;
+  layout->addLayout(middle, 1);
+  view_ = new MapView;
+  view_->setObjectName(QStringLiteral("MapView"));
+  middle->addWidget(view_, 4);
+  auto* side = new QVBoxLayout;
+  middle->addLayout(side, 1);
+  side->addWidget(new QLabel(QStringLiteral("Units not placed")));
+  unplaced_ = new QTreeWidget;
+  unplaced_->setObjectName(QStringLiteral("MapUnplaced"));
+  unplaced_->setHeaderHidden(true);
+  unplaced_->setRootIsDecorated(false);
+  side->addWidget(unplaced_, 1);
+
+  layout->addWidget(new QLabel(QStringLiteral("Scenario check")));
+  findings_ = new QListWidget;
+  findings_->setObjectName(QStringLiteral("MapFindings"));
+  findings_->setMaximumHeight(findings_->fontMetrics().height() * 6);
+  layout->addWidget(findings_);
+
+  connect(fit, &QPushButton::clicked, view_, &MapView::Fit);
+  connect(evenColumnsLow_, &QCheckBox::toggled, view_, &MapView::SetEvenColumnsLow);
+  connect(view_, &MapView::hexHovered, this, &MapPage::ShowHex);
+  connect(view_, &MapView::unitClicked, this, &MapPage::Click);
+  connect(view_, &MapView::unitDropped, this, &MapPage::Drop);
+  connect(savePicture_, &QPushButton::clicked, this, &MapPage::SavePicture);
+  connect(&window_, &TForm1::rostersShown, this, &MapPage::RostersChanged);
+  connect(&window_, &TForm1::scenarioOpened, this, [this] {
+    savePicture_->setEnabled(true);
+    RostersChanged();
+  });
+}
+
+void MapPage::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // The limits may have been edited since: the check reads their texts as they stand.
+  Refresh();
+}
+
+void MapPage::RostersChanged() {
+  // A refresh clears the choice in the lists, and with it the counter chosen.
+  view_->SetSelectedUnit(0);
+  Refresh();
+}
+
+void MapPage::Refresh() {
+  const EditorState& state = window_.state();
+  content_ = std::make_shared<const MapContent>(BuildMapContent(state, window_.CheckedSide()));
+  view_->SetContent(content_);
+
+  unplaced_->clear();
+  for (std::int32_t side = 0; side < kSideCount; ++side) {
+    const auto& names = content_->unplaced[static_cast<std::size_t>(side)];
+    auto* title = new QTreeWidgetItem(
+        unplaced_,
+        {QStringLiteral("%1 (%2)").arg(QString::fromLatin1(kSideTitles[side])).arg(names.size())});
+    for (const QString& name : names)
+      new QTreeWidgetItem(title, {name});
+  }
+  unplaced_->expandAll();
+
+  findings_->clear();
+  if (!state.scenario.layout)
+    return;
+  const std::vector<Finding> findings = CheckScenario(state, window_.LimitEditTexts());
+  for (const Finding& finding : findings) {
+    // Unit names are single-byte text.
+    auto* item = new QListWidgetItem(
+        QString::fromLatin1(finding.text.data(), static_cast<qsizetype>(finding.text.size())),
+        findings_);
+    item->setToolTip(QString::fromLatin1(FindingKindName(finding.kind)));
+  }
+  if (findings.empty())
+    findings_->addItem(QStringLiteral("No findings."));
+}
+
+void MapPage::ShowHex(int column, int row) {
+  hex_->setText(column < 0 ? QString() : QStringLiteral("Column %1, Row %2").arg(column).arg(row));
+}
+
+const MapCounter* MapPage::Counter(std::int32_t unitIndex) const {
+  for (const MapCounter& counter : content_->counters) {
+    if (counter.unitIndex == unitIndex)
+      return &counter;
+  }
+  return nullptr;
+}
+
+void MapPage::Click(std::int32_t unitIndex) {
+  const MapCounter* counter = Counter(unitIndex);
+  if (counter == nullptr || !counter->movable())
+    return;
+  window_.ChooseUnitLine(counter->page(), counter->line);
+  view_->SetSelectedUnit(unitIndex);
+}
+
+void MapPage::Drop(std::int32_t unitIndex, int column, int row) {
+  const MapCounter* counter = Counter(unitIndex);
+  if (counter == nullptr || !counter->movable())
+    return;
+  // The move refreshes the rosters, which builds the counters anew.
+  const UnitPage page = counter->page();
+  const std::int32_t line = counter->line;
+  window_.MoveUnit(page, line, column, row);
+}
+
+void MapPage::SavePicture() {
+  const ScenarioData& scenario = window_.state().scenario;
+  const QFileInfo source(
+      QFile::decodeName(QByteArray::fromStdString(scenario.geometry.sourcePath)));
+  const QString proposed = source.absoluteDir().filePath(source.completeBaseName() + ".png");
+  QString path = choosePictureFile_(this, proposed);
+  if (path.isEmpty())
+    return;
+  if (QFileInfo(path).suffix().isEmpty())
+    path += QStringLiteral(".png");
+  try {
+    // Every side in full colour, whichever is chosen.
+    const MapContent all = BuildMapContent(window_.state(), std::nullopt);
+    WritePicture(RenderMapPicture(all, evenColumnsLow_->isChecked(), DefaultPictureWidth(all)),
+                 path);
+    const std::filesystem::path written(
+        PathFromUtf8(FileSystemName(QFileInfo(path).absoluteFilePath())));
+    window_.ShowWritten(WrittenFiles{written.parent_path(), {Utf8FromPath(written.filename())}});
+  } catch (const EditorError& error) {
+    dialogs_.ShowError(error.what());
+  }
+}
+
+}  // namespace zarkel

@@ -1,0 +1,67 @@
+// The "Map" page: every placed unit as a counter on the scenario's hex grid, the units not
+// placed beside it by side, and the findings of the scenario check below it. It follows every
+// roster refresh of the window. A counter of the side chosen on "Core/Aux Transfer" is chosen
+// with a click, as a click on its line would, and moved by dragging it to another hex, as typing
+// the hex into its page and pressing "Accept Changes" would.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "model/dialogs.h"
+#include "ui/map_content.h"
+
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTreeWidget;
+
+namespace zarkel {
+
+class MapView;
+class TForm1;
+
+class MapPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `dialogs` reports a failed "Save Picture"; both must outlive the page.
+  MapPage(TForm1& window, Dialogs& dialogs);
+
+  // The save dialog of "Save Picture": given the name proposed, the name chosen, or an empty
+  // text for Cancel. The Qt dialog by default.
+  using PictureFileChooser = std::function<QString(QWidget* parent, const QString& proposed)>;
+  void SetPictureFileChooser(PictureFileChooser chooser) {
+    choosePictureFile_ = std::move(chooser);
+  }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // Builds the counters, the list of units not placed and the findings from the window's state.
+  void Refresh();
+  void RostersChanged();
+  void ShowHex(int column, int row);
+  void Click(std::int32_t unitIndex);
+  void Drop(std::int32_t unitIndex, int column, int row);
+  void SavePicture();
+  const MapCounter* Counter(std::int32_t unitIndex) const;
+
+  TForm1& window_;
+  Dialogs& dialogs_;
+  PictureFileChooser choosePictureFile_;
+  std::shared_ptr<const MapContent> content_;
+
+  MapView* view_ = nullptr;
+  QCheckBox* evenColumnsLow_ = nullptr;
+  QLabel* hex_ = nullptr;
+  QPushButton* savePicture_ = nullptr;
+  QTreeWidget* unplaced_ = nullptr;
+  QListWidget* findings_ = nullptr;
+};
+
+}  // namespace zarkel

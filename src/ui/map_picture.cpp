@@ -1,0 +1,69 @@
+#include "ui/map_picture.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QSaveFile>
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <string>
+
+#include "base/errors.h"
+#include "base/utf8_path.h"
+#include "ui/map_geometry.h"
+#include "ui/map_renderer.h"
+#include "ui/qt_dialogs.h"
+
+namespace zarkel {
+
+namespace {
+
+constexpr double kMarginRadii = 0.25;  // around the map, in hex radii
+constexpr double kDefaultRadius = 28.0;
+
+}  // namespace
+
+int DefaultPictureWidth(const MapContent& content) {
+  const QSizeF units = HexGeometry::UnitSize(content.columns, content.rows);
+  const double width = (units.width() + 2 * kMarginRadii) * kDefaultRadius;
+  return std::clamp(static_cast<int>(std::lround(width)), 1024, 4096);
+}
+
+QImage RenderMapPicture(const MapContent& content, bool evenColumnsLow, int width) {
+  const QSizeF units = HexGeometry::UnitSize(content.columns, content.rows);
+  if (units.isEmpty()) {
+    throw Refusal("The map has no hexes to draw: it is " + std::to_string(content.columns) + " x " +
+                  std::to_string(content.rows) + ".");
+  }
+  const double radius = width / (units.width() + 2 * kMarginRadii);
+  const double height = std::ceil((units.height() + 2 * kMarginRadii) * radius);
+  if (height > kMaxPictureSide) {
+    throw Refusal("A picture of this map " + std::to_string(width) + " pixels wide would be " +
+                  std::to_string(static_cast<long long>(height)) +
+                  " pixels high; a picture is at most " + std::to_string(kMaxPictureSide) +
+                  " pixels high.");
+  }
+  QImage image(width, static_cast<int>(height), QImage::Format_RGB32);
+  QPainter painter(&image);
+  const HexGeometry geometry(content.columns, content.rows, evenColumnsLow, radius,
+                             QPointF(kMarginRadii * radius, kMarginRadii * radius));
+  PaintMap(painter, content, geometry, QRectF(image.rect()));
+  return image;
+}
+
+void WritePicture(const QImage& image, const QString& path) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly))
+    throw IoError(file.errorString().toStdString(), PathFromUtf8(FileSystemName(path)));
+  if (!image.save(&file, "PNG")) {
+    file.cancelWriting();
+    throw IoError("Cannot write the picture" + (file.errorString().isEmpty()
+                                                    ? std::string()
+                                                    : ": " + file.errorString().toStdString()),
+                  PathFromUtf8(FileSystemName(path)));
+  }
+  if (!file.commit())
+    throw IoError(file.errorString().toStdString(), PathFromUtf8(FileSystemName(path)));
+}
+
+}  // namespace zarkel

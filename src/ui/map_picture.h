@@ -1,0 +1,26 @@
+// The map as a picture to share: the whole map without the view's marks, every side in full
+// colour, written as PNG by "Save Picture" and by `zarkel --save-map`.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include "ui/map_content.h"
+
+namespace zarkel {
+
+constexpr int kMinPictureWidth = 64;
+constexpr int kMaxPictureSide = 16384;
+
+// The width of a picture when none is asked for: some 56 pixels a hex, within 1024 and 4096.
+int DefaultPictureWidth(const MapContent& content);
+
+// The whole map, `width` pixels wide; the height follows from the map. Throws Refusal for a map
+// without hexes and for a picture higher than kMaxPictureSide.
+QImage RenderMapPicture(const MapContent& content, bool evenColumnsLow, int width);
+
+// Writes `image` as PNG under a temporary name beside `path`, and puts it in place only when
+// all of it is written: a failure leaves no file behind. Throws IoError.
+void WritePicture(const QImage& image, const QString& path);
+
+}  // namespace zarkel

@@ -1,0 +1,280 @@
+#include "ui/map_renderer.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QLineF>
+#include <QPainter>
+#include <QPen>
+#include <QPolygonF>
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace zarkel {
+
+namespace {
+
+constexpr double kGridFromRadius = 4.0;  // hex radius in pixels from which lines are drawn
+constexpr double kFramedFromSide = 6.0;  // counter side from which auxiliary ones are framed
+constexpr double kTextFromSide = 20.0;   // counter side from which counters show their texts
+constexpr double kSingleSide = 1.25;     // counter side alone on a hex, in hex radii
+constexpr double kPairSide = 0.82;       // counter side of a pair, side by side
+constexpr double kPairOffset = 0.45;     // from the hex's centre to the centre of either
+constexpr double kStackSide = 0.95;      // counter side in a stack of three or more
+constexpr double kStackSpread = 0.3;     // from the first counter of a stack to the last
+constexpr double kDimmedOpacity = 0.35;  // counters of the sides not chosen
+constexpr double kDraggedOpacity = 0.3;  // a dragged counter at its own hex
+
+const QColor kGridColour(176, 164, 130);
+const QColor kCounterPaper(252, 250, 242);
+const QColor kHoverColour(20, 60, 160);
+const QColor kDropColour(255, 214, 0, 120);
+const QColor kSelectionColour(255, 180, 0);
+
+// The corners of a hex around `c`, in the order of HexGeometry::Outline.
+std::array<QPointF, 6> Corners(const HexGeometry& geometry, QPointF c) {
+  const double r = geometry.radius();
+  const double h = geometry.height() / 2;
+  return {c + QPointF(r, 0),  c + QPointF(r / 2, h),   c + QPointF(-r / 2, h),
+          c + QPointF(-r, 0), c + QPointF(-r / 2, -h), c + QPointF(r / 2, -h)};
+}
+
+// The hexes of the visible columns and rows in paper colour: the map's bounding box, and where
+// a hex is more than a few pixels across, the notches of its ragged edges in the background
+// colour again, each edge as one polygon.
+void FillHexes(QPainter& painter, const HexGeometry& g, const QRectF& area,
+               std::pair<int, int> columns, std::pair<int, int> rows) {
+  const QRectF bounds = g.Bounds();
+  painter.fillRect(bounds & area, PaperColour());
+  if (g.radius() < kGridFromRadius)
+    return;
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(BackgroundColour());
+  auto corner = [&g](int column, int row, int index) {
+    return Corners(g, g.Centre(Hex{column, row}))[static_cast<std::size_t>(index)];
+  };
+  const double r = g.radius();
+  const int lastColumn = g.columns() - 1;
+  const int lastRow = g.rows() - 1;
+  // Along the top or the bottom: two corners of each hex of the row (see Corners), and beyond
+  // them the edge of the bounding box.
+  auto alongRow = [&](int row, int leftCorner, int rightCorner, double outside) {
+    QPolygonF notches;
+    const QPointF first = corner(columns.first, row, leftCorner);
+    if (columns.first == 0)
+      notches << QPointF(bounds.left(), outside) << QPointF(bounds.left(), first.y());
+    else
+      notches << QPointF(first.x() - r / 2, outside);
+    for (int column = columns.first; column <= columns.second; ++column)
+      notches << corner(column, row, leftCorner) << corner(column, row, rightCorner);
+    const QPointF last = notches.back();
+    if (columns.second == lastColumn)
+      notches << QPointF(bounds.right(), last.y()) << QPointF(bounds.right(), outside);
+    else
+      notches << QPointF(last.x() + r / 2, outside);
+    painter.drawPolygon(notches);
+  };
+  // Along the left or the right side: the upper and the side corner of each hex of the column,
+  // the lower corner of the last.
+  auto alongColumn = [&](int column, int upperCorner, int sideCorner, int lowerCorner,
+                         double outside) {
+    QPolygonF notches;
+    notches << QPointF(outside, corner(column, rows.first, upperCorner).y());
+    for (int row = rows.first; row <= rows.second; ++row)
+      notches << corner(column, row, upperCorner) << corner(column, row, sideCorner);
+    const QPointF last = corner(column, rows.second, lowerCorner);
+    notches << last << QPointF(outside, last.y());
+    painter.drawPolygon(notches);
+  };
+  if (rows.first == 0)
+    alongRow(0, 4, 5, bounds.top());
+  if (rows.second == lastRow)
+    alongRow(lastRow, 2, 1, bounds.bottom());
+  if (columns.first == 0)
+    alongColumn(0, 4, 3, 2, bounds.left());
+  if (columns.second == lastColumn)
+    alongColumn(lastColumn, 5, 0, 1, bounds.right());
+}
+
+// Every edge once: each hex draws its three upper edges, and its lower ones where no hex of the
+// map lies beyond them.
+void DrawGrid(QPainter& painter, const HexGeometry& g, std::pair<int, int> columns,
+              std::pair<int, int> rows) {
+  std::vector<QLineF> lines;
+  lines.reserve(static_cast<std::size_t>(
+      (columns.second - columns.first + 1) * (rows.second - rows.first + 1) * 3 + 64));
+  for (int column = columns.first; column <= columns.second; ++column) {
+    const int lowerRowShift = g.IsLow(column) ? 1 : 0;
+    for (int row = rows.first; row <= rows.second; ++row) {
+      const std::array<QPointF, 6> k = Corners(g, g.Centre(Hex{column, row}));
+      lines.emplace_back(k[3], k[4]);
+      lines.emplace_back(k[4], k[5]);
+      lines.emplace_back(k[5], k[0]);
+      const int lowerRow = row + lowerRowShift;
+      if (!g.Contains(Hex{column - 1, lowerRow}))
+        lines.emplace_back(k[2], k[3]);
+      if (!g.Contains(Hex{column + 1, lowerRow}))
+        lines.emplace_back(k[0], k[1]);
+      if (row == g.rows() - 1)
+        lines.emplace_back(k[1], k[2]);
+    }
+  }
+  painter.setPen(QPen(kGridColour, 0));
+  painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+}
+
+// `text` centred in `box`, at `pixels` or smaller so that it fits the box's width.
+void DrawFitted(QPainter& painter, const QRectF& box, int alignment, const QString& text,
+                double pixels) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setBold(true);
+  font.setPixelSize(std::max(1, static_cast<int>(pixels)));
+  const double width = QFontMetricsF(font).horizontalAdvance(text);
+  if (width > box.width())
+    font.setPixelSize(std::max(1, static_cast<int>(pixels * box.width() / width)));
+  painter.setFont(font);
+  painter.drawText(box, alignment, text);
+}
+
+void DrawCounter(QPainter& painter, const QRectF& rect, const MapCounter& counter, double opacity,
+                 bool selected) {
+  const QColor colour = SideColour(counter.side);
+  const double side = rect.width();
+  painter.setOpacity(opacity);
+  if (side < kTextFromSide) {
+    // Too small for texts: a plain square with a light rim, so that the counters of a stack
+    // stay apart; an auxiliary one framed in the side's colour or, where there is no room for a
+    // frame, lighter.
+    QRect square = rect.toRect();
+    if (selected)
+      painter.fillRect(square.adjusted(-2, -2, 2, 2), kSelectionColour);
+    if (side < kFramedFromSide) {
+      painter.fillRect(square, counter.aux ? colour.lighter(170) : colour);
+    } else {
+      painter.fillRect(square, kCounterPaper);
+      square.adjust(1, 1, -1, -1);
+      painter.fillRect(square, colour);
+      if (counter.aux)
+        painter.fillRect(square.adjusted(2, 2, -2, -2), kCounterPaper);
+    }
+    painter.setOpacity(1.0);
+    return;
+  }
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  const double border = std::max(1.0, side * 0.09);
+  if (counter.aux) {
+    painter.setPen(QPen(colour, border));
+    painter.setBrush(kCounterPaper);
+  } else {
+    painter.setPen(QPen(colour.darker(140), 1.0));
+    painter.setBrush(colour);
+  }
+  const double inset = counter.aux ? border / 2 : 0.5;
+  painter.drawRoundedRect(rect.adjusted(inset, inset, -inset, -inset), side * 0.1, side * 0.1);
+
+  // The class above the middle, the experience below it; the middle itself stays clear.
+  painter.setPen(counter.aux ? colour : QColor(Qt::white));
+  const double gap = std::max(1.0, side * 0.04);
+  const double pad = border + side * 0.04;
+  const QPointF middle = rect.center();
+  const QRectF upper(QPointF(rect.left() + pad, rect.top() + pad),
+                     QPointF(rect.right() - pad, middle.y() - gap));
+  const QRectF lower(QPointF(rect.left() + pad, middle.y() + gap),
+                     QPointF(rect.right() - pad, rect.bottom() - pad));
+  DrawFitted(painter, upper, Qt::AlignHCenter | Qt::AlignBottom, counter.label, side * 0.32);
+  DrawFitted(painter, lower, Qt::AlignHCenter | Qt::AlignTop, counter.experience, side * 0.3);
+  if (selected) {
+    const double ring = std::max(2.0, side * 0.1);
+    painter.setPen(QPen(kSelectionColour, ring));
+    painter.setBrush(Qt::NoBrush);
+    const double out = ring / 2 + 1;
+    painter.drawRoundedRect(rect.adjusted(-out, -out, out, out), side * 0.12, side * 0.12);
+  }
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setOpacity(1.0);
+}
+
+}  // namespace
+
+QColor SideColour(std::int32_t side) {
+  switch (side) {
+    case 0:
+      return QColor(72, 80, 96);
+    case 1:
+      return QColor(40, 120, 48);
+    default:
+      return QColor(178, 96, 20);
+  }
+}
+
+QColor PaperColour() {
+  return QColor(238, 230, 204);
+}
+
+QColor BackgroundColour() {
+  return QColor(150, 150, 150);
+}
+
+QRectF CounterRect(const HexGeometry& geometry, const MapCounter& counter) {
+  const QPointF centre = geometry.Centre(Hex{counter.column, counter.row});
+  const double r = geometry.radius();
+  if (counter.stackSize <= 1) {
+    const double side = kSingleSide * r;
+    return QRectF(centre.x() - side / 2, centre.y() - side / 2, side, side);
+  }
+  if (counter.stackSize == 2) {
+    // Two units, the usual stack: side by side, so that both show their texts.
+    const double side = kPairSide * r;
+    const double x = (counter.stackIndex == 0 ? -kPairOffset : kPairOffset) * r;
+    return QRectF(centre.x() + x - side / 2, centre.y() - side / 2, side, side);
+  }
+  const double side = kStackSide * r;
+  const double step = kStackSpread * r / (counter.stackSize - 1);
+  const double offset = counter.stackIndex * step - kStackSpread * r / 2;
+  return QRectF(centre.x() + offset - side / 2, centre.y() + offset - side / 2, side, side);
+}
+
+void PaintMap(QPainter& painter, const MapContent& content, const HexGeometry& geometry,
+              const QRectF& area, const MapMarks& marks) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.fillRect(area, BackgroundColour());
+  const std::pair<int, int> columns = geometry.ColumnsIn(area);
+  const std::pair<int, int> rows = geometry.RowsIn(area);
+  if (columns.first <= columns.second && rows.first <= rows.second) {
+    FillHexes(painter, geometry, area, columns, rows);
+    if (geometry.radius() >= kGridFromRadius)
+      DrawGrid(painter, geometry, columns, rows);
+  }
+  if (marks.dropHex) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kDropColour);
+    painter.drawPolygon(geometry.Outline(*marks.dropHex));
+  }
+  if (marks.hoveredHex) {
+    painter.setPen(QPen(kHoverColour, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolygon(geometry.Outline(*marks.hoveredHex));
+  }
+
+  const MapCounter* dragged = nullptr;
+  for (const MapCounter& counter : content.counters) {
+    const QRectF rect = CounterRect(geometry, counter);
+    if (!rect.intersects(area))
+      continue;
+    double opacity = counter.dimmed ? kDimmedOpacity : 1.0;
+    if (counter.unitIndex == marks.draggedUnit) {
+      dragged = &counter;
+      opacity = kDraggedOpacity;
+    }
+    DrawCounter(painter, rect, counter, opacity, counter.unitIndex == marks.selectedUnit);
+  }
+  if (dragged != nullptr) {
+    QRectF rect = CounterRect(geometry, *dragged);
+    rect.moveCenter(marks.dragPoint);
+    DrawCounter(painter, rect, *dragged, 1.0, true);
+  }
+  painter.restore();
+}
+
+}  // namespace zarkel

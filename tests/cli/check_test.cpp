@@ -1,0 +1,87 @@
+// zarkel-cli check: one scenario holding each kind of finding, and a clean one.
+#include <gtest/gtest.h>
+
+#include "cli_process.h"
+#include "scenario_fixture.h"
+
+namespace zarkel {
+namespace {
+
+using Args = std::vector<std::string>;
+
+testing::UnitPlan Unit(const std::string& name, int side, int order, int equipment, int column,
+                       int row) {
+  testing::UnitPlan u = testing::NamedUnit(name, side, order);
+  u.equipmentId = static_cast<std::uint16_t>(equipment);
+  u.column = static_cast<std::uint16_t>(column);
+  u.row = static_cast<std::uint16_t>(row);
+  return u;
+}
+
+class CheckTest : public ::testing::Test {
+ protected:
+  testing::CliRun Check(const std::string& scenario, Args more = {}) {
+    Args args = {"check",       "--layout",       "homemade", scenario,
+                 "--equipment", fx.equipmentPath, "--names",  fx.namesPath};
+    args.insert(args.end(), more.begin(), more.end());
+    return testing::RunCli(args, fx.dir.path(), io.path());
+  }
+
+  testing::ScenarioFixture fx;
+  testing::TempDir io;
+};
+
+TEST_F(CheckTest, EachMistakeIsOneLine) {
+  // A 4 x 3 map; equipment ids 0..29, id i of class i % 20 (15 fighter, 16 tactical bomber).
+  testing::ScenarioPlan plan;
+  plan.layout = testing::Layout::Homemade;
+  plan.mapSizeA = 4;
+  plan.mapSizeB = 3;
+  plan.limits = {200, 200, 200, 200, 200, 200, 0, 200};  // alliedAux 0
+  plan.Place(Unit("Stray", 0, 0, 0, 4, 1));              // column 4: beyond the map
+  plan.Place(Unit("Rifles", 0, 1, 0, 2, 2));
+  plan.Place(Unit("Fighters", 0, 2, 15, 2, 2));  // air: shares the hex with the Rifles freely
+  plan.Place(Unit("Bombers", 1, 0, 16, 2, 2));
+  plan.Place(Unit("Tanks", 1, 80, 1, 2, 2));
+  plan.Place(Unit("Ghost", 1, 81, 40, 0, 0));         // an id past the 30 entries
+  plan.Place(Unit("Far", 0, 80, 0, 0x0109, 0x0109));  // not placed: never outside the map
+  // 81 core units of the third side, none placed: beyond the 80 a side holds.
+  for (int i = 0; i < 81; ++i)
+    plan.slots[{i % 80, i < 80 ? 2 : 5}] = testing::MakeUnit(Unit("T", 2, i % 80, 0, 256, 0));
+  fx.WriteScenario(plan, "mistakes.scn");
+
+  const testing::CliRun run =
+      Check("mistakes.scn", {"--limit", "axisCoreMax=258", "--limit", "axisAuxMax=abc"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out,
+            "outside-map: \"Stray\" (Axis, core line 0) is placed at column 4, row 1, outside "
+            "the 4 x 3 map.\n"
+            "shared-hex: \"Rifles\" (Axis, core line 1) and \"Tanks\" (Allies, auxiliary line 0) "
+            "share column 2, row 2, and neither is an air unit.\n"
+            "shared-hex: \"Fighters\" (Axis, core line 2) and \"Bombers\" (Allies, core line 0) "
+            "share column 2, row 2, and both are air units.\n"
+            "too-many-units: The third side has 81 core units; a side holds at most 80.\n"
+            "limit-below-count: The limit \"max axis core\" is 2, but Axis has 3 core units.\n"
+            "limit-below-count: The limit \"max # of allied Aux\" is 0, but Allies has 2 "
+            "auxiliary units.\n"
+            "unknown-equipment: \"Ghost\" (Allies, auxiliary line 1) has equipment id 40, "
+            "outside the equipment table (ids 0 to 29).\n");
+}
+
+TEST_F(CheckTest, ACleanScenarioPrintsNothingAndAUsageErrorExitsTwo) {
+  testing::ScenarioPlan plan;
+  plan.layout = testing::Layout::Homemade;
+  plan.Place(Unit("Alone", 0, 0, 0, 1, 2));
+  fx.WriteScenario(plan, "clean.scn");
+  const testing::CliRun clean = Check("clean.scn");
+  EXPECT_EQ(clean.exitCode, 0);
+  EXPECT_EQ(clean.out, "");
+
+  const testing::CliRun usage = testing::RunCli({"check", "clean.scn"}, fx.dir.path(), io.path());
+  EXPECT_EQ(usage.exitCode, 2);
+  EXPECT_NE(usage.err.find("--layout"), std::string::npos) << usage.err;
+}
+
+}  // namespace
+}  // namespace zarkel

@@ -1,0 +1,254 @@
+// The "Map" page driven offscreen: counters on their hexes, a drag as "Accept Changes", the fit,
+// and the picture written from the command line.
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <QtTest>
+#include <algorithm>
+#include <memory>
+
+#include "tabw1_fixture.h"
+#include "ui/map_command.h"
+#include "ui/map_page.h"
+#include "ui/map_renderer.h"
+#include "ui/map_view.h"
+
+namespace zarkel {
+
+using testing::Form;
+
+class MapPageTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void init();
+  void cleanup() {
+    QCOMPARE(form_->dialogs().errors, std::vector<std::string>{});
+    QCOMPARE(form_->dialogs().messages, std::vector<std::string>{});
+    form_.reset();
+  }
+
+  void eachPointFindsTheHexItLiesIn();
+  void countersStandOnTheirHexes();
+  void aDragIsAcceptChangesAndADropOffTheMapChangesNothing();
+  void fitShowsTheWholeMap();
+  void savePictureWritesThePngChosen();
+  void savesTheMapFromTheCommandLine();
+
+ private:
+  MapView* View() { return form_->Get<MapView>("MapView"); }
+  QPoint At(Hex hex) { return View()->geometry().Centre(hex).toPoint(); }
+  QRgb Pixel(Hex hex) { return View()->grab().toImage().pixel(At(hex)); }
+  const UnitRecord& Unit(int index) { return form_->window().state().scenario.units.at(index); }
+  void Drag(QPoint from, QPoint to) {
+    QTest::mousePress(View(), Qt::LeftButton, Qt::NoModifier, from);
+    for (int step = 1; step <= 4; ++step)
+      QTest::mouseMove(View(), from + (to - from) * step / 4);
+    QTest::mouseRelease(View(), Qt::LeftButton, Qt::NoModifier, to);
+  }
+
+  std::unique_ptr<Form> form_;
+};
+
+// A 6 x 5 map: Axis "Grenadiers" (UnitTable 1) at column 1, row 2, "Panzer" (3) at 4, 0 and
+// "Reserve" (4) not placed; Allied "Rifles" (2) at 3, 3 and "Flak" (5), auxiliary, at 0, 4.
+void MapPageTest::init() {
+  form_ = std::make_unique<Form>();
+  testing::ScenarioPlan plan;
+  plan.layout = testing::Layout::Homemade;
+  plan.mapSizeA = 6;
+  plan.mapSizeB = 5;
+  auto unit = [&plan](const char* name, int side, int order, int column, int row) {
+    testing::UnitPlan u = testing::NamedUnit(name, side, order);
+    u.column = static_cast<std::uint16_t>(column);
+    u.row = static_cast<std::uint16_t>(row);
+    plan.Place(u);
+  };
+  unit("Grenadiers", 0, 0, 1, 2);
+  unit("Rifles", 1, 0, 3, 3);
+  unit("Panzer", 0, 1, 4, 0);
+  unit("Flak", 1, 80, 0, 4);
+  unit("Reserve", 0, 2, 256, 0);
+  form_->fixture().WriteScenario(plan, "map.scn");
+
+  TForm1& window = form_->window();
+  window.PickScenarioFile(QString::fromStdString((form_->fixture().dir / "map.scn").string()));
+  window.CheckLayout(ScenarioLayout::Homemade);
+  form_->dialogs().Answer(FileDialogKind::Equipment, form_->fixture().equipmentPath);
+  form_->dialogs().Answer(FileDialogKind::EquipmentNames, form_->fixture().namesPath);
+  window.PressOpenFile();
+  form_->Click("RadioButton3");  // Axis
+  form_->ShowPageOf("MapView");
+  form_->Click("MapFit");
+}
+
+void MapPageTest::eachPointFindsTheHexItLiesIn() {
+  for (const bool evenLow : {false, true}) {
+    const HexGeometry g(7, 5, evenLow, 10.0, QPointF(3, 4));
+    for (int column = 0; column < 7; ++column) {
+      for (int row = 0; row < 5; ++row) {
+        const Hex hex{column, row};
+        // The centre and points just inside each corner, the corners being shared.
+        QVERIFY(g.HexAt(g.Centre(hex)) == hex);
+        for (const QPointF& corner : g.Outline(hex))
+          QVERIFY(g.HexAt(g.Centre(hex) + (corner - g.Centre(hex)) * 0.9) == hex);
+      }
+    }
+    QVERIFY(g.Bounds().contains(g.Outline(Hex{6, 4}).boundingRect()));
+    QVERIFY(!g.HexAt(g.Bounds().topLeft() + QPointF(1, 1)));
+    QVERIFY(!g.HexAt(g.Centre(Hex{6, 2}) + QPointF(12, 0)));
+    QVERIFY(!g.HexAt(g.Centre(Hex{3, 4}) + QPointF(0, g.height())));
+  }
+  QCOMPARE(ClassAbbreviation(13), QStringLiteral("L. Crsr"));
+  QCOMPARE(ClassAbbreviation(18), QStringLiteral("ATr"));
+  QCOMPARE(ClassAbbreviation(200), QStringLiteral("?"));
+}
+
+void MapPageTest::countersStandOnTheirHexes() {
+  QCOMPARE(Pixel(Hex{1, 2}), SideColour(0).rgb());
+  QCOMPARE(Pixel(Hex{2, 2}), PaperColour().rgb());
+  // The other side's counters are dimmed.
+  const QRgb rifles = Pixel(Hex{3, 3});
+  QVERIFY(rifles != SideColour(1).rgb() && rifles != PaperColour().rgb());
+
+  // The even columns half a hex lower: the counter goes with its hex.
+  const double odd = View()->geometry().Centre(Hex{1, 2}).y();
+  form_->Click("MapEvenColumnsLow");
+  QCOMPARE(View()->geometry().Centre(Hex{1, 2}).y(), odd - View()->geometry().height() / 2);
+  QCOMPARE(Pixel(Hex{1, 2}), SideColour(0).rgb());
+
+  QTest::mouseMove(View(), At(Hex{3, 3}));
+  QCOMPARE(form_->Text("MapHex"), QStringLiteral("Column 3, Row 3"));
+  const QTreeWidgetItem* axis = form_->Get<QTreeWidget>("MapUnplaced")->topLevelItem(0);
+  QCOMPARE(axis->text(0), QStringLiteral("Axis (1)"));
+  QCOMPARE(axis->child(0)->text(0), QStringLiteral("Reserve (core)"));
+  QCOMPARE(form_->Lines("MapFindings"), QStringList{"No findings."});
+
+  // The check reads the limits as typed, each time the page is shown.
+  form_->SetText("Edit9", "1");
+  form_->ShowPageOf("MapView");
+  QCOMPARE(form_->Lines("MapFindings"),
+           QStringList{"The limit \"max axis core\" is 1, but Axis has 3 core units."});
+}
+
+void MapPageTest::aDragIsAcceptChangesAndADropOffTheMapChangesNothing() {
+  // A click chooses the unit's line, which reviews it.
+  QTest::mouseClick(View(), Qt::LeftButton, Qt::NoModifier, At(Hex{4, 0}));
+  QCOMPARE(form_->Get<QListWidget>("ListBox1")->currentRow(), 1);
+  QCOMPARE(form_->Text("Label26"), QStringLiteral("Panzer"));
+
+  QSignalSpy refreshes(&form_->window(), &TForm1::rostersShown);
+  Drag(At(Hex{1, 2}), At(Hex{3, 3}));
+  QCOMPARE(refreshes.count(), 1);
+  QCOMPARE(Unit(1).columnLow(), 3);
+  QCOMPARE(Unit(1).rowLow(), 3);
+  QVERIFY(!Unit(1).IsUnused());
+  // The refresh that ends "Accept Changes": review fields empty, the check follows.
+  QCOMPARE(form_->Text("Edit14"), QString());
+  QCOMPARE(form_->Text("Label26"), QString());
+  QCOMPARE(form_->Lines("MapFindings"),
+           QStringList{"\"Grenadiers\" (Axis, core line 0) and \"Rifles\" (Allies, core line 0) "
+                       "share column 3, row 3, and neither is an air unit."});
+  QCOMPARE(Pixel(Hex{1, 2}), PaperColour().rgb());
+  // Both counters of the hex show: the first towards the top left, the second (dimmed) on it.
+  const QImage image = View()->grab().toImage();
+  const MapContent& content = View()->content();
+  const auto stack = std::find_if(content.counters.begin(), content.counters.end(),
+                                  [](const MapCounter& c) { return c.stackSize == 2; });
+  QVERIFY(stack != content.counters.end() && stack->unitIndex == 1);
+  QCOMPARE(
+      image.pixel(CounterRect(View()->geometry(), stack[0]).topLeft().toPoint() + QPoint(3, 3)),
+      SideColour(0).rgb());
+  const QRgb second =
+      image.pixel(CounterRect(View()->geometry(), stack[1]).bottomRight().toPoint() - QPoint(3, 3));
+  QVERIFY(second != PaperColour().rgb() && second != SideColour(0).rgb());
+
+  // Off the map, and a counter of the side not chosen: nothing moves, nothing is refreshed.
+  const UnitTable before = form_->window().state().scenario.units;
+  Drag(At(Hex{4, 0}), QPoint(1, 1));
+  Drag(At(Hex{0, 4}), At(Hex{2, 2}));
+  QCOMPARE(refreshes.count(), 1);
+  const UnitTable& after = form_->window().state().scenario.units;
+  for (int i = 1; i <= before.size(); ++i)
+    QVERIFY(before.at(i).bytes == after.at(i).bytes);
+
+  // The drag was one step of the edit history: undone, the counter is back on its hex.
+  form_->window().Undo();
+  QCOMPARE(Unit(1).columnLow(), 1);
+  QCOMPARE(Unit(1).rowLow(), 2);
+  QCOMPARE(Pixel(Hex{1, 2}), SideColour(0).rgb());
+}
+
+void MapPageTest::fitShowsTheWholeMap() {
+  MapView* view = View();
+  const double fitted = view->geometry().radius();
+  QTest::keyClick(&form_->window(), Qt::Key_Plus, Qt::ControlModifier);
+  QWheelEvent wheel(QPointF(10, 10), view->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 240),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(view, &wheel);
+  QVERIFY(view->geometry().radius() > fitted * 1.9);
+  QVERIFY(!QRectF(view->rect()).contains(view->geometry().Bounds()));
+
+  form_->Click("MapFit");
+  const QRectF bounds = view->geometry().Bounds();
+  QVERIFY(QRectF(view->rect()).contains(bounds));
+  QVERIFY(bounds.width() > view->width() * 0.9 || bounds.height() > view->height() * 0.9);
+}
+
+void MapPageTest::savePictureWritesThePngChosen() {
+  const std::filesystem::path out = form_->fixture().dir / "out";
+  auto* page = form_->Get<MapPage>("MapPage");
+  QString proposed;
+  QString answer = QString::fromStdString((out / "front").string());
+  page->SetPictureFileChooser([&](QWidget*, const QString& name) {
+    proposed = name;
+    return answer;
+  });
+  form_->Click("MapSavePicture");
+  QCOMPARE(proposed, QString::fromStdString((form_->fixture().dir / "map.png").string()));
+  QVERIFY(!QImage(QString::fromStdString((out / "front.png").string())).isNull());
+  QCOMPARE(form_->window().statusBar()->currentMessage(),
+           "Wrote front.png in \"" + QString::fromStdString(out.string()) + "\"");
+
+  // A folder that is not there: the error box, and no file.
+  answer = QString::fromStdString((out / "gone" / "front.png").string());
+  form_->Click("MapSavePicture");
+  QCOMPARE(form_->dialogs().errors.size(), std::size_t{1});
+  form_->dialogs().errors.clear();
+  QCOMPARE(testing::Snapshot(out).size(), std::size_t{1});
+}
+
+void MapPageTest::savesTheMapFromTheCommandLine() {
+  const std::filesystem::path dir = form_->fixture().dir.path();
+  const QString scenario = QString::fromStdString((dir / "map.scn").string());
+  const QString picture = QString::fromStdString((dir / "out" / "map.png").string());
+  const StartCommandLine line =
+      ReadStartOptions({"zarkel", scenario, "--layout", "homemade", "--equipment",
+                        QString::fromStdString(form_->fixture().equipmentPath), "--save-map",
+                        picture, "--width", "300"});
+  QVERIFY(line.options.has_value());
+  QCOMPARE(SaveMapFromCommandLine(*line.options), 0);
+  const QImage image(picture);
+  QCOMPARE(image.width(), 300);
+  QVERIFY(image.height() > 0);
+
+  StartOptions missing = *line.options;
+  missing.saveMap = QString::fromStdString((dir / "gone" / "map.png").string());
+  QCOMPARE(SaveMapFromCommandLine(missing), 1);
+  QCOMPARE(testing::Snapshot(dir / "out").size(), std::size_t{1});
+  QVERIFY(!std::filesystem::exists(dir / "gone"));
+
+  QCOMPARE(ReadStartOptions({"zarkel", scenario, "--save-map", picture}).exitCode, 2);
+  QCOMPARE(ReadStartOptions(
+               {"zarkel", scenario, "--layout", "homemade", "--save-map", picture, "--width", "10"})
+               .exitCode,
+           2);
+}
+
+}  // namespace zarkel
+
+QTEST_MAIN(zarkel::MapPageTest)
+#include "map_page_test.moc"
