@@ -56,6 +56,7 @@ class TForm1 : public QMainWindow {
   // The Edit menu's "Undo" and "Redo": the step's side is checked and shown, as after an edit.
   void Undo();
   void Redo();
+
   // What the Map page works with.
   // The side checked on "Core/Aux Transfer": 0 Axis, 1 Allies; none before the first choice.
   std::optional<std::int32_t> CheckedSide() const;
