@@ -20,4 +20,12 @@ const char* LimitCaption(std::int32_t field) {
   return field >= 0 && field < kLimitFieldCount ? kCaptions[field] : "";
 }
 
+std::string LimitCaptionInMessages(std::int32_t field) {
+  const std::string caption = LimitCaption(field);
+  const auto first = caption.find_first_not_of(' ');
+  if (first == std::string::npos)
+    return std::string();
+  return caption.substr(first, caption.find_last_not_of(' ') - first + 1);
+}
+
 }  // namespace zarkel

@@ -36,6 +36,8 @@ using LimitTexts = std::array<std::string, kLimitFieldCount>;
 const char* LimitFieldName(std::int32_t field);
 // The caption beside the limit's edit: "max axis land core units", ... (blanks included).
 const char* LimitCaption(std::int32_t field);
+// The same caption without its leading and trailing blanks, as messages name the edit.
+std::string LimitCaptionInMessages(std::int32_t field);
 
 // The companion files of an Original scenario: full paths, set when one is opened.
 struct CompanionPaths {

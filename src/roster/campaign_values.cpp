@@ -7,17 +7,6 @@
 
 namespace zarkel {
 
-namespace {
-
-std::string Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos)
-    return std::string();
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-}  // namespace
-
 std::int32_t ClampBattleType(std::int64_t value) {
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, 0, 2));
 }
@@ -39,7 +28,7 @@ void CommitCampaignValues(ScenarioData& scenario, std::int32_t spinValue, const 
       value = ParseInteger(texts[field]);
     } catch (const ConversionError&) {
       // The same text, and which of the eight edits holds it.
-      throw ConversionError(texts[field], Trimmed(LimitCaption(field)));
+      throw ConversionError(texts[field], LimitCaptionInMessages(field));
     }
     scenario.limits[field] = LowByte(value);
   }

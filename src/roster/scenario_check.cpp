@@ -54,14 +54,12 @@ std::string Hex(std::int32_t column, std::int32_t row) {
 
 // The caption of a limit's edit without its blanks and its footnote mark.
 std::string LimitName(std::int32_t field) {
-  std::string caption = LimitCaption(field);
+  std::string caption = LimitCaptionInMessages(field);
   const std::string mark = " ***";
   if (caption.size() >= mark.size() &&
       caption.compare(caption.size() - mark.size(), mark.size(), mark) == 0)
     caption.erase(caption.size() - mark.size());
-  const auto first = caption.find_first_not_of(' ');
-  const auto last = caption.find_last_not_of(' ');
-  return first == std::string::npos ? std::string() : caption.substr(first, last - first + 1);
+  return caption;
 }
 
 // The figure of "Update Current Values" a limit holds back, and what it counts.
