@@ -7,3 +7,7 @@ BENCH_PACKAGES=(libbenchmark-dev qt6-base-dev fonts-dejavu-core libcli11-dev hyp
 # The Windows build made here and its tests under wine (scripts/windows.sh).
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine64 zip)
 PACKAGE_PACKAGES=(dpkg-dev debootstrap)
+# The browser edition (scripts/web.sh): Emscripten and what the build takes from Debian; for its
+# tests GoogleTest's sources and Chromium, and the native build for the round trip.
+WEB_PACKAGES=(ca-certificates cmake make libcli11-dev emscripten)
+WEB_TEST_PACKAGES=(googletest chromium)
