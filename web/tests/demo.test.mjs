@@ -13,7 +13,7 @@ after(async () => {
   await site?.close();
 });
 
-test('the address ending #demo opens the demo scenario and shows it in the status line', async () => {
+test('the address ending #demo opens the demo and shows it in the status line', async () => {
   const { page, problems } = await newPage(site);
   await page.goto(`${site.address}#demo`);
   const status = await waitForText(page, '#status', '63 units');
@@ -35,5 +35,41 @@ test('the demo set is fetched only when asked for, then by "Try the demo"', asyn
   await page.click('#try-demo');
   await waitForText(page, '#status', '63 units');
   assert.ok(fetched.includes('/demo/kardel.scn'));
+  assert.deepEqual(problems, []);
+});
+
+test('a refused open answers with the core message and keeps the open scenario', async () => {
+  const { page, problems } = await newPage(site);
+  await page.goto(site.address);
+  const answers = await page.evaluate(async () => {
+    const { loadModule, putFiles } = await import('./editor.js');
+    const { fetchDemoSet } = await import('./demo.js');
+    const module = await loadModule();
+    const folder = putFiles(module, '/trial', await fetchDemoSet());
+    const editor = new module.Editor();
+    const request = (layout) => ({
+      layout,
+      scenario: `${folder}/kardel.scn`,
+      equipment: `${folder}/equipment.eqp`,
+      names: `${folder}/equipment.txt`,
+    });
+    const pick = ({ opened, status, error }) => ({ opened, status, error });
+    return [
+      pick(editor.open(request('original'))),
+      pick(editor.open(request('homemade'))),
+      pick(editor.open(request('original'))),
+      pick(editor.open({ ...request('homemade'), scenario: `${folder}/absent.scn` })),
+    ];
+  });
+  const opened = 'kardel.scn \u00b7 Homemade \u00b7 map 40 x 30 \u00b7 63 units';
+  const wrongLayout =
+    '"/trial/kardel.scn" looks like a scenario of the "Homemade" layout, not "Orvane Original": ' +
+    'its size fits that layout exactly. Choose "Homemade" and open it again.';
+  assert.deepEqual(answers, [
+    { opened: false, status: '', error: wrongLayout },
+    { opened: true, status: opened },
+    { opened: false, status: opened, error: wrongLayout },
+    { opened: false, status: opened, error: 'File not found: "/trial/absent.scn"' },
+  ]);
   assert.deepEqual(problems, []);
 });
