@@ -57,8 +57,8 @@ std::string CounterDescription(const MapCounter& counter);
 // is dimmed and nothing can be moved); the lines come from the last roster refresh.
 MapContent BuildMapContent(const EditorState& state, std::optional<std::int32_t> chosenSide);
 
-// Where a counter stands: a square in its hex, smaller and set off along the diagonal when
-// its hex holds more than one. Counters are drawn in the order of MapContent::counters, so the
+// Where a counter stands: a square in its hex; two on one hex stand side by side, smaller, and
+// three or more are set off along the diagonal. Counters are drawn in the order of MapContent::counters, so the
 // later of two that overlap lies on top.
 MapRect CounterRect(const HexGeometry& geometry, const MapCounter& counter);
 
