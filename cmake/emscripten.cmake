@@ -1,5 +1,6 @@
-# Building with Emscripten (`emcmake cmake ...`, scripts/web.sh): the core, zarkel-cli and the
-# core suite as WebAssembly for node, and the page's module for the browser (web/).
+# Building with Emscripten (`emcmake cmake ...`, scripts/web.sh): the core, the session,
+# zarkel-cli and the core and session suites as WebAssembly for node, and the page's module for
+# the browser (web/).
 
 # The core reports every failure by throwing. Emscripten leaves C++ exceptions off unless asked,
 # and then the first throw aborts the program, so they are on at compile and at link time alike.

@@ -6,9 +6,9 @@
 #
 #   scripts/web.sh           build, then serve the site until Ctrl+C
 #   scripts/web.sh --build   build only
-#   scripts/web.sh --test    build with the core suite, then run it under node, compare what
-#                            the node zarkel-cli writes with what the native one writes, and run
-#                            the page's suite in headless Chromium
+#   scripts/web.sh --test    build with the core and session suites, then run them under node,
+#                            compare what the node zarkel-cli writes with what the native one
+#                            writes, and run the page's suite in headless Chromium
 #
 # Installs what is missing first: Debian's emscripten (and for the tests chromium), and the npm
 # packages of web/package-lock.json, exactly as locked.
@@ -86,7 +86,7 @@ emcmake cmake -S "$top" -B "$build/zarkel" -DCMAKE_CROSSCOMPILING_EMULATOR="$nod
   -DZARKEL_GUI=OFF -DZARKEL_CLI=ON -DZARKEL_TESTS="$tests" -DZARKEL_SITE_DIR="$build/site" \
   -DZARKEL_WEB_PACKAGES="$web/node_modules" "${launcher[@]}" >/dev/null
 targets=(zarkel_site zarkel-cli)
-[ "$mode" = test ] && targets+=(zarkel_core_tests)
+[ "$mode" = test ] && targets+=(zarkel_core_tests zarkel_session_tests)
 rm -rf "$build/site"  # put together anew, so that nothing stale is served
 cmake --build "$build/zarkel" --parallel "$jobs" --target "${targets[@]}"
 mkdir -p "$build/cli"
@@ -99,7 +99,7 @@ case $mode in
   serve) exec "$node" "$web/serve.mjs" "$build/site" ;;
 esac
 
-echo "== core suite under node"
+echo "== core and session suites under node"
 (cd "$build/zarkel" && ctest --output-on-failure --no-tests=error --timeout 900)
 
 echo "== round trip: the node zarkel-cli writes what the native one writes"

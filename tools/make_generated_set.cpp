@@ -84,7 +84,9 @@ ScenarioPlan Mixed() {
       if (order == 79)
         unit.name = std::string(40, static_cast<char>('K' + side));
       if (order == 150)
-        unit.name = "\xc4rger \xe0 la \xe7ase";
+        unit.name =
+            "\xc4rger \xe0 la \xe7"
+            "ase";
       plan.Place(unit);
     }
   }
