@@ -2,11 +2,14 @@
 # apt uses, and a minimal Debian 12 root made from it with debootstrap. No archive address is
 # written here: a root comes from the archive the machine already trusts, or not at all.
 
+# Where this machine's apt keeps its sources.
+debian_apt=${debian_apt:-/etc/apt}
+
 # The Debian archive this machine's apt uses, for the suite given (its first URI).
 debian_mirror_of() {  # suite
   local suite=$1 sources=()
   shopt -s nullglob
-  sources=(/etc/apt/sources.list.d/*.sources)
+  sources=("$debian_apt"/sources.list.d/*.sources)
   [ ${#sources[@]} -eq 0 ] || awk -v suite="$suite" '
     BEGIN { RS = ""; FS = "\n" }
     {
@@ -23,8 +26,8 @@ debian_mirror_of() {  # suite
         split(uris, list, " "); print list[1]; exit
       }
     }' "${sources[@]}"
-  sources=(/etc/apt/sources.list.d/*.list)
-  [ -f /etc/apt/sources.list ] && sources=(/etc/apt/sources.list "${sources[@]}")
+  sources=("$debian_apt"/sources.list.d/*.list)
+  [ -f "$debian_apt/sources.list" ] && sources=("$debian_apt/sources.list" "${sources[@]}")
   [ ${#sources[@]} -eq 0 ] || cat "${sources[@]}" | awk -v suite="$suite" '
     $1 == "deb" {
       i = 2
@@ -38,11 +41,12 @@ debian_mirror_of() {  # suite
 # machine's apt sources. When they name no archive for bookworm it says so on stderr and
 # returns 1.
 debian_sources() {
+  debian_sources=
   debian_mirror=$(debian_mirror_of bookworm | head -1)
   local security
   security=$(debian_mirror_of bookworm-security | head -1)
   if [ -z "$debian_mirror" ]; then
-    echo "This machine's apt sources (/etc/apt/sources.list, /etc/apt/sources.list.d/) name no" \
+    echo "This machine's apt sources ($debian_apt/sources.list and sources.list.d) name no" \
       "Debian archive for bookworm, and a Debian 12 root is made only from the archive this" \
       "machine uses. Add a 'deb' line for bookworm, or a 'Types: deb' stanza with" \
       "'Suites: bookworm', and run again." >&2

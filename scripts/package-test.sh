@@ -51,7 +51,7 @@ setsid "$again/zarkel/scripts/package.sh" >"$again/package.log" 2>&1 &
 again_pid=$!
 # Ends the second build (all of its processes) when the test ends before it is compared.
 stop_again() {
-  kill -- -"$again_pid" 2>/dev/null || true
+  [ -z "$again_pid" ] || kill -- -"$again_pid" 2>/dev/null || true
 }
 trap stop_again EXIT
 
@@ -68,7 +68,7 @@ lintian --fail-on none --show-overrides "$deb" >"$lintian_log" 2>&1 || {
 cat "$lintian_log"
 found=$(awk '$1 ~ /^[EW]:$/ { print $3 }' "$lintian_log" | sort -u |
   grep -vxF "$(printf '%s\n' "${allowed_tags[@]}")" || true)
-[ -z "$found" ] || fail "lintian found: $(echo $found)"
+[ -z "$found" ] || fail "lintian found: ${found//$'\n'/ }"
 overrides=$(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/lintian/overrides/zarkel) ||
   fail "the package holds no lintian overrides"
 unexplained=$(awk '/^#/ { reason = 1; next } NF && !reason { print } { reason = 0 }' \
@@ -79,11 +79,6 @@ say "ok: lintian found nothing but ${allowed_tags[*]}"
 cache="$top/build-package/debian12"
 tarball="$cache/root.tar"
 mkdir -p "$cache/debs" "$cache/archives"
-
-source "$top/scripts/debian-root.sh"
-debian_sources || fail "no Debian archive to make the root from"
-sources=$debian_sources
-mirror=$debian_mirror
 
 # Runs a command inside the root with a clean environment.
 inside() {
@@ -217,8 +212,10 @@ say "ok: removed, nothing of it left"
 say "waiting for the second build, from $again/zarkel"
 wait "$again_pid" || {
   tail -20 "$again/package.log"
+  again_pid=
   fail "the second build failed; see $again/package.log"
 }
+again_pid=
 again_deb=$(tail -1 "$again/package.log")
 compared="$top/build-package/compared"
 rm -rf "$compared"
