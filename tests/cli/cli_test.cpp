@@ -2,6 +2,10 @@
 // its exit status, what it printed and the bytes it wrote.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+
+#include "base/utf8_path.h"
 #include "base/version.h"
 #include "cli_process.h"
 #include "writer_fixture.h"
@@ -117,6 +121,50 @@ TEST_F(CliTest, InfoJsonHoldsTheScenarioAsRead) {
   EXPECT_EQ(summary.exitCode, 0);
   EXPECT_NE(summary.out.find("Allies: 1 core, 0 auxiliary"), std::string::npos) << summary.out;
   EXPECT_NE(summary.out.find("Third"), std::string::npos);
+}
+
+TEST_F(CliTest, InfoOnAnOriginalReadsItsCompanionsAndNamesAMissingOne) {
+  // Names outside ASCII are UTF-8 on the command line and on disk, and printed as they are.
+  const std::string base =
+      "\xC3\x9C"
+      "bung";  // "Übung"
+  testing::ScenarioPlan plan = SmallScenario();
+  plan.layout = Layout::Original;
+  fx.WriteScenario(plan, base + ".scn");
+  testing::WriteFileText(fx.dir / ("s" + base + ".tst"), "Ford\r\nMill\r\nChapel\r\n");
+  const std::string description = "Twenty-one bytes long";
+  testing::WriteFileText(fx.dir / (base + ".des"), description);
+  // No title file.
+  const auto path = [&](const std::string& name) { return Utf8FromPath(fx.dir / name); };
+  const Args open = {"info", "--layout", "original", base + ".scn"};
+
+  const testing::CliRun text = Run(open);
+  EXPECT_EQ(text.exitCode, 0) << text.err;
+  for (const std::string& line : {"Place names:     3, from " + path("s" + base + ".tst") + "\n",
+                                  "Description:     " + std::to_string(description.size()) +
+                                      " bytes, from " + path(base + ".des") + "\n",
+                                  "Title:           missing: " + path(base + ".tit") + "\n"}) {
+    EXPECT_NE(text.out.find(line), std::string::npos) << line << "in\n" << text.out;
+  }
+
+  Args json = open;
+  json.push_back("--json");
+  const testing::CliRun object = Run(json);
+  EXPECT_EQ(object.exitCode, 0) << object.err;
+  const auto jsonPath = [&](const std::string& name) {
+    std::string escaped;
+    for (const char c : path(name))
+      escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    return "\"" + escaped + "\"";
+  };
+  EXPECT_NE(
+      object.out.find("\"placeNameCount\":3,\"placeNameFile\":" + jsonPath("s" + base + ".tst") +
+                      ",\"descriptionLength\":" + std::to_string(description.size()) +
+                      ",\"descriptionFile\":" + jsonPath(base + ".des") +
+                      ",\"titleLength\":null,\"titleFile\":" + jsonPath(base + ".tit") +
+                      ",\"battleType\":1,"),
+      std::string::npos)
+      << object.out;
 }
 
 TEST_F(CliTest, EditsAreAppliedInTheOrderGiven) {
@@ -391,6 +439,21 @@ TEST(CliExamplesTest, InfoAndEveryWriterTakeTheDemoSet) {
   }
   // Each scenario: the order of battle, a campaign scenario with three companions, a Homemade one.
   EXPECT_EQ(testing::Snapshot(out.path()).size(), 12u);
+
+  // The Original one's texts are counted in its companion files.
+  const testing::CliRun vessin = testing::RunCli(
+      {"info", "--layout", "original", (examples / "vessin.scn").string(), "--json"}, out.path(),
+      io.path());
+  const Bytes names = ReadFileBytes(examples / "svessin.tst");
+  const auto size = [&](const char* name) {
+    return std::to_string(std::filesystem::file_size(examples / name));
+  };
+  for (const std::string& member :
+       {"\"placeNameCount\":" + std::to_string(std::count(names.begin(), names.end(), '\n')) + ",",
+        "\"descriptionLength\":" + size("vessin.des") + ",",
+        "\"titleLength\":" + size("vessin.tit") + ","}) {
+    EXPECT_NE(vessin.out.find(member), std::string::npos) << member << " in " << vessin.out;
+  }
 }
 
 }  // namespace
