@@ -369,39 +369,67 @@ TEST_F(CliTest, AFailureOrAStoppingMessageWritesNothing) {
   }
 }
 
-TEST_F(CliTest, AUsageErrorPrintsHelpAndExitsTwo) {
-  const std::vector<std::pair<Args, std::string>> cases = {
+TEST_F(CliTest, AUsageErrorPrintsItsCauseAndTheUsageAndExitsTwo) {
+  const std::string commands = "info, ob, campaign, homemade ";
+  // The arguments, a piece of the cause, and the command whose usage follows.
+  const std::vector<std::tuple<Args, std::string, std::string>> cases = {
       {{"ob", "--layout", "homemade", "small.scn", "--to-aux", "0", "--side", "axis", "--dir",
         "out"},
-       "--to-aux: needs --side"},
+       "--to-aux: needs --side",
+       "ob"},
       {{"ob", "--layout", "homemade", "small.scn", "--side", "axis", "--to-aux", "1,,2", "--dir",
         "out"},
-       "is not a line number"},
+       "is not a line number",
+       "ob"},
       {{"ob", "--layout", "homemade", "small.scn", "--limit", "maxUnits=3", "--dir", "out"},
-       "maxUnits"},
-      {{"ob", "--layout", "homemade", "small.scn"}, "--dir"},
+       "maxUnits",
+       "ob"},
+      {{"ob", "--layout", "homemade", "small.scn"}, "--dir", "ob"},
       {{"campaign", "--layout", "homemade", "small.scn", "--slot", "Midway", "--name", "x", "--dir",
         "out"},
-       "either --slot"},
+       "either --slot",
+       "campaign"},
       {{"campaign", "--layout", "homemade", "small.scn", "--slot", "Midway", "--page", "axis",
         "--dir", "out"},
-       "not a slot of the axis page"},
-      {{"info", "--layout", "homemade", "small.scn", "--title", "t.tit"}, "--title"},
-      {{"info", "--layout", "sideways", "small.scn"}, "sideways"},
-      {{}, "subcommand"},
+       "not a slot of the axis page",
+       "campaign"},
+      {{"info", "--layout", "homemade", "small.scn", "--title", "t.tit"}, "--title", "info"},
+      {{"info", "--layout", "sideways", "small.scn"}, "sideways", "info"},
+      {{"check", "--layout", "homemade", "small.scn", "--undo"}, "--undo (argument 5): ", "check"},
+      {{}, "A command is required: " + commands + "or check.", ""},
+      {{"--layout", "homemade"}, "A command is required before \"--layout\"", ""},
+      {{"foo", "--layout", "homemade"},
+       "\"foo\" is not a command; the commands are " + commands + "and check.",
+       ""},
   };
   const auto before = testing::Snapshot(fx.dir.path());
-  for (const auto& [args, fragment] : cases) {
+  for (const auto& [args, cause, command] : cases) {
     const testing::CliRun run = Run(args);
-    EXPECT_EQ(run.exitCode, 2) << fragment;
-    EXPECT_NE(run.err.find(fragment), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("Usage: zarkel-cli"), std::string::npos) << run.err;
-    EXPECT_EQ(testing::Snapshot(fx.dir.path()), before) << fragment;
+    EXPECT_EQ(run.exitCode, 2) << cause;
+    // Three lines: the cause, the usage, where to read more; not the whole help.
+    const std::string usage = command.empty() ? "COMMAND [OPTIONS]" : command + " --layout ";
+    const std::string more = command.empty() ? "" : command + " ";
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 3) << run.err;
+    EXPECT_NE(run.err.find(cause), std::string::npos) << run.err;
+    EXPECT_LT(run.err.find(cause), run.err.find('\n')) << run.err;
+    EXPECT_NE(run.err.find("\nUsage: zarkel-cli " + usage), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("\nRun \"zarkel-cli " + more + "--help\" for more.\n"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(testing::Snapshot(fx.dir.path()), before) << cause;
   }
 
   const testing::CliRun help = Run({"homemade", "--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_NE(help.out.find("Usage: zarkel-cli homemade"), std::string::npos);
+  EXPECT_NE(help.out.find("--undo"), std::string::npos);  // the edits, in the footer
+  const testing::CliRun overview = Run({"--help"});
+  EXPECT_EQ(overview.exitCode, 0);
+  EXPECT_NE(overview.out.find("  campaign --layout L SCENARIO [COMMON] [EDITS] --dir DIR (--slot "
+                              "CAPTION | --name NAME)\n           [--page axis|allied]\n"),
+            std::string::npos)
+      << overview.out;
 
   const testing::CliRun version = Run({"--version"});
   EXPECT_EQ(version.exitCode, 0);
