@@ -1,6 +1,6 @@
 // What the window adds around its nine pages: the start from the command line, the status bar,
-// the folder captions and the file list that follows the disk, and the refusal of writes
-// without a name.
+// the folder captions and the lists that follow the disk, and the refusal of writes without a
+// name.
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,6 +38,7 @@ class WindowShellTest : public QObject {
   void startsWithTheScenarioPickedWhenNoLayoutIsGiven();
   void theStatusBarSaysWhatWasOpenedAndWritten();
   void folderCaptionsAndTheCurrentFolderFollowEveryChange();
+  void aFolderMadeLaterShowsInTheLists();
   void aFullPathInFilenameMovesTheFolderList();
   void writesWithoutANameAreRefused();
   void anEmptyOrSignOnlyScenarioTypeIsWrittenAsZero();
@@ -162,6 +163,23 @@ void WindowShellTest::folderCaptionsAndTheCurrentFolderFollowEveryChange() {
     }
     QCOMPARE(bold, QStringList{QStringLiteral("out")});
   }
+}
+
+void WindowShellTest::aFolderMadeLaterShowsInTheLists() {
+  for (const char* list : {"DirectoryListBox1", "DirectoryListBox3"})
+    f().GoTo(list, f().fixture().dir.path());
+  auto* folders = f().Get<DirectoryList>("DirectoryListBox3");
+  const int outLine = folders->row(folders->findItems(QStringLiteral("out"), Qt::MatchEndsWith)[0]);
+  folders->setCurrentRow(outLine);  // highlighted, not opened
+  std::filesystem::create_directory(f().fixture().dir / "battles");
+  for (const char* list : {"DirectoryListBox1", "DirectoryListBox3"}) {
+    QTRY_COMPARE(f().Get<DirectoryList>(list)
+                     ->findItems(QStringLiteral("battles"), Qt::MatchEndsWith)
+                     .size(),
+                 1);
+  }
+  QVERIFY(folders->currentItem()->text().endsWith(QStringLiteral("out")));
+  QCOMPARE(folders->directory(), QString::fromStdString(f().fixture().dir.path().string()));
 }
 
 void WindowShellTest::aFullPathInFilenameMovesTheFolderList() {
