@@ -37,6 +37,7 @@ class WindowShellTest : public QObject {
   void startsOnTheScenarioGiven();
   void startsWithTheScenarioPickedWhenNoLayoutIsGiven();
   void theStatusBarSaysWhatWasOpenedAndWritten();
+  void theStatusBarSaysWhatEachEditDid();
   void folderCaptionsAndTheCurrentFolderFollowEveryChange();
   void aFolderMadeLaterShowsInTheLists();
   void aFullPathInFilenameMovesTheFolderList();
@@ -140,6 +141,41 @@ void WindowShellTest::theStatusBarSaysWhatWasOpenedAndWritten() {
   f().Click("Button4");
   QCOMPARE(f().dialogs().errors.size(), std::size_t{1});
   QVERIFY(Message().startsWith(QStringLiteral("Wrote OB.txt")));
+}
+
+void WindowShellTest::theStatusBarSaysWhatEachEditDid() {
+  f().OpenOriginal();
+  f().Click("RadioButton3");
+  f().GoTo("DirectoryListBox3", Out());
+  f().Click("Button4");
+  QVERIFY(Message().startsWith(QStringLiteral("Wrote OB.txt")));
+
+  // The line that was written does not stay once the scenario is edited.
+  f().ClickItem("ListBox2", 1);
+  f().ClickItem("ListBox2", 2, Qt::ControlModifier);
+  f().Click("Button2");
+  QCOMPARE(Message(), QStringLiteral("Transferred 2 units to auxiliary"));
+  f().ClickItem("ListBox1", 0);
+  f().SetText("Edit21", "5");
+  f().Click("Button9");
+  QCOMPARE(Message(), QStringLiteral("Changed \"Grenadiers\": experience 5"));
+  f().window().Undo();
+  QCOMPARE(Message(), QStringLiteral("Undid: Change of Grenadiers"));
+  f().window().Undo();
+  QCOMPARE(Message(), QStringLiteral("Undid: Transfer of 2 units to auxiliary"));
+  f().window().Redo();
+  QCOMPARE(Message(), QStringLiteral("Redid: Transfer of 2 units to auxiliary"));
+  // An accept that changes nothing says so; a refused one says what it stored before it stopped.
+  f().ClickItem("ListBox1", 0);
+  f().Click("Button9");
+  QCOMPARE(Message(), QStringLiteral("No change to \"Grenadiers\""));
+  expectErrors_ = true;
+  f().ClickItem("ListBox1", 0);
+  f().SetText("Edit14", "7");
+  f().SetText("Edit21", "x");
+  f().Click("Button9");
+  QCOMPARE(f().dialogs().errors.size(), std::size_t{1});
+  QCOMPARE(Message(), QStringLiteral("Moved \"Grenadiers\" to column 7, row 4"));
 }
 
 void WindowShellTest::folderCaptionsAndTheCurrentFolderFollowEveryChange() {
