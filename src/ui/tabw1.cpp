@@ -923,6 +923,10 @@ void TForm1::Button1Click() {
     }
     Q_EMIT scenarioOpened();
   });
+  // Whatever the buttons were set to for an open that failed or was called off, they show the
+  // layout of the scenario still open, which every writer goes by.
+  if (state_.scenario.layout)
+    CheckLayout(*state_.scenario.layout);
 }
 
 void TForm1::Button11Click() {

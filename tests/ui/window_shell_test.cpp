@@ -1,10 +1,11 @@
 // What the window adds around its nine pages: the start from the command line, the status bar,
-// the folder captions and the lists that follow the disk, and the refusal of writes without a
-// name.
+// the folder captions and the lists that follow the disk, the layout buttons after a failed
+// open, and the refusal of writes without a name.
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QtTest>
@@ -40,6 +41,7 @@ class WindowShellTest : public QObject {
   void theStatusBarSaysWhatEachEditDid();
   void folderCaptionsAndTheCurrentFolderFollowEveryChange();
   void aFolderMadeLaterShowsInTheLists();
+  void aFailedOpenLeavesTheLayoutOfTheScenarioOpen();
   void aFullPathInFilenameMovesTheFolderList();
   void writesWithoutANameAreRefused();
   void anEmptyOrSignOnlyScenarioTypeIsWrittenAsZero();
@@ -216,6 +218,18 @@ void WindowShellTest::aFolderMadeLaterShowsInTheLists() {
   }
   QVERIFY(folders->currentItem()->text().endsWith(QStringLiteral("out")));
   QCOMPARE(folders->directory(), QString::fromStdString(f().fixture().dir.path().string()));
+}
+
+void WindowShellTest::aFailedOpenLeavesTheLayoutOfTheScenarioOpen() {
+  expectErrors_ = true;
+  f().OpenHomemade();
+  // The Homemade file opened as an Original one is refused by its size.
+  f().Click("RadioButton2");
+  f().Click("Button1");
+  QCOMPARE(f().dialogs().errors.size(), std::size_t{1});
+  QVERIFY(f().Get<QRadioButton>("RadioButton1")->isChecked());
+  QVERIFY(!f().Get<QRadioButton>("RadioButton2")->isChecked());
+  QCOMPARE(f().window().state().scenario.layout, std::optional(ScenarioLayout::Homemade));
 }
 
 void WindowShellTest::aFullPathInFilenameMovesTheFolderList() {
