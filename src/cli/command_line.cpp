@@ -70,6 +70,7 @@ constexpr CommandSynopsis kCommands[] = {
     {"homemade", "--layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME] [--yes]"},
     {"check", "--layout L SCENARIO [COMMON] [EDITS]"},
 };
+static_assert(std::size(kCommands) == static_cast<std::size_t>(CommandKind::Check) + 1);
 
 const CommandSynopsis* CommandNamed(const std::string& name) {
   for (const CommandSynopsis& command : kCommands) {

@@ -76,8 +76,8 @@ struct CommandLine {
 
 CommandLine ReadCommandLine(int argc, const char* const* argv);
 
-// What follows the cause of a usage error: the usage line of `command` and where to read more.
-// For a name that is no command, the usage of the program and its commands.
+// What follows the cause of a usage error: the usage line of `command` and where to read more;
+// for a name that is no command, the program's.
 std::string UsageHint(const std::string& command);
 
 // "info", "ob", "campaign", "homemade", "check".
