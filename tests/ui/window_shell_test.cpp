@@ -163,14 +163,9 @@ void WindowShellTest::theStatusBarSaysWhatEachEditDid() {
   QCOMPARE(Message(), QStringLiteral("Changed \"Grenadiers\": experience 5"));
   f().window().Undo();
   QCOMPARE(Message(), QStringLiteral("Undid: Change of Grenadiers"));
-  f().window().Undo();
-  QCOMPARE(Message(), QStringLiteral("Undid: Transfer of 2 units to auxiliary"));
   f().window().Redo();
-  QCOMPARE(Message(), QStringLiteral("Redid: Transfer of 2 units to auxiliary"));
-  // An accept that changes nothing says so; a refused one says what it stored before it stopped.
-  f().ClickItem("ListBox1", 0);
-  f().Click("Button9");
-  QCOMPARE(Message(), QStringLiteral("No change to \"Grenadiers\""));
+  QCOMPARE(Message(), QStringLiteral("Redid: Change of Grenadiers"));
+  // An accept stopped by a text that is no number: what it stored before is a step all the same.
   expectErrors_ = true;
   f().ClickItem("ListBox1", 0);
   f().SetText("Edit14", "7");
