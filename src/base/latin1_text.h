@@ -14,4 +14,8 @@ std::string Latin1ToUtf8(const std::string& latin1);
 // The same for a terminal or a status line: control bytes shown as "?".
 std::string PrintableLatin1(const std::string& latin1);
 
+// A file name for a status line: as it is when it is UTF-8 (as file names are on Linux and
+// inside the editor), else its bytes taken as Latin-1, so that the line around it stays UTF-8.
+std::string Utf8OrLatin1(const std::string& bytes);
+
 }  // namespace zarkel
