@@ -9,7 +9,7 @@
 #include "base/utf8_path.h"
 #include "load/open_scenario.h"
 #include "output/write_report.h"
-#include "ui/map_content.h"
+#include "session/map_model.h"
 #include "ui/map_picture.h"
 #include "ui/qt_dialogs.h"
 
