@@ -22,6 +22,7 @@
 #include "roster/undo_redo.h"
 #include "roster/unit_review.h"
 #include "session/dialog_answers.h"
+#include "session/map_model.h"
 #include "session/session_change.h"
 
 namespace zarkel {
@@ -86,6 +87,9 @@ class Session {
   // The Edit menu's "Undo" and "Redo"; none when there is no step to take.
   std::optional<UndoneStep> Undo();
   std::optional<UndoneStep> Redo();
+
+  // What the map shows: the counters of the three sides, those of the side chosen movable.
+  MapContent Map() const { return BuildMapContent(state_, side_); }
 
   // The scenario check, with the limits as they stand.
   std::vector<Finding> Check() const;
