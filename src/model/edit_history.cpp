@@ -50,6 +50,7 @@ void EditHistory::Record(EditStep step) {
   done_ = steps_.size();
   foldable_ = false;
   ++revision_;
+  ++recorded_;
 }
 
 void EditHistory::RecordFolding(EditStep step) {

@@ -91,9 +91,12 @@ class EditHistory {
   // Grows with every change of the history (a step recorded, folded, undone, redone, written,
   // the history cleared), so that a view can tell whether it has to look again.
   std::uint64_t Revision() const { return revision_; }
+  // How many steps were recorded in the whole run: an operation recorded one when this grew.
+  std::uint64_t StepsRecorded() const { return recorded_; }
 
  private:
   std::vector<EditStep> steps_;
+  std::uint64_t recorded_ = 0;
   std::size_t done_ = 0;  // steps_[0 .. done_) are done, the rest can be redone
   // How many steps were done at the last write; none when that state can no longer be reached
   // (a new step replaced the steps that led back to it).
