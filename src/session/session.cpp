@@ -4,26 +4,35 @@
 
 #include "base/errors.h"
 #include "load/equipment_load.h"
+#include "model/scenario_status.h"
 #include "output/homemade_writer.h"
 #include "output/order_of_battle.h"
 #include "roster/campaign_edits.h"
+#include "roster/edit_report.h"
 #include "roster/transfer.h"
 
 namespace zarkel {
 
-template <typename Work>
-auto Session::Operate(Work&& work) {
+template <typename Work, typename Report>
+auto Session::Operate(Work&& work, Report&& report) {
   SessionChange change;
   const std::uint64_t revision = state_.history.Revision();
   try {
     auto result = work(change);
+    report(change);
     Announce(change, revision);
     return result;
   } catch (...) {
     // What was done before the failure stays done (the history may hold a step of it).
+    report(change);
     Announce(change, revision);
     throw;
   }
+}
+
+template <typename Work>
+auto Session::Operate(Work&& work) {
+  return Operate(std::forward<Work>(work), [](SessionChange&) {});
 }
 
 void Session::Announce(SessionChange& change, std::uint64_t historyRevision) {
@@ -71,6 +80,7 @@ OpenResult Session::Open(OpenRequest request, const DialogAnswers& answers) {
       change.opened = true;
       change.rosters = result.roster;
       change.campaignEntries = true;
+      change.status = OpenedText(state_.scenario);
     }
     return result;
   });
@@ -104,18 +114,25 @@ ExperienceCaptions Session::UpdateExperience() {
   return zarkel::UpdateExperience(state_, Buttons());
 }
 
+std::optional<RosterDisplay> Session::Transfer(const std::vector<std::int32_t>& lines, bool toAux) {
+  const std::uint64_t recorded = state_.history.StepsRecorded();
+  return Operate(
+      [&](SessionChange& change) {
+        change.rosters = toAux ? zarkel::TransferToAux(state_, lines, Buttons())
+                               : zarkel::TransferToCore(state_, lines, Buttons());
+        return change.rosters;
+      },
+      [&](SessionChange& change) {
+        change.status = RecordedStepText(state_, recorded).value_or(std::string());
+      });
+}
+
 std::optional<RosterDisplay> Session::TransferToAux(const std::vector<std::int32_t>& lines) {
-  return Operate([&](SessionChange& change) {
-    change.rosters = zarkel::TransferToAux(state_, lines, Buttons());
-    return change.rosters;
-  });
+  return Transfer(lines, true);
 }
 
 std::optional<RosterDisplay> Session::TransferToCore(const std::vector<std::int32_t>& lines) {
-  return Operate([&](SessionChange& change) {
-    change.rosters = zarkel::TransferToCore(state_, lines, Buttons());
-    return change.rosters;
-  });
+  return Transfer(lines, false);
 }
 
 std::optional<ReviewFields> Session::Review(UnitPage page, std::optional<std::int32_t> line) {
@@ -139,11 +156,17 @@ std::optional<UnitReview> Session::ReviewUnit(std::int32_t unitIndex) {
 
 AcceptResult Session::Accept(UnitPage page, std::optional<std::int32_t> line,
                              const UnitEditTexts& texts) {
-  return Operate([&](SessionChange& change) {
-    AcceptResult result = AcceptUnitChanges(state_, dialogs_, page, line, texts, Buttons());
-    change.rosters = result.refreshed;
-    return result;
-  });
+  const std::uint64_t recorded = state_.history.StepsRecorded();
+  return Operate(
+      [&](SessionChange& change) {
+        AcceptResult result = AcceptUnitChanges(state_, dialogs_, page, line, texts, Buttons());
+        change.rosters = result.refreshed;
+        return result;
+      },
+      // Also after a stop half-way: what was stored is a step.
+      [&](SessionChange& change) {
+        change.status = AcceptText(state_, page, line, recorded).value_or(std::string());
+      });
 }
 
 AcceptResult Session::MoveUnit(std::int32_t unitIndex, std::int32_t column, std::int32_t row) {
@@ -168,6 +191,8 @@ RosterDisplay Session::UnusedClick() {
 bool Session::SetType(std::int64_t value) {
   return Operate([&](SessionChange& change) {
     change.campaignEntries = SetScenarioType(state_, value);
+    if (change.campaignEntries)
+      change.status = StepDoneText(state_, EditStep{0, TypeStep{0, battleType()}});
     return change.campaignEntries;
   });
 }
@@ -175,6 +200,8 @@ bool Session::SetType(std::int64_t value) {
 bool Session::SetLimit(std::int32_t field, const std::string& text) {
   return Operate([&](SessionChange& change) {
     change.campaignEntries = SetLimitText(state_, field, text);
+    if (change.campaignEntries)
+      change.status = StepDoneText(state_, EditStep{0, LimitStep{field, {}, text}});
     return change.campaignEntries;
   });
 }
@@ -196,6 +223,7 @@ void Session::Taken(const std::optional<UndoneStep>& step, SessionChange& change
 
 std::optional<UndoneStep> Session::Undo() {
   return Operate([&](SessionChange& change) {
+    change.status = UndoText(state_).value_or(std::string());
     std::optional<UndoneStep> step = UndoStep(state_);
     Taken(step, change);
     return step;
@@ -204,6 +232,7 @@ std::optional<UndoneStep> Session::Undo() {
 
 std::optional<UndoneStep> Session::Redo() {
   return Operate([&](SessionChange& change) {
+    change.status = RedoText(state_).value_or(std::string());
     std::optional<UndoneStep> step = RedoStep(state_);
     Taken(step, change);
     return step;
@@ -219,6 +248,7 @@ WrittenFiles Session::WriteCampaign(CampaignPage page, const std::string& slotNa
   return Operate([&](SessionChange& change) {
     const CampaignWriteRequest request{page, slotName, directory, battleType(), limitTexts()};
     change.written = WriteCampaignScenario(state_, request);
+    change.status = WrittenFilesLine(*change.written);
     return *change.written;
   });
 }
@@ -226,6 +256,7 @@ WrittenFiles Session::WriteCampaign(CampaignPage page, const std::string& slotNa
 WrittenFiles Session::WriteOrderOfBattle(const std::string& directory, const std::string& name) {
   return Operate([&](SessionChange& change) {
     change.written = zarkel::WriteOrderOfBattle(state_, OrderOfBattleRequest{directory, name});
+    change.status = WrittenFilesLine(*change.written);
     return *change.written;
   });
 }
@@ -243,6 +274,8 @@ std::optional<WrittenFiles> Session::WriteHomemade(const std::string& directory,
     AnsweredDialogs dialogs(dialogs_, answers);
     change.written = WriteHomemadeScenario(
         state_, dialogs, HomemadeWriteRequest{directory, name, battleType(), limitTexts()});
+    if (change.written)
+      change.status = WrittenFilesLine(*change.written);
     return change.written;
   });
 }

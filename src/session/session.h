@@ -107,9 +107,13 @@ class Session {
 
  private:
   SideButtons Buttons() const { return SideButtons{side_ == 0, side_ == 1}; }
-  // Runs one operation that fills `change`, then tells the observers, also after a failure.
+  // Runs one operation that fills `change`, then tells the observers, also after a failure;
+  // `report` adds the status line in either case.
+  template <typename Work, typename Report>
+  auto Operate(Work&& work, Report&& report);
   template <typename Work>
   auto Operate(Work&& work);
+  std::optional<RosterDisplay> Transfer(const std::vector<std::int32_t>& lines, bool toAux);
   void Announce(SessionChange& change, std::uint64_t historyRevision);
   void Taken(const std::optional<UndoneStep>& step, SessionChange& change);
 

@@ -68,6 +68,7 @@ TEST_F(SessionTest, OpenTransferMoveTypeLimitUndoRedoAndWriteGiveTheBytesOfTheFo
   session.SetLimit(kAxisCoreMax, "50");
   session.SetLimit(kAxisCoreMax, "60");  // typed again: the same step
   EXPECT_EQ(session.UndoName(), "Change of max axis core");
+  EXPECT_EQ(told.back().status, "Changed \"max axis core\" to '60'");
   EXPECT_TRUE(session.HasUnwrittenEdits());
 
   // Every edit made, as the format lays it out.
@@ -85,6 +86,7 @@ TEST_F(SessionTest, OpenTransferMoveTypeLimitUndoRedoAndWriteGiveTheBytesOfTheFo
   EXPECT_EQ(session.limitTexts()[kAxisCoreMax], "16");
   ASSERT_EQ(told.size(), 1u);
   EXPECT_TRUE(told[0].campaignEntries && told[0].history && !told[0].rosters);
+  EXPECT_EQ(told[0].status, "Undid: Change of max axis core");
   EXPECT_EQ(session.UndoName(), "Change of Type of Scenario");
   session.Undo();
   EXPECT_EQ(session.battleType(), 1);
@@ -160,6 +162,7 @@ TEST_F(SessionTest, AMoveHasTheChecksOfAcceptChangesAndViewsHearOfAFailureHalfWa
   EXPECT_THROW(session.Accept(UnitPage::Core, 0, {"9", "x", "0", "1"}), ConversionError);
   ASSERT_EQ(told.size(), 2u);
   EXPECT_TRUE(told[0].history && told[1].history && !told[1].rosters);
+  EXPECT_EQ(told[1].status, "Moved \"Axis A\" to column 9, row 8");
   EXPECT_EQ(session.state().history.StepCount(), 2u);
 }
 
