@@ -156,6 +156,7 @@ OpenResult OpenScenario(EditorState& state, Dialogs& dialogs, const OpenRequest&
     fresh.limits[kAlliedAuxMax] = ByteAt(file, t + scn::kAlliedAuxMaxByte);
     fresh.limits[kAlliedCoreMax] = ByteAt(file, t + scn::kAlliedCoreMaxByte);
     fresh.rosters = BuildSideRosters(fresh.units);
+    fresh.entries = ShowCampaignValues(fresh);
   }
   if (layout == ScenarioLayout::Original) {
     FixCompanionPaths(state, dialogs, request, scenarioPath, fresh.companions);
@@ -174,7 +175,7 @@ OpenResult OpenScenario(EditorState& state, Dialogs& dialogs, const OpenRequest&
     state.view.currentSide = 1;
     result.roster = RefreshRosters(state, request.side);
   }
-  result.campaignValues = ShowCampaignValues(state.scenario);
+  result.campaignValues = state.scenario.entries;
   return result;
 }
 

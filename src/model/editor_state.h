@@ -46,6 +46,14 @@ struct CompanionPaths {
   std::string descriptionPath;
 };
 
+// The scenario type and the eight limits as the user has set them since the opening: the type as
+// its spin control holds it (0 to 2), each limit as typed. Only a writer converts them into the
+// values it stores (ScenarioData::battleType and ::limits).
+struct CampaignEntries {
+  std::int32_t battleType = 0;
+  LimitTexts limitTexts;
+};
+
 // Everything one successful opening sets; an opening replaces it as a whole or not at all.
 struct ScenarioData {
   std::optional<ScenarioLayout> layout;  // of the last successful opening; none before
@@ -57,6 +65,7 @@ struct ScenarioData {
   CompanionPaths companions;
   std::uint8_t battleType = 0;  // 0 land, 1 naval, 2 combined
   CampaignLimits limits{};
+  CampaignEntries entries;  // the type and limits as set since, read from the two above at opening
 };
 
 // What the last roster refresh built for the side shown.
