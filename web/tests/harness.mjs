@@ -3,11 +3,15 @@
 // console error, an uncaught exception, a failed request or a request to another host).
 //
 // ZARKEL_SITE_DIR names the site (build-web/site of the repository by default), ZARKEL_CHROMIUM
-// the browser (/usr/bin/chromium).
-import { mkdtemp, rm } from 'node:fs/promises';
+// the browser (/usr/bin/chromium), ZARKEL_NATIVE_CLI the native zarkel-cli whose outputs the
+// page's writes are held against (build/src/cli/zarkel-cli).
+import { execFile } from 'node:child_process';
+import { access, mkdtemp, readdir, readFile, rm } from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { promisify } from 'node:util';
+import { unzipSync } from 'fflate';
 import puppeteer from 'puppeteer-core';
 
 import { serveSite, siteAddress } from '../serve.mjs';
@@ -15,6 +19,9 @@ import { serveSite, siteAddress } from '../serve.mjs';
 const repository = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 export const SITE_DIR = process.env.ZARKEL_SITE_DIR ?? path.join(repository, 'build-web/site');
 export const CHROMIUM = process.env.ZARKEL_CHROMIUM ?? '/usr/bin/chromium';
+export const NATIVE_CLI =
+  process.env.ZARKEL_NATIVE_CLI ?? path.join(repository, 'build/src/cli/zarkel-cli');
+export const EXAMPLES = path.join(repository, 'examples');
 
 // This machine's Chromium runs as root in a container without a GPU and must reach no other
 // host, not even its own update and sync services.
@@ -96,4 +103,91 @@ export async function waitForText(page, selector, text) {
     text,
   );
   return page.$eval(selector, (element) => element.textContent);
+}
+
+// Downloads of `page` go into a fresh folder, which is answered (removed with the site's
+// profile only if it lies in it: remove it yourself).
+export async function downloadsOf(page) {
+  const folder = await mkdtemp(path.join(os.tmpdir(), 'zarkel-downloads-'));
+  const client = await page.createCDPSession();
+  await client.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
+  return folder;
+}
+
+// The bytes of the download `name` in `folder`, once it is complete.
+export async function downloaded(folder, name) {
+  const deadline = Date.now() + WAIT_MS;
+  for (;;) {
+    const names = await readdir(folder);
+    if (names.includes(name) && !names.some((other) => other.endsWith('.crdownload'))) {
+      return new Uint8Array(await readFile(path.join(folder, name)));
+    }
+    if (Date.now() > deadline) throw new Error(`no download ${name} in ${folder}: ${names}`);
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+}
+
+// The files of a zip: {name: Uint8Array}.
+export function unzipped(bytes) {
+  return unzipSync(bytes);
+}
+
+// Runs the native zarkel-cli in `cwd` and answers every file it wrote into a fresh folder:
+// {name: Uint8Array}. `args` come after the command; --dir is added.
+export async function nativeWrites(command, args, cwd) {
+  await access(NATIVE_CLI).catch(() => {
+    throw new Error(`${NATIVE_CLI} is missing: build the native zarkel-cli first`);
+  });
+  const out = await mkdtemp(path.join(os.tmpdir(), 'zarkel-native-'));
+  try {
+    await promisify(execFile)(NATIVE_CLI, [command, ...args, '--dir', out], { cwd });
+    const files = {};
+    for (const name of await readdir(out)) {
+      files[name] = new Uint8Array(await readFile(path.join(out, name)));
+    }
+    return files;
+  } finally {
+    await rm(out, { recursive: true, force: true });
+  }
+}
+
+// The page's dialog once it is open: {title, text, buttons: [captions]}.
+export async function openDialog(page) {
+  await page.waitForSelector('#dialog[open]');
+  return page.$eval('#dialog', (dialog) => ({
+    title: dialog.querySelector('.title').textContent,
+    text: dialog.querySelector('.text').textContent,
+    buttons: [...dialog.querySelectorAll('.buttons button')].map((button) => button.textContent),
+  }));
+}
+
+// Presses the dialog's button `caption` and waits until the dialog has closed.
+export async function answerDialog(page, caption) {
+  await page.waitForSelector('#dialog[open]');
+  await page.$$eval(
+    '#dialog .buttons button',
+    (buttons, wanted) => buttons.find((button) => button.textContent === wanted).click(),
+    caption,
+  );
+  await page.waitForSelector('#dialog:not([open])');
+}
+
+// Opens the demo through the address ending in #demo and waits for it.
+export async function openDemo(site, page) {
+  await page.goto(`${site.address}#demo`);
+  await waitForText(page, '#scenario', '63 units');
+}
+
+// Shows the page of the tab `id` ("transfer", "core", ...).
+export async function showPage(page, id) {
+  await page.click(`#tab-${id}`);
+  await page.waitForSelector(`#page-${id}:not([hidden])`);
+}
+
+// Replaces the text of the field `selector` by `text` and finishes the edit with Tab.
+export async function typeInto(page, selector, text) {
+  await page.click(selector, { clickCount: 3 });
+  await page.keyboard.press('Backspace');
+  await page.keyboard.type(text);
+  await page.keyboard.press('Tab');
 }
