@@ -4,6 +4,8 @@
 #include <cmath>
 #include <exception>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <utility>
 
 #include "base/errors.h"
@@ -35,6 +37,26 @@ std::optional<ScenarioLayout> LayoutNamed(const std::optional<std::string>& name
 // An undo or redo name, which names units by their single-byte names.
 val StepName(const std::optional<std::string>& name) {
   return name ? val(PrintableLatin1(*name)) : val::null();
+}
+
+// The files a write made, in the order it made them: [{name, bytes: Uint8Array}].
+val WrittenFiles(const zarkel::WrittenFiles& written) {
+  val files = val::array();
+  for (std::size_t i = 0; i < written.names.size(); ++i) {
+    const std::filesystem::path path = written.directory / PathFromUtf8(written.names[i]);
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+      throw IoError("File not found", path);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    val file = val::object();
+    file.set("name", written.names[i]);
+    // A copy: the view into the module's memory is gone with `bytes`.
+    file.set("bytes", val::global("Uint8Array")
+                          .new_(val(emscripten::typed_memory_view(
+                              bytes.size(), reinterpret_cast<const std::uint8_t*>(bytes.data())))));
+    files.set(i, file);
+  }
+  return files;
 }
 
 }  // namespace
@@ -261,9 +283,8 @@ val PageSession::WriteCampaign(const val& request) {
     const ShownFolder shown(names_, folder, TextField(request, "shownAs").value_or(folder));
     const CampaignPage page =
         TextField(request, "page") == "allied" ? CampaignPage::Allied : CampaignPage::Axis;
-    const WrittenFiles written =
-        session_.WriteCampaign(page, TextField(request, "slot").value_or(""), folder);
-    result.set("written", Texts(written.names));
+    result.set("written", WrittenFiles(session_.WriteCampaign(
+                              page, TextField(request, "slot").value_or(""), folder)));
   });
 }
 
@@ -271,9 +292,8 @@ val PageSession::WriteOrderOfBattle(const val& request) {
   return Run([&](val& result) {
     const std::string folder = TextField(request, "folder").value_or("");
     const ShownFolder shown(names_, folder, TextField(request, "shownAs").value_or(folder));
-    const WrittenFiles written =
-        session_.WriteOrderOfBattle(folder, TextField(request, "name").value_or(""));
-    result.set("written", Texts(written.names));
+    result.set("written", WrittenFiles(session_.WriteOrderOfBattle(
+                              folder, TextField(request, "name").value_or(""))));
   });
 }
 
@@ -281,10 +301,10 @@ val PageSession::WriteHomemade(const val& request) {
   return Run([&](val& result) {
     const std::string folder = TextField(request, "folder").value_or("");
     const ShownFolder shown(names_, folder, TextField(request, "shownAs").value_or(folder));
-    const std::optional<WrittenFiles> written = session_.WriteHomemade(
+    const std::optional<zarkel::WrittenFiles> written = session_.WriteHomemade(
         folder, TextField(request, "name").value_or(""), FlagField(request, "answer"));
     if (written)
-      result.set("written", Texts(written->names));
+      result.set("written", WrittenFiles(*written));
     else
       result.set("declined", true);
   });

@@ -67,7 +67,8 @@ class PageSession {
   const Session& session() const { return session_; }
 
   // Each writes into the in-memory `folder`, which messages name as `shownAs`, and answers
-  // {written: [names]}. {page: "axis" | "allied", slot, folder, shownAs}.
+  // {written: [{name, bytes: Uint8Array}]}, the files in the order the write made them.
+  // {page: "axis" | "allied", slot, folder, shownAs}.
   val WriteCampaign(const val& request);
   // {name, folder, shownAs}.
   val WriteOrderOfBattle(const val& request);

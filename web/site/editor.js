@@ -34,8 +34,8 @@ function removeFolder(module, folder) {
 // The page's files in the module: each set of files the user gives goes into a folder of its
 // own (/in/1, /in/2, ...), which the session shows by the files' own names, so that a message
 // reads `File not found: "absent.scn"`. A set stays as long as the scenario opened from it,
-// since the writers read the scenario again. Each write goes into a fresh folder (/out/1, ...)
-// that is emptied once its files are taken out.
+// since the writers read the scenario again. Each write goes into a fresh folder (/out/1, ...),
+// emptied once the write has answered its files.
 export class FileStore {
   constructor(module, session) {
     this.module = module;
@@ -76,17 +76,7 @@ export class FileStore {
     return folder;
   }
 
-  // The files a write made, in the order it made them, and the folder emptied.
-  takeWritten(folder, names) {
-    const files = names.map((name) => ({
-      name,
-      bytes: this.module.FS.readFile(`${folder}/${name}`),
-    }));
-    removeFolder(this.module, folder);
-    return files;
-  }
-
-  // Whatever a write left in its folder (a failed write leaves nothing in place, but be sure).
+  // The folder of a write, emptied.
   discard(folder) {
     removeFolder(this.module, folder);
   }

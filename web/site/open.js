@@ -94,8 +94,6 @@ export function setUpOpen(app) {
     const scenarios = files.filter((file) => matches(file.name, '*.scn'));
     if (scenarios.length === 1) setFileName(scenarios[0].name);
     else chooseLayout();
-    openButton.disabled = false;
-    reloadButton.disabled = false;
   }
 
   async function giveFrom(read) {

@@ -38,9 +38,9 @@ export function setUpWrites(app) {
       const folder = app.store.outputFolder();
       app.status.hold();
       const result = call(folder, shownAs, answer);
+      app.store.discard(folder);
       if (!result.written) {
         app.status.release();
-        app.store.discard(folder);
         await showOutcome(result);
         // A question no answer was given for: asked here, and the write made again with it.
         const question = result.asked?.[0];
@@ -50,7 +50,7 @@ export function setUpWrites(app) {
         }
         return;
       }
-      const files = app.store.takeWritten(folder, result.written);
+      const files = result.written;
       try {
         if (target) await writeIntoFolder(target, files, app.filesInUse());
         else if (zipName) downloadZip(zipName, files);
