@@ -23,9 +23,9 @@ constexpr const char* kEditsHelp = R"(EDITS, applied after the open in the order
                                   as the list stands at that moment), press "Transfer =>"
   --to-core LINES                 the same on the auxiliary list, press "<= Transfer"
   --core-unit LINE:FIELD=TEXT[,FIELD=TEXT...]
-                                  review that line of "Core Units", replace the texts of the
-                                  fields named (column, row, used, experience), press
-                                  "Accept Changes"
+                                  review that line (0-based) of "Core Units", replace the
+                                  texts of the fields named (column, row, used, experience;
+                                  numbers 0 to 255), press "Accept Changes"
   --aux-unit LINE:FIELD=TEXT[,FIELD=TEXT...]
                                   the same on "Aux Units "
   --type N                        the scenario type (brought into 0..2)
