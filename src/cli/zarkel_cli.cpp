@@ -100,11 +100,14 @@ int Run(const Command& command) {
       return kStopped;
   }
   if (command.kind == CommandKind::Check) {
-    const std::vector<Finding> findings = CheckScenario(state, controls.limitTexts);
-    for (const Finding& finding : findings)
+    // Lines counted from 0, as --core-unit and --to-aux take them.
+    const ScenarioCheck check = CheckScenario(state, controls.limitTexts, LineNumbers::FromZero);
+    for (const Finding& finding : check.findings)
       std::cout << FindingKindName(finding.kind) << ": " << TerminalText(finding.text) << '\n';
     std::cout << std::flush;
-    return findings.empty() ? kDone : kFindings;
+    for (const std::string& note : check.notes)
+      std::cerr << note << '\n';
+    return check.findings.empty() ? kDone : kFindings;
   }
   const std::optional<WrittenFiles> written = Write(state, dialogs, command, controls);
   if (!written)

@@ -78,6 +78,11 @@ MapPage::MapPage(TForm1& window, Dialogs& dialogs)
   findings_->setObjectName(QStringLiteral("MapFindings"));
   findings_->setMaximumHeight(findings_->fontMetrics().height() * 6);
   layout->addWidget(findings_);
+  checkNotes_ = new QLabel;
+  checkNotes_->setObjectName(QStringLiteral("MapCheckNotes"));
+  checkNotes_->setWordWrap(true);
+  checkNotes_->hide();
+  layout->addWidget(checkNotes_);
 
   connect(fit, &QPushButton::clicked, view_, &MapView::Fit);
   connect(evenColumnsLow_, &QCheckBox::toggled, view_, &MapView::SetEvenColumnsLow);
@@ -121,9 +126,13 @@ void MapPage::Refresh() {
   unplaced_->expandAll();
 
   findings_->clear();
+  checkNotes_->clear();
+  checkNotes_->hide();
   if (!state.scenario.layout)
     return;
-  const std::vector<Finding> findings = CheckScenario(state, window_.LimitEditTexts());
+  // The lists of the window are not numbered: a person counts their lines from 1.
+  const ScenarioCheck check = CheckScenario(state, window_.LimitEditTexts(), LineNumbers::FromOne);
+  const std::vector<Finding>& findings = check.findings;
   for (const Finding& finding : findings) {
     // Unit names are single-byte text.
     auto* item = new QListWidgetItem(
@@ -133,6 +142,11 @@ void MapPage::Refresh() {
   }
   if (findings.empty())
     findings_->addItem(QStringLiteral("No findings."));
+  QStringList notes;
+  for (const std::string& note : check.notes)
+    notes << QString::fromLatin1(note.data(), static_cast<qsizetype>(note.size()));
+  checkNotes_->setText(notes.join(QLatin1Char('\n')));
+  checkNotes_->setVisible(!notes.isEmpty());
 }
 
 void MapPage::ShowHex(int column, int row) {

@@ -37,6 +37,7 @@ class MapPageTest : public QObject {
   void fitShowsTheWholeMap();
   void savePictureWritesThePngChosen();
   void savesTheMapFromTheCommandLine();
+  void withoutEquipmentTheCheckSaysWhatItLeftOut();
 
  private:
   MapView* View() { return form_->Get<MapView>("MapView"); }
@@ -150,7 +151,7 @@ void MapPageTest::aDragIsAcceptChangesAndADropOffTheMapChangesNothing() {
   QCOMPARE(form_->Text("Edit14"), QString());
   QCOMPARE(form_->Text("Label26"), QString());
   QCOMPARE(form_->Lines("MapFindings"),
-           QStringList{"\"Grenadiers\" (Axis, core line 0) and \"Rifles\" (Allies, core line 0) "
+           QStringList{"\"Grenadiers\" (Axis, core line 1) and \"Rifles\" (Allies, core line 1) "
                        "share column 3, row 3, and neither is an air unit."});
   QCOMPARE(Pixel(Hex{1, 2}), PaperColour().rgb());
   // Both counters of the hex show: the first towards the top left, the second (dimmed) on it.
@@ -246,6 +247,23 @@ void MapPageTest::savesTheMapFromTheCommandLine() {
                {"zarkel", scenario, "--layout", "homemade", "--save-map", picture, "--width", "10"})
                .exitCode,
            2);
+}
+
+void MapPageTest::withoutEquipmentTheCheckSaysWhatItLeftOut() {
+  // A window whose equipment dialogs were cancelled: no unit is known to be an air unit or not.
+  form_ = std::make_unique<Form>();
+  form_->window().PickScenarioFile(
+      QString::fromStdString((form_->fixture().dir / "orig.scn").string()));
+  form_->window().CheckLayout(ScenarioLayout::Original);
+  form_->dialogs().Answer(FileDialogKind::Equipment, std::nullopt);
+  form_->dialogs().Answer(FileDialogKind::EquipmentNames, std::nullopt);
+  form_->window().PressOpenFile();
+  form_->ShowPageOf("MapView");
+  auto* notes = form_->Get<QLabel>("MapCheckNotes");
+  QVERIFY(notes->isVisible());
+  QCOMPARE(notes->text(),
+           QStringLiteral("Units sharing a hex were not checked: no equipment file "
+                          "is loaded, so air units cannot be told from the others."));
 }
 
 }  // namespace zarkel
