@@ -111,4 +111,12 @@ ConversionError ConversionError::Naming(const std::string& fieldCaption) const {
   return ConversionError(rejectedText_, fieldCaption);
 }
 
+Refusal FolderNotFile(const std::filesystem::path& path, const std::string& fileKind) {
+  return Refusal(QuotedPath(path) + " is a folder, not a " + fileKind);
+}
+
+Refusal MissingFolder(const std::filesystem::path& folder) {
+  return Refusal("The folder " + QuotedPath(folder) + " does not exist");
+}
+
 }  // namespace zarkel

@@ -81,4 +81,10 @@ inline std::string QuotedPath(const std::filesystem::path& path) {
   return "\"" + Utf8FromPath(path) + "\"";
 }
 
+// A folder named where a file is meant: `"/home/me/demo" is a folder, not a scenario file`.
+Refusal FolderNotFile(const std::filesystem::path& path, const std::string& fileKind = "file");
+
+// A folder to write into that is not there: `The folder "/home/me/nosuchdir" does not exist`.
+Refusal MissingFolder(const std::filesystem::path& folder);
+
 }  // namespace zarkel

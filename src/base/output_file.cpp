@@ -72,7 +72,7 @@ void OutputFile::SetCommitHookForTesting(CommitHook hook) {
 OutputFile::OutputFile(std::filesystem::path target) : target_(std::move(target)) {
   const platform::FileStatus replaced = platform::StatusOf(target_);
   if (replaced.directory)
-    throw IoError::FromSystemError(EISDIR, target_);
+    throw FolderNotFile(target_);
   // A file the user has write-protected is not replaced behind their back.
   if (replaced.exists && !replaced.writable)
     throw IoError::FromSystemError(EACCES, target_);
@@ -80,9 +80,15 @@ OutputFile::OutputFile(std::filesystem::path target) : target_(std::move(target)
   buffer_.reset(new std::uint8_t[kBufferSize]);  // uninitialised: pages are touched as filled
   const std::filesystem::path directory = target_.parent_path();
   const std::string stem = "." + Utf8FromPath(target_.filename()) + ".zarkel-";
-  for (int attempt = 0; attempt < 16 && file_ == platform::kNoFile; ++attempt) {
-    temporary_ = directory / PathFromUtf8(stem + RandomSuffix() + ".tmp");
-    file_ = platform::CreateNew(temporary_, target_);
+  try {
+    for (int attempt = 0; attempt < 16 && file_ == platform::kNoFile; ++attempt) {
+      temporary_ = directory / PathFromUtf8(stem + RandomSuffix() + ".tmp");
+      file_ = platform::CreateNew(temporary_, target_);
+    }
+  } catch (const IoError&) {
+    if (!directory.empty() && !platform::StatusOf(directory).exists)
+      throw MissingFolder(directory);
+    throw;
   }
   if (file_ == platform::kNoFile) {
     temporary_.clear();

@@ -21,8 +21,9 @@ namespace zarkel {
 
 class OutputFile {
  public:
-  // Creates the temporary beside `target`. Throws IoError when the directory is missing or not
-  // writable, when `target` names a directory, or when an existing target is write-protected.
+  // Creates the temporary beside `target`. Throws Refusal when the folder is missing or `target`
+  // names a folder, IoError when the folder is not writable or an existing target is
+  // write-protected.
   explicit OutputFile(std::filesystem::path target);
   ~OutputFile();
   OutputFile(const OutputFile&) = delete;

@@ -16,6 +16,7 @@
 #include "output/campaign_writer.h"
 #include "output/homemade_writer.h"
 #include "output/order_of_battle.h"
+#include "output/output_name.h"
 #include "roster/scenario_check.h"
 
 namespace zarkel::cli {
@@ -75,6 +76,10 @@ std::optional<WrittenFiles> Write(EditorState& state, Dialogs& dialogs, const Co
 }
 
 int Run(const Command& command) {
+  if (command.kind != CommandKind::Info && command.kind != CommandKind::Check) {
+    // Named as it was given, before anything is opened.
+    RequireNameWithoutFolder(command.name, "--name");
+  }
   EditorState state;
   FlagDialogs dialogs(std::cerr, command.yes);
   dialogs.SetAnswer(FileDialogKind::Equipment, AbsolutePath(command.equipment));

@@ -13,6 +13,7 @@
 
 #include "base/errors.h"
 #include "base/utf8_path.h"
+#include "output/files_in_use.h"
 #include "roster/scenario_check.h"
 #include "ui/map_picture.h"
 #include "ui/map_view.h"
@@ -25,9 +26,14 @@ namespace {
 
 constexpr const char* kSideTitles[kSideCount] = {"Axis", "Allies", "Third side"};
 
+constexpr const char* kSavePictureTitle = "Save Picture";
+
+// The dialog does not ask about a file already there: the page asks itself, once the file is
+// known not to be one the editor works from.
 QString DefaultPictureFile(QWidget* parent, const QString& proposed) {
-  return QFileDialog::getSaveFileName(parent, QStringLiteral("Save Picture"), proposed,
-                                      QStringLiteral("PNG image (*.png)"));
+  return QFileDialog::getSaveFileName(parent, QString::fromLatin1(kSavePictureTitle), proposed,
+                                      QStringLiteral("PNG image (*.png)"), nullptr,
+                                      QFileDialog::DontConfirmOverwrite);
 }
 
 }  // namespace
@@ -190,13 +196,20 @@ void MapPage::SavePicture() {
   if (QFileInfo(path).suffix().isEmpty())
     path += QStringLiteral(".png");
   try {
+    const QFileInfo chosen(path);
+    const std::filesystem::path target(PathFromUtf8(FileSystemName(chosen.absoluteFilePath())));
+    // A file the editor works from is refused before any question.
+    CheckWriteTargets({target}, FilesInUse(window_.state()));
+    if (chosen.exists() &&
+        !dialogs_.AskYesNo(kSavePictureTitle, FileSystemName(chosen.fileName()) +
+                                                  " already exists.\nDo you want to replace it?")) {
+      return;
+    }
     // Every side in full colour, whichever is chosen.
     const MapContent all = BuildMapContent(window_.state(), std::nullopt);
     WritePicture(RenderMapPicture(all, evenColumnsLow_->isChecked(), DefaultPictureWidth(all)),
-                 path);
-    const std::filesystem::path written(
-        PathFromUtf8(FileSystemName(QFileInfo(path).absoluteFilePath())));
-    window_.ShowWritten(WrittenFiles{written.parent_path(), {Utf8FromPath(written.filename())}});
+                 target);
+    window_.ShowWritten(WrittenFiles{target.parent_path(), {Utf8FromPath(target.filename())}});
   } catch (const EditorError& error) {
     dialogs_.ShowError(error.what());
   }

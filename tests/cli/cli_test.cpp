@@ -313,8 +313,18 @@ TEST_F(CliTest, AFailureOrAStoppingMessageWritesNothing) {
       {{"campaign", "--layout", "homemade", "small.scn", "--name", "small", "--dir",
         fx.dir.path().string()},
        "Cannot write \"" + sourceHere +
-           "\": it is the opened scenario, which this write reads from. Choose another name or "
-           "directory.\n"},
+           "\": it is the opened scenario. Choose another name or folder.\n"},
+      {WithEquipment({"ob", "--layout", "homemade", "small.scn", "--dir", fx.dir.path().string(),
+                      "--name", "equip"}),
+       "Cannot write \"" + fx.namesPath +
+           "\": it is the equipment-name file in use. Choose another name or folder.\n"},
+      {{"ob", "--layout", "homemade", "small.scn", "--dir", "out", "--name", "../escaped"},
+       "The name \"../escaped\" given in --name holds \"/\": type a file name without a folder. "
+       "Nothing was written.\n"},
+      {{"ob", "--layout", "homemade", "small.scn", "--dir", "nosuchdir"},
+       "The folder \"" + (fx.dir / "nosuchdir").string() + "\" does not exist\n"},
+      {{"info", "--layout", "homemade", "out"},
+       "\"" + (fx.dir / "out").string() + "\" is a folder, not a scenario file\n"},
       {{"ob", "--layout", "homemade", "missing.scn", "--dir", "out"},
        "File not found: \"" + (fx.dir / "missing.scn").string() + "\"\n"},
       {{"ob", "--layout", "homemade", "small.scn", "--side", "allies", "--to-aux", "0,1", "--dir",

@@ -148,7 +148,7 @@ TEST_F(WriterFailureTest, AnOutputThatIsAFileLinkToTheSourceIsRefused) {
   for (const char* folder : {"soft", "hard"}) {
     ExpectNothingWritten<Refusal>(
         [&] { WriteCampaignScenario(state, Campaign("cchina", (fx.dir / folder).string())); },
-        (fx.dir.path() / folder / "cchina.scn").string() + "\": it is the opened scenario,");
+        (fx.dir.path() / folder / "cchina.scn").string() + "\": it is the opened scenario.");
   }
 }
 
@@ -211,9 +211,41 @@ TEST_F(WriterFailureTest, MissingCompanionsAndMissingDirectories) {
   ExpectNothingWritten<IoError>([&] { WriteHomemadeScenario(state, fx.dialogs, Homemade()); },
                                 "File not found");
   testing::WriteFileText(fx.dir / "source.des", "back");
-  ExpectNothingWritten<IoError>(
+  ExpectNothingWritten<Refusal>(
       [&] { WriteCampaignScenario(state, Campaign("cchina", (fx.dir / "nowhere").string())); },
-      "Invalid filename");
+      "The folder \"" + (fx.dir / "nowhere").string() + "\" does not exist");
+  // Said before the question: nothing is asked of a write that cannot go ahead.
+  ExpectNothingWritten<Refusal>(
+      [&] {
+        WriteHomemadeScenario(state, fx.dialogs,
+                              HomemadeWriteRequest{(fx.dir / "nowhere").string(), "x", 1, kLimits});
+      },
+      "The folder \"" + (fx.dir / "nowhere").string() + "\" does not exist");
+}
+
+TEST_F(WriterFailureTest, ANameThatIsAPathIsRefusedBeforeAnything) {
+  OpenSource(Layout::Original);
+  std::vector<std::string> names = {"../escaped", "sub/x", "/tmp/abs"};
+#ifdef _WIN32
+  names.insert(names.end(), {"..\\escaped", "C:x"});
+#endif
+  std::filesystem::create_directory(fx.dir / "out" / "sub");
+  for (const std::string& name : names) {
+    const std::string held(1, name[name.find_first_of("/\\:")]);
+    auto message = [&](const std::string& field) {
+      return "The name \"" + name + "\" given in " + field + " holds \"" + held +
+             "\": type a file name without a folder. Nothing was written.";
+    };
+    ExpectNothingWritten<Refusal>([&] { WriteCampaignScenario(state, Campaign(name)); },
+                                  message("the name box on the \"Axis Campaign\" page"));
+    ExpectNothingWritten<Refusal>([&] { WriteHomemadeScenario(state, fx.dialogs, Homemade(name)); },
+                                  message("\"File Name\" on the \"Home Made\" page"));
+    ExpectNothingWritten<Refusal>(
+        [&] {
+          WriteOrderOfBattle(state, OrderOfBattleRequest{(fx.dir / "out").string(), name});
+        },
+        message("\"Name of OB file\" on the \"OB's\" page"));
+  }
 }
 
 TEST_F(WriterFailureTest, ALimitThatIsNotANumberWritesNothing) {
