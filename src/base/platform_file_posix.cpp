@@ -137,6 +137,21 @@ void ReplaceWith(const std::filesystem::path& from, const std::filesystem::path&
     Fail(errno, to);
 }
 
+KeptAs KeepUnderSecondName(const std::filesystem::path& path,
+                           const std::filesystem::path& earlier) {
+  // linkat without AT_SYMLINK_FOLLOW: a link at `path` is kept as the link it is.
+  if (::linkat(AT_FDCWD, path.c_str(), AT_FDCWD, earlier.c_str(), 0) == 0)
+    return KeptAs::SecondName;
+  if (errno == ENOENT)
+    return KeptAs::Nothing;
+  // No hard links here (FAT), or none allowed to this file: the file itself moves.
+  if (::rename(path.c_str(), earlier.c_str()) == 0)
+    return KeptAs::Moved;
+  if (errno == ENOENT)
+    return KeptAs::Nothing;
+  Fail(errno, path);
+}
+
 void FlushDirectory(const std::filesystem::path& directory) {
   const std::filesystem::path name = directory.empty() ? "." : directory;
   const int fd = ::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

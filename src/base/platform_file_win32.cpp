@@ -194,6 +194,21 @@ void ReplaceWith(const std::filesystem::path& from, const std::filesystem::path&
     FailLast(to);
 }
 
+KeptAs KeepUnderSecondName(const std::filesystem::path& path,
+                           const std::filesystem::path& earlier) {
+  if (CreateHardLinkW(earlier.c_str(), path.c_str(), nullptr))
+    return KeptAs::SecondName;
+  if (GetLastError() == ERROR_FILE_NOT_FOUND)
+    return KeptAs::Nothing;
+  // No hard links on this volume (FAT, exFAT, some network shares): the file itself moves.
+  if (MoveFileExW(path.c_str(), earlier.c_str(), MOVEFILE_WRITE_THROUGH))
+    return KeptAs::Moved;
+  const DWORD code = GetLastError();
+  if (code == ERROR_FILE_NOT_FOUND)
+    return KeptAs::Nothing;
+  Fail(code, path);
+}
+
 void FlushDirectory(const std::filesystem::path&) {
   // MOVEFILE_WRITE_THROUGH has stored each rename already.
 }

@@ -1,6 +1,8 @@
 // Whatever goes wrong, a write leaves the directories exactly as they were: no new file, no
 // temporary, and every file that stood at a target before untouched.
 #include <cerrno>
+#include <map>
+#include <regex>
 
 #include <gtest/gtest.h>
 
@@ -246,6 +248,40 @@ TEST_F(WriterFailureTest, ANameThatIsAPathIsRefusedBeforeAnything) {
         },
         message("\"Name of OB file\" on the \"OB's\" page"));
   }
+}
+
+TEST_F(WriterFailureTest, ARenameFailingAtAnyStepPutsBackEveryFileOfTheSet) {
+  // Two of the four targets hold earlier files (cchina.scn, scchina.tst), two are new.
+  OpenSource(Layout::Homemade);
+  for (int failing = 0; failing < 5; ++failing) {
+    int step = 0;
+    OutputFile::SetCommitHookForTesting(
+        [&](OutputFile::CommitStep kind, const std::filesystem::path&) {
+          if (kind == OutputFile::CommitStep::Flush)
+            return 0;
+          return step++ == failing ? EIO : 0;  // the four renames, then the directory's flush
+        });
+    ExpectNothingWritten<IoError>([&] { WriteCampaignScenario(state, Campaign()); }, "I/O error");
+  }
+  // Until the set is in place, each earlier file is kept beside its target under a name that
+  // says what it is; then it goes.
+  std::map<std::string, std::string> kept;
+  OutputFile::SetCommitHookForTesting(
+      [&](OutputFile::CommitStep kind, const std::filesystem::path&) {
+        if (kind != OutputFile::CommitStep::DirectoryFlush)
+          return 0;
+        for (const auto& [name, bytes] : testing::Snapshot(fx.dir / "out")) {
+          const std::regex earlier(R"(\.(.+)\.zarkel-earlier-[0-9a-f]{12}\.bak)");
+          std::smatch match;
+          if (std::regex_match(name, match, earlier))
+            kept[match[1]] = std::string(bytes.begin(), bytes.end());
+        }
+        return 0;
+      });
+  WriteCampaignScenario(state, Campaign());
+  EXPECT_EQ(kept, (std::map<std::string, std::string>{{"cchina.scn", "an earlier campaign"},
+                                                      {"scchina.tst", "earlier names"}}));
+  EXPECT_EQ(testing::Snapshot(fx.dir / "out").size(), 4u) << "no earlier file is left behind";
 }
 
 TEST_F(WriterFailureTest, ALimitThatIsNotANumberWritesNothing) {
