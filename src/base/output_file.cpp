@@ -208,17 +208,15 @@ void OutputFile::Finish() {
 void OutputFile::Publish() {
   BeforeStep(CommitStep::Rename, target_);
   const std::filesystem::path earlier = NameBeside(target_, "earlier-", ".bak");
-  const platform::KeptAs kept = platform::KeepUnderSecondName(target_, earlier);
+  const bool kept = platform::KeepUnderSecondName(target_, earlier);
   try {
     platform::ReplaceWith(temporary_, target_);
   } catch (...) {
-    if (kept == platform::KeptAs::SecondName)
-      platform::RemoveQuietly(earlier);
-    else if (kept == platform::KeptAs::Moved)
-      RestoreQuietly(earlier, target_);
+    if (kept)
+      platform::RemoveQuietly(earlier);  // the target is still the earlier file
     throw;
   }
-  if (kept != platform::KeptAs::Nothing)
+  if (kept)
     earlier_ = earlier;
   published_ = true;
   temporary_.clear();

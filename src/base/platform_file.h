@@ -61,12 +61,11 @@ void CloseQuietly(FileHandle file) noexcept;
 // Windows the rename itself is written through to the disk.
 void ReplaceWith(const std::filesystem::path& from, const std::filesystem::path& to);
 
-// Gives the file at `path` the second name `earlier` (a hard link), so that it outlives being
-// replaced at `path`; `path` keeps naming it meanwhile. Where the file system has no hard links
-// (FAT, for one) the file is moved to `earlier` instead, and nothing stands at `path` until
-// something is put there. Nothing is done when no file stands at `path`. A failure names `path`.
-enum class KeptAs { Nothing, SecondName, Moved };
-KeptAs KeepUnderSecondName(const std::filesystem::path& path, const std::filesystem::path& earlier);
+// Keeps the file at `path` under the second name `earlier` as well (a hard link), so that it
+// outlives being replaced at `path`. Where the file system has no hard links (FAT, for one), or
+// allows none to this file, `earlier` is made a copy of it instead. `path` names the file all
+// along. Returns false, doing nothing, when no file stands at `path`. A failure names `path`.
+bool KeepUnderSecondName(const std::filesystem::path& path, const std::filesystem::path& earlier);
 
 // Stores a directory's entries (the renames into it) on the disk. Only POSIX needs it; a file
 // system that cannot flush a directory is not an error.

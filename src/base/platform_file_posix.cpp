@@ -137,19 +137,32 @@ void ReplaceWith(const std::filesystem::path& from, const std::filesystem::path&
     Fail(errno, to);
 }
 
-KeptAs KeepUnderSecondName(const std::filesystem::path& path,
-                           const std::filesystem::path& earlier) {
+bool KeepUnderSecondName(const std::filesystem::path& path, const std::filesystem::path& earlier) {
   // linkat without AT_SYMLINK_FOLLOW: a link at `path` is kept as the link it is.
   if (::linkat(AT_FDCWD, path.c_str(), AT_FDCWD, earlier.c_str(), 0) == 0)
-    return KeptAs::SecondName;
-  if (errno == ENOENT)
-    return KeptAs::Nothing;
-  // No hard links here (FAT), or none allowed to this file: the file itself moves.
-  if (::rename(path.c_str(), earlier.c_str()) == 0)
-    return KeptAs::Moved;
-  if (errno == ENOENT)
-    return KeptAs::Nothing;
-  Fail(errno, path);
+    return true;
+  if (errno == ENOENT || !StatusOf(path).exists)
+    return false;
+  // No hard links here, or none allowed to this file: a copy keeps the bytes.
+  const OpenedFile from = OpenForReading(path);
+  FileHandle to = kNoFile;
+  try {
+    to = CreateNew(earlier, path);
+    if (to == kNoFile)
+      Fail(EEXIST, path);
+    CopyAt(from.handle, 0, to, from.size, path);
+    const FileHandle copied = to;
+    to = kNoFile;
+    Close(copied, path);
+  } catch (...) {
+    CloseQuietly(from.handle);
+    if (to != kNoFile)
+      CloseQuietly(to);
+    RemoveQuietly(earlier);
+    throw;
+  }
+  CloseQuietly(from.handle);
+  return true;
 }
 
 void FlushDirectory(const std::filesystem::path& directory) {

@@ -194,19 +194,15 @@ void ReplaceWith(const std::filesystem::path& from, const std::filesystem::path&
     FailLast(to);
 }
 
-KeptAs KeepUnderSecondName(const std::filesystem::path& path,
-                           const std::filesystem::path& earlier) {
+bool KeepUnderSecondName(const std::filesystem::path& path, const std::filesystem::path& earlier) {
   if (CreateHardLinkW(earlier.c_str(), path.c_str(), nullptr))
-    return KeptAs::SecondName;
-  if (GetLastError() == ERROR_FILE_NOT_FOUND)
-    return KeptAs::Nothing;
-  // No hard links on this volume (FAT, exFAT, some network shares): the file itself moves.
-  if (MoveFileExW(path.c_str(), earlier.c_str(), MOVEFILE_WRITE_THROUGH))
-    return KeptAs::Moved;
-  const DWORD code = GetLastError();
-  if (code == ERROR_FILE_NOT_FOUND)
-    return KeptAs::Nothing;
-  Fail(code, path);
+    return true;
+  if (GetLastError() == ERROR_FILE_NOT_FOUND || !StatusOf(path).exists)
+    return false;
+  // No hard links on this volume (FAT, exFAT, some network shares): a copy keeps the bytes.
+  if (!CopyFileW(path.c_str(), earlier.c_str(), TRUE))
+    FailLast(path);
+  return true;
 }
 
 void FlushDirectory(const std::filesystem::path&) {
