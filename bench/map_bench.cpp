@@ -16,9 +16,10 @@
 #include <vector>
 
 #include "bench_inputs.h"
+#include "session/hex_geometry.h"
+#include "session/map_model.h"
 #include "temp_dir.h"
-#include "ui/map_content.h"
-#include "ui/map_geometry.h"
+#include "ui/map_qt.h"
 #include "ui/map_renderer.h"
 
 namespace zarkel::bench {
@@ -56,18 +57,18 @@ Scene& TheScene() {
 
 // The view's fit of the whole map into the frame.
 HexGeometry Fitted(const MapContent& content) {
-  const QSizeF units = HexGeometry::UnitSize(content.columns, content.rows);
-  const double radius = std::min((kFrame.width() - 2 * kFitMargin) / units.width(),
-                                 (kFrame.height() - 2 * kFitMargin) / units.height());
+  const MapSize units = HexGeometry::UnitSize(content.columns, content.rows);
+  const double radius = std::min((kFrame.width() - 2 * kFitMargin) / units.width,
+                                 (kFrame.height() - 2 * kFitMargin) / units.height);
   const QPointF origin =
-      QRectF(QPoint(), kFrame).center() - QPointF(units.width(), units.height()) * radius / 2;
-  return HexGeometry(content.columns, content.rows, false, radius, origin);
+      QRectF(QPoint(), kFrame).center() - QPointF(units.width, units.height) * radius / 2;
+  return HexGeometry(content.columns, content.rows, false, radius, FromQt(origin));
 }
 
 // Four times the fit, the map's top left corner (where the inputs' units stand) in the frame's.
 HexGeometry Zoomed(const MapContent& content) {
   return HexGeometry(content.columns, content.rows, false, Fitted(content).radius() * kZoom,
-                     QPointF(kFitMargin, kFitMargin));
+                     MapPoint{kFitMargin, kFitMargin});
 }
 
 void Register(const std::string& name, const std::function<void()>& work) {

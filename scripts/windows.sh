@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds zarkel_core, zarkel-cli and their test suites for 64-bit Windows with mingw-w64 on this
-# Linux machine and runs them under wine64: the core suite, the CLI suite, and a round trip in
-# which the Windows zarkel-cli opens the demo scenarios and writes campaign scenarios that must
-# equal, byte for byte, what the Linux build writes from them. Then packs
+# Builds zarkel_core, zarkel_session, zarkel-cli and their test suites for 64-bit Windows with
+# mingw-w64 on this Linux machine and runs them under wine64: the core, session and CLI suites,
+# and a round trip in which the Windows zarkel-cli opens the demo scenarios and writes campaign
+# scenarios that must equal, byte for byte, what the Linux build writes from them. Then packs
 # zarkel-cli-<version>-windows-x86_64.zip. Headless: wine needs no display for console programs.
 #
 # Folders: build-windows (or ZARKEL_WINDOWS_BUILD) for the Windows build, its GoogleTest and its
@@ -37,7 +37,8 @@ echo "== Windows build"
 cmake -S "$top" -B "$build/zarkel" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DZARKEL_WINDOWS_PREFIX="$deps" -DCMAKE_BUILD_TYPE=Release -DZARKEL_WERROR=ON \
   -DZARKEL_GUI=OFF -DZARKEL_CLI=ON -DZARKEL_TESTS=ON >/dev/null
-cmake --build "$build/zarkel" --parallel "$jobs" --target zarkel_core_tests zarkel_cli_tests zarkel-cli
+cmake --build "$build/zarkel" --parallel "$jobs" --target zarkel_core_tests zarkel_session_tests \
+  zarkel_cli_tests zarkel-cli
 
 echo "== Linux zarkel-cli for the round trip"
 cmake -S "$top" -B "$linux" >/dev/null
@@ -56,7 +57,7 @@ trap '"$wineserver" -k 2>/dev/null || true' EXIT
 # test runner's pipes open.
 "$wine" wineboot >"$build/wineboot.log" 2>&1 </dev/null
 
-echo "== core and CLI suites under wine"
+echo "== core, session and CLI suites under wine"
 (cd "$build/zarkel" && ctest --output-on-failure --no-tests=error --timeout 900)
 
 echo "== round trip: the Windows zarkel-cli writes what the Linux one writes"

@@ -10,7 +10,7 @@
 #include "load/open_scenario.h"
 #include "output/files_in_use.h"
 #include "output/write_report.h"
-#include "ui/map_content.h"
+#include "session/map_model.h"
 #include "ui/map_picture.h"
 #include "ui/qt_dialogs.h"
 

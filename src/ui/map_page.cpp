@@ -16,6 +16,7 @@
 #include "output/files_in_use.h"
 #include "roster/scenario_check.h"
 #include "ui/map_picture.h"
+#include "ui/map_qt.h"
 #include "ui/map_view.h"
 #include "ui/qt_dialogs.h"
 #include "ui/tabw1.h"
@@ -126,8 +127,8 @@ void MapPage::Refresh() {
     auto* title = new QTreeWidgetItem(
         unplaced_,
         {QStringLiteral("%1 (%2)").arg(QString::fromLatin1(kSideTitles[side])).arg(names.size())});
-    for (const QString& name : names)
-      new QTreeWidgetItem(title, {name});
+    for (const std::string& name : names)
+      new QTreeWidgetItem(title, {MapText(name)});
   }
   unplaced_->expandAll();
 

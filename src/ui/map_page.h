@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "model/dialogs.h"
-#include "ui/map_content.h"
+#include "session/map_model.h"
 
 class QCheckBox;
 class QLabel;

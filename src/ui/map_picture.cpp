@@ -9,7 +9,7 @@
 
 #include "base/errors.h"
 #include "base/output_file.h"
-#include "ui/map_geometry.h"
+#include "session/hex_geometry.h"
 #include "ui/map_renderer.h"
 
 namespace zarkel {
@@ -22,19 +22,19 @@ constexpr double kDefaultRadius = 28.0;
 }  // namespace
 
 int DefaultPictureWidth(const MapContent& content) {
-  const QSizeF units = HexGeometry::UnitSize(content.columns, content.rows);
-  const double width = (units.width() + 2 * kMarginRadii) * kDefaultRadius;
+  const MapSize units = HexGeometry::UnitSize(content.columns, content.rows);
+  const double width = (units.width + 2 * kMarginRadii) * kDefaultRadius;
   return std::clamp(static_cast<int>(std::lround(width)), 1024, 4096);
 }
 
 QImage RenderMapPicture(const MapContent& content, bool evenColumnsLow, int width) {
-  const QSizeF units = HexGeometry::UnitSize(content.columns, content.rows);
-  if (units.isEmpty()) {
+  const MapSize units = HexGeometry::UnitSize(content.columns, content.rows);
+  if (units.IsEmpty()) {
     throw Refusal("The map has no hexes to draw: it is " + std::to_string(content.columns) + " x " +
                   std::to_string(content.rows) + ".");
   }
-  const double radius = width / (units.width() + 2 * kMarginRadii);
-  const double height = std::ceil((units.height() + 2 * kMarginRadii) * radius);
+  const double radius = width / (units.width + 2 * kMarginRadii);
+  const double height = std::ceil((units.height + 2 * kMarginRadii) * radius);
   if (height > kMaxPictureSide) {
     throw Refusal("A picture of this map " + std::to_string(width) + " pixels wide would be " +
                   std::to_string(static_cast<long long>(height)) +
@@ -44,7 +44,7 @@ QImage RenderMapPicture(const MapContent& content, bool evenColumnsLow, int widt
   QImage image(width, static_cast<int>(height), QImage::Format_RGB32);
   QPainter painter(&image);
   const HexGeometry geometry(content.columns, content.rows, evenColumnsLow, radius,
-                             QPointF(kMarginRadii * radius, kMarginRadii * radius));
+                             MapPoint{kMarginRadii * radius, kMarginRadii * radius});
   PaintMap(painter, content, geometry, QRectF(image.rect()));
   return image;
 }

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <filesystem>
 
-#include "ui/map_content.h"
+#include "session/map_model.h"
 
 namespace zarkel {
 

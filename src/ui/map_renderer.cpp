@@ -10,6 +10,8 @@
 #include <array>
 #include <vector>
 
+#include "ui/map_qt.h"
+
 namespace zarkel {
 
 namespace {
@@ -17,11 +19,6 @@ namespace {
 constexpr double kGridFromRadius = 4.0;  // hex radius in pixels from which lines are drawn
 constexpr double kFramedFromSide = 6.0;  // counter side from which auxiliary ones are framed
 constexpr double kTextFromSide = 20.0;   // counter side from which counters show their texts
-constexpr double kSingleSide = 1.25;     // counter side alone on a hex, in hex radii
-constexpr double kPairSide = 0.82;       // counter side of a pair, side by side
-constexpr double kPairOffset = 0.45;     // from the hex's centre to the centre of either
-constexpr double kStackSide = 0.95;      // counter side in a stack of three or more
-constexpr double kStackSpread = 0.3;     // from the first counter of a stack to the last
 constexpr double kDimmedOpacity = 0.35;  // counters of the sides not chosen
 constexpr double kDraggedOpacity = 0.3;  // a dragged counter at its own hex
 
@@ -31,32 +28,24 @@ const QColor kHoverColour(20, 60, 160);
 const QColor kDropColour(255, 214, 0, 120);
 const QColor kSelectionColour(255, 180, 0);
 
-// The corners of a hex around `c`, in the order of HexGeometry::Outline.
-std::array<QPointF, 6> Corners(const HexGeometry& geometry, QPointF c) {
-  const double r = geometry.radius();
-  const double h = geometry.height() / 2;
-  return {c + QPointF(r, 0),  c + QPointF(r / 2, h),   c + QPointF(-r / 2, h),
-          c + QPointF(-r, 0), c + QPointF(-r / 2, -h), c + QPointF(r / 2, -h)};
-}
-
 // The hexes of the visible columns and rows in paper colour: the map's bounding box, and where
 // a hex is more than a few pixels across, the notches of its ragged edges in the background
 // colour again, each edge as one polygon.
 void FillHexes(QPainter& painter, const HexGeometry& g, const QRectF& area,
                std::pair<int, int> columns, std::pair<int, int> rows) {
-  const QRectF bounds = g.Bounds();
+  const QRectF bounds = ToQt(g.Bounds());
   painter.fillRect(bounds & area, PaperColour());
   if (g.radius() < kGridFromRadius)
     return;
   painter.setPen(Qt::NoPen);
   painter.setBrush(BackgroundColour());
   auto corner = [&g](int column, int row, int index) {
-    return Corners(g, g.Centre(Hex{column, row}))[static_cast<std::size_t>(index)];
+    return ToQt(g.Outline(Hex{column, row})[static_cast<std::size_t>(index)]);
   };
   const double r = g.radius();
   const int lastColumn = g.columns() - 1;
   const int lastRow = g.rows() - 1;
-  // Along the top or the bottom: two corners of each hex of the row (see Corners), and beyond
+  // Along the top or the bottom: two corners of each hex of the row (see Outline), and beyond
   // them the edge of the bounding box.
   auto alongRow = [&](int row, int leftCorner, int rightCorner, double outside) {
     QPolygonF notches;
@@ -96,6 +85,12 @@ void FillHexes(QPainter& painter, const HexGeometry& g, const QRectF& area,
     alongColumn(lastColumn, 5, 0, 1, bounds.right());
 }
 
+// The outline of `hex` with the painter's pen and brush.
+void DrawHexOutline(QPainter& painter, const HexGeometry& g, Hex hex) {
+  const std::array<QPointF, 6> outline = ToQt(g.Outline(hex));
+  painter.drawPolygon(outline.data(), static_cast<int>(outline.size()));
+}
+
 // Every edge once: each hex draws its three upper edges, and its lower ones where no hex of the
 // map lies beyond them.
 void DrawGrid(QPainter& painter, const HexGeometry& g, std::pair<int, int> columns,
@@ -106,7 +101,7 @@ void DrawGrid(QPainter& painter, const HexGeometry& g, std::pair<int, int> colum
   for (int column = columns.first; column <= columns.second; ++column) {
     const int lowerRowShift = g.IsLow(column) ? 1 : 0;
     for (int row = rows.first; row <= rows.second; ++row) {
-      const std::array<QPointF, 6> k = Corners(g, g.Centre(Hex{column, row}));
+      const std::array<QPointF, 6> k = ToQt(g.Outline(Hex{column, row}));
       lines.emplace_back(k[3], k[4]);
       lines.emplace_back(k[4], k[5]);
       lines.emplace_back(k[5], k[0]);
@@ -181,8 +176,10 @@ void DrawCounter(QPainter& painter, const QRectF& rect, const MapCounter& counte
                      QPointF(rect.right() - pad, middle.y() - gap));
   const QRectF lower(QPointF(rect.left() + pad, middle.y() + gap),
                      QPointF(rect.right() - pad, rect.bottom() - pad));
-  DrawFitted(painter, upper, Qt::AlignHCenter | Qt::AlignBottom, counter.label, side * 0.32);
-  DrawFitted(painter, lower, Qt::AlignHCenter | Qt::AlignTop, counter.experience, side * 0.3);
+  DrawFitted(painter, upper, Qt::AlignHCenter | Qt::AlignBottom, MapText(counter.label),
+             side * 0.32);
+  DrawFitted(painter, lower, Qt::AlignHCenter | Qt::AlignTop, MapText(counter.experience),
+             side * 0.3);
   if (selected) {
     const double ring = std::max(2.0, side * 0.1);
     painter.setPen(QPen(kSelectionColour, ring));
@@ -215,32 +212,13 @@ QColor BackgroundColour() {
   return QColor(150, 150, 150);
 }
 
-QRectF CounterRect(const HexGeometry& geometry, const MapCounter& counter) {
-  const QPointF centre = geometry.Centre(Hex{counter.column, counter.row});
-  const double r = geometry.radius();
-  if (counter.stackSize <= 1) {
-    const double side = kSingleSide * r;
-    return QRectF(centre.x() - side / 2, centre.y() - side / 2, side, side);
-  }
-  if (counter.stackSize == 2) {
-    // Two units, the usual stack: side by side, so that both show their texts.
-    const double side = kPairSide * r;
-    const double x = (counter.stackIndex == 0 ? -kPairOffset : kPairOffset) * r;
-    return QRectF(centre.x() + x - side / 2, centre.y() - side / 2, side, side);
-  }
-  const double side = kStackSide * r;
-  const double step = kStackSpread * r / (counter.stackSize - 1);
-  const double offset = counter.stackIndex * step - kStackSpread * r / 2;
-  return QRectF(centre.x() + offset - side / 2, centre.y() + offset - side / 2, side, side);
-}
-
 void PaintMap(QPainter& painter, const MapContent& content, const HexGeometry& geometry,
               const QRectF& area, const MapMarks& marks) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.fillRect(area, BackgroundColour());
-  const std::pair<int, int> columns = geometry.ColumnsIn(area);
-  const std::pair<int, int> rows = geometry.RowsIn(area);
+  const std::pair<int, int> columns = geometry.ColumnsIn(FromQt(area));
+  const std::pair<int, int> rows = geometry.RowsIn(FromQt(area));
   if (columns.first <= columns.second && rows.first <= rows.second) {
     FillHexes(painter, geometry, area, columns, rows);
     if (geometry.radius() >= kGridFromRadius)
@@ -249,17 +227,17 @@ void PaintMap(QPainter& painter, const MapContent& content, const HexGeometry& g
   if (marks.dropHex) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(kDropColour);
-    painter.drawPolygon(geometry.Outline(*marks.dropHex));
+    DrawHexOutline(painter, geometry, *marks.dropHex);
   }
   if (marks.hoveredHex) {
     painter.setPen(QPen(kHoverColour, 2));
     painter.setBrush(Qt::NoBrush);
-    painter.drawPolygon(geometry.Outline(*marks.hoveredHex));
+    DrawHexOutline(painter, geometry, *marks.hoveredHex);
   }
 
   const MapCounter* dragged = nullptr;
   for (const MapCounter& counter : content.counters) {
-    const QRectF rect = CounterRect(geometry, counter);
+    const QRectF rect = ToQt(CounterRect(geometry, counter));
     if (!rect.intersects(area))
       continue;
     double opacity = counter.dimmed ? kDimmedOpacity : 1.0;
@@ -270,7 +248,7 @@ void PaintMap(QPainter& painter, const MapContent& content, const HexGeometry& g
     DrawCounter(painter, rect, counter, opacity, counter.unitIndex == marks.selectedUnit);
   }
   if (dragged != nullptr) {
-    QRectF rect = CounterRect(geometry, *dragged);
+    QRectF rect = ToQt(CounterRect(geometry, *dragged));
     rect.moveCenter(marks.dragPoint);
     DrawCounter(painter, rect, *dragged, 1.0, true);
   }

@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "ui/map_content.h"
-#include "ui/map_geometry.h"
+#include "session/hex_geometry.h"
+#include "session/map_model.h"
 
 class QPainter;
 
@@ -30,10 +30,6 @@ struct MapMarks {
 QColor SideColour(std::int32_t side);
 QColor PaperColour();       // the hexes
 QColor BackgroundColour();  // around the map
-
-// Where a counter stands: a square in its hex, smaller and set off along the diagonal when
-// its hex holds more than one.
-QRectF CounterRect(const HexGeometry& geometry, const MapCounter& counter);
 
 // Paints `area` (in the painter's coordinates, which are the geometry's).
 void PaintMap(QPainter& painter, const MapContent& content, const HexGeometry& geometry,

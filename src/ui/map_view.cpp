@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/map_qt.h"
+
 namespace zarkel {
 
 namespace {
@@ -54,7 +56,7 @@ void MapView::SetContent(std::shared_ptr<const MapContent> content) {
 
 void MapView::SetEvenColumnsLow(bool low) {
   evenColumnsLow_ = low;
-  SetGeometry(geometry_.radius(), geometry_.origin());
+  SetGeometry(geometry_.radius(), ToQt(geometry_.origin()));
 }
 
 void MapView::SetSelectedUnit(std::int32_t unitIndex) {
@@ -63,43 +65,35 @@ void MapView::SetSelectedUnit(std::int32_t unitIndex) {
 }
 
 void MapView::SetGeometry(double radius, QPointF origin) {
-  geometry_ = HexGeometry(content_->columns, content_->rows, evenColumnsLow_, radius, origin);
+  geometry_ =
+      HexGeometry(content_->columns, content_->rows, evenColumnsLow_, radius, FromQt(origin));
   update();
 }
 
 void MapView::Fit() {
   fitted_ = true;
-  const QSizeF units = HexGeometry::UnitSize(content_->columns, content_->rows);
-  if (units.isEmpty()) {
+  const MapSize units = HexGeometry::UnitSize(content_->columns, content_->rows);
+  if (units.IsEmpty()) {
     SetGeometry(1.0, QPointF());
     return;
   }
   const double room = std::max(1.0, width() - 2 * kFitMargin);
   const double height = std::max(1.0, this->height() - 2 * kFitMargin);
   const double radius =
-      std::clamp(std::min(room / units.width(), height / units.height()), kMinRadius, kMaxRadius);
+      std::clamp(std::min(room / units.width, height / units.height), kMinRadius, kMaxRadius);
   const QPointF centre = QRectF(rect()).center();
-  SetGeometry(radius, centre - QPointF(units.width(), units.height()) * radius / 2);
+  SetGeometry(radius, centre - QPointF(units.width, units.height) * radius / 2);
 }
 
 void MapView::ZoomBy(double factor, QPointF anchor) {
   const double radius = std::clamp(geometry_.radius() * factor, kMinRadius, kMaxRadius);
-  const QPointF onMap = (anchor - geometry_.origin()) / geometry_.radius();
+  const QPointF onMap = (anchor - ToQt(geometry_.origin())) / geometry_.radius();
   fitted_ = false;
   SetGeometry(radius, anchor - onMap * radius);
 }
 
-const MapCounter* MapView::CounterAt(QPointF point) const {
-  // The last painted lies on top.
-  for (auto it = content_->counters.rbegin(); it != content_->counters.rend(); ++it) {
-    if (CounterRect(geometry_, *it).contains(point))
-      return &*it;
-  }
-  return nullptr;
-}
-
 void MapView::Hover(QPointF point) {
-  const std::optional<Hex> hex = geometry_.HexAt(point);
+  const std::optional<Hex> hex = geometry_.HexAt(FromQt(point));
   if (hex == hovered_)
     return;
   hovered_ = hex;
@@ -111,9 +105,10 @@ void MapView::Hover(QPointF point) {
 bool MapView::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
-    if (const MapCounter* counter = CounterAt(help->pos())) {
-      QToolTip::showText(help->globalPos(), Qt::convertFromPlainText(CounterDescription(*counter)),
-                         this, CounterRect(geometry_, *counter).toAlignedRect());
+    if (const MapCounter* counter = CounterAt(*content_, geometry_, FromQt(help->pos()))) {
+      QToolTip::showText(help->globalPos(),
+                         Qt::convertFromPlainText(MapText(CounterDescription(*counter))), this,
+                         ToQt(CounterRect(geometry_, *counter)).toAlignedRect());
     } else {
       QToolTip::hideText();
     }
@@ -139,13 +134,13 @@ void MapView::mousePressEvent(QMouseEvent* event) {
     return;
   }
   pressPoint_ = event->position().toPoint();
-  const MapCounter* counter = CounterAt(event->position());
+  const MapCounter* counter = CounterAt(*content_, geometry_, FromQt(event->position()));
   if (counter != nullptr && counter->movable()) {
     gesture_ = Gesture::Pressed;
     pressedUnit_ = counter->unitIndex;
   } else {
     gesture_ = Gesture::Panning;
-    panOrigin_ = geometry_.origin();
+    panOrigin_ = ToQt(geometry_.origin());
     setCursor(Qt::ClosedHandCursor);
   }
 }
@@ -160,7 +155,7 @@ void MapView::mouseMoveEvent(QMouseEvent* event) {
   }
   if (gesture_ == Gesture::Dragging) {
     marks_.dragPoint = point;
-    marks_.dropHex = geometry_.HexAt(point);
+    marks_.dropHex = geometry_.HexAt(FromQt(point));
     update();
   } else if (gesture_ == Gesture::Panning) {
     fitted_ = false;
@@ -185,7 +180,7 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
   if (gesture == Gesture::Pressed) {
     Q_EMIT unitClicked(unit);
   } else if (gesture == Gesture::Dragging) {
-    const std::optional<Hex> target = geometry_.HexAt(event->position());
+    const std::optional<Hex> target = geometry_.HexAt(FromQt(event->position()));
     const auto counter = std::find_if(content_->counters.begin(), content_->counters.end(),
                                       [unit](const MapCounter& c) { return c.unitIndex == unit; });
     if (target && counter != content_->counters.end() &&

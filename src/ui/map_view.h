@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <memory>
 
-#include "ui/map_content.h"
-#include "ui/map_geometry.h"
+#include "session/hex_geometry.h"
+#include "session/map_model.h"
 #include "ui/map_renderer.h"
 
 namespace zarkel {
@@ -55,7 +55,6 @@ class MapView : public QWidget {
   enum class Gesture { None, Pressed, Dragging, Panning };
 
   void SetGeometry(double radius, QPointF origin);
-  const MapCounter* CounterAt(QPointF point) const;
   void Hover(QPointF point);
 
   std::shared_ptr<const MapContent> content_;

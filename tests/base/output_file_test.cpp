@@ -1,10 +1,12 @@
 #include "base/output_file.h"
 
+#include <algorithm>
 #include <cerrno>
 
 #include <gtest/gtest.h>
 
 #include "base/errors.h"
+#include "base/platform_file_events.h"
 #include "scenario_builder.h"
 #include "temp_dir.h"
 
@@ -19,7 +21,10 @@ using testing::ToBytes;
 
 class OutputFileTest : public ::testing::Test {
  protected:
-  void TearDown() override { OutputFile::SetWriteHookForTesting(nullptr); }
+  void TearDown() override {
+    OutputFile::SetWriteHookForTesting(nullptr);
+    platform::RecordFileEventsForTesting(nullptr);
+  }
   TempDir dir;
 };
 
@@ -106,6 +111,55 @@ TEST_F(OutputFileTest, CommitTogetherPublishesAllOrNone) {
   EXPECT_EQ(ReadFileBytes(dir / "a.tit"), ToBytes("new title"));
   EXPECT_EQ(ReadFileBytes(dir / "a.des"), ToBytes("description"));
   EXPECT_EQ(Snapshot(dir.path()).size(), 2u);
+}
+
+// What the system was asked to do, not the steps the commit meant to take: a power cut at any
+// moment leaves each target with its earlier bytes or all the new ones.
+TEST_F(OutputFileTest, EachOutputReachesTheDiskBeforeItsRenameAndItsFolderAfterTheLastRename) {
+  using Kind = platform::FileEvent::Kind;
+  std::filesystem::create_directory(dir / "sub");
+  testing::WriteFileText(dir / "a.tit", "old title");
+  const std::vector<std::filesystem::path> targets = {dir / "a.tit", dir / "sub" / "b.des",
+                                                      dir / "a.des"};
+  std::vector<platform::FileEvent> events;
+  {
+    OutputFile a(targets[0]);
+    OutputFile b(targets[1]);
+    OutputFile c(targets[2]);
+    a.Write("new title");
+    b.Write("description");
+    c.Write("another description");
+    platform::RecordFileEventsForTesting(&events);
+    CommitTogether({&a, &b, &c});
+  }
+  platform::RecordFileEventsForTesting(nullptr);
+
+  const auto found = [&](std::size_t from, std::size_t to, auto match) {
+    return std::find_if(events.begin() + from, events.begin() + to, match) != events.begin() + to;
+  };
+  for (const std::filesystem::path& target : targets) {
+    SCOPED_TRACE(target.filename().string());
+    std::size_t rename = events.size();
+    for (std::size_t i = 0; i < events.size(); ++i) {
+      if (events[i].kind == Kind::Rename && events[i].path == target)
+        rename = i;
+    }
+    ASSERT_LT(rename, events.size()) << "never renamed into place";
+    EXPECT_TRUE(found(0, rename, [&](const platform::FileEvent& e) {
+      return e.kind == Kind::FileFlush && e.file == events[rename].file;
+    })) << "renamed without having been flushed";
+  }
+  for (const std::filesystem::path& folder : {dir.path(), dir / "sub"}) {
+    SCOPED_TRACE(folder.string());
+    std::size_t lastRename = 0;
+    for (std::size_t i = 0; i < events.size(); ++i) {
+      if (events[i].kind == Kind::Rename && events[i].path.parent_path() == folder)
+        lastRename = i;
+    }
+    EXPECT_TRUE(found(lastRename, events.size(), [&](const platform::FileEvent& e) {
+      return e.kind == Kind::DirectoryFlush && e.path == folder;
+    })) << "not flushed after the last rename into it";
+  }
 }
 
 TEST_F(OutputFileTest, LargeOutputsArriveWhole) {

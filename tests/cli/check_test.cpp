@@ -87,6 +87,28 @@ TEST_F(CheckTest, EachMistakeIsOneLine) {
   EXPECT_EQ(blind.err, kNoEquipmentNote);
 }
 
+TEST_F(CheckTest, EachCheckAtItsEdge) {
+  testing::ScenarioPlan plan;
+  plan.layout = testing::Layout::Homemade;
+  plan.mapSizeA = 4;
+  plan.mapSizeB = 3;
+  plan.Place(Unit("Rifles", 0, 0, 0, 1, 1));
+  plan.Place(Unit("Carriers", 0, 1, 18, 1, 1));  // the last air class, over a ground unit
+  plan.Place(Unit("Gliders", 0, 2, 18, 3, 2));
+  plan.Place(Unit("Lifters", 1, 0, 18, 3, 2));
+  plan.Place(Unit("Stranger", 1, 80, 30, 0, 0));  // the first id past the 30 entries
+  fx.WriteScenario(plan, "edges.scn");
+
+  // 3 Axis core units: a limit of 3 holds them.
+  const testing::CliRun run = Check("edges.scn", {"--limit", "axisCoreMax=3"});
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out,
+            "shared-hex: \"Gliders\" (Axis, core line 2) and \"Lifters\" (Allies, core line 0) "
+            "share column 3, row 2, and both are air units.\n"
+            "unknown-equipment: \"Stranger\" (Allies, auxiliary line 0) has equipment id 30, "
+            "outside the equipment table (ids 0 to 29).\n");
+}
+
 TEST_F(CheckTest, ACleanScenarioPrintsNothingAndAUsageErrorExitsTwo) {
   testing::ScenarioPlan plan;
   plan.layout = testing::Layout::Homemade;

@@ -115,6 +115,13 @@ TEST_F(OpenScenarioTest, AnUpperCaseScenarioAndItsCompanionsOpenUnderALowerCaseN
     EXPECT_NE(std::string(refusal.what()).find("\"KESSEL.TIT\", \"Kessel.tit\""), std::string::npos)
         << refusal.what();
   }
+
+  // Only a missing name is looked for in other cases: an exact one opens beside its twin.
+  fx.WriteScenario(plan, "kardel.scn");
+  testing::WriteFileText(fx.dir / "kardel.tit", "Exact title");
+  testing::WriteFileText(fx.dir / "KARDEL.TIT", "Twin title");
+  ASSERT_TRUE(fx.Open(state, "kardel.scn", ScenarioLayout::Original).opened);
+  EXPECT_EQ(state.scenario.companions.titlePath, (fx.dir / "kardel.tit").string());
 }
 
 TEST_F(OpenScenarioTest, AFullPathInFilenameTakesTheCompanionsFromBesideThatFile) {

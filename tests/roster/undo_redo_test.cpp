@@ -146,5 +146,23 @@ TEST_F(UndoRedoTest, StepsAreNamedShownOnTheirSideAndCountedAsWrittenOrNot) {
   EXPECT_FALSE(UndoName(state) || RedoName(state) || state.history.HasUnwrittenEdits());
 }
 
+TEST_F(UndoRedoTest, ANewEditAfterUndosReplacesTheUndoneSteps) {
+  const Bytes opened = Written("opened");
+  TransferToAux(state, {0}, axis);
+  AcceptUnitChanges(state, fx.dialogs, UnitPage::Core, 0, {"7", "8", "0", "1"}, axis);
+  TransferToAux(state, {0, 1}, axis);
+  UndoEdit(state);
+  UndoEdit(state);
+  AcceptUnitChanges(state, fx.dialogs, UnitPage::Core, 0, {"3", "4", "0", "2"}, axis);
+
+  // The new change, then the transfer before the undone steps, then nothing: steps that were
+  // undone and replaced never come back, not even as undos of values that are not in place.
+  ASSERT_TRUE(UndoEdit(state));
+  EXPECT_EQ(UndoName(state), "Transfer of 1 unit to auxiliary");
+  ASSERT_TRUE(UndoEdit(state));
+  EXPECT_FALSE(UndoEdit(state));
+  EXPECT_EQ(Written("undone"), opened);
+}
+
 }  // namespace
 }  // namespace zarkel

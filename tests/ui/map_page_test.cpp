@@ -13,6 +13,7 @@
 #include "tabw1_fixture.h"
 #include "ui/map_command.h"
 #include "ui/map_page.h"
+#include "ui/map_qt.h"
 #include "ui/map_renderer.h"
 #include "ui/map_view.h"
 
@@ -31,7 +32,6 @@ class MapPageTest : public QObject {
     form_.reset();
   }
 
-  void eachPointFindsTheHexItLiesIn();
   void countersStandOnTheirHexes();
   void aDragIsAcceptChangesAndADropOffTheMapChangesNothing();
   void fitShowsTheWholeMap();
@@ -43,7 +43,7 @@ class MapPageTest : public QObject {
 
  private:
   MapView* View() { return form_->Get<MapView>("MapView"); }
-  QPoint At(Hex hex) { return View()->geometry().Centre(hex).toPoint(); }
+  QPoint At(Hex hex) { return ToQt(View()->geometry().Centre(hex)).toPoint(); }
   QRgb Pixel(Hex hex) { return View()->grab().toImage().pixel(At(hex)); }
   const UnitRecord& Unit(int index) { return form_->window().state().scenario.units.at(index); }
   void Drag(QPoint from, QPoint to) {
@@ -99,28 +99,6 @@ void MapPageTest::init() {
   form_->Click("MapFit");
 }
 
-void MapPageTest::eachPointFindsTheHexItLiesIn() {
-  for (const bool evenLow : {false, true}) {
-    const HexGeometry g(7, 5, evenLow, 10.0, QPointF(3, 4));
-    for (int column = 0; column < 7; ++column) {
-      for (int row = 0; row < 5; ++row) {
-        const Hex hex{column, row};
-        // The centre and points just inside each corner, the corners being shared.
-        QVERIFY(g.HexAt(g.Centre(hex)) == hex);
-        for (const QPointF& corner : g.Outline(hex))
-          QVERIFY(g.HexAt(g.Centre(hex) + (corner - g.Centre(hex)) * 0.9) == hex);
-      }
-    }
-    QVERIFY(g.Bounds().contains(g.Outline(Hex{6, 4}).boundingRect()));
-    QVERIFY(!g.HexAt(g.Bounds().topLeft() + QPointF(1, 1)));
-    QVERIFY(!g.HexAt(g.Centre(Hex{6, 2}) + QPointF(12, 0)));
-    QVERIFY(!g.HexAt(g.Centre(Hex{3, 4}) + QPointF(0, g.height())));
-  }
-  QCOMPARE(ClassAbbreviation(13), QStringLiteral("L. Crsr"));
-  QCOMPARE(ClassAbbreviation(18), QStringLiteral("ATr"));
-  QCOMPARE(ClassAbbreviation(200), QStringLiteral("?"));
-}
-
 void MapPageTest::countersStandOnTheirHexes() {
   QCOMPARE(Pixel(Hex{1, 2}), SideColour(0).rgb());
   QCOMPARE(Pixel(Hex{2, 2}), PaperColour().rgb());
@@ -129,9 +107,9 @@ void MapPageTest::countersStandOnTheirHexes() {
   QVERIFY(rifles != SideColour(1).rgb() && rifles != PaperColour().rgb());
 
   // The even columns half a hex lower: the counter goes with its hex.
-  const double odd = View()->geometry().Centre(Hex{1, 2}).y();
+  const double odd = View()->geometry().Centre(Hex{1, 2}).y;
   form_->Click("MapEvenColumnsLow");
-  QCOMPARE(View()->geometry().Centre(Hex{1, 2}).y(), odd - View()->geometry().height() / 2);
+  QCOMPARE(View()->geometry().Centre(Hex{1, 2}).y, odd - View()->geometry().height() / 2);
   QCOMPARE(Pixel(Hex{1, 2}), SideColour(0).rgb());
 
   QTest::mouseMove(View(), At(Hex{3, 3}));
@@ -173,11 +151,10 @@ void MapPageTest::aDragIsAcceptChangesAndADropOffTheMapChangesNothing() {
   const auto stack = std::find_if(content.counters.begin(), content.counters.end(),
                                   [](const MapCounter& c) { return c.stackSize == 2; });
   QVERIFY(stack != content.counters.end() && stack->unitIndex == 1);
-  QCOMPARE(
-      image.pixel(CounterRect(View()->geometry(), stack[0]).topLeft().toPoint() + QPoint(3, 3)),
-      SideColour(0).rgb());
-  const QRgb second =
-      image.pixel(CounterRect(View()->geometry(), stack[1]).bottomRight().toPoint() - QPoint(3, 3));
+  const QRectF first = ToQt(CounterRect(View()->geometry(), stack[0]));
+  QCOMPARE(image.pixel(first.topLeft().toPoint() + QPoint(3, 3)), SideColour(0).rgb());
+  const QRgb second = image.pixel(
+      ToQt(CounterRect(View()->geometry(), stack[1])).bottomRight().toPoint() - QPoint(3, 3));
   QVERIFY(second != PaperColour().rgb() && second != SideColour(0).rgb());
 
   // Off the map, and a counter of the side not chosen: nothing moves, nothing is refreshed.
@@ -204,10 +181,10 @@ void MapPageTest::fitShowsTheWholeMap() {
                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(view, &wheel);
   QVERIFY(view->geometry().radius() > fitted * 1.9);
-  QVERIFY(!QRectF(view->rect()).contains(view->geometry().Bounds()));
+  QVERIFY(!QRectF(view->rect()).contains(ToQt(view->geometry().Bounds())));
 
   form_->Click("MapFit");
-  const QRectF bounds = view->geometry().Bounds();
+  const QRectF bounds = ToQt(view->geometry().Bounds());
   QVERIFY(QRectF(view->rect()).contains(bounds));
   QVERIFY(bounds.width() > view->width() * 0.9 || bounds.height() > view->height() * 0.9);
 }

@@ -10,6 +10,7 @@
 #include <exception>
 
 #include "tabw1_fixture.h"
+#include "ui/map_qt.h"
 #include "ui/map_view.h"
 
 namespace {
@@ -40,7 +41,7 @@ void ShowTheAxisOnTheMap(zarkel::testing::Form& form) {
   view->ZoomBy(3.4, QPointF(view->width() * 0.25, view->height() * 0.45));
   const QRectF inner = QRectF(view->rect()).adjusted(80, 80, -80, -80);
   for (const MapCounter& counter : view->content().counters) {
-    const QRectF place = CounterRect(view->geometry(), counter);
+    const QRectF place = ToQt(CounterRect(view->geometry(), counter));
     if (counter.movable() && inner.contains(place)) {
       QTest::mouseMove(view, place.center().toPoint());
       QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, place.center().toPoint());
