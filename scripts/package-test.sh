@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# The package test: builds the Debian package (scripts/package.sh), installs it with apt into a
-# minimal Debian 12 root made by debootstrap, so that apt fetches its dependencies from Debian's
-# archive, runs the installed programs and the desktop validators there, then removes the
-# package and checks that nothing of it is left.
+# The package test: builds the Debian package (scripts/package.sh) and has lintian check it;
+# builds it a second time from a copy of the same sources in another folder and checks that both
+# packages hold the same files with the same bytes; installs it with apt into a minimal Debian 12
+# root made by debootstrap, so that apt fetches its dependencies from Debian's archive, runs the
+# installed programs and the desktop validators there, then removes the package and checks that
+# nothing of it is left.
 #
 # The root, as debootstrap and the validators leave it, is kept in build-package/debian12 and
-# unpacked afresh for every run; the packages apt fetched are kept there too, and the logs.
+# unpacked afresh for every run; the packages apt fetched are kept there too, and the logs. It
+# is made from the Debian archive this machine's apt uses; with none, the test stops and says so.
 # Remove that folder to start from nothing. The test needs root (debootstrap, chroot); run by
 # another user it says so and exits with 77, the status the test command counts as a skip.
 set -euo pipefail
@@ -26,57 +29,56 @@ fail() {
 }
 
 source "$top/scripts/packages.sh"
-"$top/scripts/ensure-packages.sh" "${PACKAGE_PACKAGES[@]}"
+"$top/scripts/ensure-packages.sh" "${PACKAGE_PACKAGES[@]}" "${PACKAGE_TEST_PACKAGES[@]}"
+source "$top/scripts/debian-root.sh"
+debian_sources || fail "no Debian archive to make the root from"
+sources=$debian_sources
+mirror=$debian_mirror
+
 deb=$("$top/scripts/package.sh" | tail -1)
 version=$(dpkg-deb --field "$deb" Version)
 version=${version%-*}  # without the package's own revision
 say "built $(basename "$deb") at $(took)"
 
+# The second build, from a copy of the same sources in another folder (no build folder of this
+# one goes along), made while the package is checked and installed; compared at the end.
+again="$top/build-package/again"
+rm -rf "$again"
+mkdir -p "$again/zarkel"
+tar -C "$top" --exclude='./build*' --exclude=./.git --exclude=./fuzz-out -cf - . |
+  tar -C "$again/zarkel" -xf -
+setsid "$again/zarkel/scripts/package.sh" >"$again/package.log" 2>&1 &
+again_pid=$!
+# Ends the second build (all of its processes) when the test ends before it is compared.
+stop_again() {
+  [ -z "$again_pid" ] || kill -- -"$again_pid" 2>/dev/null || true
+}
+trap stop_again EXIT
+
+# lintian, Debian's own checker, may find nothing but the one tag below; overrides in
+# packaging/lintian-overrides silence others, each with its reason on the line above it.
+#   no-copyright-file: the owner of the project has not chosen a licence yet, and the
+#   copyright file would have to state one.
+allowed_tags=(no-copyright-file)
+lintian_log="$top/build-package/lintian.log"
+lintian --fail-on none --show-overrides "$deb" >"$lintian_log" 2>&1 || {
+  cat "$lintian_log"
+  fail "lintian did not finish"
+}
+cat "$lintian_log"
+found=$(awk '$1 ~ /^[EW]:$/ { print $3 }' "$lintian_log" | sort -u |
+  grep -vxF "$(printf '%s\n' "${allowed_tags[@]}")" || true)
+[ -z "$found" ] || fail "lintian found: ${found//$'\n'/ }"
+overrides=$(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/lintian/overrides/zarkel) ||
+  fail "the package holds no lintian overrides"
+unexplained=$(awk '/^#/ { reason = 1; next } NF && !reason { print } { reason = 0 }' \
+  <<<"$overrides")
+[ -z "$unexplained" ] || fail "lintian overrides without a reason on the line above: $unexplained"
+say "ok: lintian found nothing but ${allowed_tags[*]}"
+
 cache="$top/build-package/debian12"
 tarball="$cache/root.tar"
 mkdir -p "$cache/debs" "$cache/archives"
-
-# The Debian archive this machine's apt uses, for the suite given (its first URI).
-mirror_of() {  # suite
-  local suite=$1 sources=()
-  shopt -s nullglob
-  sources=(/etc/apt/sources.list.d/*.sources)
-  [ ${#sources[@]} -eq 0 ] || awk -v suite="$suite" '
-    BEGIN { RS = ""; FS = "\n" }
-    {
-      types = ""; uris = ""; suites = ""; enabled = "yes"
-      for (i = 1; i <= NF; i++) {
-        line = $i
-        if (line ~ /^Types:/) types = " " substr(line, 7) " "
-        else if (line ~ /^URIs:/) uris = substr(line, 6)
-        else if (line ~ /^Suites:/) suites = " " substr(line, 8) " "
-        else if (line ~ /^Enabled:/) enabled = substr(line, 9)
-      }
-      gsub(/[ \t]+/, " ", types); gsub(/[ \t]+/, " ", suites); gsub(/[ \t]/, "", enabled)
-      if (types ~ / deb / && suites ~ (" " suite " ") && enabled != "no") {
-        split(uris, list, " "); print list[1]; exit
-      }
-    }' "${sources[@]}"
-  sources=(/etc/apt/sources.list.d/*.list)
-  [ -f /etc/apt/sources.list ] && sources=(/etc/apt/sources.list "${sources[@]}")
-  [ ${#sources[@]} -eq 0 ] || cat "${sources[@]}" | awk -v suite="$suite" '
-    $1 == "deb" {
-      i = 2
-      if ($i ~ /^\[/) { while ($i !~ /\]$/) i++; i++ }
-      if ($(i + 1) == suite) { print $i; exit }
-    }'
-  shopt -u nullglob
-}
-mirror=$(mirror_of bookworm | head -1)
-security=$(mirror_of bookworm-security | head -1)
-if [ -z "$mirror" ]; then
-  mirror=http://deb.debian.org/debian
-  say "no bookworm entry in this machine's apt sources; using $mirror"
-fi
-[ -n "$security" ] || security=${mirror%/debian}/debian-security
-sources="deb $mirror bookworm main
-deb $mirror bookworm-updates main
-deb $security bookworm-security main"
 
 # Runs a command inside the root with a clean environment.
 inside() {
@@ -105,22 +107,14 @@ finish() {
   fi
   rm -rf --one-file-system "$root"
 }
-trap finish EXIT
+trap 'finish; stop_again' EXIT
 
 # The root is made once: debootstrap's minimal Debian 12 with the validators, under the same
 # archive as this machine. A root made under another archive is made again.
 if [ ! -f "$tarball" ] || [ "$(cat "$cache/sources" 2>/dev/null)" != "$sources" ]; then
   say "making a Debian 12 root with debootstrap from $mirror (once; kept in $cache)"
-  include=()
-  [[ $mirror == https:* ]] && include=(--include=ca-certificates)
-  # dpkg need not flush every file of a root that is thrown away on failure.
-  DPKG_FORCE=unsafe-io,security-mac debootstrap --variant=minbase "${include[@]}" \
-    --cache-dir="$cache/debs" bookworm "$root" "$mirror" >"$cache/debootstrap.log" 2>&1 ||
+  debian_bootstrap "$root" "$cache/debootstrap.log" --cache-dir="$cache/debs" ||
     fail "debootstrap did not finish; see $cache/debootstrap.log"
-  echo "$sources" >"$root/etc/apt/sources.list"
-  echo force-unsafe-io >"$root/etc/dpkg/dpkg.cfg.d/unsafe-io"
-  echo 'Dpkg::Use-Pty "false";' >"$root/etc/apt/apt.conf.d/90no-pty"  # no /dev/pts in a chroot
-  cp /etc/resolv.conf "$root/etc/resolv.conf"
   inside apt-get update -qq
   inside apt-get install -y -qq --no-install-recommends desktop-file-utils appstream \
     >"$cache/validators.log" 2>&1 || fail "no validators; see $cache/validators.log"
@@ -212,5 +206,35 @@ fi
 left=$(cd "$root" && find . -xdev -iname '*zarkel*' -print)
 [ -z "$left" ] || fail "left after the package was removed: $left"
 say "ok: removed, nothing of it left"
+
+# The second build gives the same package: the same list of files with the same owners, modes,
+# sizes and times, and the same bytes in every file and in the control files.
+say "waiting for the second build, from $again/zarkel"
+wait "$again_pid" || {
+  tail -20 "$again/package.log"
+  again_pid=
+  fail "the second build failed; see $again/package.log"
+}
+again_pid=
+again_deb=$(tail -1 "$again/package.log")
+compared="$top/build-package/compared"
+rm -rf "$compared"
+mkdir -p "$compared"
+for which in first second; do
+  package=$deb
+  [ "$which" = second ] && package=$again_deb
+  dpkg-deb --contents "$package" >"$compared/$which.contents"
+  dpkg-deb --raw-extract "$package" "$compared/$which"
+done
+diff "$compared/first.contents" "$compared/second.contents" ||
+  fail "the two builds list different files (above)"
+diff -r --no-dereference "$compared/first" "$compared/second" ||
+  fail "the two builds hold different bytes (above; the trees are in $compared)"
+if cmp -s "$deb" "$again_deb"; then
+  say "ok: built twice, the same package to the byte"
+else
+  say "ok: built twice, the same files with the same bytes"
+fi
+rm -rf "$again" "$compared"
 
 say "passed in $(took)"

@@ -6,4 +6,9 @@ FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 BENCH_PACKAGES=(libbenchmark-dev qt6-base-dev fonts-dejavu-core libcli11-dev hyperfine)
 # The Windows build made here and its tests under wine (scripts/windows.sh).
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine64 zip)
-PACKAGE_PACKAGES=(dpkg-dev debootstrap)
+# The Debian package: CPack asks dpkg-shlibdeps, and file, for the libraries the programs link.
+PACKAGE_PACKAGES=(dpkg-dev file)
+# Its test: Debian's checker of packages, and the Debian 12 root it is installed into.
+PACKAGE_TEST_PACKAGES=(lintian debootstrap)
+# The test command from a clean clone in a fresh Debian 12 root (scripts/fresh-test.sh).
+FRESH_PACKAGES=(debootstrap git)

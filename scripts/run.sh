@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds zarkel and starts it. With no arguments it opens the demo
-# scenario examples/kardel.scn (Homemade) with the demo equipment and the Axis side shown;
-# arguments are passed to the program instead (see zarkel --help).
+# Sets up what is missing, builds zarkel and starts it. With no arguments it starts in a demo
+# folder of the user's own (~/zarkel-demo, or $ZARKEL_DEMO_DIR) and opens the demo scenario
+# kardel.scn there (Homemade) with the demo equipment and the Axis side shown, so that what the
+# demo writes lands in that folder, not in the repository. The folder is filled from examples/
+# the first time; a file in it is never overwritten afterwards, and only a demo file missing
+# there is copied again. Arguments are passed to the program instead (see zarkel --help).
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$top/scripts/packages.sh"
@@ -10,8 +13,14 @@ source "$top/scripts/packages.sh"
 cmake -S "$top" -B "$top/build" -DZARKEL_GUI=ON >/dev/null
 cmake --build "$top/build" --parallel "$(nproc)" --target zarkel
 if [ $# -eq 0 ]; then
-  examples="$top/examples"
-  set -- "$examples/kardel.scn" --layout homemade --equipment "$examples/equipment.eqp" \
-    --names "$examples/equipment.txt" --side axis
+  demo="${ZARKEL_DEMO_DIR:-$HOME/zarkel-demo}"
+  mkdir -p "$demo"
+  for file in "$top"/examples/*; do
+    [ -e "$demo/${file##*/}" ] || cp "$file" "$demo/"
+  done
+  # The window's folder lists start in the folder the program starts in.
+  cd "$demo"
+  set -- "$demo/kardel.scn" --layout homemade --equipment "$demo/equipment.eqp" \
+    --names "$demo/equipment.txt" --side axis
 fi
 exec "$top/build/src/zarkel" "$@"

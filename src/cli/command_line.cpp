@@ -17,6 +17,9 @@ namespace {
 
 constexpr int kUsageExitCode = 2;
 
+constexpr const char* kAbout =
+    "zarkel-cli: open a scenario of the game, edit its rosters and write it out.";
+
 constexpr const char* kEditsHelp = R"(EDITS, applied after the open in the order given:
   --side axis|allies              the side buttons; needed before the four edits below
   --to-aux LINES                  select lines of the core list (0-based, comma-separated,
@@ -56,16 +59,64 @@ A unit is named with its side, list and line, the lines counted from 0 as --core
 The check only informs. Exit status: 0 no finding, 1 findings (or the open or an edit
 stopped), 2 usage error.)";
 
-constexpr const char* kOverview = R"(Commands:
-  info     --layout homemade|original SCENARIO [COMMON] [--json]
-  ob       --layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME]
-  campaign --layout L SCENARIO [COMMON] [EDITS] --dir DIR (--slot CAPTION | --name NAME)
-           [--page axis|allied]
-  homemade --layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME] [--yes]
-  check    --layout L SCENARIO [COMMON] [EDITS]
+// The commands with what each takes, for the overview of --help and the usage line of an error;
+// in the order of CommandKind.
+struct CommandSynopsis {
+  const char* name;
+  const char* takes;
+};
+constexpr CommandSynopsis kCommands[] = {
+    {"info", "--layout homemade|original SCENARIO [COMMON] [--json]"},
+    {"ob", "--layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME]"},
+    {"campaign",
+     "--layout L SCENARIO [COMMON] [EDITS] --dir DIR (--slot CAPTION | --name NAME) "
+     "[--page axis|allied]"},
+    {"homemade", "--layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME] [--yes]"},
+    {"check", "--layout L SCENARIO [COMMON] [EDITS]"},
+};
+static_assert(std::size(kCommands) == static_cast<std::size_t>(CommandKind::Check) + 1);
 
-COMMON: --equipment EQP, --names TXT, and for an Original scenario --placenames TST,
---title TIT, --description DES. Run "zarkel-cli COMMAND --help" for the details.)";
+const CommandSynopsis* CommandNamed(const std::string& name) {
+  for (const CommandSynopsis& command : kCommands) {
+    if (name == command.name)
+      return &command;
+  }
+  return nullptr;
+}
+
+// "info, ob, campaign, homemade and check" (`last` between the last two).
+std::string CommandNames(const char* last) {
+  std::string names;
+  const std::size_t count = std::size(kCommands);
+  for (std::size_t i = 0; i < count; ++i) {
+    if (i > 0)
+      names += i + 1 == count ? std::string(" ") + last + " " : ", ";
+    names += kCommands[i].name;
+  }
+  return names;
+}
+
+std::string Overview() {
+  std::string text = "Commands:\n";
+  for (const CommandSynopsis& command : kCommands) {
+    // The options wrap before a "[" or "(" past 90 characters, under the first option.
+    std::string head = std::string("  ") + command.name;
+    head.resize(11, ' ');
+    std::string line = head;
+    std::string takes = command.takes;
+    while (head.size() + takes.size() > 90) {
+      std::size_t cut = takes.find_last_of("[(", 90 - head.size());
+      if (cut == std::string::npos || cut == 0)
+        break;
+      line += takes.substr(0, cut - 1) + "\n" + std::string(head.size(), ' ');
+      takes = takes.substr(cut);
+    }
+    text += line + takes + "\n";
+  }
+  return text +
+         "\nCOMMON: --equipment EQP, --names TXT, and for an Original scenario --placenames TST,\n"
+         "--title TIT, --description DES. Run \"zarkel-cli COMMAND --help\" for the details.";
+}
 
 struct EditFlag {
   const char* flag;
@@ -473,15 +524,49 @@ void DefineCommands(CLI::App& app, std::array<Flags, 5>& all, int argc, const ch
     check.app->footer(std::string(kEditsHelp) + "\n\n" + kCheckHelp);
   }
 
-  app.footer(kOverview);
+  app.footer(Overview());
 }
-
-constexpr const char* kAbout =
-    "zarkel-cli: open a scenario of the game, edit its rosters and write it out.";
 
 }  // namespace
 
+std::string UsageHint(const std::string& command) {
+  const CommandSynopsis* named = CommandNamed(command);
+  if (named == nullptr) {
+    return "Usage: zarkel-cli COMMAND [OPTIONS]\nRun \"zarkel-cli --help\" for more.\n";
+  }
+  return std::string("Usage: zarkel-cli ") + named->name + " " + named->takes +
+         "\nRun \"zarkel-cli " + named->name + " --help\" for more.\n";
+}
+
+std::string CommandName(CommandKind kind) {
+  return kCommands[static_cast<std::size_t>(kind)].name;
+}
+
 CommandLine ReadCommandLine(int argc, const char* const* argv) {
+  auto usageError = [](const std::string& cause, const std::string& command) {
+    // One line of cause, however CLI11 worded it.
+    std::string line = cause;
+    for (char& c : line) {
+      if (c == '\n')
+        c = ' ';
+    }
+    std::cerr << line << '\n' << UsageHint(command);
+    return CommandLine{std::nullopt, kUsageExitCode};
+  };
+  // Without a command first there is nothing for CLI11 to read but the help and the version.
+  const std::string first = argc > 1 ? argv[1] : "";
+  if (CommandNamed(first) == nullptr && first != "--help" && first != "-h" &&
+      first != "--version") {
+    if (first.empty() || first[0] == '-') {
+      return usageError("A command is required" +
+                            (first.empty() ? std::string() : " before \"" + first + "\"") + ": " +
+                            CommandNames("or") + ".",
+                        "");
+    }
+    return usageError(
+        "\"" + first + "\" is not a command; the commands are " + CommandNames("and") + ".", "");
+  }
+
   CLI::App app(kAbout, "zarkel-cli");
   std::array<Flags, 5> all;
   DefineCommands(app, all, argc, argv);
@@ -504,20 +589,8 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
   } catch (const CLI::CallForVersion& e) {
     return CommandLine{std::nullopt, app.exit(e)};
   } catch (const CLI::ParseError& e) {
-    std::cerr << e.what() << "\n\n" << app.help();
-    return CommandLine{std::nullopt, kUsageExitCode};
+    return usageError(e.what(), first);
   }
-}
-
-std::string UsageText(int argc, const char* const* argv) {
-  CLI::App app(kAbout, "zarkel-cli");
-  std::array<Flags, 5> all;
-  DefineCommands(app, all, argc, argv);
-  try {
-    app.parse(argc, argv);  // so that the help is that of the command given
-  } catch (const CLI::Error&) {
-  }
-  return app.help();
 }
 
 }  // namespace zarkel::cli

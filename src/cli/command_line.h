@@ -64,8 +64,8 @@ struct Command {
 };
 
 // The outcome of reading the command line: a command to run, or the exit code when there is
-// nothing to run (help or the version was asked for: 0; a usage error: 2, with the help already
-// printed).
+// nothing to run (help or the version was asked for: 0; a usage error: 2, with its cause and the
+// usage already printed).
 struct CommandLine {
   std::optional<Command> command;
   int exitCode = 0;
@@ -73,8 +73,11 @@ struct CommandLine {
 
 CommandLine ReadCommandLine(int argc, const char* const* argv);
 
-// The help printed after a usage error found while running the command of this command line
-// (built again only then: it is the slowest part of reading the command line).
-std::string UsageText(int argc, const char* const* argv);
+// What follows the cause of a usage error: the usage line of `command` and where to read more;
+// for a name that is no command, the program's.
+std::string UsageHint(const std::string& command);
+
+// "info", "ob", "campaign", "homemade", "check".
+std::string CommandName(CommandKind kind);
 
 }  // namespace zarkel::cli

@@ -12,8 +12,10 @@ void FlagDialogs::ShowMessage(const std::string& text) {
 }
 
 bool FlagDialogs::AskYesNo(const std::string& /*title*/, const std::string& text) {
-  // The question is printed whatever the answer, as the window would show it.
-  messages_ << text << '\n' << std::flush;
+  // A question answered by --yes needs no words; one answered No by its absence is shown, so
+  // that the run says why it stopped and how to go on.
+  if (!yes_)
+    messages_ << text << '\n' << kAnsweredNo << '\n' << std::flush;
   return yes_;
 }
 

@@ -1,5 +1,6 @@
 // The dialogs of the editor answered from the command line: each file dialog by the path its
-// flag gave (none: Cancel), the one question by --yes. Messages are printed on stderr.
+// flag gave (none: Cancel), the one question by --yes (without it: No, and the question is
+// printed). Messages are printed on stderr.
 #pragma once
 
 #include <array>
@@ -10,6 +11,8 @@
 #include "model/dialogs.h"
 
 namespace zarkel::cli {
+
+constexpr const char* kAnsweredNo = "Answered No: --yes answers Yes.";
 
 class FlagDialogs : public Dialogs {
  public:

@@ -1,32 +1,13 @@
 #include "cli/json_writer.h"
 
+#include "base/latin1_text.h"
+
 namespace zarkel::cli {
 
-namespace {
-
-// Latin-1 is the first 256 code points: two UTF-8 bytes for 0x80..0xFF.
-void AppendUtf8(std::string& out, unsigned char byte) {
-  if (byte < 0x80) {
-    out += static_cast<char>(byte);
-    return;
-  }
-  out += static_cast<char>(0xC0 | (byte >> 6));
-  out += static_cast<char>(0x80 | (byte & 0x3F));
-}
-
-}  // namespace
-
-std::string Latin1ToUtf8(const std::string& latin1) {
-  std::string out;
-  for (const char c : latin1)
-    AppendUtf8(out, static_cast<unsigned char>(c));
-  return out;
-}
-
-std::string JsonString(const std::string& latin1) {
+std::string JsonString(const std::string& text, bool latin1) {
   static const char kHex[] = "0123456789abcdef";
   std::string out = "\"";
-  for (const char c : latin1) {
+  for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
     switch (byte) {
       case '"':
@@ -55,8 +36,10 @@ std::string JsonString(const std::string& latin1) {
           out += "\\u00";
           out += kHex[byte >> 4];
           out += kHex[byte & 0xF];
+        } else if (latin1) {
+          AppendLatin1AsUtf8(out, byte);
         } else {
-          AppendUtf8(out, byte);
+          out += c;
         }
     }
   }
@@ -74,6 +57,16 @@ void JsonWriter::Key(const std::string& name) {
 void JsonWriter::String(const std::string& latin1) {
   BeforeValue();
   text_ += JsonString(latin1);
+}
+
+void JsonWriter::Utf8String(const std::string& utf8) {
+  BeforeValue();
+  text_ += JsonString(utf8, false);
+}
+
+void JsonWriter::Null() {
+  BeforeValue();
+  text_ += "null";
 }
 
 void JsonWriter::Number(std::int64_t value) {

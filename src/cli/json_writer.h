@@ -1,5 +1,5 @@
-// A small writer of compact JSON text. The game's files hold single-byte text; every string
-// given here is taken as Latin-1 and written as UTF-8.
+// A small writer of compact JSON text. The game's files hold single-byte text, taken as Latin-1
+// and written as UTF-8; file names are UTF-8 already.
 #pragma once
 
 #include <cstdint>
@@ -8,12 +8,9 @@
 
 namespace zarkel::cli {
 
-// Single-byte text taken as Latin-1, in UTF-8.
-std::string Latin1ToUtf8(const std::string& latin1);
-
-// `latin1` as a JSON string literal: quoted, UTF-8, with quotes, backslashes and control
-// characters escaped.
-std::string JsonString(const std::string& latin1);
+// `text` as a JSON string literal: quoted, UTF-8, with quotes, backslashes and control
+// characters escaped. `latin1` says whether its bytes are Latin-1 or UTF-8 already.
+std::string JsonString(const std::string& text, bool latin1 = true);
 
 class JsonWriter {
  public:
@@ -24,6 +21,8 @@ class JsonWriter {
   // Names the member whose value comes next.
   void Key(const std::string& name);
   void String(const std::string& latin1);
+  void Utf8String(const std::string& utf8);
+  void Null();
   void Number(std::int64_t value);
 
   const std::string& text() const { return text_; }

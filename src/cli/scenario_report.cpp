@@ -1,8 +1,11 @@
 #include "cli/scenario_report.h"
 
+#include <tuple>
 #include <vector>
 
+#include "base/latin1_text.h"
 #include "cli/json_writer.h"
+#include "load/companion_summary.h"
 
 namespace zarkel::cli {
 
@@ -70,14 +73,14 @@ std::string Cell(std::int64_t number, int width) {
   return Cell(std::to_string(number), width);
 }
 
-// A unit name for a terminal: control bytes shown as "?", the rest as Latin-1.
-std::string Printable(const std::string& name) {
-  std::string shown = name;
-  for (char& c : shown) {
+// A name for a terminal, still single-byte: control bytes shown as "?". The row is padded
+// before it becomes UTF-8, so that each column is as many characters wide as its heading.
+std::string Printable(std::string name) {
+  for (char& c : name) {
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
       c = '?';
   }
-  return shown;
+  return name;
 }
 
 std::string UnitRow(const EditorState& state, std::int32_t line, const UnitRecord& unit,
@@ -95,10 +98,22 @@ std::string UnitRow(const EditorState& state, std::int32_t line, const UnitRecor
   return Latin1ToUtf8(row) + "\n";
 }
 
+// An Original scenario's companion file as the summary shows it: what it holds and where it is,
+// or why it cannot say.
+std::string CompanionLine(const CompanionReading& reading, const char* unit) {
+  if (reading.path.empty())
+    return "no file chosen";
+  if (reading.amount)
+    return std::to_string(*reading.amount) + unit + ", from " + reading.path;
+  if (reading.missing)
+    return "missing: " + reading.path;
+  return "unreadable: " + reading.problem;
+}
+
 }  // namespace
 
 std::string TerminalText(const std::string& text) {
-  return Latin1ToUtf8(Printable(text));
+  return PrintableLatin1(text);
 }
 
 std::string ScenarioSummary(const EditorState& state, const Command& command) {
@@ -118,10 +133,10 @@ std::string ScenarioSummary(const EditorState& state, const Command& command) {
     line("Title:", std::to_string(geometry.titleLength) + " bytes");
   } else {
     // An Original scenario keeps these beside it; the writers read them from there.
-    const CompanionPaths& companions = scenario.companions;
-    line("Place names:", "in " + Latin1ToUtf8(companions.placeNamePath));
-    line("Description:", "in " + Latin1ToUtf8(companions.descriptionPath));
-    line("Title:", "in " + Latin1ToUtf8(companions.titlePath));
+    const CompanionSummary companions = ReadCompanionSummary(scenario.companions);
+    line("Place names:", CompanionLine(companions.placeNames, ""));
+    line("Description:", CompanionLine(companions.description, " bytes"));
+    line("Title:", CompanionLine(companions.title, " bytes"));
   }
   line("Scenario type:", std::to_string(scenario.battleType));
   line("Units:", std::to_string(scenario.units.size()));
@@ -161,17 +176,38 @@ std::string ScenarioJson(const EditorState& state, const Command& command) {
   json.BeginObject();
   json.Key("layout");
   json.String(command.layoutName);
-  const std::pair<const char*, std::int64_t> numbers[] = {
-      {"mapSizeA", geometry.mapSizeA},
-      {"mapSizeB", geometry.mapSizeB},
-      {"placeNameCount", geometry.placeNameCount},
-      {"descriptionLength", geometry.descriptionLength},
-      {"titleLength", geometry.titleLength},
-      {"battleType", scenario.battleType}};
-  for (const auto& [key, value] : numbers) {
-    json.Key(key);
-    json.Number(value);
+  json.Key("mapSizeA");
+  json.Number(geometry.mapSizeA);
+  json.Key("mapSizeB");
+  json.Number(geometry.mapSizeB);
+  if (command.layout == ScenarioLayout::Homemade) {
+    const std::pair<const char*, std::int64_t> texts[] = {
+        {"placeNameCount", geometry.placeNameCount},
+        {"descriptionLength", geometry.descriptionLength},
+        {"titleLength", geometry.titleLength}};
+    for (const auto& [key, value] : texts) {
+      json.Key(key);
+      json.Number(value);
+    }
+  } else {
+    // Read from the companion files; null for one that cannot be read, whose path says which.
+    const CompanionSummary companions = ReadCompanionSummary(scenario.companions);
+    const std::tuple<const char*, const char*, const CompanionReading&> texts[] = {
+        {"placeNameCount", "placeNameFile", companions.placeNames},
+        {"descriptionLength", "descriptionFile", companions.description},
+        {"titleLength", "titleFile", companions.title}};
+    for (const auto& [key, fileKey, reading] : texts) {
+      json.Key(key);
+      if (reading.amount)
+        json.Number(*reading.amount);
+      else
+        json.Null();
+      json.Key(fileKey);
+      json.Utf8String(reading.path);
+    }
   }
+  json.Key("battleType");
+  json.Number(scenario.battleType);
   json.Key("limits");
   json.BeginObject();
   for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {

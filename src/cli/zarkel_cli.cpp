@@ -139,8 +139,8 @@ int main(int argc, char** argv) {
   try {
     return zarkel::cli::Run(*commandLine.command);
   } catch (const zarkel::cli::UsageError& error) {
-    std::cerr << error.what() << "\n\n"
-              << zarkel::cli::UsageText(static_cast<int>(pointers.size()), pointers.data());
+    std::cerr << error.what() << '\n'
+              << zarkel::cli::UsageHint(zarkel::cli::CommandName(commandLine.command->kind));
     return zarkel::cli::kUsage;
   } catch (const zarkel::EditorError& error) {
     std::cerr << error.what() << '\n';

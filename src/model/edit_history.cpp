@@ -18,6 +18,7 @@ void EditHistory::Record(EditStep step) {
     written_.reset();
   steps_.push_back(std::move(step));
   done_ = steps_.size();
+  ++recorded_;
 }
 
 void EditHistory::Clear() {

@@ -67,9 +67,12 @@ class EditHistory {
   bool HasUnwrittenEdits() const { return written_ != done_; }
 
   std::size_t StepCount() const { return steps_.size(); }
+  // How many steps were recorded in the whole run: an operation recorded one when this grew.
+  std::uint64_t StepsRecorded() const { return recorded_; }
 
  private:
   std::vector<EditStep> steps_;
+  std::uint64_t recorded_ = 0;
   std::size_t done_ = 0;  // steps_[0 .. done_) are done, the rest can be redone
   // How many steps were done at the last write; none when that state can no longer be reached
   // (a new step replaced the steps that led back to it).

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -59,15 +60,36 @@ DirectoryList::DirectoryList(QWidget* parent) : QListWidget(parent) {
     if (item != nullptr)
       setDirectory(item->data(kPathRole).toString());
   });
+  connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &DirectoryList::Refill);
 }
 
 void DirectoryList::setDirectory(const QString& path) {
   const QString cleaned = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
   if (cleaned == directory_ && count() > 0)
     return;
+  if (!directory_.isEmpty())
+    watcher_.removePath(directory_);
   directory_ = cleaned;
+  if (QFileInfo(directory_).isDir())
+    watcher_.addPath(directory_);
   Fill();
   Q_EMIT directoryChanged(directory_);
+}
+
+void DirectoryList::Refill() {
+  // A folder made or removed inside the current one; the entry highlighted stays highlighted
+  // and the list where it was scrolled to.
+  const QListWidgetItem* highlighted = currentItem();
+  const QString kept = highlighted != nullptr ? highlighted->data(kPathRole).toString() : QString();
+  const int scrolled = verticalScrollBar()->value();
+  Fill();
+  for (int i = 0; i < count(); ++i) {
+    if (item(i)->data(kPathRole).toString() == kept) {
+      setCurrentRow(i);
+      break;
+    }
+  }
+  verticalScrollBar()->setValue(scrolled);
 }
 
 void DirectoryList::Fill() {

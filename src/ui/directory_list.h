@@ -1,6 +1,6 @@
 // The folder and file lists of the window. A folder list shows the folders from the root down to
 // the current one, open and the current one in bold, then the folders inside it, closed;
-// activating an entry (double click or Enter) opens that folder. The file list follows the disk.
+// activating an entry (double click or Enter) opens that folder. Both lists follow the disk.
 #pragma once
 
 #include <QFileSystemWatcher>
@@ -18,6 +18,8 @@ class DirectoryList : public QListWidget {
   // The current directory, an absolute path.
   QString directory() const { return directory_; }
   // Makes `path` the current directory and lists it; emits directoryChanged when it changed.
+  // The folders inside it are listed again whenever they change on disk, the highlighted entry
+  // kept.
   void setDirectory(const QString& path);
 
  Q_SIGNALS:
@@ -25,8 +27,10 @@ class DirectoryList : public QListWidget {
 
  private:
   void Fill();
+  void Refill();
 
   QString directory_;
+  QFileSystemWatcher watcher_;
 };
 
 // `list` under a caption that shows the full path of its current folder and follows every

@@ -29,6 +29,7 @@
 #include "output/homemade_writer.h"
 #include "output/order_of_battle.h"
 #include "roster/campaign_values.h"
+#include "roster/edit_report.h"
 #include "roster/transfer.h"
 #include "roster/undo_redo.h"
 #include "ui/directory_list.h"
@@ -773,18 +774,31 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::Undo() {
-  Run([this] { ShowUndoneOrRedone(UndoEdit(state_)); });
+  Run([this] {
+    const std::optional<std::string> done = UndoText(state_);
+    ShowUndoneOrRedone(UndoEdit(state_), done);
+  });
 }
 
 void TForm1::Redo() {
-  Run([this] { ShowUndoneOrRedone(RedoEdit(state_)); });
+  Run([this] {
+    const std::optional<std::string> done = RedoText(state_);
+    ShowUndoneOrRedone(RedoEdit(state_), done);
+  });
 }
 
-void TForm1::ShowUndoneOrRedone(const std::optional<RosterDisplay>& display) {
+void TForm1::ShowUndoneOrRedone(const std::optional<RosterDisplay>& display,
+                                const std::optional<std::string>& done) {
   if (!display)
     return;
   (state_.view.currentSide == 0 ? axis_ : allies_)->setChecked(true);
   ShowRosters(*display);
+  ShowEdit(done);
+}
+
+void TForm1::ShowEdit(const std::optional<std::string>& done) {
+  if (done)
+    status_->ShowEdit(*done);
 }
 
 SideButtons TForm1::Sides() const {
@@ -909,6 +923,10 @@ void TForm1::Button1Click() {
     }
     Q_EMIT scenarioOpened();
   });
+  // Whatever the buttons were set to for an open that failed or was called off, they show the
+  // layout of the scenario still open, which every writer goes by.
+  if (state_.scenario.layout)
+    CheckLayout(*state_.scenario.layout);
 }
 
 void TForm1::Button11Click() {
@@ -932,17 +950,21 @@ void TForm1::RadioButton4Click() {
 }
 
 void TForm1::Button2Click() {
+  const std::uint64_t recorded = state_.history.StepsRecorded();
   Run([this] {
     if (auto display = TransferToAux(state_, SelectedLines(coreLines_), Sides()))
       ShowRosters(*display);
   });
+  ShowEdit(RecordedStepText(state_, recorded));
 }
 
 void TForm1::Button3Click() {
+  const std::uint64_t recorded = state_.history.StepsRecorded();
   Run([this] {
     if (auto display = TransferToCore(state_, SelectedLines(auxLines_), Sides()))
       ShowRosters(*display);
   });
+  ShowEdit(RecordedStepText(state_, recorded));
 }
 
 void TForm1::Button7Click() {
@@ -973,12 +995,13 @@ void TForm1::Review(UnitPage page) {
 }
 
 void TForm1::Accept(UnitPage page) {
-  Run([this, page] {
+  const std::uint64_t recorded = state_.history.StepsRecorded();
+  const std::optional<std::int32_t> line = SelectedLine(PageControls(page).all);
+  Run([this, page, line] {
     UnitPageControls& c = PageControls(page);
     const UnitEditTexts texts{Take(c.column->text()), Take(c.row->text()), Take(c.used->text()),
                               Take(c.experience->text())};
-    const AcceptResult result =
-        AcceptUnitChanges(state_, dialogs_, page, SelectedLine(c.all), texts, Sides());
+    const AcceptResult result = AcceptUnitChanges(state_, dialogs_, page, line, texts, Sides());
     if (result.shownAfterRejection) {
       c.column->setText(Show(result.shownAfterRejection->column));
       c.row->setText(Show(result.shownAfterRejection->row));
@@ -988,6 +1011,8 @@ void TForm1::Accept(UnitPage page) {
     if (result.refreshed)
       ShowRosters(*result.refreshed);
   });
+  // Also after a stop half-way: what was stored is a step, and the status bar says so.
+  ShowEdit(AcceptText(state_, page, line, recorded));
 }
 
 void TForm1::UnusedClick(QListWidget* list) {

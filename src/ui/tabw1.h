@@ -146,7 +146,10 @@ class TForm1 : public QMainWindow {
   void Run(const std::function<void()>& work);
   // True when nothing unwritten would be lost, or the user agrees to lose it.
   bool MayDropEdits();
-  void ShowUndoneOrRedone(const std::optional<RosterDisplay>& display);
+  void ShowUndoneOrRedone(const std::optional<RosterDisplay>& display,
+                          const std::optional<std::string>& done);
+  // Shows a line of the core's about an edit in the status bar, if there is one.
+  void ShowEdit(const std::optional<std::string>& done);
 
   SideButtons Sides() const;
   std::int32_t BattleTypeValue() const;

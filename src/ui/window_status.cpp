@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QStatusBar>
 
-#include "base/utf8_path.h"
+#include "model/scenario_status.h"
 #include "ui/qt_dialogs.h"
 
 namespace zarkel {
@@ -15,28 +15,18 @@ WindowStatus::WindowStatus(QStatusBar* bar) : bar_(bar), scenario_(new QLabel) {
   bar_->addPermanentWidget(scenario_);
 }
 
-QString ScenarioStatusText(const ScenarioData& scenario) {
-  if (!scenario.layout)
-    return QString();
-  const qsizetype units = scenario.units.size();
-  return MessageText(Utf8FromPath(PathFromUtf8(scenario.geometry.sourcePath).filename())) +
-         QStringLiteral(" \u00b7 ") + QString::fromLatin1(LayoutCaption(*scenario.layout)) +
-         QStringLiteral(" \u00b7 map %1 x %2 \u00b7 %3 %4")
-             .arg(scenario.geometry.mapSizeA)
-             .arg(scenario.geometry.mapSizeB)
-             .arg(units)
-             .arg(units == 1 ? QStringLiteral("unit") : QStringLiteral("units"));
-}
-
 void WindowStatus::ShowOpened(const ScenarioData& scenario) {
-  scenario_->setText(ScenarioStatusText(scenario));
-  const QString path = QDir::toNativeSeparators(MessageText(scenario.geometry.sourcePath));
-  scenario_->setToolTip(path);
-  bar_->showMessage(QStringLiteral("Opened \"%1\"").arg(path));
+  scenario_->setText(MessageText(ScenarioStatusText(scenario)));
+  scenario_->setToolTip(QDir::toNativeSeparators(MessageText(scenario.geometry.sourcePath)));
+  bar_->showMessage(MessageText(OpenedText(scenario)));
 }
 
 void WindowStatus::ShowWritten(const WrittenFiles& files) {
   bar_->showMessage(MessageText(WrittenFilesLine(files)));
+}
+
+void WindowStatus::ShowEdit(const std::string& text) {
+  bar_->showMessage(MessageText(text));
 }
 
 }  // namespace zarkel

@@ -1,8 +1,9 @@
 // The window's status bar: on the right the scenario that is open, on the left what the last
-// open or write did. It only reports; every question and failure still has its message box.
+// open, edit or write did. It only reports; every question and failure still has its message
+// box. The texts come from the core, which builds them for every face alike.
 #pragma once
 
-#include <QString>
+#include <string>
 
 #include "model/editor_state.h"
 #include "output/write_report.h"
@@ -18,13 +19,12 @@ class WindowStatus {
 
   void ShowOpened(const ScenarioData& scenario);
   void ShowWritten(const WrittenFiles& files);
+  // A line of the core's about an edit ("Transferred 2 units to auxiliary", ...).
+  void ShowEdit(const std::string& text);
 
  private:
   QStatusBar* bar_;
   QLabel* scenario_;
 };
-
-// "kardel.scn · Homemade · map 40 x 30 · 64 units".
-QString ScenarioStatusText(const ScenarioData& scenario);
 
 }  // namespace zarkel

@@ -6,6 +6,7 @@
 
 #include "ui/map_command.h"
 #include "ui/qt_dialogs.h"
+#include "ui/qt_messages.h"
 #include "ui/start_options.h"
 #include "ui/tabw1.h"
 
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
   if (pictureOnly && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
 
+  zarkel::KeepQtNotesOffTheTerminal();
   QApplication application(argc, argv);
   zarkel::SetUpApplication(application);
   if (pictureOnly)

@@ -2,6 +2,10 @@
 // its exit status, what it printed and the bytes it wrote.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+
+#include "base/utf8_path.h"
 #include "base/version.h"
 #include "cli_process.h"
 #include "writer_fixture.h"
@@ -117,6 +121,50 @@ TEST_F(CliTest, InfoJsonHoldsTheScenarioAsRead) {
   EXPECT_EQ(summary.exitCode, 0);
   EXPECT_NE(summary.out.find("Allies: 1 core, 0 auxiliary"), std::string::npos) << summary.out;
   EXPECT_NE(summary.out.find("Third"), std::string::npos);
+}
+
+TEST_F(CliTest, InfoOnAnOriginalReadsItsCompanionsAndNamesAMissingOne) {
+  // Names outside ASCII are UTF-8 on the command line and on disk, and printed as they are.
+  const std::string base =
+      "\xC3\x9C"
+      "bung";  // "Übung"
+  testing::ScenarioPlan plan = SmallScenario();
+  plan.layout = Layout::Original;
+  fx.WriteScenario(plan, base + ".scn");
+  testing::WriteFileText(fx.dir / ("s" + base + ".tst"), "Ford\r\nMill\r\nChapel\r\n");
+  const std::string description = "Twenty-one bytes long";
+  testing::WriteFileText(fx.dir / (base + ".des"), description);
+  // No title file.
+  const auto path = [&](const std::string& name) { return Utf8FromPath(fx.dir / name); };
+  const Args open = {"info", "--layout", "original", base + ".scn"};
+
+  const testing::CliRun text = Run(open);
+  EXPECT_EQ(text.exitCode, 0) << text.err;
+  for (const std::string& line : {"Place names:     3, from " + path("s" + base + ".tst") + "\n",
+                                  "Description:     " + std::to_string(description.size()) +
+                                      " bytes, from " + path(base + ".des") + "\n",
+                                  "Title:           missing: " + path(base + ".tit") + "\n"}) {
+    EXPECT_NE(text.out.find(line), std::string::npos) << line << "in\n" << text.out;
+  }
+
+  Args json = open;
+  json.push_back("--json");
+  const testing::CliRun object = Run(json);
+  EXPECT_EQ(object.exitCode, 0) << object.err;
+  const auto jsonPath = [&](const std::string& name) {
+    std::string escaped;
+    for (const char c : path(name))
+      escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    return "\"" + escaped + "\"";
+  };
+  EXPECT_NE(
+      object.out.find("\"placeNameCount\":3,\"placeNameFile\":" + jsonPath("s" + base + ".tst") +
+                      ",\"descriptionLength\":" + std::to_string(description.size()) +
+                      ",\"descriptionFile\":" + jsonPath(base + ".des") +
+                      ",\"titleLength\":null,\"titleFile\":" + jsonPath(base + ".tit") +
+                      ",\"battleType\":1,"),
+      std::string::npos)
+      << object.out;
 }
 
 TEST_F(CliTest, EditsAreAppliedInTheOrderGiven) {
@@ -252,14 +300,15 @@ TEST_F(CliTest, HomemadeFromAnOriginalAsksAndTakesTheCompanionsGiven) {
 
   const testing::CliRun no = Run(args);
   EXPECT_EQ(no.exitCode, 1);
-  EXPECT_EQ(no.err, kConfirm);
+  EXPECT_EQ(no.err, kConfirm + "Answered No: --yes answers Yes.\n");
   EXPECT_EQ(OutCount(), 0u);
 
+  // The question that --yes answers is not printed.
   Args yes = args;
   yes.push_back("--yes");
   const testing::CliRun run = Run(yes);
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.err, kConfirm);
+  EXPECT_EQ(run.err, "");
   EXPECT_EQ(Out("User_Specified_Name.scn"),
             testing::ExpectedScenario(wc.source, Layout::Homemade, wc.expectedUnits, 1,
                                       {11, 12, 13, 14, 15, 16, 17, 18}, {"North", "South"},
@@ -341,39 +390,67 @@ TEST_F(CliTest, AFailureOrAStoppingMessageWritesNothing) {
   }
 }
 
-TEST_F(CliTest, AUsageErrorPrintsHelpAndExitsTwo) {
-  const std::vector<std::pair<Args, std::string>> cases = {
+TEST_F(CliTest, AUsageErrorPrintsItsCauseAndTheUsageAndExitsTwo) {
+  const std::string commands = "info, ob, campaign, homemade ";
+  // The arguments, a piece of the cause, and the command whose usage follows.
+  const std::vector<std::tuple<Args, std::string, std::string>> cases = {
       {{"ob", "--layout", "homemade", "small.scn", "--to-aux", "0", "--side", "axis", "--dir",
         "out"},
-       "--to-aux: needs --side"},
+       "--to-aux: needs --side",
+       "ob"},
       {{"ob", "--layout", "homemade", "small.scn", "--side", "axis", "--to-aux", "1,,2", "--dir",
         "out"},
-       "is not a line number"},
+       "is not a line number",
+       "ob"},
       {{"ob", "--layout", "homemade", "small.scn", "--limit", "maxUnits=3", "--dir", "out"},
-       "maxUnits"},
-      {{"ob", "--layout", "homemade", "small.scn"}, "--dir"},
+       "maxUnits",
+       "ob"},
+      {{"ob", "--layout", "homemade", "small.scn"}, "--dir", "ob"},
       {{"campaign", "--layout", "homemade", "small.scn", "--slot", "Midway", "--name", "x", "--dir",
         "out"},
-       "either --slot"},
+       "either --slot",
+       "campaign"},
       {{"campaign", "--layout", "homemade", "small.scn", "--slot", "Midway", "--page", "axis",
         "--dir", "out"},
-       "not a slot of the axis page"},
-      {{"info", "--layout", "homemade", "small.scn", "--title", "t.tit"}, "--title"},
-      {{"info", "--layout", "sideways", "small.scn"}, "sideways"},
-      {{}, "subcommand"},
+       "not a slot of the axis page",
+       "campaign"},
+      {{"info", "--layout", "homemade", "small.scn", "--title", "t.tit"}, "--title", "info"},
+      {{"info", "--layout", "sideways", "small.scn"}, "sideways", "info"},
+      {{"check", "--layout", "homemade", "small.scn", "--undo"}, "--undo (argument 5): ", "check"},
+      {{}, "A command is required: " + commands + "or check.", ""},
+      {{"--layout", "homemade"}, "A command is required before \"--layout\"", ""},
+      {{"foo", "--layout", "homemade"},
+       "\"foo\" is not a command; the commands are " + commands + "and check.",
+       ""},
   };
   const auto before = testing::Snapshot(fx.dir.path());
-  for (const auto& [args, fragment] : cases) {
+  for (const auto& [args, cause, command] : cases) {
     const testing::CliRun run = Run(args);
-    EXPECT_EQ(run.exitCode, 2) << fragment;
-    EXPECT_NE(run.err.find(fragment), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("Usage: zarkel-cli"), std::string::npos) << run.err;
-    EXPECT_EQ(testing::Snapshot(fx.dir.path()), before) << fragment;
+    EXPECT_EQ(run.exitCode, 2) << cause;
+    // Three lines: the cause, the usage, where to read more; not the whole help.
+    const std::string usage = command.empty() ? "COMMAND [OPTIONS]" : command + " --layout ";
+    const std::string more = command.empty() ? "" : command + " ";
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 3) << run.err;
+    EXPECT_NE(run.err.find(cause), std::string::npos) << run.err;
+    EXPECT_LT(run.err.find(cause), run.err.find('\n')) << run.err;
+    EXPECT_NE(run.err.find("\nUsage: zarkel-cli " + usage), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("\nRun \"zarkel-cli " + more + "--help\" for more.\n"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(testing::Snapshot(fx.dir.path()), before) << cause;
   }
 
   const testing::CliRun help = Run({"homemade", "--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_NE(help.out.find("Usage: zarkel-cli homemade"), std::string::npos);
+  EXPECT_NE(help.out.find("--undo"), std::string::npos);  // the edits, in the footer
+  const testing::CliRun overview = Run({"--help"});
+  EXPECT_EQ(overview.exitCode, 0);
+  EXPECT_NE(overview.out.find("  campaign --layout L SCENARIO [COMMON] [EDITS] --dir DIR (--slot "
+                              "CAPTION | --name NAME)\n           [--page axis|allied]\n"),
+            std::string::npos)
+      << overview.out;
 
   const testing::CliRun version = Run({"--version"});
   EXPECT_EQ(version.exitCode, 0);

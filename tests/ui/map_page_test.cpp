@@ -138,6 +138,8 @@ void MapPageTest::aDragIsAcceptChangesAndADropOffTheMapChangesNothing() {
   QCOMPARE(Unit(1).columnLow(), 3);
   QCOMPARE(Unit(1).rowLow(), 3);
   QVERIFY(!Unit(1).IsUnused());
+  QCOMPARE(form_->window().statusBar()->currentMessage(),
+           QStringLiteral("Moved \"Grenadiers\" to column 3, row 3"));
   // The refresh that ends "Accept Changes": review fields empty, the check follows.
   QCOMPARE(form_->Text("Edit14"), QString());
   QCOMPARE(form_->Text("Label26"), QString());

@@ -1,10 +1,11 @@
 // What the window adds around its nine pages: the start from the command line, the status bar,
-// the folder captions and the file list that follows the disk, and the refusal of writes
-// without a name.
+// the folder captions and the lists that follow the disk, the layout buttons after a failed
+// open, and the refusal of writes without a name.
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QtTest>
@@ -37,7 +38,10 @@ class WindowShellTest : public QObject {
   void startsOnTheScenarioGiven();
   void startsWithTheScenarioPickedWhenNoLayoutIsGiven();
   void theStatusBarSaysWhatWasOpenedAndWritten();
+  void theStatusBarSaysWhatEachEditDid();
   void folderCaptionsAndTheCurrentFolderFollowEveryChange();
+  void aFolderMadeLaterShowsInTheLists();
+  void aFailedOpenLeavesTheLayoutOfTheScenarioOpen();
   void aFullPathInFilenameMovesTheFolderList();
   void writesWithoutANameAreRefused();
   void anEmptyOrSignOnlyScenarioTypeIsWrittenAsZero();
@@ -141,6 +145,36 @@ void WindowShellTest::theStatusBarSaysWhatWasOpenedAndWritten() {
   QVERIFY(Message().startsWith(QStringLiteral("Wrote OB.txt")));
 }
 
+void WindowShellTest::theStatusBarSaysWhatEachEditDid() {
+  f().OpenOriginal();
+  f().Click("RadioButton3");
+  f().GoTo("DirectoryListBox3", Out());
+  f().Click("Button4");
+  QVERIFY(Message().startsWith(QStringLiteral("Wrote OB.txt")));
+
+  // The line that was written does not stay once the scenario is edited.
+  f().ClickItem("ListBox2", 1);
+  f().ClickItem("ListBox2", 2, Qt::ControlModifier);
+  f().Click("Button2");
+  QCOMPARE(Message(), QStringLiteral("Transferred 2 units to auxiliary"));
+  f().ClickItem("ListBox1", 0);
+  f().SetText("Edit21", "5");
+  f().Click("Button9");
+  QCOMPARE(Message(), QStringLiteral("Changed \"Grenadiers\": experience 5"));
+  f().window().Undo();
+  QCOMPARE(Message(), QStringLiteral("Undid: Change of Grenadiers"));
+  f().window().Redo();
+  QCOMPARE(Message(), QStringLiteral("Redid: Change of Grenadiers"));
+  // An accept stopped by a text that is no number: what it stored before is a step all the same.
+  expectErrors_ = true;
+  f().ClickItem("ListBox1", 0);
+  f().SetText("Edit14", "7");
+  f().SetText("Edit21", "x");
+  f().Click("Button9");
+  QCOMPARE(f().dialogs().errors.size(), std::size_t{1});
+  QCOMPARE(Message(), QStringLiteral("Moved \"Grenadiers\" to column 7, row 4"));
+}
+
 void WindowShellTest::folderCaptionsAndTheCurrentFolderFollowEveryChange() {
   for (const char* list : {"DirectoryListBox1", "DirectoryListBox2", "DirectoryListBox3",
                            "DirectoryListBox4", "DirectoryListBox5"}) {
@@ -162,6 +196,35 @@ void WindowShellTest::folderCaptionsAndTheCurrentFolderFollowEveryChange() {
     }
     QCOMPARE(bold, QStringList{QStringLiteral("out")});
   }
+}
+
+void WindowShellTest::aFolderMadeLaterShowsInTheLists() {
+  for (const char* list : {"DirectoryListBox1", "DirectoryListBox3"})
+    f().GoTo(list, f().fixture().dir.path());
+  auto* folders = f().Get<DirectoryList>("DirectoryListBox3");
+  const int outLine = folders->row(folders->findItems(QStringLiteral("out"), Qt::MatchEndsWith)[0]);
+  folders->setCurrentRow(outLine);  // highlighted, not opened
+  std::filesystem::create_directory(f().fixture().dir / "battles");
+  for (const char* list : {"DirectoryListBox1", "DirectoryListBox3"}) {
+    QTRY_COMPARE(f().Get<DirectoryList>(list)
+                     ->findItems(QStringLiteral("battles"), Qt::MatchEndsWith)
+                     .size(),
+                 1);
+  }
+  QVERIFY(folders->currentItem()->text().endsWith(QStringLiteral("out")));
+  QCOMPARE(folders->directory(), QString::fromStdString(f().fixture().dir.path().string()));
+}
+
+void WindowShellTest::aFailedOpenLeavesTheLayoutOfTheScenarioOpen() {
+  expectErrors_ = true;
+  f().OpenHomemade();
+  // The Homemade file opened as an Original one is refused by its size.
+  f().Click("RadioButton2");
+  f().Click("Button1");
+  QCOMPARE(f().dialogs().errors.size(), std::size_t{1});
+  QVERIFY(f().Get<QRadioButton>("RadioButton1")->isChecked());
+  QVERIFY(!f().Get<QRadioButton>("RadioButton2")->isChecked());
+  QCOMPARE(f().window().state().scenario.layout, std::optional(ScenarioLayout::Homemade));
 }
 
 void WindowShellTest::aFullPathInFilenameMovesTheFolderList() {

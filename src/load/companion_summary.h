@@ -1,0 +1,31 @@
+// What the companion files of an open Original scenario hold, read the way the writers read
+// them: the number of place names and the lengths of the description and the title, or why a
+// file cannot give them.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "model/editor_state.h"
+
+namespace zarkel {
+
+struct CompanionReading {
+  std::string path;                    // as fixed at opening (UTF-8); empty when none was chosen
+  std::optional<std::int64_t> amount;  // place names, or bytes; none when it cannot be read
+  bool missing = false;                // no file stands at `path`
+  std::string problem;                 // otherwise, the message of the failed read
+};
+
+struct CompanionSummary {
+  CompanionReading placeNames;
+  CompanionReading description;
+  CompanionReading title;
+};
+
+// Reads the three files. A place-name file that a writer would refuse (a name too long, too many
+// names) gives that refusal as its problem.
+CompanionSummary ReadCompanionSummary(const CompanionPaths& paths);
+
+}  // namespace zarkel

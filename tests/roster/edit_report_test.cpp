@@ -1,0 +1,79 @@
+#include "roster/edit_report.h"
+
+#include <gtest/gtest.h>
+
+#include "base/errors.h"
+#include "roster/transfer.h"
+#include "roster/undo_redo.h"
+#include "scenario_fixture.h"
+
+namespace zarkel {
+namespace {
+
+class EditReportTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing::ScenarioPlan plan;
+    testing::UnitPlan placed = testing::NamedUnit("J\xE4ger\x01", 0, 0);  // Latin-1, a control
+    placed.column = 5;
+    placed.row = 7;
+    placed.experience = 2;
+    plan.Place(placed);
+    testing::UnitPlan unused = testing::NamedUnit("Reserve", 0, 1);
+    unused.column = 0x0100;
+    unused.row = 0x0100;
+    plan.Place(unused);
+    plan.Place(testing::NamedUnit("Aux", 0, 80));
+    fx.WriteScenario(plan, "s.scn");
+    fx.Open(state, "s.scn", ScenarioLayout::Original, axis);
+  }
+
+  // "Accept Changes" on the core page, and what the status line says of it.
+  std::optional<std::string> Accept(std::int32_t line, const UnitEditTexts& texts) {
+    const std::uint64_t before = state.history.StepsRecorded();
+    try {
+      AcceptUnitChanges(state, fx.dialogs, UnitPage::Core, line, texts, axis);
+    } catch (const ConversionError&) {
+      // What was stored before the text that is no number is a step all the same.
+    }
+    return AcceptText(state, UnitPage::Core, line, before);
+  }
+
+  testing::ScenarioFixture fx;
+  EditorState state;
+  SideButtons axis{true, false};
+  const std::string jaeger = "\"J\xC3\xA4ger?\"";  // as UTF-8, the control byte shown as "?"
+};
+
+TEST_F(EditReportTest, EachEditSaysWhatItDid) {
+  EXPECT_EQ(Accept(0, {"12", "9", "0", "2"}), "Moved " + jaeger + " to column 12, row 9");
+  EXPECT_EQ(Accept(0, {"12", "9", "0", "2"}), "No change to " + jaeger);
+  EXPECT_EQ(Accept(0, {"3", "9", "0", "6"}),
+            "Changed " + jaeger + ": column 3, row 9, experience 6");
+  EXPECT_EQ(Accept(0, {"3", "9", "NO", "6"}), "Changed " + jaeger + ": not placed");
+  EXPECT_EQ(Accept(1, {"4", "8", "0", "2"}), "Changed \"Reserve\": placed at column 4, row 8");
+  // Stopped at the experience: the column stored before it is what the line reports.
+  EXPECT_EQ(Accept(1, {"6", "8", "0", "x"}), "Moved \"Reserve\" to column 6, row 8");
+
+  std::uint64_t before = state.history.StepsRecorded();
+  TransferToAux(state, {0, 1}, axis);
+  EXPECT_EQ(RecordedStepText(state, before), "Transferred 2 units to auxiliary");
+  before = state.history.StepsRecorded();
+  TransferToCore(state, {0}, axis);
+  EXPECT_EQ(RecordedStepText(state, before), "Transferred 1 unit to core");
+  before = state.history.StepsRecorded();
+  EXPECT_FALSE(TransferToCore(state, {}, axis));
+  EXPECT_EQ(RecordedStepText(state, before), std::nullopt);
+
+  // Named before they run, as the Edit menu names them.
+  EXPECT_EQ(UndoText(state), "Undid: Transfer of 1 unit to core");
+  UndoEdit(state);
+  EXPECT_EQ(RedoText(state), "Redid: Transfer of 1 unit to core");
+  while (state.history.CanUndo())
+    UndoEdit(state);
+  EXPECT_EQ(UndoText(state), std::nullopt);
+  EXPECT_EQ(RedoText(state), "Redid: Change of J\xC3\xA4ger?");
+}
+
+}  // namespace
+}  // namespace zarkel
