@@ -239,8 +239,8 @@ std::optional<UndoneStep> Session::Redo() {
   });
 }
 
-std::vector<Finding> Session::Check() const {
-  return CheckScenario(state_, limitTexts());
+ScenarioCheck Session::Check(LineNumbers lines) const {
+  return CheckScenario(state_, limitTexts(), lines);
 }
 
 WrittenFiles Session::WriteCampaign(CampaignPage page, const std::string& slotName,

@@ -91,8 +91,9 @@ class Session {
   // What the map shows: the counters of the three sides, those of the side chosen movable.
   MapContent Map() const { return BuildMapContent(state_, side_); }
 
-  // The scenario check, with the limits as they stand.
-  std::vector<Finding> Check() const;
+  // The scenario check, with the limits as they stand; units named by their lines counted as
+  // the face counts them.
+  ScenarioCheck Check(LineNumbers lines) const;
 
   // The three writers, with the type and limits as they stand.
   WrittenFiles WriteCampaign(CampaignPage page, const std::string& slotName,

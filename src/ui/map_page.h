@@ -1,8 +1,9 @@
 // The "Map" page: every placed unit as a counter on the scenario's hex grid, the units not
-// placed beside it by side, and the findings of the scenario check below it. It follows every
-// roster refresh of the window. A counter of the side chosen on "Core/Aux Transfer" is chosen
-// with a click, as a click on its line would, and moved by dragging it to another hex, as typing
-// the hex into its page and pressing "Accept Changes" would.
+// placed beside it by side, and the findings of the scenario check below it, with the check's
+// notes under them. It follows every roster refresh of the window. A counter of the side chosen
+// on "Core/Aux Transfer" is chosen with a click, as a click on its line would, and moved by
+// dragging it to another hex, as typing the hex into its page and pressing "Accept Changes"
+// would.
 #pragma once
 
 #include <QString>
@@ -62,6 +63,7 @@ class MapPage : public QWidget {
   QPushButton* savePicture_ = nullptr;
   QTreeWidget* unplaced_ = nullptr;
   QListWidget* findings_ = nullptr;
+  QLabel* checkNotes_ = nullptr;  // what the check could not look at, under the findings
 };
 
 }  // namespace zarkel

@@ -264,8 +264,10 @@ std::string PageSession::Status() const {
 }
 
 val PageSession::Check() const {
+  // The page's lists are not numbered either: lines counted from 1, as in the window.
+  const ScenarioCheck check = session_.Check(LineNumbers::FromOne);
+  const std::vector<Finding>& found = check.findings;
   val findings = val::array();
-  const std::vector<Finding> found = session_.Check();
   for (std::size_t i = 0; i < found.size(); ++i) {
     val finding = val::object();
     finding.set("kind", FindingKindName(found[i].kind));
@@ -274,7 +276,10 @@ val PageSession::Check() const {
     finding.set("text", Shown(found[i].text));
     findings.set(i, finding);
   }
-  return findings;
+  val result = val::object();
+  result.set("findings", findings);
+  result.set("notes", Latin1Texts(check.notes));
+  return result;
 }
 
 val PageSession::WriteCampaign(const val& request) {

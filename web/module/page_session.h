@@ -62,7 +62,8 @@ class PageSession {
   // {status, side, type, limits, undoName, redoName, unwritten}.
   val Snapshot() const;
   std::string Status() const;
-  // [{kind, side, unit, text}], in the check's order.
+  // {findings: [{kind, side, unit, text}] in the check's order, notes: [what it could not
+  // look at]}.
   val Check() const;
   const Session& session() const { return session_; }
 

@@ -34,6 +34,7 @@ export function setUpMap(app) {
   const hexCaption = document.getElementById('map-hex');
   const even = document.getElementById('map-even');
   const findingsList = document.getElementById('findings');
+  const checkNotes = document.getElementById('check-notes');
   const unplacedList = document.getElementById('unplaced');
   const view = new app.module.MapView();
 
@@ -245,7 +246,7 @@ export function setUpMap(app) {
   }
 
   function showFindings() {
-    const findings = app.session.check();
+    const { findings, notes } = app.session.check();
     findingsList.classList.toggle('none', findings.length === 0);
     const items = findings.length === 0 ? ['No findings.'] : findings.map((finding) => finding.text);
     findingsList.replaceChildren(
@@ -255,6 +256,8 @@ export function setUpMap(app) {
         return item;
       }),
     );
+    checkNotes.textContent = notes.join('\n');
+    checkNotes.hidden = notes.length === 0;
   }
 
   function showUnplaced() {
