@@ -78,6 +78,14 @@ mount -t devpts -o newinstance,ptmxmode=0666,mode=620 devpts "$root/dev/pts"
 # devices open in it.
 mount -t tmpfs -o mode=1777 tmpfs "$root/dev/shm"
 
+# The certificate authorities this machine adds to Debian's own (a proxy's, for instance): the
+# root's ca-certificates takes them in when apt installs it, so that npm reaches its registry
+# from inside the root as it does from here.
+if compgen -G "/usr/local/share/ca-certificates/*.crt" >/dev/null; then
+  mkdir -p "$root/usr/local/share/ca-certificates"
+  cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/"
+fi
+
 git clone --quiet --no-local --no-checkout "$top" "$root/root/zarkel"
 git -C "$root/root/zarkel" checkout --quiet --detach "$commit"
 say "cloned commit $commit"

@@ -30,6 +30,13 @@ windows_start=$SECONDS
 "$top/scripts/windows.sh"
 echo "windows: $((SECONDS - windows_start)) s"
 
+# The browser edition: the core suite under node, the node zarkel-cli against the native one, and
+# the page in headless Chromium (scripts/web.sh).
+echo "== web"
+web_start=$SECONDS
+"$top/scripts/web.sh" --test
+echo "web: $((SECONDS - web_start)) s"
+
 if [ -x "$top/scripts/fuzz.sh" ]; then
   "$top/scripts/fuzz.sh" "${ZARKEL_FUZZ_SECONDS:-20}"
 fi

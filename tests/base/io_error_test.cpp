@@ -52,6 +52,13 @@ TEST(IoErrorText, OpeningMissingOrUnusablePaths) {
 
   testing::WriteFileText(dir / "plain", "x");
   EXPECT_EQ(OpenFailure(dir.path() / "plain" / "below"), "Invalid filename");
+}
+
+TEST(IoErrorText, ANameLongerThanTheSystemTakes) {
+#ifdef __EMSCRIPTEN__
+  GTEST_SKIP() << "node's file layer reports a name over 255 bytes as a missing file";
+#endif
+  TempDir dir;
   EXPECT_EQ(OpenFailure(dir.path() / std::string(300, 'n')), "Invalid filename");
 }
 
@@ -78,6 +85,9 @@ TEST(IoErrorText, CreatingOutputsWhereTheyCannotGo) {
 
 #ifndef _WIN32
 TEST(IoErrorText, TooManyOpenFiles) {
+#ifdef __EMSCRIPTEN__
+  GTEST_SKIP() << "setrlimit has no effect on the files node opens";
+#endif
   TempDir dir;
   testing::WriteFileText(dir / "a", "a");
   rlimit saved{};

@@ -283,7 +283,8 @@ TEST_F(WriterFailureTest, EachOutputIsOnTheDiskBeforeItsRenameAndAFailureThereCh
   for (const auto& [failing, target] : {std::pair{OutputFile::CommitStep::Flush, "cchina.scn"},
                                         std::pair{OutputFile::CommitStep::Rename, "cchina.tit"}}) {
     OutputFile::SetCommitHookForTesting(
-        [&](OutputFile::CommitStep step, const std::filesystem::path& path) {
+        [failing = failing, target = target](OutputFile::CommitStep step,
+                                             const std::filesystem::path& path) {
           return step == failing && path.filename() == target ? EIO : 0;
         });
     ExpectNothingWritten<IoError>([&] { WriteCampaignScenario(state, Campaign()); }, "I/O error");
