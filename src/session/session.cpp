@@ -261,6 +261,14 @@ WrittenFiles Session::WriteOrderOfBattle(const std::string& directory, const std
   });
 }
 
+void Session::ReportWritten(const WrittenFiles& files) {
+  Operate([&](SessionChange& change) {
+    change.written = files;
+    change.status = WrittenFilesLine(files);
+    return true;
+  });
+}
+
 bool Session::HomemadeWriteAsks() const {
   return state_.scenario.layout == ScenarioLayout::Original;
 }

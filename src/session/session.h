@@ -88,6 +88,9 @@ class Session {
   std::optional<UndoneStep> Undo();
   std::optional<UndoneStep> Redo();
 
+  // A file that a face wrote by itself (the map's picture), told as the writers' files are.
+  void ReportWritten(const WrittenFiles& files);
+
   // What the map shows: the counters of the three sides, those of the side chosen movable.
   MapContent Map() const { return BuildMapContent(state_, side_); }
 

@@ -18,7 +18,7 @@
 #include "ui/map_qt.h"
 #include "ui/map_view.h"
 #include "ui/qt_dialogs.h"
-#include "ui/tabw1.h"
+#include "ui/session_signals.h"
 
 namespace zarkel {
 
@@ -33,8 +33,8 @@ QString DefaultPictureFile(QWidget* parent, const QString& proposed) {
 
 }  // namespace
 
-MapPage::MapPage(TForm1& window, Dialogs& dialogs)
-    : window_(window),
+MapPage::MapPage(SessionSignals& session, Dialogs& dialogs)
+    : session_(session),
       dialogs_(dialogs),
       choosePictureFile_(DefaultPictureFile),
       content_(std::make_shared<MapContent>()) {
@@ -86,16 +86,17 @@ MapPage::MapPage(TForm1& window, Dialogs& dialogs)
   connect(view_, &MapView::unitClicked, this, &MapPage::Click);
   connect(view_, &MapView::unitDropped, this, &MapPage::Drop);
   connect(savePicture_, &QPushButton::clicked, this, &MapPage::SavePicture);
-  connect(&window_, &TForm1::rostersShown, this, &MapPage::RostersChanged);
-  connect(&window_, &TForm1::scenarioOpened, this, [this] {
+  connect(&session_, &SessionSignals::rostersShown, this, &MapPage::RostersChanged);
+  connect(&session_, &SessionSignals::scenarioOpened, this, [this] {
     savePicture_->setEnabled(true);
     RostersChanged();
   });
+  // The check reads the limits as they stand.
+  connect(&session_, &SessionSignals::campaignEntriesChanged, this, &MapPage::Refresh);
 }
 
 void MapPage::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  // The limits may have been edited since: the check reads their texts as they stand.
   Refresh();
 }
 
@@ -106,8 +107,8 @@ void MapPage::RostersChanged() {
 }
 
 void MapPage::Refresh() {
-  const EditorState& state = window_.state();
-  content_ = std::make_shared<const MapContent>(BuildMapContent(state, window_.CheckedSide()));
+  const Session& session = session_.session();
+  content_ = std::make_shared<const MapContent>(session.Map());
   view_->SetContent(content_);
 
   unplaced_->clear();
@@ -122,9 +123,9 @@ void MapPage::Refresh() {
   unplaced_->expandAll();
 
   findings_->clear();
-  if (!state.scenario.layout)
+  if (!session.state().scenario.layout)
     return;
-  const std::vector<Finding> findings = CheckScenario(state, window_.LimitEditTexts());
+  const std::vector<Finding> findings = session.Check();
   for (const Finding& finding : findings) {
     // Unit names are single-byte text.
     auto* item = new QListWidgetItem(
@@ -152,7 +153,12 @@ void MapPage::Click(std::int32_t unitIndex) {
   const MapCounter* counter = Counter(unitIndex);
   if (counter == nullptr || !counter->movable())
     return;
-  window_.ChooseUnitLine(counter->page(), counter->line);
+  try {
+    // Reviewed on its page, as a click on its line would.
+    session_.session().ReviewUnit(unitIndex);
+  } catch (const EditorError& error) {
+    dialogs_.ShowError(error.what());
+  }
   view_->SetSelectedUnit(unitIndex);
 }
 
@@ -160,14 +166,17 @@ void MapPage::Drop(std::int32_t unitIndex, int column, int row) {
   const MapCounter* counter = Counter(unitIndex);
   if (counter == nullptr || !counter->movable())
     return;
-  // The move refreshes the rosters, which builds the counters anew.
-  const UnitPage page = counter->page();
-  const std::int32_t line = counter->line;
-  window_.MoveUnit(page, line, column, row);
+  // Accepted as "Accept Changes" accepts a typed column and row; the rosters shown again build
+  // the counters anew.
+  try {
+    session_.session().MoveUnit(unitIndex, column, row);
+  } catch (const EditorError& error) {
+    dialogs_.ShowError(error.what());
+  }
 }
 
 void MapPage::SavePicture() {
-  const ScenarioData& scenario = window_.state().scenario;
+  const ScenarioData& scenario = session_.session().state().scenario;
   const QFileInfo source(
       QFile::decodeName(QByteArray::fromStdString(scenario.geometry.sourcePath)));
   const QString proposed = source.absoluteDir().filePath(source.completeBaseName() + ".png");
@@ -178,12 +187,13 @@ void MapPage::SavePicture() {
     path += QStringLiteral(".png");
   try {
     // Every side in full colour, whichever is chosen.
-    const MapContent all = BuildMapContent(window_.state(), std::nullopt);
+    const MapContent all = BuildMapContent(session_.session().state(), std::nullopt);
     WritePicture(RenderMapPicture(all, evenColumnsLow_->isChecked(), DefaultPictureWidth(all)),
                  path);
     const std::filesystem::path written(
         PathFromUtf8(FileSystemName(QFileInfo(path).absoluteFilePath())));
-    window_.ShowWritten(WrittenFiles{written.parent_path(), {Utf8FromPath(written.filename())}});
+    session_.session().ReportWritten(
+        WrittenFiles{written.parent_path(), {Utf8FromPath(written.filename())}});
   } catch (const EditorError& error) {
     dialogs_.ShowError(error.what());
   }
