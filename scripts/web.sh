@@ -157,9 +157,9 @@ for entry in homemade:kardel original:vessin; do
 done
 generated_edits() {  # the edits of one generated scenario; only tiny is found without fault
   case $1 in
-    tiny) echo "--side axis --to-aux 0 --type 0 --limit axisCoreMax=\$1F4" ;;
+    tiny) echo "--side axis --to-aux 0 --type 0 --limit axisCoreMax=\$F4" ;;
     mixed) echo "--side allies --to-aux 0,1 --aux-unit 0:used=NO --core-unit 0:column=22,row=16" \
-      "--type 1 --limit alliedAuxMax=-1" ;;
+      "--type 1 --limit alliedAuxMax=\$FF" ;;
     largest) echo "--side axis --core-unit 3:experience=5,column=254,row=254 --undo --redo" \
       "--type 2 --limit axisLandCoreMax=80" ;;
   esac
@@ -178,11 +178,14 @@ for scenario in tiny mixed largest; do
     run "$findings" "check-$base" "$trip/generated" check "${open[@]}" "${edits[@]}"
   done
 done
-# Refusals: a transfer into a full roster, and a limit that is not a number.
+# Refusals: a transfer into a full roster, a limit that is not a number, one that does not fit
+# its byte.
 run 1 refused-transfer "$trip/generated" campaign --layout homemade largest-homemade.scn \
   --equipment equip.eqp --names equip.txt --side allies --to-aux 0 --name refused
 run 1 refused-limit "$trip/generated" campaign --layout original tiny-original.scn \
   --equipment equip.eqp --names equip.txt --limit axisAuxMax=many --name refused
+run 1 refused-range "$trip/generated" campaign --layout original tiny-original.scn \
+  --equipment equip.eqp --names equip.txt --limit axisAuxMax=256 --name refused
 diff -r "$trip/native" "$trip/node"
 echo "round trip: $runs runs alike, $(find "$trip/node" -type f | wc -l) files compared"
 

@@ -75,8 +75,48 @@ IoError IoError::Unclassified(long code, const std::filesystem::path& path) {
   return IoError(UnclassifiedText(code), path);
 }
 
+namespace {
+
+std::string NotANumberText(const std::string& rejectedText, const std::string& fieldCaption) {
+  return "'" + rejectedText + "' is not a valid integer value" +
+         (fieldCaption.empty() ? "" : ": \"" + fieldCaption + "\"");
+}
+
+std::string OutOfRangeText(std::int64_t value, std::int64_t lowest, std::int64_t highest,
+                           const std::string& fieldCaption) {
+  const std::string range = std::to_string(lowest) + " to " + std::to_string(highest);
+  if (fieldCaption.empty())
+    return std::to_string(value) + " does not fit " + range;
+  return std::to_string(value) + " does not fit \"" + fieldCaption + "\" (" + range + ")";
+}
+
+}  // namespace
+
 ConversionError::ConversionError(const std::string& rejectedText, const std::string& fieldCaption)
-    : EditorError("'" + rejectedText + "' is not a valid integer value" +
-                  (fieldCaption.empty() ? "" : ": \"" + fieldCaption + "\"")) {}
+    : ConversionError(NotANumberText(rejectedText, fieldCaption), rejectedText, std::nullopt) {}
+
+ConversionError::ConversionError(const std::string& message, std::string rejectedText,
+                                 std::optional<Range> range)
+    : EditorError(message), rejectedText_(std::move(rejectedText)), range_(range) {}
+
+ConversionError ConversionError::OutOfRange(std::int64_t value, std::int64_t lowest,
+                                            std::int64_t highest, const std::string& fieldCaption) {
+  return ConversionError(OutOfRangeText(value, lowest, highest, fieldCaption),
+                         std::to_string(value), Range{value, lowest, highest});
+}
+
+ConversionError ConversionError::Naming(const std::string& fieldCaption) const {
+  if (range_)
+    return OutOfRange(range_->value, range_->lowest, range_->highest, fieldCaption);
+  return ConversionError(rejectedText_, fieldCaption);
+}
+
+Refusal FolderNotFile(const std::filesystem::path& path, const std::string& fileKind) {
+  return Refusal(QuotedPath(path) + " is a folder, not a " + fileKind);
+}
+
+Refusal MissingFolder(const std::filesystem::path& folder) {
+  return Refusal("The folder " + QuotedPath(folder) + " does not exist");
+}
 
 }  // namespace zarkel

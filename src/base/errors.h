@@ -2,7 +2,9 @@
 // text the user is shown; the window puts it in an error box, the command-line tool on stderr.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -46,6 +48,25 @@ class IoError : public EditorError {
 class ConversionError : public EditorError {
  public:
   explicit ConversionError(const std::string& rejectedText, const std::string& fieldCaption = {});
+
+  // A number that converts but does not fit the field it was typed for:
+  // `300 does not fit "max axis core" (0 to 255)`.
+  static ConversionError OutOfRange(std::int64_t value, std::int64_t lowest, std::int64_t highest,
+                                    const std::string& fieldCaption);
+
+  // The same failure, told of the field `fieldCaption` (a caller that knows the field better).
+  ConversionError Naming(const std::string& fieldCaption) const;
+
+ private:
+  struct Range {
+    std::int64_t value = 0;
+    std::int64_t lowest = 0;
+    std::int64_t highest = 0;
+  };
+  ConversionError(const std::string& message, std::string rejectedText, std::optional<Range> range);
+
+  std::string rejectedText_;
+  std::optional<Range> range_;  // set for a number out of range
 };
 
 // The editor's own refusal to go on (a file that cannot be what the user says it is, an output
@@ -59,5 +80,11 @@ class Refusal : public EditorError {
 inline std::string QuotedPath(const std::filesystem::path& path) {
   return "\"" + Utf8FromPath(path) + "\"";
 }
+
+// A folder named where a file is meant: `"/home/me/demo" is a folder, not a scenario file`.
+Refusal FolderNotFile(const std::filesystem::path& path, const std::string& fileKind = "file");
+
+// A folder to write into that is not there: `The folder "/home/me/nosuchdir" does not exist`.
+Refusal MissingFolder(const std::filesystem::path& folder);
 
 }  // namespace zarkel

@@ -58,4 +58,11 @@ std::int32_t ParseInteger(const std::string& text) {
   return static_cast<std::int32_t>(value);
 }
 
+std::uint8_t ParseByte(const std::string& text, const std::string& fieldCaption) {
+  const std::int32_t value = ParseInteger(text);
+  if (value < 0 || value > 255)
+    throw ConversionError::OutOfRange(value, 0, 255, fieldCaption);
+  return static_cast<std::uint8_t>(value);
+}
+
 }  // namespace zarkel

@@ -12,8 +12,14 @@ namespace zarkel {
 // Throws ConversionError ("'<text>' is not a valid integer value") otherwise.
 std::int32_t ParseInteger(const std::string& text);
 
-// One-byte fields keep the low 8 bits of a typed number, without a range check
-// (300 becomes 44, -1 becomes 255).
+// Converts a number typed for a one-byte field (a unit's column, row or experience, a campaign
+// limit): as ParseInteger, and the value must lie in 0 to 255, since storing only its low 8 bits
+// would put another number in the file than the one typed (300 would become 44). A text that is
+// not a number throws ParseInteger's ConversionError, which names no field; a number outside the
+// range throws `300 does not fit "<fieldCaption>" (0 to 255)`.
+std::uint8_t ParseByte(const std::string& text, const std::string& fieldCaption);
+
+// The low 8 bits of a number: for the scenario type, which its control keeps within 0 to 2.
 inline std::uint8_t LowByte(std::int32_t value) {
   return static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) & 0xFFu);
 }

@@ -44,18 +44,51 @@ std::string RandomSuffix() {
   return suffix;
 }
 
-// After renames, each directory they went into is flushed once, so that the new names survive
-// a power cut as the bytes behind them do.
-void FlushDirectories(const std::vector<OutputFile*>& outputs) {
+// A hidden name beside `target` that says what the file is:
+// ".cchina.scn.zarkel-<what><12 hexadecimal digits><end>".
+std::filesystem::path NameBeside(const std::filesystem::path& target, const char* what,
+                                 const char* end) {
+  return target.parent_path() / PathFromUtf8("." + Utf8FromPath(target.filename()) + ".zarkel-" +
+                                             what + RandomSuffix() + end);
+}
+
+std::vector<std::filesystem::path> DirectoriesOf(const std::vector<OutputFile*>& outputs) {
   std::vector<std::filesystem::path> directories;
   for (const OutputFile* output : outputs) {
     std::filesystem::path directory = output->Target().parent_path();
     if (std::find(directories.begin(), directories.end(), directory) == directories.end())
       directories.push_back(std::move(directory));
   }
-  for (const std::filesystem::path& directory : directories) {
+  return directories;
+}
+
+// After renames, each directory they went into is flushed once, so that the new names survive
+// a power cut as the bytes behind them do.
+void FlushDirectories(const std::vector<OutputFile*>& outputs) {
+  for (const std::filesystem::path& directory : DirectoriesOf(outputs)) {
     BeforeStep(OutputFile::CommitStep::DirectoryFlush, directory);
     platform::FlushDirectory(directory);
+  }
+}
+
+// The same after the earlier files were put back; the failure being reported is the one that
+// made them go back.
+void FlushDirectoriesQuietly(const std::vector<OutputFile*>& outputs) noexcept {
+  for (const std::filesystem::path& directory : DirectoriesOf(outputs)) {
+    try {
+      platform::FlushDirectory(directory);
+    } catch (...) {
+    }
+  }
+}
+
+// Puts the earlier file back at `target`. Should even that fail, it stays under its name beside
+// the target, where a person finds it.
+void RestoreQuietly(const std::filesystem::path& earlier,
+                    const std::filesystem::path& target) noexcept {
+  try {
+    platform::ReplaceWith(earlier, target);
+  } catch (...) {
   }
 }
 
@@ -72,17 +105,22 @@ void OutputFile::SetCommitHookForTesting(CommitHook hook) {
 OutputFile::OutputFile(std::filesystem::path target) : target_(std::move(target)) {
   const platform::FileStatus replaced = platform::StatusOf(target_);
   if (replaced.directory)
-    throw IoError::FromSystemError(EISDIR, target_);
+    throw FolderNotFile(target_);
   // A file the user has write-protected is not replaced behind their back.
   if (replaced.exists && !replaced.writable)
     throw IoError::FromSystemError(EACCES, target_);
 
   buffer_.reset(new std::uint8_t[kBufferSize]);  // uninitialised: pages are touched as filled
-  const std::filesystem::path directory = target_.parent_path();
-  const std::string stem = "." + Utf8FromPath(target_.filename()) + ".zarkel-";
-  for (int attempt = 0; attempt < 16 && file_ == platform::kNoFile; ++attempt) {
-    temporary_ = directory / PathFromUtf8(stem + RandomSuffix() + ".tmp");
-    file_ = platform::CreateNew(temporary_, target_);
+  try {
+    for (int attempt = 0; attempt < 16 && file_ == platform::kNoFile; ++attempt) {
+      temporary_ = NameBeside(target_, "", ".tmp");
+      file_ = platform::CreateNew(temporary_, target_);
+    }
+  } catch (const IoError&) {
+    const std::filesystem::path folder = target_.parent_path();
+    if (!folder.empty() && !platform::StatusOf(folder).exists)
+      throw MissingFolder(folder);
+    throw;
   }
   if (file_ == platform::kNoFile) {
     temporary_.clear();
@@ -169,9 +207,37 @@ void OutputFile::Finish() {
 
 void OutputFile::Publish() {
   BeforeStep(CommitStep::Rename, target_);
-  platform::ReplaceWith(temporary_, target_);
+  const std::filesystem::path earlier = NameBeside(target_, "earlier-", ".bak");
+  const bool kept = platform::KeepUnderSecondName(target_, earlier);
+  try {
+    platform::ReplaceWith(temporary_, target_);
+  } catch (...) {
+    if (kept)
+      platform::RemoveQuietly(earlier);  // the target is still the earlier file
+    throw;
+  }
+  if (kept)
+    earlier_ = earlier;
   published_ = true;
   temporary_.clear();
+}
+
+void OutputFile::Unpublish() noexcept {
+  if (!published_)
+    return;
+  if (earlier_.empty()) {
+    platform::RemoveQuietly(target_);
+  } else {
+    RestoreQuietly(earlier_, target_);
+    earlier_.clear();
+  }
+  published_ = false;
+}
+
+void OutputFile::DropEarlier() noexcept {
+  if (!earlier_.empty())
+    platform::RemoveQuietly(earlier_);
+  earlier_.clear();
 }
 
 void OutputFile::Commit() {
@@ -181,9 +247,20 @@ void OutputFile::Commit() {
 void CommitTogether(const std::vector<OutputFile*>& outputs) {
   for (OutputFile* output : outputs)
     output->Finish();
+  std::size_t published = 0;
+  try {
+    for (; published < outputs.size(); ++published)
+      outputs[published]->Publish();
+    FlushDirectories(outputs);
+  } catch (...) {
+    // Back to what the folders held, the last file put in place first.
+    while (published > 0)
+      outputs[--published]->Unpublish();
+    FlushDirectoriesQuietly(outputs);
+    throw;
+  }
   for (OutputFile* output : outputs)
-    output->Publish();
-  FlushDirectories(outputs);
+    output->DropEarlier();
 }
 
 bool SameExistingFile(const std::filesystem::path& a, const std::filesystem::path& b) {

@@ -1,9 +1,15 @@
 // Every file the editor writes goes through OutputFile: the bytes go to a temporary file beside
-// the target, and only Commit renames it into place. An OutputFile dropped without a commit
-// removes its temporary, so a failed operation leaves no new file, no temporary, and whatever
-// stood at the target exactly as it was. Commit flushes the temporary to the disk before the
-// rename and the directory after it (as QSaveFile and SQLite do), so that after a power cut the
-// target holds either its earlier bytes or all the new ones, never an empty or partial file.
+// the target (".NAME.zarkel-XXXXXXXXXXXX.tmp"), and only Commit renames it into place. An
+// OutputFile dropped without a commit removes its temporary, so a failed operation leaves no new
+// file, no temporary, and whatever stood at the target exactly as it was. Commit flushes the
+// temporary to the disk before the rename and the directory after it (as QSaveFile and SQLite
+// do), so that after a power cut the target holds either its earlier bytes or all the new ones,
+// never an empty or partial file.
+//
+// Several outputs of one operation are put in place all or nothing (CommitTogether): the file
+// each replaces is kept under a second name (".NAME.zarkel-earlier-XXXXXXXXXXXX.bak") until every
+// one is in place, and put back if any step fails. Only a machine that stops half-way leaves such
+// a file behind.
 #pragma once
 
 #include <cstddef>
@@ -21,8 +27,9 @@ namespace zarkel {
 
 class OutputFile {
  public:
-  // Creates the temporary beside `target`. Throws IoError when the directory is missing or not
-  // writable, when `target` names a directory, or when an existing target is write-protected.
+  // Creates the temporary beside `target`. Throws Refusal when the folder is missing or `target`
+  // names a folder, IoError when the folder is not writable or an existing target is
+  // write-protected.
   explicit OutputFile(std::filesystem::path target);
   ~OutputFile();
   OutputFile(const OutputFile&) = delete;
@@ -56,10 +63,11 @@ class OutputFile {
   static void SetWriteHookForTesting(WriteHook hook);
 
   // For tests: called before each step that puts outputs in place: Flush (an output's bytes to
-  // the disk, with its target), Rename (its temporary over the target) and DirectoryFlush (once
-  // per directory, after the renames, with the directory). A non-zero result is taken as the
-  // system error number of that step failing, so a test can watch the order of the steps and
-  // make any of them fail.
+  // the disk, with its target), Rename (its temporary over the target, the earlier file kept)
+  // and DirectoryFlush (once per directory, after the renames, with the directory). A non-zero
+  // result is taken as the system error number of that step failing, so a test can watch the
+  // order of the steps and make any of them fail. Putting earlier files back after a failure is
+  // not a step: it must not fail on the test's word.
   enum class CommitStep { Flush, Rename, DirectoryFlush };
   using CommitHook =
       std::function<int(CommitStep step, const std::filesystem::path& targetOrDirectory)>;
@@ -69,10 +77,16 @@ class OutputFile {
   friend void CommitTogether(const std::vector<OutputFile*>& outputs);
   void WriteBuffer();
   void Discard() noexcept;
+  // Renames the temporary over the target, keeping the file it replaces under `earlier_`.
   void Publish();
+  // Puts back what stood at the target before Publish: the earlier file, or nothing.
+  void Unpublish() noexcept;
+  // Once every output of the operation is in place: the earlier file goes.
+  void DropEarlier() noexcept;
 
   std::filesystem::path target_;
   std::filesystem::path temporary_;
+  std::filesystem::path earlier_;  // the file the target replaced; empty when it replaced none
   platform::FileHandle file_ = platform::kNoFile;
   std::unique_ptr<std::uint8_t[]> buffer_;
   std::size_t buffered_ = 0;
@@ -83,7 +97,9 @@ class OutputFile {
 
 // Commits several outputs of one operation together: every one is finished (and flushed to the
 // disk) first, so a failure while storing any of them leaves all targets untouched; then each is
-// renamed into place, and each directory they went into is flushed once.
+// renamed into place, its earlier file kept, and each directory they went into is flushed once.
+// A failure of any rename or flush puts back every earlier file and removes every new one, so
+// the folders hold what they held before; only then are the earlier files removed.
 void CommitTogether(const std::vector<OutputFile*>& outputs);
 
 // True when `a` and `b` name the same existing file, by path or by another way to reach it

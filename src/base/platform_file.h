@@ -62,6 +62,12 @@ void CloseQuietly(FileHandle file) noexcept;
 // Windows the rename itself is written through to the disk.
 void ReplaceWith(const std::filesystem::path& from, const std::filesystem::path& to);
 
+// Keeps the file at `path` under the second name `earlier` as well (a hard link), so that it
+// outlives being replaced at `path`. Where the file system has no hard links (FAT, for one), or
+// allows none to this file, `earlier` is made a copy of it instead. `path` names the file all
+// along. Returns false, doing nothing, when no file stands at `path`. A failure names `path`.
+bool KeepUnderSecondName(const std::filesystem::path& path, const std::filesystem::path& earlier);
+
 // Stores a directory's entries (the renames into it) on the disk. Only POSIX needs it; a file
 // system that cannot flush a directory is not an error.
 void FlushDirectory(const std::filesystem::path& directory);

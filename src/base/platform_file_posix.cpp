@@ -153,6 +153,34 @@ void ReplaceWith(const std::filesystem::path& from, const std::filesystem::path&
     events->push_back({FileEvent::Kind::Rename, IdentityOf(moved), to});
 }
 
+bool KeepUnderSecondName(const std::filesystem::path& path, const std::filesystem::path& earlier) {
+  // linkat without AT_SYMLINK_FOLLOW: a link at `path` is kept as the link it is.
+  if (::linkat(AT_FDCWD, path.c_str(), AT_FDCWD, earlier.c_str(), 0) == 0)
+    return true;
+  if (errno == ENOENT || !StatusOf(path).exists)
+    return false;
+  // No hard links here, or none allowed to this file: a copy keeps the bytes.
+  const OpenedFile from = OpenForReading(path);
+  FileHandle to = kNoFile;
+  try {
+    to = CreateNew(earlier, path);
+    if (to == kNoFile)
+      Fail(EEXIST, path);
+    CopyAt(from.handle, 0, to, from.size, path);
+    const FileHandle copied = to;
+    to = kNoFile;
+    Close(copied, path);
+  } catch (...) {
+    CloseQuietly(from.handle);
+    if (to != kNoFile)
+      CloseQuietly(to);
+    RemoveQuietly(earlier);
+    throw;
+  }
+  CloseQuietly(from.handle);
+  return true;
+}
+
 void FlushDirectory(const std::filesystem::path& directory) {
   const std::filesystem::path name = directory.empty() ? "." : directory;
   const int fd = ::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

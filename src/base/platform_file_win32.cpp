@@ -213,6 +213,17 @@ void ReplaceWith(const std::filesystem::path& from, const std::filesystem::path&
     events->push_back({FileEvent::Kind::Rename, IdentityOf(moved), to});
 }
 
+bool KeepUnderSecondName(const std::filesystem::path& path, const std::filesystem::path& earlier) {
+  if (CreateHardLinkW(earlier.c_str(), path.c_str(), nullptr))
+    return true;
+  if (GetLastError() == ERROR_FILE_NOT_FOUND || !StatusOf(path).exists)
+    return false;
+  // No hard links on this volume (FAT, exFAT, some network shares): a copy keeps the bytes.
+  if (!CopyFileW(path.c_str(), earlier.c_str(), TRUE))
+    FailLast(path);
+  return true;
+}
+
 void FlushDirectory(const std::filesystem::path& directory) {
   // MOVEFILE_WRITE_THROUGH has stored each rename already: the directory is as flushed as a
   // POSIX one is after its fsync.

@@ -18,7 +18,16 @@ SourceFile::SourceFile(const std::filesystem::path& path) : path_(path) {
     throw IoError::FromSystemError(ENOENT, path);
   // Left uninitialised: zeroing it would touch every page of it, even for a file of a few bytes.
   window_.reset(new std::uint8_t[kWindowSize]);
-  const platform::OpenedFile opened = platform::OpenForReading(path);
+  platform::OpenedFile opened;
+  try {
+    opened = platform::OpenForReading(path);
+  } catch (const IoError&) {
+    // The system's word for a folder is "access denied", which sends a person looking at
+    // permissions.
+    if (platform::StatusOf(path).directory)
+      throw FolderNotFile(path);
+    throw;
+  }
   file_ = opened.handle;
   size_ = opened.size;
 }

@@ -13,7 +13,8 @@ namespace zarkel {
 
 class SourceFile {
  public:
-  // Opens `path` for reading. Throws IoError when it cannot be opened or names a directory.
+  // Opens `path` for reading. Throws IoError when it cannot be opened, Refusal when it names a
+  // folder (`"…/demo" is a folder, not a file`).
   explicit SourceFile(const std::filesystem::path& path);
   ~SourceFile();
   SourceFile(const SourceFile&) = delete;

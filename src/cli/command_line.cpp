@@ -26,9 +26,9 @@ constexpr const char* kEditsHelp = R"(EDITS, applied after the open in the order
                                   as the list stands at that moment), press "Transfer =>"
   --to-core LINES                 the same on the auxiliary list, press "<= Transfer"
   --core-unit LINE:FIELD=TEXT[,FIELD=TEXT...]
-                                  review that line of "Core Units", replace the texts of the
-                                  fields named (column, row, used, experience), press
-                                  "Accept Changes"
+                                  review that line (0-based) of "Core Units", replace the
+                                  texts of the fields named (column, row, used, experience;
+                                  numbers 0 to 255), press "Accept Changes"
   --aux-unit LINE:FIELD=TEXT[,FIELD=TEXT...]
                                   the same on "Aux Units "
   --type N                        the scenario type (brought into 0..2)
@@ -45,13 +45,17 @@ message, 2 usage error.)";
 
 constexpr const char* kCheckHelp =
     R"(Findings, each printed as KIND: TEXT after the open and the edits:
-  outside-map        a placed unit at a column or row beyond the map
-  shared-hex         two placed units on one hex, both air units or neither
-  too-many-units     a side with more than 80 core or 120 auxiliary units
-  limit-below-count  a campaign limit (as the writers store it) below the count it limits,
-                     as "Update Current Values" counts it; a limit that is not a number is
-                     left out
-  unknown-equipment  an equipment id beyond the entries of the --equipment file
+  outside-map         a placed unit at a column or row beyond the map
+  shared-hex          two placed units on one hex, both air units or neither (not checked
+                      without --equipment: a note on stderr says so)
+  too-many-units      a side with more than 80 core or 120 auxiliary units
+  limit-below-count   a campaign limit below the count it limits, as "Update Current
+                      Values" counts it
+  limit-not-writable  a campaign limit that is not a number from 0 to 255, which the
+                      writers refuse
+  unknown-equipment   an equipment id beyond the entries of the --equipment file
+A unit is named with its side, list and line, the lines counted from 0 as --core-unit,
+--aux-unit, --to-aux and --to-core count them (the window counts from 1).
 The check only informs. Exit status: 0 no finding, 1 findings (or the open or an edit
 stopped), 2 usage error.)";
 

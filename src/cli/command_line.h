@@ -22,9 +22,6 @@ namespace zarkel::cli {
 
 enum class CommandKind { Info, OrderOfBattle, Campaign, Homemade, Check };
 
-// The four editable fields of a unit page.
-enum class UnitField { Column, Row, Used, Experience };
-
 // One edit, in the order given on the command line.
 struct Edit {
   enum class Kind { Side, ToAux, ToCore, Unit, Type, Limit, Undo, Redo };

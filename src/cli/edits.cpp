@@ -38,7 +38,24 @@ std::string& FieldText(UnitEditTexts& texts, UnitField field) {
   return texts.experience;
 }
 
-// Review the unit, put the texts given into its edits, press "Accept Changes".
+// A field as the command line names it.
+const char* FieldName(UnitField field) {
+  switch (field) {
+    case UnitField::Column:
+      return "column";
+    case UnitField::Row:
+      return "row";
+    case UnitField::Used:
+      return "used";
+    case UnitField::Experience:
+      break;
+  }
+  return "experience";
+}
+
+// Review the unit, put the texts given into its edits, press "Accept Changes". A text that
+// cannot be stored is named by the flag, the line and the field that gave it:
+// `'x' is not a valid integer value: "--core-unit 3: row"`.
 bool EditUnit(EditorState& state, Dialogs& dialogs, const Controls& controls, const Edit& edit) {
   RequireLine(state, edit, edit.line, edit.page == UnitPage::Core);
   const std::optional<ReviewFields> shown = ReviewUnit(state, edit.page, edit.line);
@@ -47,9 +64,14 @@ bool EditUnit(EditorState& state, Dialogs& dialogs, const Controls& controls, co
   UnitEditTexts texts{shown->column, shown->row, shown->used, shown->experience};
   for (const auto& [field, text] : edit.texts)
     FieldText(texts, field) = text;
-  const AcceptResult accepted =
-      AcceptUnitChanges(state, dialogs, edit.page, edit.line, texts, controls.side);
-  return !accepted.shownAfterRejection.has_value();
+  try {
+    const AcceptResult accepted =
+        AcceptUnitChanges(state, dialogs, edit.page, edit.line, texts, controls.side);
+    return !accepted.shownAfterRejection.has_value();
+  } catch (const UnitFieldError& error) {
+    throw error.Naming(edit.flag + " " + std::to_string(edit.line) + ": " +
+                       FieldName(error.field()));
+  }
 }
 
 // Undo or redo as the Edit menu does it: the side of the step becomes the side chosen, as its

@@ -16,6 +16,7 @@
 #include "output/campaign_writer.h"
 #include "output/homemade_writer.h"
 #include "output/order_of_battle.h"
+#include "output/output_name.h"
 #include "roster/scenario_check.h"
 
 namespace zarkel::cli {
@@ -75,6 +76,10 @@ std::optional<WrittenFiles> Write(EditorState& state, Dialogs& dialogs, const Co
 }
 
 int Run(const Command& command) {
+  if (command.kind != CommandKind::Info && command.kind != CommandKind::Check) {
+    // Named as it was given, before anything is opened.
+    RequireNameWithoutFolder(command.name, "--name");
+  }
   EditorState state;
   FlagDialogs dialogs(std::cerr, command.yes);
   dialogs.SetAnswer(FileDialogKind::Equipment, AbsolutePath(command.equipment));
@@ -100,11 +105,14 @@ int Run(const Command& command) {
       return kStopped;
   }
   if (command.kind == CommandKind::Check) {
-    const std::vector<Finding> findings = CheckScenario(state, controls.limitTexts);
-    for (const Finding& finding : findings)
+    // Lines counted from 0, as --core-unit and --to-aux take them.
+    const ScenarioCheck check = CheckScenario(state, controls.limitTexts, LineNumbers::FromZero);
+    for (const Finding& finding : check.findings)
       std::cout << FindingKindName(finding.kind) << ": " << TerminalText(finding.text) << '\n';
     std::cout << std::flush;
-    return findings.empty() ? kDone : kFindings;
+    for (const std::string& note : check.notes)
+      std::cerr << note << '\n';
+    return check.findings.empty() ? kDone : kFindings;
   }
   const std::optional<WrittenFiles> written = Write(state, dialogs, command, controls);
   if (!written)

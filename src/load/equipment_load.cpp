@@ -87,11 +87,13 @@ void LoadEquipment(EditorState& state, Dialogs& dialogs) {
     MakeRoom(equipment, content.count);
     equipment.equipmentCount = content.count;
     std::copy(content.classes.begin(), content.classes.end(), equipment.classOf.begin());
+    equipment.equipmentPath = *path;
   }
   if (const auto path = ChooseFile(state, dialogs, FileDialogKind::EquipmentNames)) {
     std::vector<std::string> names = ReadEquipmentNames(*path, equipment.equipmentCount);
     MakeRoom(equipment, names.size());
     std::move(names.begin(), names.end(), equipment.names.begin());
+    equipment.namesPath = *path;
   }
   equipment.equipmentLoaded = true;
 }

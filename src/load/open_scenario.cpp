@@ -5,6 +5,7 @@
 #include "base/byte_order.h"
 #include "base/case_insensitive_name.h"
 #include "base/errors.h"
+#include "base/platform_file.h"
 #include "base/source_file.h"
 #include "base/utf8_path.h"
 #include "load/equipment_load.h"
@@ -133,6 +134,11 @@ OpenResult OpenScenario(EditorState& state, Dialogs& dialogs, const OpenRequest&
   // typed is looked for in any case.
   const std::filesystem::path scenarioPath =
       FindIgnoringCase(PathFromUtf8(request.directory) / PathFromUtf8(request.fileName));
+  if (platform::StatusOf(scenarioPath).directory) {
+    // A name that ends in a separator (an empty "Filename") is shown without it.
+    throw FolderNotFile(scenarioPath.has_filename() ? scenarioPath : scenarioPath.parent_path(),
+                        "scenario file");
+  }
   {
     SourceFile file(scenarioPath);
     CheckScenarioSize(file, layout);

@@ -28,6 +28,10 @@ struct EquipmentTables {
   std::uint16_t equipmentCount = 0;  // entries of the last equipment file read
   std::vector<std::uint8_t> classOf = std::vector<std::uint8_t>(kMinEquipmentIds, 0);
   std::vector<std::string> names = std::vector<std::string>(kMinEquipmentIds);
+  // The files the classes and the names were last read from: empty until one is read. A
+  // cancelled dialog reads nothing and keeps what the tables hold, and with it their file.
+  std::string equipmentPath;
+  std::string namesPath;
 
   // The class byte of an id; 255 (no class) for an id beyond the table.
   std::int32_t ClassOf(std::uint16_t equipmentId) const;

@@ -7,6 +7,8 @@
 #include "base/utf8_path.h"
 #include "output/block_transfer.h"
 #include "output/companion_files.h"
+#include "output/files_in_use.h"
+#include "output/output_name.h"
 #include "output/scenario_body.h"
 #include "output/writer_checks.h"
 #include "roster/campaign_values.h"
@@ -53,10 +55,10 @@ const char* CampaignPageCaption(CampaignPage page) {
 }
 
 WrittenFiles WriteCampaignScenario(EditorState& state, const CampaignWriteRequest& request) {
-  RequireOutputName(request.slotName, std::string("Check a campaign slot on the \"") +
-                                          CampaignPageCaption(request.page) +
-                                          "\" page, or the button beside the name box with a "
-                                          "name typed in it.");
+  const std::string page = std::string("the \"") + CampaignPageCaption(request.page) + "\" page";
+  RequireOutputName(request.slotName, "the name box on " + page,
+                    "Check a campaign slot on " + page +
+                        ", or the button beside the name box with a name typed in it.");
   ScenarioData& scenario = state.scenario;
   const ScenarioLayout layout = RequireOpenScenario(scenario);
   const bool original = layout == ScenarioLayout::Original;
@@ -69,11 +71,10 @@ WrittenFiles WriteCampaignScenario(EditorState& state, const CampaignWriteReques
   const std::filesystem::path titlePath = directory / PathFromUtf8(TitleFileName(name));
   const std::filesystem::path descriptionPath = directory / PathFromUtf8(DescriptionFileName(name));
 
-  const std::vector<ReadFile> reads = FilesReadBy(scenario);
-  RefuseOverwritingSources({scenarioPath, placenamePath, titlePath, descriptionPath}, reads);
+  CheckWriteTargets({scenarioPath, placenamePath, titlePath, descriptionPath}, FilesInUse(state));
 
   TransferBuffer buffer{};
-  SourceFile source(reads.front().path);
+  SourceFile source(PathFromUtf8(scenario.geometry.sourcePath));
   RequireUnchangedSource(scenario, source);
 
   OutputFile titleOut(titlePath);

@@ -8,20 +8,40 @@
 #include "base/utf8_path.h"
 #include "output/block_transfer.h"
 #include "output/companion_files.h"
+#include "output/files_in_use.h"
+#include "output/output_name.h"
 #include "output/scenario_body.h"
 #include "output/writer_checks.h"
 #include "roster/campaign_values.h"
 
 namespace zarkel {
 
+namespace {
+
+constexpr const char* kNameField = "\"File Name\" on the \"Home Made\" page";
+
+std::filesystem::path OutputPath(const HomemadeWriteRequest& request) {
+  return PathFromUtf8(request.directory) / PathFromUtf8(request.name + ".scn");
+}
+
+}  // namespace
+
+bool CheckHomemadeWrite(const EditorState& state, const HomemadeWriteRequest& request) {
+  RequireOutputName(request.name, kNameField, std::string("Type one into ") + kNameField + ".");
+  const ScenarioLayout layout = RequireOpenScenario(state.scenario);
+  // The target is checked before the question: a write that cannot go ahead asks nothing.
+  CheckWriteTargets({OutputPath(request)}, FilesInUse(state));
+  return layout == ScenarioLayout::Original;
+}
+
 std::optional<WrittenFiles> WriteHomemadeScenario(EditorState& state, Dialogs& dialogs,
                                                   const HomemadeWriteRequest& request) {
-  RequireOutputName(request.name, "Type one into \"File Name\" on the \"Home Made\" page.");
+  const bool original = CheckHomemadeWrite(state, request);
   ScenarioData& scenario = state.scenario;
-  const ScenarioLayout layout = RequireOpenScenario(scenario);
-  const bool original = layout == ScenarioLayout::Original;
+  const ScenarioLayout layout = *scenario.layout;
   const CompanionPaths& companions = scenario.companions;
   const ScenarioGeometry& geometry = scenario.geometry;
+  const std::filesystem::path outputPath = OutputPath(request);
 
   std::int32_t lineCount = 0;
   if (original) {
@@ -30,13 +50,8 @@ std::optional<WrittenFiles> WriteHomemadeScenario(EditorState& state, Dialogs& d
     lineCount = CountPlacenameLines(PathFromUtf8(companions.placeNamePath));
   }
 
-  const std::filesystem::path outputPath =
-      PathFromUtf8(request.directory) / PathFromUtf8(request.name + ".scn");
-  const std::vector<ReadFile> reads = FilesReadBy(scenario);
-  RefuseOverwritingSources({outputPath}, reads);
-
   TransferBuffer buffer{};
-  SourceFile source(reads.front().path);
+  SourceFile source(PathFromUtf8(geometry.sourcePath));
   RequireUnchangedSource(scenario, source);
   OutputFile output(outputPath);
 

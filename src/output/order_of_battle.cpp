@@ -7,6 +7,8 @@
 
 #include "base/output_file.h"
 #include "base/utf8_path.h"
+#include "output/files_in_use.h"
+#include "output/output_name.h"
 
 namespace zarkel {
 
@@ -17,6 +19,7 @@ constexpr const char* kHeader =
     "Str,Ent,Exp";
 constexpr const char* kLineEnd = "\r\n";
 constexpr const char* kSideLabels[kSideCount] = {"Axis", "Allies", "Aux 1"};
+constexpr const char* kNameField = "\"Name of OB file\" on the \"OB's\" page";
 
 // One unit as 14 comma-separated fields, appended to `line`. Nothing is quoted, so a comma in a
 // name shifts the fields after it, as spreadsheet users of these files know.
@@ -55,9 +58,11 @@ void AppendUnitLine(const EditorState& state, std::int32_t side, const RosterPai
 }  // namespace
 
 WrittenFiles WriteOrderOfBattle(const EditorState& state, const OrderOfBattleRequest& request) {
-  RequireOutputName(request.name, "Type one into \"Name of OB file\" on the \"OB's\" page.");
+  RequireOutputName(request.name, kNameField, std::string("Type one into ") + kNameField + ".");
   const std::string fileName = request.name + ".txt";
-  OutputFile output(PathFromUtf8(request.directory) / PathFromUtf8(fileName));
+  const std::filesystem::path target = PathFromUtf8(request.directory) / PathFromUtf8(fileName);
+  CheckWriteTargets({target}, FilesInUse(state));
+  OutputFile output(target);
   output.Write(kHeader);
   output.Write(kLineEnd);
   std::string line;  // one buffer for every line

@@ -15,9 +15,4 @@ std::string WrittenFilesLine(const WrittenFiles& files) {
   return line + " in " + QuotedPath(files.directory);
 }
 
-void RequireOutputName(const std::string& name, const std::string& choose) {
-  if (name.empty())
-    throw Refusal("The file name is empty. " + choose + " Nothing was written.");
-}
-
 }  // namespace zarkel

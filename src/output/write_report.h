@@ -15,8 +15,4 @@ struct WrittenFiles {
 // `Wrote cchina.scn, scchina.tst, cchina.tit and cchina.des in "/home/me/camp"`.
 std::string WrittenFilesLine(const WrittenFiles& files);
 
-// Refuses a write whose output name is empty, which would make a file named only by its
-// extension: hidden on most systems and of no use to the game. `choose` says what to pick.
-void RequireOutputName(const std::string& name, const std::string& choose);
-
 }  // namespace zarkel

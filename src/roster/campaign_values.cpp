@@ -23,14 +23,13 @@ CampaignValuesDisplay ShowCampaignValues(const ScenarioData& scenario) {
 void CommitCampaignValues(ScenarioData& scenario, std::int32_t spinValue, const LimitTexts& texts) {
   scenario.battleType = LowByte(spinValue);
   for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {
-    std::int32_t value = 0;
+    const std::string caption = LimitCaptionInMessages(field);
     try {
-      value = ParseInteger(texts[field]);
-    } catch (const ConversionError&) {
-      // The same text, and which of the eight edits holds it.
-      throw ConversionError(texts[field], LimitCaptionInMessages(field));
+      scenario.limits[field] = ParseByte(texts[field], caption);
+    } catch (const ConversionError& error) {
+      // The same refusal, and which of the eight edits holds the text.
+      throw error.Naming(caption);
     }
-    scenario.limits[field] = LowByte(value);
   }
 }
 

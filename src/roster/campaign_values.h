@@ -19,8 +19,9 @@ using CampaignValuesDisplay = CampaignEntries;
 CampaignValuesDisplay ShowCampaignValues(const ScenarioData& scenario);
 
 // Takes the type from the spin control (its low 8 bits) and converts each limit text in edit
-// order, storing each as its low 8 bits as soon as it is converted. Throws ConversionError at the
-// first text that is not an integer.
+// order, storing each as soon as it is converted. Throws ConversionError, naming the limit, at
+// the first text that is not an integer or not a number from 0 to 255; the limits before it are
+// stored by then.
 void CommitCampaignValues(ScenarioData& scenario, std::int32_t spinValue, const LimitTexts& texts);
 
 // The captions of "Current Unit Characteristics", by side: core, aux, non-naval core, naval core

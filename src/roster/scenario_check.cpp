@@ -16,18 +16,23 @@ namespace {
 constexpr std::int32_t kFirstAirClass = 15;  // "Fighter"
 constexpr std::int32_t kLastAirClass = 18;   // "Air Transport"
 
+constexpr const char* kStackingNotChecked =
+    "Units sharing a hex were not checked: no equipment file is loaded, so air units cannot be "
+    "told from the others.";
+
 // A rostered unit and where the lists show it.
 struct ListedUnit {
   std::int32_t unitIndex = 0;
   std::int32_t side = 0;
   bool aux = false;
-  std::int32_t line = 0;  // 0-based line of its side's core or auxiliary list
+  std::int32_t line = 0;  // line of its side's core or auxiliary list, counted as asked
 };
 
-std::vector<ListedUnit> ListedUnits(const ScenarioData& scenario) {
+std::vector<ListedUnit> ListedUnits(const ScenarioData& scenario, LineNumbers numbering) {
+  const std::int32_t first = numbering == LineNumbers::FromOne ? 1 : 0;
   std::vector<ListedUnit> listed;
   for (std::int32_t side = 0; side < kSideCount; ++side) {
-    std::array<std::int32_t, 2> lines{};
+    std::array<std::int32_t, 2> lines{first, first};
     for (const RosterPair& pair : scenario.rosters[side].pairs) {
       const bool aux = pair.auxFlag == 1;
       listed.push_back(ListedUnit{pair.unitIndex, side, aux, lines[aux ? 1 : 0]++});
@@ -97,12 +102,19 @@ std::int32_t LimitSide(std::int32_t field) {
   }
 }
 
+// True when the equipment table gives the unit's class: without it a unit is neither known to
+// be an air unit nor known not to be one.
+bool ClassKnown(const EditorState& state, const UnitRecord& unit) {
+  return unit.equipmentId() < state.equipment.equipmentCount;
+}
+
 void CheckPlacement(const EditorState& state, const std::vector<ListedUnit>& listed,
                     std::vector<Finding>& findings) {
   const ScenarioData& scenario = state.scenario;
   const std::int32_t columns = scenario.geometry.mapSizeA;
   const std::int32_t rows = scenario.geometry.mapSizeB;
-  // The placed units of each hex, air units apart from the others, in list order.
+  // The placed units of each hex whose class is known, air units apart from the others, in list
+  // order.
   std::map<std::pair<std::int32_t, std::int32_t>, std::array<std::vector<ListedUnit>, 2>> hexes;
   for (const ListedUnit& entry : listed) {
     const UnitRecord& unit = scenario.units.at(entry.unitIndex);
@@ -116,6 +128,8 @@ void CheckPlacement(const EditorState& state, const std::vector<ListedUnit>& lis
                                      ", outside the " + std::to_string(columns) + " x " +
                                      std::to_string(rows) + " map."});
     }
+    if (!ClassKnown(state, unit))
+      continue;
     const bool air = IsAirClass(state.equipment.ClassOf(unit.equipmentId()));
     hexes[{column, row}][air ? 1 : 0].push_back(entry);
   }
@@ -152,15 +166,22 @@ void CheckCounts(const EditorState& state, const LimitTexts& limitTexts,
     }
   }
 
-  // The limits of the Axis first, then those of the Allies, each in edit order.
+  // The limits of the Axis first, then those of the Allies, each in edit order; those a writer
+  // would refuse after all the others.
+  std::vector<Finding> notWritable;
   for (const std::int32_t side : {0, 1}) {
     for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {
       if (LimitSide(field) != side)
         continue;
+      const std::string& text = limitTexts[static_cast<std::size_t>(field)];
       std::int32_t limit = 0;
       try {
-        limit = LowByte(ParseInteger(limitTexts[static_cast<std::size_t>(field)]));
+        limit = ParseByte(text, LimitName(field));
       } catch (const ConversionError&) {
+        notWritable.push_back(Finding{FindingKind::LimitNotWritable, side, 0,
+                                      "The limit \"" + LimitName(field) + "\" is '" + text +
+                                          "', which is not a number from 0 to 255; writing will "
+                                          "refuse it."});
         continue;
       }
       const auto [count, units] = LimitedFigure(counts, field);
@@ -173,6 +194,7 @@ void CheckCounts(const EditorState& state, const LimitTexts& limitTexts,
       }
     }
   }
+  findings.insert(findings.end(), notWritable.begin(), notWritable.end());
 }
 
 void CheckEquipment(const EditorState& state, const std::vector<ListedUnit>& listed,
@@ -203,6 +225,8 @@ const char* FindingKindName(FindingKind kind) {
       return "too-many-units";
     case FindingKind::LimitBelowCount:
       return "limit-below-count";
+    case FindingKind::LimitNotWritable:
+      return "limit-not-writable";
     case FindingKind::UnknownEquipment:
       break;
   }
@@ -213,13 +237,16 @@ bool IsAirClass(std::int32_t unitClass) {
   return unitClass >= kFirstAirClass && unitClass <= kLastAirClass;
 }
 
-std::vector<Finding> CheckScenario(const EditorState& state, const LimitTexts& limitTexts) {
-  const std::vector<ListedUnit> listed = ListedUnits(state.scenario);
-  std::vector<Finding> findings;
-  CheckPlacement(state, listed, findings);
-  CheckCounts(state, limitTexts, findings);
-  CheckEquipment(state, listed, findings);
-  return findings;
+ScenarioCheck CheckScenario(const EditorState& state, const LimitTexts& limitTexts,
+                            LineNumbers lines) {
+  const std::vector<ListedUnit> listed = ListedUnits(state.scenario, lines);
+  ScenarioCheck check;
+  CheckPlacement(state, listed, check.findings);
+  CheckCounts(state, limitTexts, check.findings);
+  CheckEquipment(state, listed, check.findings);
+  if (state.equipment.equipmentCount == 0)
+    check.notes.push_back(kStackingNotChecked);
+  return check;
 }
 
 }  // namespace zarkel

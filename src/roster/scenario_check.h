@@ -17,10 +17,13 @@ enum class FindingKind {
   SharedHex,         // two placed air units, or two placed units that are not air units, on a hex
   TooManyUnits,      // a side with more than 80 core or 120 auxiliary units
   LimitBelowCount,   // a campaign limit below the figure of "Update Current Values" it limits
+  LimitNotWritable,  // a campaign limit text that a writer would refuse (not a number, or not
+                     // a number from 0 to 255)
   UnknownEquipment,  // an equipment id at or beyond the entry count of the equipment file read
 };
 
-// "outside-map", "shared-hex", "too-many-units", "limit-below-count", "unknown-equipment".
+// "outside-map", "shared-hex", "too-many-units", "limit-below-count", "limit-not-writable",
+// "unknown-equipment".
 const char* FindingKindName(FindingKind kind);
 
 struct Finding {
@@ -34,11 +37,24 @@ struct Finding {
 // Unit classes 15 to 18: fighter, tactical bomber, level bomber, air transport.
 bool IsAirClass(std::int32_t unitClass);
 
+// How a finding counts the lines of a list: from 0, as zarkel-cli's --core-unit and --to-aux
+// take them, or from 1, as a person counts the lines of the window's lists.
+enum class LineNumbers { FromZero, FromOne };
+
+struct ScenarioCheck {
+  std::vector<Finding> findings;
+  // What the check could not look at, and why. Notes only inform: they are not findings.
+  std::vector<std::string> notes;
+};
+
 // Checks the rostered units of the three sides. `limitTexts` are the texts of the eight limit
-// edits, each read as a writer stores it (its low 8 bits); a text that is not a number is left
-// out here, since the writer refuses it with its own message. Without an equipment file read
-// (an entry count of 0) there is no table to hold the equipment ids against. Findings come in
-// the order of the kinds above, then by side and list order.
-std::vector<Finding> CheckScenario(const EditorState& state, const LimitTexts& limitTexts);
+// edits, each read as a writer converts it; a text the writer would refuse is a finding of its
+// own. A unit's class is known only from the equipment file: without one (an entry count of 0)
+// there is no table to hold the equipment ids against and no unit is told to be an air unit or
+// not, so units sharing a hex are not checked and a note says so; with one, a unit whose id is
+// beyond the table is left out of that pairing too. Findings come in the order of the kinds
+// above, then by side and list order.
+ScenarioCheck CheckScenario(const EditorState& state, const LimitTexts& limitTexts,
+                            LineNumbers lines);
 
 }  // namespace zarkel

@@ -23,6 +23,16 @@ std::int32_t UnitBehindLine(const EditorState& state, UnitPage page,
   return roster.pairs.at(position).unitIndex;
 }
 
+// The byte typed into a field of the page, or UnitFieldError for that field.
+std::uint8_t FieldByte(const std::string& text, UnitField field) {
+  static const char* const kCaptions[] = {"Column", "Row", "Used", "Experience"};
+  try {
+    return ParseByte(text, kCaptions[static_cast<int>(field)]);
+  } catch (const ConversionError& error) {
+    throw UnitFieldError(error, field);
+  }
+}
+
 // The stores of "Accept Changes" into unit k; stops after a rejected used text, with what the
 // edits show then in `result`.
 void StoreUnitChanges(EditorState& state, Dialogs& dialogs, std::int32_t k,
@@ -31,9 +41,9 @@ void StoreUnitChanges(EditorState& state, Dialogs& dialogs, std::int32_t k,
   const std::string previousStatus = UsedStatus(unit);
 
   // Each value is stored as soon as it is converted.
-  unit.setColumnLow(LowByte(ParseInteger(texts.column)));
-  unit.setRowLow(LowByte(ParseInteger(texts.row)));
-  unit.setExperience(LowByte(ParseInteger(texts.experience)));
+  unit.setColumnLow(FieldByte(texts.column, UnitField::Column));
+  unit.setRowLow(FieldByte(texts.row, UnitField::Row));
+  unit.setExperience(FieldByte(texts.experience, UnitField::Experience));
 
   if (texts.used != kUsedPlaced && texts.used != kUsedNotPlaced) {
     dialogs.ShowMessage(kUsedRejected);

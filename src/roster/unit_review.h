@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "base/errors.h"
 #include "model/dialogs.h"
 #include "roster/side_rosters.h"
 
@@ -42,6 +43,9 @@ struct ListedLine {
 // None when the unit is on neither list (of another side, or the lists not built).
 std::optional<ListedLine> ListedLineOf(const EditorState& state, std::int32_t unitIndex);
 
+// The four editable fields of a page.
+enum class UnitField { Column, Row, Used, Experience };
+
 // The four editable texts of a page.
 struct UnitEditTexts {
   std::string column;
@@ -57,10 +61,24 @@ struct AcceptResult {
   std::optional<UnitEditTexts> shownAfterRejection;
 };
 
-// "Accept Changes". Column, row and experience are converted and stored in that order, each as
-// its low 8 bits; a text that is not an integer throws ConversionError with the earlier fields
-// already stored. The used text must be exactly "0" or "NO". Whatever bytes of the unit were
-// changed, by a whole accept or by one that stopped, make one step of the edit history.
+// A column, row or experience that "Accept Changes" could not store, and which of them it was.
+// A text that is not an integer keeps the conversion's own text
+// ("'x7' is not a valid integer value"); a number outside 0 to 255 names the field by its caption
+// (`300 does not fit "Column" (0 to 255)`).
+class UnitFieldError : public ConversionError {
+ public:
+  UnitFieldError(const ConversionError& error, UnitField field)
+      : ConversionError(error), field_(field) {}
+  UnitField field() const { return field_; }
+
+ private:
+  UnitField field_;
+};
+
+// "Accept Changes". Column, row and experience are converted and stored in that order; a text
+// that is not an integer, or a number outside 0 to 255, throws UnitFieldError with the earlier
+// fields already stored. The used text must be exactly "0" or "NO". Whatever bytes of the unit
+// were changed, by a whole accept or by one that stopped, make one step of the edit history.
 AcceptResult AcceptUnitChanges(EditorState& state, Dialogs& dialogs, UnitPage page,
                                std::optional<std::int32_t> selectedLine, const UnitEditTexts& texts,
                                SideButtons side);

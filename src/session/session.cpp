@@ -239,8 +239,8 @@ std::optional<UndoneStep> Session::Redo() {
   });
 }
 
-std::vector<Finding> Session::Check() const {
-  return CheckScenario(state_, limitTexts());
+ScenarioCheck Session::Check(LineNumbers lines) const {
+  return CheckScenario(state_, limitTexts(), lines);
 }
 
 WrittenFiles Session::WriteCampaign(CampaignPage page, const std::string& slotName,
@@ -269,8 +269,9 @@ void Session::ReportWritten(const WrittenFiles& files) {
   });
 }
 
-bool Session::HomemadeWriteAsks() const {
-  return state_.scenario.layout == ScenarioLayout::Original;
+bool Session::HomemadeWriteAsks(const std::string& directory, const std::string& name) const {
+  return CheckHomemadeWrite(state_,
+                            HomemadeWriteRequest{directory, name, battleType(), limitTexts()});
 }
 
 std::optional<WrittenFiles> Session::WriteHomemade(const std::string& directory,

@@ -8,6 +8,7 @@
 #include "base/errors.h"
 #include "base/utf8_path.h"
 #include "load/open_scenario.h"
+#include "output/files_in_use.h"
 #include "output/write_report.h"
 #include "session/map_model.h"
 #include "ui/map_picture.h"
@@ -57,13 +58,14 @@ int SaveMapFromCommandLine(const StartOptions& options) {
     request.fileName = FileSystemName(scenario.fileName());
     if (!OpenScenario(state, dialogs, request).opened)
       return 1;
+    const std::filesystem::path target(PathFromUtf8(FileSystemName(options.saveMap)));
+    CheckWriteTargets({target}, FilesInUse(state));
     const MapContent content = BuildMapContent(state, std::nullopt);
     const QImage picture =
         RenderMapPicture(content, false, options.width.value_or(DefaultPictureWidth(content)));
-    WritePicture(picture, options.saveMap);
-    const std::filesystem::path written(PathFromUtf8(FileSystemName(options.saveMap)));
+    WritePicture(picture, target);
     std::printf("%s\n", WrittenFilesLine(
-                            WrittenFiles{written.parent_path(), {Utf8FromPath(written.filename())}})
+                            WrittenFiles{target.parent_path(), {Utf8FromPath(target.filename())}})
                             .c_str());
     return 0;
   } catch (const std::exception& error) {

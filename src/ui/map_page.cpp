@@ -13,6 +13,7 @@
 
 #include "base/errors.h"
 #include "base/utf8_path.h"
+#include "output/files_in_use.h"
 #include "roster/scenario_check.h"
 #include "ui/map_picture.h"
 #include "ui/map_qt.h"
@@ -26,9 +27,14 @@ namespace {
 
 constexpr const char* kSideTitles[kSideCount] = {"Axis", "Allies", "Third side"};
 
+constexpr const char* kSavePictureTitle = "Save Picture";
+
+// The dialog does not ask about a file already there: the page asks itself, once the file is
+// known not to be one the editor works from.
 QString DefaultPictureFile(QWidget* parent, const QString& proposed) {
-  return QFileDialog::getSaveFileName(parent, QStringLiteral("Save Picture"), proposed,
-                                      QStringLiteral("PNG image (*.png)"));
+  return QFileDialog::getSaveFileName(parent, QString::fromLatin1(kSavePictureTitle), proposed,
+                                      QStringLiteral("PNG image (*.png)"), nullptr,
+                                      QFileDialog::DontConfirmOverwrite);
 }
 
 }  // namespace
@@ -79,6 +85,11 @@ MapPage::MapPage(SessionSignals& session, Dialogs& dialogs)
   findings_->setObjectName(QStringLiteral("MapFindings"));
   findings_->setMaximumHeight(findings_->fontMetrics().height() * 6);
   layout->addWidget(findings_);
+  checkNotes_ = new QLabel;
+  checkNotes_->setObjectName(QStringLiteral("MapCheckNotes"));
+  checkNotes_->setWordWrap(true);
+  checkNotes_->hide();
+  layout->addWidget(checkNotes_);
 
   connect(fit, &QPushButton::clicked, view_, &MapView::Fit);
   connect(evenColumnsLow_, &QCheckBox::toggled, view_, &MapView::SetEvenColumnsLow);
@@ -123,9 +134,13 @@ void MapPage::Refresh() {
   unplaced_->expandAll();
 
   findings_->clear();
+  checkNotes_->clear();
+  checkNotes_->hide();
   if (!session.state().scenario.layout)
     return;
-  const std::vector<Finding> findings = session.Check();
+  // The lists of the window are not numbered: a person counts their lines from 1.
+  const ScenarioCheck check = session.Check(LineNumbers::FromOne);
+  const std::vector<Finding>& findings = check.findings;
   for (const Finding& finding : findings) {
     // Unit names are single-byte text.
     auto* item = new QListWidgetItem(
@@ -135,6 +150,11 @@ void MapPage::Refresh() {
   }
   if (findings.empty())
     findings_->addItem(QStringLiteral("No findings."));
+  QStringList notes;
+  for (const std::string& note : check.notes)
+    notes << QString::fromLatin1(note.data(), static_cast<qsizetype>(note.size()));
+  checkNotes_->setText(notes.join(QLatin1Char('\n')));
+  checkNotes_->setVisible(!notes.isEmpty());
 }
 
 void MapPage::ShowHex(int column, int row) {
@@ -186,14 +206,21 @@ void MapPage::SavePicture() {
   if (QFileInfo(path).suffix().isEmpty())
     path += QStringLiteral(".png");
   try {
+    const QFileInfo chosen(path);
+    const std::filesystem::path target(PathFromUtf8(FileSystemName(chosen.absoluteFilePath())));
+    // A file the editor works from is refused before any question.
+    session_.session().CheckWriteTargets({target});
+    if (chosen.exists() &&
+        !dialogs_.AskYesNo(kSavePictureTitle, FileSystemName(chosen.fileName()) +
+                                                  " already exists.\nDo you want to replace it?")) {
+      return;
+    }
     // Every side in full colour, whichever is chosen.
     const MapContent all = BuildMapContent(session_.session().state(), std::nullopt);
     WritePicture(RenderMapPicture(all, evenColumnsLow_->isChecked(), DefaultPictureWidth(all)),
-                 path);
-    const std::filesystem::path written(
-        PathFromUtf8(FileSystemName(QFileInfo(path).absoluteFilePath())));
+                 target);
     session_.session().ReportWritten(
-        WrittenFiles{written.parent_path(), {Utf8FromPath(written.filename())}});
+        WrittenFiles{target.parent_path(), {Utf8FromPath(target.filename())}});
   } catch (const EditorError& error) {
     dialogs_.ShowError(error.what());
   }

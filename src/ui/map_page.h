@@ -1,9 +1,9 @@
 // The "Map" page: every placed unit as a counter on the scenario's hex grid, the units not
-// placed beside it by side, and the findings of the scenario check below it. It follows the
-// editing session: every roster refresh and every change of the limits. A counter of the side
-// chosen on "Core/Aux Transfer" is chosen with a click, which reviews its unit, and moved by
-// dragging it to another hex: the session's move, with the checks and messages of "Accept
-// Changes".
+// placed beside it by side, and the findings of the scenario check below it, with the check's
+// notes under them. It follows the editing session: every roster refresh and every change of the
+// limits. A counter of the side chosen on "Core/Aux Transfer" is chosen with a click, which
+// reviews its unit, and moved by dragging it to another hex: the session's move, with the checks
+// and messages of "Accept Changes".
 #pragma once
 
 #include <QString>
@@ -64,6 +64,7 @@ class MapPage : public QWidget {
   QPushButton* savePicture_ = nullptr;
   QTreeWidget* unplaced_ = nullptr;
   QListWidget* findings_ = nullptr;
+  QLabel* checkNotes_ = nullptr;  // what the check could not look at, under the findings
 };
 
 }  // namespace zarkel

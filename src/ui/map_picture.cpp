@@ -1,18 +1,16 @@
 #include "ui/map_picture.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QPainter>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <string>
 
 #include "base/errors.h"
-#include "base/utf8_path.h"
+#include "base/output_file.h"
 #include "session/hex_geometry.h"
 #include "ui/map_renderer.h"
-#include "ui/qt_dialogs.h"
 
 namespace zarkel {
 
@@ -51,19 +49,17 @@ QImage RenderMapPicture(const MapContent& content, bool evenColumnsLow, int widt
   return image;
 }
 
-void WritePicture(const QImage& image, const QString& path) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly))
-    throw IoError(file.errorString().toStdString(), PathFromUtf8(FileSystemName(path)));
-  if (!image.save(&file, "PNG")) {
-    file.cancelWriting();
-    throw IoError("Cannot write the picture" + (file.errorString().isEmpty()
-                                                    ? std::string()
-                                                    : ": " + file.errorString().toStdString()),
-                  PathFromUtf8(FileSystemName(path)));
-  }
-  if (!file.commit())
-    throw IoError(file.errorString().toStdString(), PathFromUtf8(FileSystemName(path)));
+void WritePicture(const QImage& image, const std::filesystem::path& path) {
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG"))
+    throw IoError("Cannot make the picture", path);
+  // Through the editor's own output file, as every file it writes.
+  OutputFile output(path);
+  output.Write(reinterpret_cast<const std::uint8_t*>(png.constData()),
+               static_cast<std::size_t>(png.size()));
+  output.Commit();
 }
 
 }  // namespace zarkel

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <QImage>
-#include <QString>
+#include <filesystem>
 
 #include "session/map_model.h"
 
@@ -19,8 +19,10 @@ int DefaultPictureWidth(const MapContent& content);
 // without hexes and for a picture higher than kMaxPictureSide.
 QImage RenderMapPicture(const MapContent& content, bool evenColumnsLow, int width);
 
-// Writes `image` as PNG under a temporary name beside `path`, and puts it in place only when
-// all of it is written: a failure leaves no file behind. Throws IoError.
-void WritePicture(const QImage& image, const QString& path);
+// Writes `image` as PNG to `path` through OutputFile: under a temporary name beside it, put in
+// place only when all of it is on the disk, so that a failure leaves no file behind. Throws
+// IoError, or Refusal for a folder that is missing or a target that is a folder. The caller has
+// checked the target against the files in use (CheckWriteTargets).
+void WritePicture(const QImage& image, const std::filesystem::path& path);
 
 }  // namespace zarkel

@@ -48,7 +48,14 @@ TEST(IoErrorText, OpeningMissingOrUnusablePaths) {
 #endif
   EXPECT_EQ(OpenFailure(dir.path() / "no-such-dir" / "a.scn"), "Invalid filename");
   EXPECT_EQ(OpenFailure(""), "Invalid filename");
-  EXPECT_EQ(OpenFailure(dir.path()), "File access denied");
+  try {
+    SourceFile folder(dir.path());
+    ADD_FAILURE() << "opened a folder";
+  } catch (const Refusal& refusal) {
+    // Not "File access denied", which would send a person looking at permissions.
+    EXPECT_EQ(std::string(refusal.what()),
+              "\"" + dir.path().string() + "\" is a folder, not a file");
+  }
 
   testing::WriteFileText(dir / "plain", "x");
   EXPECT_EQ(OpenFailure(dir.path() / "plain" / "below"), "Invalid filename");
@@ -69,12 +76,16 @@ TEST(IoErrorText, CreatingOutputsWhereTheyCannotGo) {
       OutputFile output(target);
     } catch (const IoError& error) {
       return error.runtimeText();
+    } catch (const Refusal& refusal) {
+      return refusal.what();
     }
     return "created";
   };
-  EXPECT_EQ(createFailure(dir.path() / "missing" / "out.scn"), "Invalid filename");
+  EXPECT_EQ(createFailure(dir.path() / "missing" / "out.scn"),
+            "The folder \"" + (dir.path() / "missing").string() + "\" does not exist");
   std::filesystem::create_directory(dir / "taken.scn");
-  EXPECT_EQ(createFailure(dir / "taken.scn"), "File access denied");
+  EXPECT_EQ(createFailure(dir / "taken.scn"),
+            "\"" + (dir / "taken.scn").string() + "\" is a folder, not a file");
 
   testing::WriteFileText(dir / "protected.scn", "keep me");
   std::filesystem::permissions(dir / "protected.scn", std::filesystem::perms::owner_read |

@@ -9,6 +9,10 @@ namespace {
 
 using Args = std::vector<std::string>;
 
+const std::string kNoEquipmentNote =
+    "Units sharing a hex were not checked: no equipment file is loaded, so air units cannot be "
+    "told from the others.\n";
+
 testing::UnitPlan Unit(const std::string& name, int side, int order, int equipment, int column,
                        int row) {
   testing::UnitPlan u = testing::NamedUnit(name, side, order);
@@ -50,8 +54,9 @@ TEST_F(CheckTest, EachMistakeIsOneLine) {
     plan.slots[{i % 80, i < 80 ? 2 : 5}] = testing::MakeUnit(Unit("T", 2, i % 80, 0, 256, 0));
   fx.WriteScenario(plan, "mistakes.scn");
 
-  const testing::CliRun run =
-      Check("mistakes.scn", {"--limit", "axisCoreMax=258", "--limit", "axisAuxMax=abc"});
+  const testing::CliRun run = Check(
+      "mistakes.scn",
+      {"--limit", "axisCoreMax=2", "--limit", "axisAuxMax=abc", "--limit", "alliedCoreMax=258"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.out,
@@ -65,8 +70,21 @@ TEST_F(CheckTest, EachMistakeIsOneLine) {
             "limit-below-count: The limit \"max axis core\" is 2, but Axis has 3 core units.\n"
             "limit-below-count: The limit \"max # of allied Aux\" is 0, but Allies has 2 "
             "auxiliary units.\n"
+            "limit-not-writable: The limit \"max # of axis Aux\" is 'abc', which is not a number "
+            "from 0 to 255; writing will refuse it.\n"
+            "limit-not-writable: The limit \"max allied core\" is '258', which is not a number "
+            "from 0 to 255; writing will refuse it.\n"
             "unknown-equipment: \"Ghost\" (Allies, auxiliary line 1) has equipment id 40, "
             "outside the equipment table (ids 0 to 29).\n");
+
+  // Without the equipment file no unit is known to be an air unit or not: the hex the four
+  // share is not judged, and a note (not a finding) says so.
+  const testing::CliRun blind =
+      testing::RunCli({"check", "--layout", "homemade", "mistakes.scn", "--limit", "axisCoreMax=2"},
+                      fx.dir.path(), io.path());
+  EXPECT_EQ(blind.exitCode, 1);
+  EXPECT_EQ(blind.out.find("shared-hex"), std::string::npos) << blind.out;
+  EXPECT_EQ(blind.err, kNoEquipmentNote);
 }
 
 TEST_F(CheckTest, EachCheckAtItsEdge) {
@@ -99,6 +117,10 @@ TEST_F(CheckTest, ACleanScenarioPrintsNothingAndAUsageErrorExitsTwo) {
   const testing::CliRun clean = Check("clean.scn");
   EXPECT_EQ(clean.exitCode, 0);
   EXPECT_EQ(clean.out, "");
+  const testing::CliRun blind =
+      testing::RunCli({"check", "--layout", "homemade", "clean.scn"}, fx.dir.path(), io.path());
+  EXPECT_EQ(blind.exitCode, 0) << "a note is no finding";
+  EXPECT_EQ(blind.err, kNoEquipmentNote);
 
   const testing::CliRun usage = testing::RunCli({"check", "clean.scn"}, fx.dir.path(), io.path());
   EXPECT_EQ(usage.exitCode, 2);

@@ -188,7 +188,7 @@ TEST_F(CliTest, EditsAreAppliedInTheOrderGiven) {
                                                  "homemade",    "small.scn",
                                                  "--side",      "axis",
                                                  "--to-core",   "0",
-                                                 "--core-unit", "1:used=NO,experience=300",
+                                                 "--core-unit", "1:used=NO,experience=44",
                                                  "--side",      "allies",
                                                  "--to-aux",    "0",
                                                  "--aux-unit",  "0:column=7,row=8,used=0",
@@ -225,7 +225,7 @@ TEST_F(CliTest, CampaignWritesTheMidwaySlotAfterATransfer) {
   fx.WriteScenario(wc.source, "source.scn");
   const testing::CliRun run =
       Run({"campaign", "--layout", "homemade", "source.scn", "--side", "axis", "--to-aux", "0,1",
-           "--type", "5", "--limit", "axisAuxMax=300", "--slot", "Midway", "--dir", "out"});
+           "--type", "5", "--limit", "axisAuxMax=$2C", "--slot", "Midway", "--dir", "out"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.err, "");
 
@@ -358,16 +358,36 @@ TEST_F(CliTest, AFailureOrAStoppingMessageWritesNothing) {
   const std::string sourceHere = (fx.dir / "small.scn").string();
   const std::vector<std::pair<Args, std::string>> cases = {
       {{"campaign", "--layout", "homemade", "small.scn", "--side", "axis", "--core-unit",
-        "0:used=no,column=300", "--slot", "Midway", "--dir", "out"},
+        "0:used=no,column=30", "--slot", "Midway", "--dir", "out"},
        "\"0\" and \"NO\" are the only two valid entries\n"},
       {{"homemade", "--layout", "homemade", "small.scn", "--limit", "axisCoreMax=abc", "--dir",
         "out"},
        "'abc' is not a valid integer value: \"max axis core\"\n"},
+      {{"homemade", "--layout", "homemade", "small.scn", "--limit", "axisCoreMax=300", "--dir",
+        "out"},
+       "300 does not fit \"max axis core\" (0 to 255)\n"},
+      // An edit flag's text is named by the flag, the line and the field.
+      {{"ob", "--layout", "homemade", "small.scn", "--side", "axis", "--core-unit", "0:row=x",
+        "--dir", "out"},
+       "'x' is not a valid integer value: \"--core-unit 0: row\"\n"},
+      {{"ob", "--layout", "homemade", "small.scn", "--side", "axis", "--aux-unit",
+        "0:column=1,experience=-1", "--dir", "out"},
+       "-1 does not fit \"--aux-unit 0: experience\" (0 to 255)\n"},
       {{"campaign", "--layout", "homemade", "small.scn", "--name", "small", "--dir",
         fx.dir.path().string()},
        "Cannot write \"" + sourceHere +
-           "\": it is the opened scenario, which this write reads from. Choose another name or "
-           "directory.\n"},
+           "\": it is the opened scenario. Choose another name or folder.\n"},
+      {WithEquipment({"ob", "--layout", "homemade", "small.scn", "--dir", fx.dir.path().string(),
+                      "--name", "equip"}),
+       "Cannot write \"" + fx.namesPath +
+           "\": it is the equipment-name file in use. Choose another name or folder.\n"},
+      {{"ob", "--layout", "homemade", "small.scn", "--dir", "out", "--name", "../escaped"},
+       "The name \"../escaped\" given in --name holds \"/\": type a file name without a folder. "
+       "Nothing was written.\n"},
+      {{"ob", "--layout", "homemade", "small.scn", "--dir", "nosuchdir"},
+       "The folder \"" + (fx.dir / "nosuchdir").string() + "\" does not exist\n"},
+      {{"info", "--layout", "homemade", "out"},
+       "\"" + (fx.dir / "out").string() + "\" is a folder, not a scenario file\n"},
       {{"ob", "--layout", "homemade", "missing.scn", "--dir", "out"},
        "File not found: \"" + (fx.dir / "missing.scn").string() + "\"\n"},
       {{"ob", "--layout", "homemade", "small.scn", "--side", "allies", "--to-aux", "0,1", "--dir",

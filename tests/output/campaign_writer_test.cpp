@@ -14,7 +14,7 @@ using testing::Layout;
 using testing::ReadFileBytes;
 using testing::ToBytes;
 
-const LimitTexts kLimitTexts = {"300", "-1", "5", "6", "7", "8", "9", "10"};
+const LimitTexts kLimitTexts = {"44", "$FF", "5", "6", "7", "8", "9", "10"};
 const std::array<std::uint8_t, 8> kLimitsEditOrder = {44, 255, 5, 6, 7, 8, 9, 10};
 
 class CampaignWriterTest : public ::testing::TestWithParam<Layout> {

@@ -12,7 +12,7 @@ using testing::Bytes;
 using testing::Layout;
 using testing::ReadFileBytes;
 
-const LimitTexts kLimitTexts = {"1", "2", "3", "4", "300", "-1", "7", "8"};
+const LimitTexts kLimitTexts = {"1", "2", "3", "4", "44", "$FF", "7", "8"};
 const std::array<std::uint8_t, 8> kLimitsEditOrder = {1, 2, 3, 4, 44, 255, 7, 8};
 
 class HomemadeWriterTest : public ::testing::Test {

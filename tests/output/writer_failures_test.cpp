@@ -1,6 +1,8 @@
 // Whatever goes wrong, a write leaves the directories exactly as they were: no new file, no
 // temporary, and every file that stood at a target before untouched.
 #include <cerrno>
+#include <map>
+#include <regex>
 
 #include <gtest/gtest.h>
 
@@ -148,7 +150,7 @@ TEST_F(WriterFailureTest, AnOutputThatIsAFileLinkToTheSourceIsRefused) {
   for (const char* folder : {"soft", "hard"}) {
     ExpectNothingWritten<Refusal>(
         [&] { WriteCampaignScenario(state, Campaign("cchina", (fx.dir / folder).string())); },
-        (fx.dir.path() / folder / "cchina.scn").string() + "\": it is the opened scenario,");
+        (fx.dir.path() / folder / "cchina.scn").string() + "\": it is the opened scenario.");
   }
 }
 
@@ -211,9 +213,75 @@ TEST_F(WriterFailureTest, MissingCompanionsAndMissingDirectories) {
   ExpectNothingWritten<IoError>([&] { WriteHomemadeScenario(state, fx.dialogs, Homemade()); },
                                 "File not found");
   testing::WriteFileText(fx.dir / "source.des", "back");
-  ExpectNothingWritten<IoError>(
+  ExpectNothingWritten<Refusal>(
       [&] { WriteCampaignScenario(state, Campaign("cchina", (fx.dir / "nowhere").string())); },
-      "Invalid filename");
+      "The folder \"" + (fx.dir / "nowhere").string() + "\" does not exist");
+  // Said before the question: nothing is asked of a write that cannot go ahead.
+  ExpectNothingWritten<Refusal>(
+      [&] {
+        WriteHomemadeScenario(state, fx.dialogs,
+                              HomemadeWriteRequest{(fx.dir / "nowhere").string(), "x", 1, kLimits});
+      },
+      "The folder \"" + (fx.dir / "nowhere").string() + "\" does not exist");
+}
+
+TEST_F(WriterFailureTest, ANameThatIsAPathIsRefusedBeforeAnything) {
+  OpenSource(Layout::Original);
+  std::vector<std::string> names = {"../escaped", "sub/x", "/tmp/abs"};
+#ifdef _WIN32
+  names.insert(names.end(), {"..\\escaped", "C:x"});
+#endif
+  std::filesystem::create_directory(fx.dir / "out" / "sub");
+  for (const std::string& name : names) {
+    const std::string held(1, name[name.find_first_of("/\\:")]);
+    auto message = [&](const std::string& field) {
+      return "The name \"" + name + "\" given in " + field + " holds \"" + held +
+             "\": type a file name without a folder. Nothing was written.";
+    };
+    ExpectNothingWritten<Refusal>([&] { WriteCampaignScenario(state, Campaign(name)); },
+                                  message("the name box on the \"Axis Campaign\" page"));
+    ExpectNothingWritten<Refusal>([&] { WriteHomemadeScenario(state, fx.dialogs, Homemade(name)); },
+                                  message("\"File Name\" on the \"Home Made\" page"));
+    ExpectNothingWritten<Refusal>(
+        [&] {
+          WriteOrderOfBattle(state, OrderOfBattleRequest{(fx.dir / "out").string(), name});
+        },
+        message("\"Name of OB file\" on the \"OB's\" page"));
+  }
+}
+
+TEST_F(WriterFailureTest, ARenameFailingAtAnyStepPutsBackEveryFileOfTheSet) {
+  // Two of the four targets hold earlier files (cchina.scn, scchina.tst), two are new.
+  OpenSource(Layout::Homemade);
+  for (int failing = 0; failing < 5; ++failing) {
+    int step = 0;
+    OutputFile::SetCommitHookForTesting(
+        [&](OutputFile::CommitStep kind, const std::filesystem::path&) {
+          if (kind == OutputFile::CommitStep::Flush)
+            return 0;
+          return step++ == failing ? EIO : 0;  // the four renames, then the directory's flush
+        });
+    ExpectNothingWritten<IoError>([&] { WriteCampaignScenario(state, Campaign()); }, "I/O error");
+  }
+  // Until the set is in place, each earlier file is kept beside its target under a name that
+  // says what it is; then it goes.
+  std::map<std::string, std::string> kept;
+  OutputFile::SetCommitHookForTesting(
+      [&](OutputFile::CommitStep kind, const std::filesystem::path&) {
+        if (kind != OutputFile::CommitStep::DirectoryFlush)
+          return 0;
+        for (const auto& [name, bytes] : testing::Snapshot(fx.dir / "out")) {
+          const std::regex earlier(R"(\.(.+)\.zarkel-earlier-[0-9a-f]{12}\.bak)");
+          std::smatch match;
+          if (std::regex_match(name, match, earlier))
+            kept[match[1]] = std::string(bytes.begin(), bytes.end());
+        }
+        return 0;
+      });
+  WriteCampaignScenario(state, Campaign());
+  EXPECT_EQ(kept, (std::map<std::string, std::string>{{"cchina.scn", "an earlier campaign"},
+                                                      {"scchina.tst", "earlier names"}}));
+  EXPECT_EQ(testing::Snapshot(fx.dir / "out").size(), 4u) << "no earlier file is left behind";
 }
 
 TEST_F(WriterFailureTest, ALimitThatIsNotANumberWritesNothing) {

@@ -8,11 +8,11 @@
 namespace zarkel {
 namespace {
 
-TEST(CampaignValues, CommitConvertsEachTextInEditOrderToItsLowByte) {
+TEST(CampaignValues, CommitConvertsEachTextInEditOrder) {
   ScenarioData scenario;
-  CommitCampaignValues(scenario, 2, LimitTexts{"300", "-1", "256", " 12", "$10", "0", "255", "+7"});
+  CommitCampaignValues(scenario, 2, LimitTexts{"30", "$FF", "1", " 12", "$10", "0", "255", "+7"});
   EXPECT_EQ(scenario.battleType, 2);
-  EXPECT_EQ(scenario.limits, (CampaignLimits{44, 255, 0, 12, 16, 0, 255, 7}));
+  EXPECT_EQ(scenario.limits, (CampaignLimits{30, 255, 1, 12, 16, 0, 255, 7}));
 }
 
 TEST(CampaignValues, ATextThatIsNotANumberStopsAtThatField) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/errors.h"
+#include "roster/campaign_values.h"
 #include "scenario_fixture.h"
 
 namespace zarkel {
@@ -94,7 +95,7 @@ TEST_F(UnitReviewTest, UsedNoSetsColumnAndRowTo256AndSaysSo) {
 
 TEST_F(UnitReviewTest, AnyOtherUsedTextIsRejectedButTheNumbersAreAlreadyStored) {
   const auto result = AcceptUnitChanges(state, fx.dialogs, UnitPage::Core, 1,
-                                        UnitEditTexts{"300", "-1", "no", "$FF"}, axis);
+                                        UnitEditTexts{"44", "$FF", "no", "255"}, axis);
   EXPECT_EQ(fx.dialogs.messages, Lines{"\"0\" and \"NO\" are the only two valid entries"});
   EXPECT_FALSE(result.refreshed.has_value());
   ASSERT_TRUE(result.shownAfterRejection.has_value());
@@ -127,6 +128,82 @@ TEST_F(UnitReviewTest, AConversionErrorStopsAtItsField) {
   EXPECT_THROW(AcceptUnitChanges(state, fx.dialogs, UnitPage::Aux, 0,
                                  UnitEditTexts{"", "1", "0", "1"}, axis),
                ConversionError);
+}
+
+// A unit's column, row and experience and the eight limits are one byte each in the file. A
+// number outside 0 to 255 is refused where a text that is not a number is: at "Accept Changes"
+// for a unit (the fields before it stored, as one step of the history), at the write for a
+// limit (the limits before it stored).
+TEST_F(UnitReviewTest, ANumberThatDoesNotFitAByteIsRefusedLikeATextThatIsNotANumber) {
+  constexpr int kTooLarge = -1;
+  constexpr int kNotANumber = -2;
+  struct Case {
+    const char* text;
+    int stored;              // or how it is refused
+    const char* shown = "";  // the number the refusal shows
+  };
+  const Case cases[] = {
+      {"0", 0},
+      {"255", 255},
+      {"$FF", 255},
+      {"256", kTooLarge, "256"},
+      {"$100", kTooLarge, "256"},
+      {"300", kTooLarge, "300"},
+      {"-1", kTooLarge, "-1"},
+      {"2147483647", kTooLarge, "2147483647"},
+      {"abc", kNotANumber},
+      {"", kNotANumber},
+  };
+  const UnitRecord opened = state.scenario.units.at(2);  // line 1: column 5, row 7, experience 4
+  const char* const captions[] = {"Column", "Row", "Experience"};
+  for (const Case& c : cases) {
+    for (int field = 0; field < 3; ++field) {
+      state.scenario.units.at(2) = opened;
+      UnitEditTexts texts{"9", "9", "0", "9"};
+      (field == 0 ? texts.column : field == 1 ? texts.row : texts.experience) = c.text;
+      const std::size_t steps = state.history.StepCount();
+      std::string refusal;
+      try {
+        AcceptUnitChanges(state, fx.dialogs, UnitPage::Core, 1, texts, axis);
+      } catch (const ConversionError& error) {
+        refusal = error.what();
+      }
+      const UnitRecord& unit = state.scenario.units.at(2);
+      const int values[] = {unit.columnLow(), unit.rowLow(), unit.experience()};
+      const int before[] = {5, 7, 4};
+      const std::string at = std::string(c.text) + " in " + captions[field];
+      if (c.stored >= 0) {
+        EXPECT_EQ(refusal, "") << at;
+        EXPECT_EQ(values[field], c.stored) << at;
+        continue;
+      }
+      EXPECT_EQ(refusal,
+                c.stored == kTooLarge
+                    ? std::string(c.shown) + " does not fit \"" + captions[field] + "\" (0 to 255)"
+                    : "'" + std::string(c.text) + "' is not a valid integer value")
+          << at;
+      for (int other = 0; other < 3; ++other)
+        EXPECT_EQ(values[other], other < field ? 9 : before[other]) << at << ", field " << other;
+      EXPECT_EQ(state.history.StepCount(), steps + (field > 0 ? 1 : 0)) << at;
+    }
+
+    // The same text as "max axis core", the sixth limit in edit order.
+    ScenarioData scenario;
+    scenario.limits.fill(99);
+    LimitTexts limits{"9", "9", "9", "9", "9", c.text, "9", "9"};
+    try {
+      CommitCampaignValues(scenario, 0, limits);
+      EXPECT_GE(c.stored, 0) << c.text << " as a limit";
+      EXPECT_EQ(scenario.limits[5], c.stored) << c.text << " as a limit";
+    } catch (const ConversionError& error) {
+      EXPECT_EQ(
+          std::string(error.what()),
+          c.stored == kTooLarge
+              ? std::string(c.shown) + " does not fit \"max axis core\" (0 to 255)"
+              : "'" + std::string(c.text) + "' is not a valid integer value: \"max axis core\"");
+      EXPECT_EQ(scenario.limits, (CampaignLimits{9, 9, 9, 9, 9, 99, 99, 99})) << c.text;
+    }
+  }
 }
 
 TEST_F(UnitReviewTest, AcceptWithNothingSelectedDiffersByPage) {

@@ -36,7 +36,10 @@ class MapPageTest : public QObject {
   void aDragIsAcceptChangesAndADropOffTheMapChangesNothing();
   void fitShowsTheWholeMap();
   void savePictureWritesThePngChosen();
+  void savePictureRefusesEveryFileInUseBeforeAsking();
   void savesTheMapFromTheCommandLine();
+  void theMapFromTheCommandLineRefusesEveryFileInUse();
+  void withoutEquipmentTheCheckSaysWhatItLeftOut();
 
  private:
   MapView* View() { return form_->Get<MapView>("MapView"); }
@@ -48,6 +51,17 @@ class MapPageTest : public QObject {
     for (int step = 1; step <= 4; ++step)
       QTest::mouseMove(View(), from + (to - from) * step / 4);
     QTest::mouseRelease(View(), Qt::LeftButton, Qt::NoModifier, to);
+  }
+
+  // The six files in use once "orig.scn" (Original) is open, with what a refusal calls them.
+  std::vector<std::pair<std::filesystem::path, std::string>> FilesInUse() {
+    const std::filesystem::path dir = form_->fixture().dir.path();
+    return {{dir / "orig.scn", "the opened scenario"},
+            {dir / "sorig.tst", "the place-name file of the opened scenario"},
+            {dir / "orig.tit", "the title file of the opened scenario"},
+            {dir / "orig.des", "the description file of the opened scenario"},
+            {form_->fixture().equipmentPath, "the equipment file in use"},
+            {form_->fixture().namesPath, "the equipment-name file in use"}};
   }
 
   std::unique_ptr<Form> form_;
@@ -132,7 +146,7 @@ void MapPageTest::aDragIsAcceptChangesAndADropOffTheMapChangesNothing() {
   QCOMPARE(form_->Text("Edit14"), QString());
   QCOMPARE(form_->Text("Label26"), QString());
   QCOMPARE(form_->Lines("MapFindings"),
-           QStringList{"\"Grenadiers\" (Axis, core line 0) and \"Rifles\" (Allies, core line 0) "
+           QStringList{"\"Grenadiers\" (Axis, core line 1) and \"Rifles\" (Allies, core line 1) "
                        "share column 3, row 3, and neither is an air unit."});
   QCOMPARE(Pixel(Hex{1, 2}), PaperColour().rgb());
   // Both counters of the hex show: the first towards the top left, the second (dimmed) on it.
@@ -203,6 +217,39 @@ void MapPageTest::savePictureWritesThePngChosen() {
   QCOMPARE(testing::Snapshot(out).size(), std::size_t{1});
 }
 
+void MapPageTest::savePictureRefusesEveryFileInUseBeforeAsking() {
+  form_->OpenOriginal();
+  form_->ShowPageOf("MapView");
+  auto* page = form_->Get<MapPage>("MapPage");
+  std::filesystem::path answer;
+  page->SetPictureFileChooser(
+      [&](QWidget*, const QString&) { return QString::fromStdString(answer.string()); });
+  const auto before = testing::Snapshot(form_->fixture().dir.path());
+  for (const auto& [path, what] : FilesInUse()) {
+    answer = path;
+    form_->Click("MapSavePicture");
+    QCOMPARE(form_->dialogs().errors,
+             std::vector<std::string>{"Cannot write \"" + path.string() + "\": it is " + what +
+                                      ". Choose another name or folder."});
+    form_->dialogs().errors.clear();
+  }
+  QVERIFY(form_->dialogs().questions.empty());
+  QVERIFY(testing::Snapshot(form_->fixture().dir.path()) == before);
+
+  // Any other file there is replaced only when the user says so.
+  answer = form_->fixture().dir / "home.scn";
+  const auto question = std::pair<std::string, std::string>{"Save Picture",
+                                                            "home.scn already exists.\nDo you want "
+                                                            "to replace it?"};
+  form_->dialogs().AnswerYesNo(false);
+  form_->Click("MapSavePicture");
+  QVERIFY(testing::Snapshot(form_->fixture().dir.path()) == before);
+  form_->dialogs().AnswerYesNo(true);
+  form_->Click("MapSavePicture");
+  QVERIFY(!QImage(QString::fromStdString(answer.string())).isNull());
+  QVERIFY((form_->dialogs().questions == std::vector{question, question}));
+}
+
 void MapPageTest::savesTheMapFromTheCommandLine() {
   const std::filesystem::path dir = form_->fixture().dir.path();
   const QString scenario = QString::fromStdString((dir / "map.scn").string());
@@ -228,6 +275,38 @@ void MapPageTest::savesTheMapFromTheCommandLine() {
                {"zarkel", scenario, "--layout", "homemade", "--save-map", picture, "--width", "10"})
                .exitCode,
            2);
+}
+
+void MapPageTest::theMapFromTheCommandLineRefusesEveryFileInUse() {
+  const std::filesystem::path dir = form_->fixture().dir.path();
+  StartOptions options;
+  options.scenario = QString::fromStdString((dir / "orig.scn").string());
+  options.layout = ScenarioLayout::Original;
+  options.equipment = QString::fromStdString(form_->fixture().equipmentPath);
+  options.names = QString::fromStdString(form_->fixture().namesPath);
+  const auto before = testing::Snapshot(dir);
+  for (const auto& [path, what] : FilesInUse()) {
+    options.saveMap = QString::fromStdString(path.string());
+    QCOMPARE(SaveMapFromCommandLine(options), 1);
+    QVERIFY2(testing::Snapshot(dir) == before, what.c_str());
+  }
+}
+
+void MapPageTest::withoutEquipmentTheCheckSaysWhatItLeftOut() {
+  // A window whose equipment dialogs were cancelled: no unit is known to be an air unit or not.
+  form_ = std::make_unique<Form>();
+  form_->window().PickScenarioFile(
+      QString::fromStdString((form_->fixture().dir / "orig.scn").string()));
+  form_->window().CheckLayout(ScenarioLayout::Original);
+  form_->dialogs().Answer(FileDialogKind::Equipment, std::nullopt);
+  form_->dialogs().Answer(FileDialogKind::EquipmentNames, std::nullopt);
+  form_->window().PressOpenFile();
+  form_->ShowPageOf("MapView");
+  auto* notes = form_->Get<QLabel>("MapCheckNotes");
+  QVERIFY(notes->isVisible());
+  QCOMPARE(notes->text(),
+           QStringLiteral("Units sharing a hex were not checked: no equipment file "
+                          "is loaded, so air units cannot be told from the others."));
 }
 
 }  // namespace zarkel

@@ -404,8 +404,8 @@ void TForm1Test::acceptRejectsOtherUsedTextsAfterStoringTheNumbers() {
   f().OpenOriginal();
   f().Click("RadioButton3");
   f().ClickItem("ListBox4", 0);  // Flak 88, unused
-  f().SetText("Edit17", "300");
-  f().SetText("Edit18", "-1");
+  f().SetText("Edit17", "44");
+  f().SetText("Edit18", "$FF");
   f().SetText("Edit19", "no");
   f().SetText("Edit20", "7");
   f().Click("Button10");
@@ -435,6 +435,16 @@ void TForm1Test::acceptReportsARowThatIsNotANumber() {
   // The column before the failing field is stored; the window goes on working.
   f().Click("Button7");
   QCOMPARE(f().Text("Edit14"), QStringLiteral("9"));
+  QCOMPARE(f().Text("Edit15"), QStringLiteral("4"));
+
+  // A number that does not fit the byte stops there too, naming the field.
+  f().dialogs().errors.clear();
+  f().SetText("Edit14", "8");
+  f().SetText("Edit15", "300");
+  f().Click("Button9");
+  QCOMPARE(f().dialogs().errors, std::vector<std::string>{"300 does not fit \"Row\" (0 to 255)"});
+  f().Click("Button7");
+  QCOMPARE(f().Text("Edit14"), QStringLiteral("8"));
   QCOMPARE(f().Text("Edit15"), QStringLiteral("4"));
 }
 
@@ -562,7 +572,7 @@ void TForm1Test::typedScenarioTypesAreBroughtWithinTheBounds() {
 void TForm1Test::writesTheAxisCampaignUnderTheCheckedSlot() {
   f().OpenOriginal();
   f().GoTo("DirectoryListBox2", Out());
-  f().SetText("Edit3", "300");
+  f().SetText("Edit3", "44");
   f().Get<QSpinBox>("battletype")->setValue(2);
   f().Click("RadioButton5");
   QCOMPARE(f().Get<QRadioButton>("RadioButton5")->text(), QStringLiteral("Central China"));
