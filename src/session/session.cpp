@@ -261,8 +261,17 @@ WrittenFiles Session::WriteOrderOfBattle(const std::string& directory, const std
   });
 }
 
-bool Session::HomemadeWriteAsks() const {
-  return state_.scenario.layout == ScenarioLayout::Original;
+void Session::ReportWritten(const WrittenFiles& files) {
+  Operate([&](SessionChange& change) {
+    change.written = files;
+    change.status = WrittenFilesLine(files);
+    return true;
+  });
+}
+
+bool Session::HomemadeWriteAsks(const std::string& directory, const std::string& name) const {
+  return CheckHomemadeWrite(state_,
+                            HomemadeWriteRequest{directory, name, battleType(), limitTexts()});
 }
 
 std::optional<WrittenFiles> Session::WriteHomemade(const std::string& directory,

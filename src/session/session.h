@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@
 #include "model/dialogs.h"
 #include "model/editor_state.h"
 #include "output/campaign_writer.h"
+#include "output/files_in_use.h"
 #include "output/write_report.h"
 #include "roster/campaign_values.h"
 #include "roster/scenario_check.h"
@@ -88,6 +90,9 @@ class Session {
   std::optional<UndoneStep> Undo();
   std::optional<UndoneStep> Redo();
 
+  // A file that a face wrote by itself (the map's picture), told as the writers' files are.
+  void ReportWritten(const WrittenFiles& files);
+
   // What the map shows: the counters of the three sides, those of the side chosen movable.
   MapContent Map() const { return BuildMapContent(state_, side_); }
 
@@ -95,13 +100,24 @@ class Session {
   // the face counts them.
   ScenarioCheck Check(LineNumbers lines) const;
 
+  // The files the open scenario depends on (the scenario, its companions, the equipment files),
+  // which no write may replace.
+  std::vector<FileInUse> FilesInUse() const { return zarkel::FilesInUse(state_); }
+  // The check every write makes of its targets before it asks or writes anything, for a file a
+  // face writes by itself (the map's picture): throws Refusal for a file in use, a target that is
+  // a folder, or a folder that is not there.
+  void CheckWriteTargets(const std::vector<std::filesystem::path>& targets) const {
+    zarkel::CheckWriteTargets(targets, FilesInUse());
+  }
+
   // The three writers, with the type and limits as they stand.
   WrittenFiles WriteCampaign(CampaignPage page, const std::string& slotName,
                              const std::string& directory);
   WrittenFiles WriteOrderOfBattle(const std::string& directory, const std::string& name);
-  // Whether the Homemade writer asks before it writes: it does for an Original scenario, whose
-  // conversion only a scenario made in the battle generator survives.
-  bool HomemadeWriteAsks() const;
+  // Whether the Homemade writer would ask before it writes (it does for an Original scenario,
+  // whose conversion only a scenario made in the battle generator survives), after the checks it
+  // makes before asking: throws their Refusal (no name, no scenario open, a target in use).
+  bool HomemadeWriteAsks(const std::string& directory, const std::string& name) const;
   // None when the question was answered No. `answer` answers the question without showing it.
   std::optional<WrittenFiles> WriteHomemade(const std::string& directory, const std::string& name,
                                             std::optional<bool> answer = std::nullopt);

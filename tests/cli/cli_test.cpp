@@ -167,6 +167,20 @@ TEST_F(CliTest, InfoOnAnOriginalReadsItsCompanionsAndNamesAMissingOne) {
       << object.out;
 }
 
+#ifndef _WIN32
+TEST_F(CliTest, InfoJsonStaysUtf8ForAFileNameThatIsNot) {
+  // A Linux file name may be any bytes; the JSON takes such a name as Latin-1, as the status
+  // line does, rather than carrying bytes that are no UTF-8.
+  testing::ScenarioPlan plan = SmallScenario();
+  plan.layout = Layout::Original;
+  fx.WriteScenario(plan, "orig.scn");
+  const testing::CliRun run =
+      Run({"info", "--layout", "original", "orig.scn", "--placenames", "s\xE9.tst", "--json"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.out.find("s\xC3\xA9.tst\",\"descriptionLength\""), std::string::npos) << run.out;
+}
+#endif
+
 TEST_F(CliTest, EditsAreAppliedInTheOrderGiven) {
   // Line 1 of the Axis core list exists only after "--to-core 0"; the Allied unit is edited on
   // the auxiliary page only after it was moved there.

@@ -173,11 +173,14 @@ TEST_F(SessionTest, TheHomemadeWritersQuestionCanBeAnsweredUpFront) {
   testing::ScenarioPlan original = wc.source;
   original.layout = Layout::Original;
   fx.WriteScenario(original, "orig.scn");
-  EXPECT_FALSE(session.HomemadeWriteAsks());
-  session.Open(fx.Request("orig.scn", ScenarioLayout::Original));
-  EXPECT_TRUE(session.HomemadeWriteAsks());
-
   const std::string out = (fx.dir / "out").string();
+  EXPECT_FALSE(session.HomemadeWriteAsks(out, "copy"));
+  session.Open(fx.Request("orig.scn", ScenarioLayout::Original));
+  EXPECT_TRUE(session.HomemadeWriteAsks(out, "copy"));
+  // What would refuse the write refuses before the question, as the write does.
+  EXPECT_THROW(session.HomemadeWriteAsks(out, ""), Refusal);
+  EXPECT_THROW(session.HomemadeWriteAsks(fx.dir.path().string(), "orig"), Refusal);
+
   EXPECT_FALSE(session.WriteHomemade(out, "no", false));
   EXPECT_TRUE(session.WriteHomemade(out, "yes", true));
   EXPECT_TRUE(fx.dialogs.questions.empty());

@@ -316,28 +316,14 @@ val PageSession::WriteHomemade(const val& request) {
 }
 
 val PageSession::FilesInUse() const {
-  const EditorState& state = session_.state();
-  std::vector<std::string> paths;
-  if (state.scenario.layout) {
-    paths.push_back(state.scenario.geometry.sourcePath);
-    if (state.scenario.layout == ScenarioLayout::Original) {
-      const CompanionPaths& companions = state.scenario.companions;
-      paths.insert(paths.end(),
-                   {companions.placeNamePath, companions.titlePath, companions.descriptionPath});
-    }
-  }
-  if (state.equipment.equipmentLoaded) {
-    for (const FileDialogKind kind : {FileDialogKind::Equipment, FileDialogKind::EquipmentNames})
-      paths.push_back(state.fileDialogs[static_cast<std::size_t>(kind)].lastFile);
-  }
   val files = val::array();
   std::uint32_t count = 0;
-  for (const std::string& path : paths) {
-    if (path.empty())
-      continue;
+  for (const FileInUse& inUse : session_.FilesInUse()) {
+    const std::string path = inUse.path.generic_string();
     val file = val::object();
     file.set("path", path);
     file.set("name", names_.Path(path));
+    file.set("what", std::string(inUse.what));
     files.set(count++, file);
   }
   return files;

@@ -73,8 +73,8 @@ class PageSession {
   val WriteCampaign(const val& request);
   // {name, folder, shownAs}.
   val WriteOrderOfBattle(const val& request);
-  bool HomemadeWriteAsks() const { return session_.HomemadeWriteAsks(); }
-  // {name, folder, shownAs, answer}: `answer` answers the question HomemadeWriteAsks tells of.
+  // {name, folder, shownAs, answer}: `answer` answers the question the writer asks of an
+  // Original scenario.
   // Without it the write stops at the question, answered No, and `asked` holds it for the page
   // to ask. Answers {written} or {declined: true}.
   val WriteHomemade(const val& request);

@@ -102,7 +102,6 @@ EMSCRIPTEN_BINDINGS(zarkel) {
       .function("check", &PageSession::Check)
       .function("writeCampaign", &PageSession::WriteCampaign)
       .function("writeOrderOfBattle", &PageSession::WriteOrderOfBattle)
-      .function("homemadeWriteAsks", &PageSession::HomemadeWriteAsks)
       .function("writeHomemade", &PageSession::WriteHomemade)
       .function("filesInUse", &PageSession::FilesInUse)
       .function("subscribe", &PageSession::Subscribe)
