@@ -14,5 +14,5 @@ PACKAGE_TEST_PACKAGES=(lintian debootstrap)
 FRESH_PACKAGES=(debootstrap git)
 # The browser edition (scripts/web.sh): Emscripten and what the build takes from Debian; for its
 # tests GoogleTest's sources and Chromium, and the native build for the round trip.
-WEB_PACKAGES=(ca-certificates cmake make libcli11-dev emscripten)
+WEB_PACKAGES=(ca-certificates cmake make libcli11-dev emscripten librsvg2-bin)
 WEB_TEST_PACKAGES=(googletest chromium)

@@ -2,10 +2,12 @@
 // shows the status line. The module loads at once; the demo set only when asked for.
 import { loadModule, putFiles } from './editor.js';
 import { DEMO_OPEN, fetchDemoSet } from './demo.js';
+import { watchForUpdates } from './offline.js';
 
 const statusLine = document.getElementById('status');
 const messageBox = document.getElementById('message');
 const demoButton = document.getElementById('try-demo');
+const updateNotice = document.getElementById('update-notice');
 
 let editor = null;
 
@@ -48,3 +50,7 @@ loadModule().then(
   (error) => showMessages([`The editor could not be loaded: ${error.message}`]),
 );
 openDemoOnHash();
+watchForUpdates(() => {
+  updateNotice.textContent = 'A new version of zarkel has been installed: reload the page to use it.';
+  updateNotice.hidden = false;
+});
