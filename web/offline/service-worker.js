@@ -3,7 +3,7 @@
 //
 // The build writes this file into the site behind the version's list of files (SITE_VERSION,
 // SITE_FILES: each file's path below the site and the SHA-256 of its bytes, hex; KEPT_ON_FETCH:
-// the folders whose files are cached only once the page has fetched them, the demo set). Any
+// the folders whose files are cached only once fetched: the demo set, the app's icons). Any
 // change to any file of the site changes that list and so this file, which is how the browser
 // learns of a new version: at the next visit it installs the new version beside the old one,
 // takes over the open pages, drops the old cache, and the page tells the user (offline.js).
@@ -96,7 +96,9 @@ async function answer(path) {
   const response = await fetch(addressOf(path));
   if (response.ok && keptOnFetch(path)) {
     const bytes = await response.clone().arrayBuffer();
-    if ((await sha256(bytes)) === SITE_FILES[path]) await cache.put(addressOf(path), kept(bytes, response));
+    if ((await sha256(bytes)) === SITE_FILES[path]) {
+      await cache.put(addressOf(path), kept(bytes, response));
+    }
   }
   return response;
 }

@@ -9,9 +9,10 @@ import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 
 export const WORKER = 'service-worker.js';
-// Folders whose files the worker caches only once the page fetched them: the demo set, which
-// the page fetches only when asked for.
-export const KEPT_ON_FETCH = ['demo/'];
+// Folders whose files the worker caches only once they were fetched: the demo set, which the
+// page fetches only when asked for, and the icons of the app's manifest, which the browser
+// fetches, and keeps, only when it installs the app.
+export const KEPT_ON_FETCH = ['demo/', 'icons/'];
 
 const workerCode = path.join(path.dirname(fileURLToPath(import.meta.url)), WORKER);
 

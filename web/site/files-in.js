@@ -82,7 +82,12 @@ function quotedPaths(files) {
 
 async function collectHandle(handle, folder, depth, found) {
   if (handle.kind === 'file') {
-    found.push({ name: handle.name, path: folder + handle.name, handle, file: () => handle.getFile() });
+    found.push({
+      name: handle.name,
+      path: folder + handle.name,
+      handle,
+      file: () => handle.getFile(),
+    });
     return;
   }
   const path = enterFolder(folder, handle.name, depth);

@@ -112,7 +112,8 @@ export async function writeIntoFolder(folder, files, inUse = []) {
     }
   } catch (error) {
     await Promise.all(targets.map((target) => target.writable?.abort().catch(() => {})));
-    throw new Error(`${error.message} ${afterFailure([], [], await removeCreated(folder, targets))}`);
+    const leftEmpty = await removeCreated(folder, targets);
+    throw new Error(`${error.message} ${afterFailure([], [], leftEmpty)}`);
   }
 
   const closed = [];

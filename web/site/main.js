@@ -43,7 +43,7 @@ function openDemoOnHash() {
 
 demoButton.addEventListener('click', openDemo);
 window.addEventListener('hashchange', openDemoOnHash);
-loadModule().then(
+const moduleLoaded = loadModule().then(
   () => {
     demoButton.disabled = false;
   },
@@ -51,6 +51,7 @@ loadModule().then(
 );
 openDemoOnHash();
 watchForUpdates(() => {
-  updateNotice.textContent = 'A new version of zarkel has been installed: reload the page to use it.';
+  updateNotice.textContent =
+    'A new version of zarkel has been installed: reload the page to use it.';
   updateNotice.hidden = false;
-});
+}, moduleLoaded);

@@ -4,12 +4,14 @@
 // and takes the old one's place in the cache at once; the page running then is still the old
 // one, until it is loaded again.
 
-// Registers the site's service worker and calls `onUpdated()` whenever a new version of the
-// site has taken the place of the one this page was loaded from (a reload then shows the new
-// one); not when the first version settles in at the first visit. Answers the registration, or
-// null where the browser keeps no site (no service workers, or an address that is not secure:
-// any but https and localhost). Call it once, at the start.
-export async function watchForUpdates(onUpdated) {
+// Calls `onUpdated()` whenever a new version of the site has taken the place of the one this
+// page was loaded from (a reload then shows the new one); not when the first version settles in
+// at the first visit. Registers the site's service worker once `pageReady` (a promise) has
+// settled: the first visit's copy of the site should not compete with the page itself for the
+// network. Answers the registration, or null where the browser keeps no site (no service
+// workers, or an address that is not secure: any but https and localhost). Call it once, at the
+// start.
+export async function watchForUpdates(onUpdated, pageReady = Promise.resolve()) {
   if (!('serviceWorker' in navigator) || !window.isSecureContext) return null;
   const { serviceWorker } = navigator;
   let kept = serviceWorker.controller;
@@ -20,6 +22,7 @@ export async function watchForUpdates(onUpdated) {
   });
   // A page loaded past the cache (Shift+Reload) has no controller, yet a version is kept.
   kept ??= (await serviceWorker.getRegistration(new URL('./', import.meta.url)))?.active ?? null;
+  await Promise.resolve(pageReady).catch(() => {});
   try {
     return await serviceWorker.register(new URL('service-worker.js', import.meta.url));
   } catch (error) {

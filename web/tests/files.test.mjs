@@ -220,7 +220,9 @@ function installTesting() {
           const writable = await handle.createWritable();
           return {
             async write(data) {
-              if (handle.name === writeFails) throw new DOMException('A read error.', 'NotReadableError');
+              if (handle.name === writeFails) {
+                throw new DOMException('A read error.', 'NotReadableError');
+              }
               return writable.write(data);
             },
             abort: () => writable.abort(),
@@ -368,7 +370,8 @@ test('writeIntoFolder: the set replaces what was there; a failed write in the mi
   assert.deepEqual(result.written,
                    { 'a.scn': 'new a', 'sa.tst': 'new tst', 'a.tit': '', 'keep.txt': 'kept' });
   assert.equal(result.failure,
-               'Cannot write "three.tit" into the folder "failing": A read error. Nothing was written.');
+               'Cannot write "three.tit" into the folder "failing": A read error. ' +
+               'Nothing was written.');
   assert.deepEqual(result.failing,
                    { 'one.scn': 'old one', 'two.tst': 'old two', 'three.tit': 'old three' });
   assert.deepEqual(problems, []);
@@ -382,7 +385,10 @@ test('writeIntoFolder: a file in use is never replaced, nor one of its name in o
     const { testing } = window;
     const earlier = { 'KESSEL.SCN': 'the open scenario', 'equipment.txt': 'names' };
     const folder = await testing.folder('in-use', earlier);
-    const scenario = { handle: await folder.getFileHandle('KESSEL.SCN'), what: 'the scenario file' };
+    const scenario = {
+      handle: await folder.getFileHandle('KESSEL.SCN'),
+      what: 'the scenario file',
+    };
     const names = await folder.getFileHandle('equipment.txt');
     const set = (name) => testing.files({ 'new.scn': 'new', [name]: 'new', 'new.des': 'new' });
     const refusals = [
@@ -392,7 +398,8 @@ test('writeIntoFolder: a file in use is never replaced, nor one of its name in o
                                             set('kessel.scn'), [scenario])),
     ];
     // Where the disk tells case apart, kessel.scn is a file of its own.
-    const beside = await writeIntoFolder(folder, testing.files({ 'kessel.scn': 'new' }), [scenario]);
+    const beside =
+      await writeIntoFolder(folder, testing.files({ 'kessel.scn': 'new' }), [scenario]);
     return { refusals, beside, contents: await testing.contents(folder) };
   });
   assert.deepEqual(result.refusals, [
@@ -401,8 +408,11 @@ test('writeIntoFolder: a file in use is never replaced, nor one of its name in o
     'Cannot write "kessel.scn": it is the scenario file in use. Choose another name or folder.',
   ]);
   assert.deepEqual(result.beside, { written: ['kessel.scn'] });
-  assert.deepEqual(result.contents,
-                   { 'KESSEL.SCN': 'the open scenario', 'equipment.txt': 'names', 'kessel.scn': 'new' });
+  assert.deepEqual(result.contents, {
+    'KESSEL.SCN': 'the open scenario',
+    'equipment.txt': 'names',
+    'kessel.scn': 'new',
+  });
   assert.deepEqual(problems, []);
 });
 

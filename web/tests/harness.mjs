@@ -70,6 +70,9 @@ export async function startSite({ siteDir = SITE_DIR } = {}) {
   return {
     address: siteAddress(server),
     browser,
+    get server() {
+      return server;
+    },
     stopServer,
     async startServer() {
       server ??= await serveSite(siteDir, port);
