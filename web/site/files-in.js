@@ -20,6 +20,32 @@ export async function filesFromInput(fileList) {
   })));
 }
 
+// True where the browser's own pickers give files with their handles (File System Access API):
+// files opened through them are then known to a later write into a folder, which a file input's
+// are not.
+export function canPickWithHandles() {
+  return typeof globalThis.showOpenFilePicker === 'function' &&
+         typeof globalThis.showDirectoryPicker === 'function';
+}
+
+// Asks the user for files (or, with `folder`, one folder, read with everything below it) through
+// the browser's picker: their entries, each with its handle, or null when the user cancelled.
+// Call it straight from a click or a key press: the browser shows its picker only then.
+export async function filesFromPicker({ folder = false } = {}) {
+  let picked;
+  try {
+    picked = folder
+      ? [await globalThis.showDirectoryPicker({ id: 'zarkel-open' })]
+      : await globalThis.showOpenFilePicker({ id: 'zarkel-open', multiple: true });
+  } catch (error) {
+    if (error?.name === 'AbortError') return null;
+    throw error;
+  }
+  const found = [];
+  for (const handle of picked) await collectHandle(handle, '', 0, found);
+  return readAll(found);
+}
+
 // The files of a drop, dropped folders read with everything below them. Call it from the drop
 // event's handler itself: the items of a drop can be read only until the handler returns, so
 // everything is taken from them before the first wait.
