@@ -31,14 +31,14 @@ async function sha256(bytes) {
 // What the cache keeps of a response: its bytes, as the server sent them once decoded, and
 // their type (the module's wasm is compiled as it streams in only when typed as wasm).
 function kept(bytes, response) {
-  return new Response(bytes, {
-    headers: { 'Content-Type': response.headers.get('Content-Type') ?? 'application/octet-stream' },
-  });
+  const type = response.headers.get('Content-Type') ?? 'application/octet-stream';
+  return new Response(bytes, { headers: { 'Content-Type': type } });
 }
 
-// A response with exactly the bytes of this version's `path`. The browser's own cache is asked
-// first; a copy of another version (a server that caches, a site halfway through its upload)
-// is fetched once more from the server itself, and refused if it is still not this version's.
+// A response with exactly the bytes of this version's `path`. The browser's own cache answers
+// first, once the server has said that its copy is still the file it serves; a copy of another
+// version (a cache on the way, a site halfway through its upload) is fetched once more past
+// every cache, and refused if it is still not this version's.
 async function fetchVerified(path) {
   for (const cache of ['no-cache', 'reload']) {
     const response = await fetch(new Request(addressOf(path), { cache }));

@@ -152,12 +152,15 @@ test('downloads: one file, and a set as one zip, arrive under their names', asyn
                    zipFiles(campaignSet));
 });
 
-// Helpers of the page side, on window.testing: folders of the origin-private file system
-// filled with text files, what they hold, and a folder whose disk fails or ignores letter case.
-function installTesting() {
+// Helpers of the page side, on window.testing: the page's files-in.js and files-out.js, folders
+// of the origin-private file system filled with text files, what they hold, and a folder whose
+// disk fails or ignores letter case.
+async function installTesting() {
   const encoder = new TextEncoder();
   const decoder = new TextDecoder();
   window.testing = {
+    ...(await import('./files-in.js')),
+    ...(await import('./files-out.js')),
     async folder(name, files = {}) {
       const root = await navigator.storage.getDirectory();
       await root.removeEntry(name, { recursive: true }).catch(() => {});
@@ -246,19 +249,20 @@ function installTesting() {
   };
 }
 
-async function testingPage() {
+// Runs `body` in a new page that has window.testing; answers what it answered, and the page's
+// problems.
+async function inTestingPage(body) {
   const { page, problems } = await newPage(site);
   await page.goto(site.address);
   await page.evaluate(installTesting);
-  return { page, problems };
+  return { result: await page.evaluate(body), problems };
 }
 
 test('filesFromDrop: files and whole folders, with their handles where the browser gives them',
   async () => {
-    const { page, problems } = await testingPage();
-    const read = await page.evaluate(async () => {
-      const { filesFromDrop } = await import('./files-in.js');
-      const dropped = await window.testing.folder('dropped', {
+    const { result: read, problems } = await inTestingPage(async () => {
+      const { testing } = window;
+      const dropped = await testing.folder('dropped', {
         'CD/KESSEL.SCN': 'scenario',
         'CD/SKESSEL.TST': 'places',
         'CD/MAPS/DEEP.TXT': 'deep',
@@ -303,7 +307,7 @@ test('filesFromDrop: files and whole folders, with their handles where the brows
           getAsFile: live(answers.file ?? null),
         };
       };
-      const files = await filesFromDrop({
+      const files = await testing.filesFromDrop({
         items: [
           item({ handle: cd }),
           item({ handle: equipment }),
@@ -340,10 +344,9 @@ test('filesFromDrop: files and whole folders, with their handles where the brows
 
 test('writeIntoFolder: the set replaces what was there; a failed write in the middle leaves ' +
      'every file as it was', async () => {
-  const { page, problems } = await testingPage();
-  const result = await page.evaluate(async () => {
-    const { writeIntoFolder } = await import('./files-out.js');
+  const { result, problems } = await inTestingPage(async () => {
     const { testing } = window;
+    const { writeIntoFolder } = testing;
     const written = await testing.folder('written', { 'a.scn': 'old a', 'keep.txt': 'kept' });
     const answer = await writeIntoFolder(
       written,
@@ -379,10 +382,9 @@ test('writeIntoFolder: the set replaces what was there; a failed write in the mi
 
 test('writeIntoFolder: a file in use is never replaced, nor one of its name in other case on a ' +
      'disk that ignores case; nothing is written then', async () => {
-  const { page, problems } = await testingPage();
-  const result = await page.evaluate(async () => {
-    const { writeIntoFolder } = await import('./files-out.js');
+  const { result, problems } = await inTestingPage(async () => {
     const { testing } = window;
+    const { writeIntoFolder } = testing;
     const earlier = { 'KESSEL.SCN': 'the open scenario', 'equipment.txt': 'names' };
     const folder = await testing.folder('in-use', earlier);
     const scenario = {
@@ -418,10 +420,9 @@ test('writeIntoFolder: a file in use is never replaced, nor one of its name in o
 
 test('writeIntoFolder: when a close fails after others succeeded, those are put back',
   async () => {
-    const { page, problems } = await testingPage();
-    const result = await page.evaluate(async () => {
-      const { writeIntoFolder } = await import('./files-out.js');
+    const { result, problems } = await inTestingPage(async () => {
       const { testing } = window;
+      const { writeIntoFolder } = testing;
       const earlier = { 'one.scn': 'old one', 'three.tit': 'old three' };
       const folder = await testing.folder('closing', earlier);
       const files = testing.files({
