@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Figures of the browser edition, each beside its native counterpart measured in the same run:
-# - what the site loads before a file is opened, as served and after gzip (target <= 250 KB);
+# - what the site loads before a file is opened, as served and after gzip (target <= 250 KB),
+#   and what the first visit sends in all, the service worker's offline copy of the site included;
 # - the time until the page is ready with the demo open, in headless Chromium;
 # - an open plus a campaign write with its zip of the largest scenario (255 x 255 hexes, 600
 #   units, made by tools/make_generated_set) in the page (target <= 100 ms), beside the same in

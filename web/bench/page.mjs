@@ -1,5 +1,7 @@
 // Figures of the page in headless Chromium (scripts/bench-web.sh runs this):
-// - what the site loads before a file is opened, file by file, as it is and after gzip -9;
+// - what the site loads before a file is opened, file by file, as it is and after gzip -9: what
+//   the page asks for, and what the first visit sends in all, the service worker's offline copy
+//   of the site included (each file the server sent whole, until the worker has taken over);
 // - the time from the start of the navigation to `…/#demo` until the status line shows the open
 //   demo, the median of RUNS loads, each in a fresh browser context (nothing cached);
 // - with --write FOLDER/SCENARIO: an open plus a campaign write with its zip, in the page, of
@@ -45,10 +47,23 @@ async function loadedBeforeOpening(site) {
   const context = await site.browser.createBrowserContext();
   const page = await context.newPage();
   const paths = [];
+  const sent = [];
+  const logSent = (request, response) => response.on('finish', () => {
+    if (response.statusCode === 200) sent.push(new URL(request.url, 'http://localhost').pathname);
+  });
+  site.server.on('request', logSent);
   page.on('response', (response) => paths.push(new URL(response.url()).pathname));
   await page.goto(site.address);
   await page.waitForSelector('#try-demo:not([disabled])');
+  const pageFiles = await sizes(paths);
+  await page.waitForFunction(async () =>
+    (await navigator.serviceWorker.ready).active.state === 'activated');
+  site.server.off('request', logSent);
   await context.close();
+  return { pageFiles, firstVisit: await sizes(sent) };
+}
+
+async function sizes(paths) {
   const files = [];
   for (const urlPath of paths) {
     const file = urlPath.endsWith('/') ? `${urlPath}index.html` : urlPath;
@@ -98,7 +113,7 @@ async function pageWithInputs(site, scenario, equipment) {
 async function openAndWrite(site, scenario) {
   const page = await pageWithInputs(site, scenario, ['equip.eqp', 'equip.txt']);
   const times = await page.evaluate(async (count, name) => {
-    const { zipSync } = await import('./vendor/fflate.js');
+    const { zipFiles } = await import('./files-out.js');
     const { session, store } = window.zarkel.app;
     const results = [];
     for (let run = 0; run < count; run += 1) {
@@ -112,10 +127,8 @@ async function openAndWrite(site, scenario) {
       const result = session.writeCampaign({ page: 'axis', slot: 'bench', folder: out, shownAs: 'bench.zip' });
       if (!result.written) throw new Error(result.error);
       const written = performance.now();
-      const entries = {};
       store.discard(out);
-      for (const { name: file, bytes } of result.written) entries[file] = [bytes, { level: 0 }];
-      const zip = zipSync(entries, { level: 0, mtime: new Date(1980, 0, 1) });
+      const zip = zipFiles(result.written);
       const end = performance.now();
       if (zip.length === 0) throw new Error('empty zip');
       store.release(folder);
@@ -167,15 +180,20 @@ async function frames(site, scenario) {
 
 const site = await startSite();
 try {
-  const files = await loadedBeforeOpening(site);
+  const { pageFiles, firstVisit } = await loadedBeforeOpening(site);
   const kb = (bytes) => (bytes / 1024).toFixed(1);
-  console.log('loaded before a file is opened (KB, as served and after gzip -9):');
-  for (const { file, bytes, gzipped } of files) {
-    console.log(`  ${file.padEnd(22)} ${kb(bytes).padStart(8)} ${kb(gzipped).padStart(8)}`);
-  }
-  const total = (key) => files.reduce((sum, file) => sum + file[key], 0);
-  console.log(`  ${'total'.padEnd(22)} ${kb(total('bytes')).padStart(8)} ` +
-              `${kb(total('gzipped')).padStart(8)} (target <= 250 gzipped)`);
+  const total = (files, key) => files.reduce((sum, file) => sum + file[key], 0);
+  const line = (name, files) =>
+    `  ${name.padEnd(22)} ${kb(total(files, 'bytes')).padStart(8)} ` +
+    `${kb(total(files, 'gzipped')).padStart(8)}`;
+  console.log('loaded by the page before a file is opened (KB, as served and after gzip -9):');
+  for (const file of pageFiles) console.log(line(file.file, [file]));
+  console.log(`${line('total', pageFiles)} (target <= 250 gzipped)`);
+  console.log('the first visit in all, the offline copy of the site included (each file as often ' +
+              'as it was sent whole; a revalidated one costs a 304):');
+  const offline = firstVisit.filter(({ file }) => !pageFiles.some((other) => other.file === file));
+  for (const file of offline) console.log(line(file.file, [file]));
+  console.log(`${line(`total, ${firstVisit.length} requests`, firstVisit)}`);
 
   const times = [];
   for (let run = 0; run < runs; run += 1) times.push(await readyWithDemo(site));

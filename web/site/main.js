@@ -9,11 +9,13 @@ import { setUpOpen } from './open.js';
 import { setUpTabs } from './tabs.js';
 import { setUpUnits } from './units.js';
 import { setUpWrites } from './writes.js';
+import { watchForUpdates } from './offline.js';
 
 const statusLine = document.getElementById('status');
 const scenarioLine = document.getElementById('scenario');
 const undoButton = document.getElementById('undo');
 const redoButton = document.getElementById('redo');
+const updateNotice = document.getElementById('update-notice');
 
 // The status line: what the last operation did. While a write's files are on their way out of
 // the page its "Wrote ..." waits, so that a failed delivery is not reported as written.
@@ -82,12 +84,13 @@ async function start() {
     hasUnwrittenEdits() {
       return session.snapshot().unwritten || app.undelivered;
     },
-    // The files in use, as handles of the files given, for a write into a folder to spare.
+    // The files in use that came with handles, and what each is, for a write into a folder to
+    // spare.
     filesInUse() {
       return session
         .filesInUse()
-        .map((file) => app.store.entryAt(file.path)?.handle)
-        .filter(Boolean);
+        .map((file) => ({ handle: app.store.entryAt(file.path)?.handle, what: file.what }))
+        .filter((file) => file.handle);
     },
   };
 
@@ -165,4 +168,10 @@ async function start() {
   openDemoOnHash();
 }
 
-start().catch((error) => showMessages([`The editor could not be loaded: ${error.message}`]));
+const started = start();
+started.catch((error) => showMessages([`The editor could not be loaded: ${error.message}`]));
+watchForUpdates(() => {
+  updateNotice.textContent =
+    'A new version of zarkel has been installed: reload the page to use it.';
+  updateNotice.hidden = false;
+}, started);

@@ -4,7 +4,13 @@
 // and "Open File" and "Reload Equipment File".
 import { fetchDemoSet, DEMO_OPEN } from './demo.js';
 import { ask, showMessages, showOutcome } from './dialogs.js';
-import { filesFromDrop, filesFromInput, findFile } from './files-in.js';
+import {
+  canPickWithHandles,
+  filesFromDrop,
+  filesFromInput,
+  filesFromPicker,
+  findFile,
+} from './files-in.js';
 
 const DISCARD_TITLE = 'zarkel';
 const DISCARD_QUESTION = 'The scenario has changes that were not written. Discard them?';
@@ -96,9 +102,11 @@ export function setUpOpen(app) {
     else chooseLayout();
   }
 
+  // `read` answers the files, or null when the user cancelled a picker.
   async function giveFrom(read) {
     try {
-      give(await read);
+      const files = await read;
+      if (files) give(files);
     } catch (error) {
       await showMessages([error.message]);
     }
@@ -158,6 +166,14 @@ export function setUpOpen(app) {
         input.value = '';
       });
     });
+    // The browser's own pickers, where it has them, give each file with its handle: a later
+    // write into a folder then knows these files and never replaces one in use.
+    if (canPickWithHandles()) {
+      input.addEventListener('click', (event) => {
+        event.preventDefault();
+        giveFrom(filesFromPicker({ folder: input === pickFolder }));
+      });
+    }
   }
   section.addEventListener('dragover', (event) => {
     if (!event.dataTransfer?.types.includes('Files')) return;

@@ -1,10 +1,12 @@
 // What the page's tests stand on: the built site served on a free port of 127.0.0.1, Debian's
-// Chromium started headless by puppeteer-core, and pages that record every sign of trouble (a
-// console error, an uncaught exception, a failed request or a request to another host).
+// Chromium (or Firefox ESR) started headless by puppeteer-core, and pages that record every sign
+// of trouble (a console error, an uncaught exception, a failed request or a request to another
+// host).
 //
-// ZARKEL_SITE_DIR names the site (build-web/site of the repository by default), ZARKEL_CHROMIUM
-// the browser (/usr/bin/chromium), ZARKEL_NATIVE_CLI the native zarkel-cli whose outputs the
-// page's writes are held against (build/src/cli/zarkel-cli).
+// ZARKEL_SITE_DIR names the site (build-web/site of the repository by default), ZARKEL_BROWSER
+// the browser: chromium (the default) or firefox; ZARKEL_CHROMIUM and ZARKEL_FIREFOX where
+// they are (/usr/bin/chromium, /usr/bin/firefox-esr); ZARKEL_NATIVE_CLI the native zarkel-cli
+// whose outputs the page's writes are held against (build/src/cli/zarkel-cli).
 import { execFile } from 'node:child_process';
 import { access, mkdtemp, readdir, readFile, rm } from 'node:fs/promises';
 import os from 'node:os';
@@ -19,6 +21,11 @@ import { serveSite, siteAddress } from '../serve.mjs';
 const repository = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 export const SITE_DIR = process.env.ZARKEL_SITE_DIR ?? path.join(repository, 'build-web/site');
 export const CHROMIUM = process.env.ZARKEL_CHROMIUM ?? '/usr/bin/chromium';
+export const FIREFOX = process.env.ZARKEL_FIREFOX ?? '/usr/bin/firefox-esr';
+export const BROWSER = process.env.ZARKEL_BROWSER ?? 'chromium';
+if (BROWSER !== 'chromium' && BROWSER !== 'firefox') {
+  throw new Error(`ZARKEL_BROWSER is "${BROWSER}": chromium or firefox`);
+}
 export const NATIVE_CLI =
   process.env.ZARKEL_NATIVE_CLI ?? path.join(repository, 'build/src/cli/zarkel-cli');
 export const EXAMPLES = path.join(repository, 'examples');
@@ -39,17 +46,21 @@ const CHROMIUM_FLAGS = [
 // The long waits of a busy two-core machine; a healthy page is far quicker.
 export const WAIT_MS = 60_000;
 
-// Serves the site and starts the browser. Close it with `close()`, also after a failure.
-export async function startSite() {
-  const server = await serveSite(SITE_DIR, 0);
-  const profile = await mkdtemp(path.join(os.tmpdir(), 'zarkel-chromium-'));
+// Serves the site (`siteDir`, the built one by default) and starts the browser. Close it with
+// `close()`, also after a failure. `stopServer()` and `startServer()` take the site off the
+// network and put it back on the same address.
+export async function startSite({ siteDir = SITE_DIR } = {}) {
+  let server = await serveSite(siteDir, 0);
+  const { port } = server.address();
+  const profile = await mkdtemp(path.join(os.tmpdir(), `zarkel-${BROWSER}-`));
   let browser;
   try {
     browser = await puppeteer.launch({
-      executablePath: CHROMIUM,
+      ...(BROWSER === 'firefox'
+        ? { browser: 'firefox', executablePath: FIREFOX }
+        : { executablePath: CHROMIUM, args: CHROMIUM_FLAGS }),
       headless: true,
       userDataDir: profile,
-      args: CHROMIUM_FLAGS,
       protocolTimeout: WAIT_MS,
     });
   } catch (error) {
@@ -57,12 +68,25 @@ export async function startSite() {
     await rm(profile, { recursive: true, force: true });
     throw error;
   }
+  const stopServer = async () => {
+    if (!server) return;
+    server.closeAllConnections();
+    await new Promise((resolve) => server.close(resolve));
+    server = null;
+  };
   return {
     address: siteAddress(server),
     browser,
+    get server() {
+      return server;
+    },
+    stopServer,
+    async startServer() {
+      server ??= await serveSite(siteDir, port);
+    },
     async close() {
       await browser.close();
-      await new Promise((resolve) => server.close(resolve));
+      await stopServer();
       await rm(profile, { recursive: true, force: true });
     },
   };
