@@ -39,7 +39,7 @@ ZARKEL_SITE_DIR="$build/site" node "$top/web/bench/page.mjs" 15 \
   --write "$work/in/largest-homemade.scn" --frames "$work/bench-inputs/largest-homemade.scn"
 
 echo "== the same natively: open and campaign write in the core, the window's map frames"
-"$bench/bench/zarkel_bench" --benchmark_filter='^(open|campaign_write)/largest/homemade$' \
+"$bench/bench/zarkel_bench" --benchmark_filter='^(open|campaign_write)/largest/homemade/' \
   --benchmark_counters_tabular=true 2>&1 | grep -E '^(open|campaign_write)|^Benchmark' || true
 QT_QPA_PLATFORM=offscreen "$bench/bench/zarkel_map_bench" --benchmark_filter='^map_frame' \
   2>&1 | grep -E 'map_frame' || true

@@ -128,7 +128,7 @@ async function openAndWrite(site, scenario) {
       if (!result.written) throw new Error(result.error);
       const written = performance.now();
       store.discard(out);
-      const zip = zipFiles(result.written);
+      const zip = await zipFiles(result.written);
       const end = performance.now();
       if (zip.length === 0) throw new Error('empty zip');
       store.release(folder);

@@ -5,7 +5,6 @@
 #include <exception>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <utility>
 
 #include "base/errors.h"
@@ -44,10 +43,14 @@ val WrittenFiles(const zarkel::WrittenFiles& written) {
   val files = val::array();
   for (std::size_t i = 0; i < written.names.size(); ++i) {
     const std::filesystem::path path = written.directory / PathFromUtf8(written.names[i]);
-    std::ifstream in(path, std::ios::binary);
+    // Read in one piece: a scenario of the largest map is megabytes.
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in)
       throw IoError("File not found", path);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
+    in.seekg(0);
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
+      throw IoError("Cannot read", path);
     val file = val::object();
     file.set("name", written.names[i]);
     // A copy: the view into the module's memory is gone with `bytes`.

@@ -4,8 +4,6 @@
 //
 // Neither is a flushed-to-disk write: the browser saves a download or closes a written file
 // when it sees fit, and tells the page nothing of the disk.
-import { zipSync } from './vendor/fflate.js';
-
 import { foldCase } from './files-in.js';
 
 // Every entry of a zip carries this date, so that the same files make the same zip.
@@ -26,15 +24,17 @@ export function downloadFile(name, bytes) {
 }
 
 // Offers the files ([{name, bytes}]) as one zip named `zipName`.
-export function downloadZip(zipName, files) {
-  downloadFile(zipName, zipFiles(files));
+export async function downloadZip(zipName, files) {
+  downloadFile(zipName, await zipFiles(files));
 }
 
 // The zip of the files: each stored as it is, in the order given (a name made of digits alone
-// comes first, as fflate orders them), under the same date.
-export function zipFiles(files) {
+// comes first, as fflate orders them), under the same date. fflate is loaded at the first zip,
+// so that the page loads less before a file is opened.
+export async function zipFiles(files) {
   const entries = {};
   for (const { name, bytes } of plainNames(files)) entries[name] = [bytes, { level: 0 }];
+  const { zipSync } = await import('./vendor/fflate.js');
   return zipSync(entries, { level: 0, mtime: ZIP_DATE });
 }
 
@@ -59,8 +59,9 @@ export async function chooseFolder() {
 // the folder.
 //
 // `inUse` lists the files the page has open, which a write must never replace: each either a
-// FileSystemFileHandle or { handle, what }, `what` saying what the file is for the message, as
-//   { handle, what: 'the equipment-name file' }
+// FileSystemFileHandle or { handle, what }, `what` saying what the file is for the message, in
+// the words of the session's files in use, as
+//   { handle, what: 'the equipment-name file in use' }
 // gives: Cannot write "equipment.txt": it is the equipment-name file in use. Choose another name
 // or folder. Without `what` the message says "a file in use". A file counts as in use also when
 // the folder's disk ignores letter case and the name differs from it only in case.
@@ -77,7 +78,7 @@ export async function writeIntoFolder(folder, files, inUse = []) {
   await requireWritePermission(folder);
   const used = inUse.filter(Boolean).map((file) => ({
     handle: file.handle ?? file,
-    what: file.what ?? 'a file',
+    what: file.what ?? 'a file in use',
   }));
 
   // What each name would replace, and whether that is in use.
@@ -87,7 +88,7 @@ export async function writeIntoFolder(folder, files, inUse = []) {
     for (const { handle, what } of used) {
       for (const candidate of replaced) {
         if (await sameEntry(candidate, handle)) {
-          throw new Error(`Cannot write "${target.name}": it is ${what} in use. ` +
+          throw new Error(`Cannot write "${target.name}": it is ${what}. ` +
                           'Choose another name or folder.');
         }
       }

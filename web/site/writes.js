@@ -53,7 +53,7 @@ export function setUpWrites(app) {
       const files = result.written;
       try {
         if (target) await writeIntoFolder(target, files, app.filesInUse());
-        else if (zipName) downloadZip(zipName, files);
+        else if (zipName) await downloadZip(zipName, files);
         else downloadFile(files[0].name, files[0].bytes);
       } catch (error) {
         app.status.fail(error.message);

@@ -101,8 +101,8 @@ const campaignSet = [
   { name: 'Übersicht.des', bytes: bytes('Two fronts, one bridge.\r\n') },
 ];
 
-test('zipFiles: every file stored as it is, in order, under 1 January 1980', () => {
-  const entries = readZip(zipFiles(campaignSet));
+test('zipFiles: every file stored as it is, in order, under 1 January 1980', async () => {
+  const entries = readZip(await zipFiles(campaignSet));
   assert.deepEqual(
     entries.map(({ name, method, dosTime, dosDate, size, stored }) =>
       ({ name, method, dosTime, dosDate, size, stored })),
@@ -120,7 +120,7 @@ test('zipFiles: every file stored as it is, in order, under 1 January 1980', () 
     assert.equal(entry.crc, crc32(campaignSet[index].bytes), entry.name);
   }
   assert.deepEqual(entries.map((entry) => entry.utf8), [false, false, false, true]);
-  assert.throws(() => zipFiles([...campaignSet, campaignSet[1]]), {
+  await assert.rejects(zipFiles([...campaignSet, campaignSet[1]]), {
     message: 'Two of the files to write are named "strip.tst".',
   });
 });
@@ -138,7 +138,7 @@ test('downloads: one file, and a set as one zip, arrive under their names', asyn
     const { downloadFile, downloadZip } = await import('./files-out.js');
     const files = set.map(({ name, bytes: data }) => ({ name, bytes: Uint8Array.from(data) }));
     downloadFile(files[0].name, files[0].bytes);
-    downloadZip('trip.zip', files);
+    await downloadZip('trip.zip', files);
   }, campaignSet.map(({ name, bytes: data }) => ({ name, bytes: Array.from(data) })));
   const wanted = ['trip.scn', 'trip.zip'];
   const deadline = Date.now() + WAIT_MS;
@@ -149,7 +149,7 @@ test('downloads: one file, and a set as one zip, arrive under their names', asyn
   assert.deepEqual(new Uint8Array(await readFile(path.join(folder, 'trip.scn'))),
                    campaignSet[0].bytes);
   assert.deepEqual(new Uint8Array(await readFile(path.join(folder, 'trip.zip'))),
-                   zipFiles(campaignSet));
+                   await zipFiles(campaignSet));
 });
 
 // Helpers of the page side, on window.testing: the page's files-in.js and files-out.js, folders
@@ -389,7 +389,7 @@ test('writeIntoFolder: a file in use is never replaced, nor one of its name in o
     const folder = await testing.folder('in-use', earlier);
     const scenario = {
       handle: await folder.getFileHandle('KESSEL.SCN'),
-      what: 'the scenario file',
+      what: 'the opened scenario',
     };
     const names = await folder.getFileHandle('equipment.txt');
     const set = (name) => testing.files({ 'new.scn': 'new', [name]: 'new', 'new.des': 'new' });
@@ -405,9 +405,9 @@ test('writeIntoFolder: a file in use is never replaced, nor one of its name in o
     return { refusals, beside, contents: await testing.contents(folder) };
   });
   assert.deepEqual(result.refusals, [
-    'Cannot write "KESSEL.SCN": it is the scenario file in use. Choose another name or folder.',
+    'Cannot write "KESSEL.SCN": it is the opened scenario. Choose another name or folder.',
     'Cannot write "equipment.txt": it is a file in use. Choose another name or folder.',
-    'Cannot write "kessel.scn": it is the scenario file in use. Choose another name or folder.',
+    'Cannot write "kessel.scn": it is the opened scenario. Choose another name or folder.',
   ]);
   assert.deepEqual(result.beside, { written: ['kessel.scn'] });
   assert.deepEqual(result.contents, {
