@@ -8,8 +8,7 @@
 #   scripts/web.sh --build   build only
 #   scripts/web.sh --test    build with the core and session suites, then run them under node,
 #                            compare what the node zarkel-cli writes with what the native one
-#                            writes, and run the page's suites in headless Chromium (those of
-#                            its files and offline copy in Firefox ESR too)
+#                            writes, and run the page's suites in headless Chromium and Firefox
 #
 # Installs what is missing first: Debian's emscripten and librsvg2-bin (and for the tests
 # chromium and firefox-esr), and the npm packages of web/package-lock.json, exactly as locked.
@@ -190,10 +189,8 @@ run 1 refused-range "$trip/generated" campaign --layout original tiny-original.s
 diff -r "$trip/native" "$trip/node"
 echo "round trip: $runs runs alike, $(find "$trip/node" -type f | wc -l) files compared"
 
-echo "== the page in headless chromium"
-(cd "$web" && ZARKEL_SITE_DIR="$build/site" ZARKEL_BROWSER=chromium "$node" --test tests/*.test.mjs)
-# Firefox ESR: the page's files, the offline copy and the server. The workflow suites drive the
-# page through Chromium's own protocol (downloads, pointer moves past the viewport) and run there.
-echo "== the page's files and offline copy in headless firefox"
-(cd "$web" && ZARKEL_SITE_DIR="$build/site" ZARKEL_BROWSER=firefox "$node" \
-  --test tests/files.test.mjs tests/offline.test.mjs tests/serve.test.mjs)
+for browser in chromium firefox; do
+  echo "== the page in headless $browser"
+  (cd "$web" && ZARKEL_SITE_DIR="$build/site" ZARKEL_BROWSER="$browser" "$node" \
+    --test tests/*.test.mjs)
+done

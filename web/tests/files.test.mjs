@@ -2,13 +2,12 @@
 // writes into a folder, all or nothing. The folder writes run on real directory handles of the
 // origin-private file system (the picker of a user's folder cannot be driven headless).
 import assert from 'node:assert/strict';
-import { mkdtemp, readFile, readdir, rm } from 'node:fs/promises';
-import os from 'node:os';
+import { readFile, readdir, rm } from 'node:fs/promises';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
 import { pathToFileURL } from 'node:url';
 
-import { SITE_DIR, WAIT_MS, newPage, startSite } from './harness.mjs';
+import { SITE_DIR, WAIT_MS, newPage, newPageWithDownloads, startSite } from './harness.mjs';
 
 const { findFile } = await import(pathToFileURL(path.join(SITE_DIR, 'files-in.js')).href);
 const { zipFiles } = await import(pathToFileURL(path.join(SITE_DIR, 'files-out.js')).href);
@@ -126,13 +125,9 @@ test('zipFiles: every file stored as it is, in order, under 1 January 1980', asy
 });
 
 test('downloads: one file, and a set as one zip, arrive under their names', async (t) => {
-  const folder = await mkdtemp(path.join(os.tmpdir(), 'zarkel-downloads-'));
+  const { page, downloads: folder } = await newPageWithDownloads(site);
   t.after(() => rm(folder, { recursive: true, force: true }));
-  const context = await site.browser.createBrowserContext({
-    downloadBehavior: { policy: 'allow', downloadPath: folder },
-  });
-  t.after(() => context.close());
-  const page = await context.newPage();
+  t.after(() => page.browserContext().close());
   await page.goto(site.address);
   await page.evaluate(async (set) => {
     const { downloadFile, downloadZip } = await import('./files-out.js');

@@ -94,8 +94,13 @@ export async function startSite({ siteDir = SITE_DIR } = {}) {
 
 // A new tab that records what went wrong in `problems`: console errors, uncaught exceptions,
 // failed requests, answers of 400 and above, and any request to a host other than the site's.
-export async function newPage(site) {
-  const page = await site.browser.newPage();
+// With `downloadPath`, the tab lives in a browser context of its own whose downloads go there.
+export async function newPage(site, { downloadPath } = {}) {
+  const page = downloadPath
+    ? await (await site.browser.createBrowserContext({
+      downloadBehavior: { policy: 'allow', downloadPath },
+    })).newPage()
+    : await site.browser.newPage();
   page.setDefaultTimeout(WAIT_MS);
   const problems = [];
   const origin = new URL(site.address).origin;
@@ -129,13 +134,11 @@ export async function waitForText(page, selector, text) {
   return page.$eval(selector, (element) => element.textContent);
 }
 
-// Downloads of `page` go into a fresh folder, which is answered (removed with the site's
-// profile only if it lies in it: remove it yourself).
-export async function downloadsOf(page) {
-  const folder = await mkdtemp(path.join(os.tmpdir(), 'zarkel-downloads-'));
-  const client = await page.createCDPSession();
-  await client.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
-  return folder;
+// A new tab as newPage's whose downloads go into a fresh folder, answered as `downloads`
+// (remove it yourself).
+export async function newPageWithDownloads(site) {
+  const downloads = await mkdtemp(path.join(os.tmpdir(), 'zarkel-downloads-'));
+  return { ...(await newPage(site, { downloadPath: downloads })), downloads };
 }
 
 // The bytes of the download `name` in `folder`, once it is complete.
@@ -143,7 +146,8 @@ export async function downloaded(folder, name) {
   const deadline = Date.now() + WAIT_MS;
   for (;;) {
     const names = await readdir(folder);
-    if (names.includes(name) && !names.some((other) => other.endsWith('.crdownload'))) {
+    // Chromium and Firefox name a download still under way NAME.crdownload and NAME.part.
+    if (names.includes(name) && !names.some((other) => /\.(crdownload|part)$/.test(other))) {
       return new Uint8Array(await readFile(path.join(folder, name)));
     }
     if (Date.now() > deadline) throw new Error(`no download ${name} in ${folder}: ${names}`);
@@ -210,7 +214,9 @@ export async function showPage(page, id) {
 
 // Replaces the text of the field `selector` by `text` and finishes the edit with Tab.
 export async function typeInto(page, selector, text) {
-  await page.click(selector, { clickCount: 3 });
+  await page.click(selector);
+  // Selected by the page itself: Firefox does not select a number field's text on a triple click.
+  await page.$eval(selector, (field) => field.select());
   await page.keyboard.press('Backspace');
   await page.keyboard.type(text);
   await page.keyboard.press('Tab');

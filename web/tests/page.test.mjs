@@ -132,7 +132,7 @@ test('a unit dragged to another hex is moved as "Accept Changes" moves it; dropp
     const step = map.view().radius * Math.sqrt(3);
     const counter = counters[index];
     return { x, y, to: y + 2 * step, unit: counter.unitIndex, column: counter.column, row: counter.row,
-             name: counter.description.split('\n')[0], off: box.left - 40 };
+             name: counter.description.split('\n')[0], off: box.right + 20 };
   });
   await page.mouse.move(drag.x, drag.y);
   await page.mouse.down();
@@ -170,8 +170,9 @@ test('leaving the page asks first when edits are unwritten, an edit still being 
       dialog = shown.type();
       await shown.accept();
     });
+    const closed = new Promise((resolve) => page.once('close', resolve));
     await page.close({ runBeforeUnload: true });
-    await new Promise((resolve) => page.once('close', resolve));
+    await closed;
     assert.deepEqual(problems, []);
     return dialog;
   };

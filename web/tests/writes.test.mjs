@@ -13,9 +13,8 @@ import {
   EXAMPLES,
   answerDialog,
   downloaded,
-  downloadsOf,
   nativeWrites,
-  newPage,
+  newPageWithDownloads,
   openDemo,
   openDialog,
   showPage,
@@ -35,10 +34,10 @@ after(async () => {
   for (const folder of scratch) await rm(folder, { recursive: true, force: true });
 });
 
-async function downloadsFolder(page) {
-  const folder = await downloadsOf(page);
-  scratch.push(folder);
-  return folder;
+async function pageWithDownloads() {
+  const opened = await newPageWithDownloads(site);
+  scratch.push(opened.downloads);
+  return opened;
 }
 
 // Checks the side, selects the first `count` core lines and presses "Transfer =>".
@@ -55,8 +54,7 @@ async function transferFirst(page, side, count) {
 }
 
 test('the campaign sets and the order of battle after the demo\'s edits are the native program\'s bytes', async () => {
-  const { page, problems } = await newPage(site);
-  const downloads = await downloadsFolder(page);
+  const { page, problems, downloads } = await pageWithDownloads();
   await openDemo(site, page);
   await transferFirst(page, 0, 2);
   await showPage(page, 'core');
@@ -99,8 +97,7 @@ test('the campaign sets and the order of battle after the demo\'s edits are the 
 });
 
 test('an Original scenario dropped as four upper-case files: the wrong layout refused, the Homemade copy asked for first', async () => {
-  const { page, problems } = await newPage(site);
-  const downloads = await downloadsFolder(page);
+  const { page, problems, downloads } = await pageWithDownloads();
   await page.goto(site.address);
   await page.waitForSelector('#open-file:not([disabled])');
   const names = { 'vessin.scn': 'VESSIN.SCN', 'svessin.tst': 'SVESSIN.TST', 'vessin.tit': 'VESSIN.TIT',
