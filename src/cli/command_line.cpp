@@ -208,14 +208,12 @@ UnitField UnitFieldNamed(const std::string& flag, const std::string& name) {
   Invalid(flag, "unknown field \"" + name + "\" (column, row, used or experience)");
 }
 
-std::int32_t LimitFieldNamed(const std::string& flag, const std::string& name) {
-  for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {
-    if (name == LimitFieldName(field))
-      return field;
-  }
+std::int32_t LimitNamed(const std::string& flag, const std::string& name) {
+  if (const auto field = LimitFieldNamed(name))
+    return *field;
   std::string known;
   for (std::int32_t field = 0; field < kLimitFieldCount; ++field)
-    known += std::string(field == 0 ? "" : ", ") + LimitFieldName(field);
+    known += std::string(field == 0 ? "" : ", ") + Limit(field).name;
   Invalid(flag, "unknown limit \"" + name + "\" (" + known + ")");
 }
 
@@ -258,7 +256,7 @@ Edit ReadEdit(const EditFlag& editFlag, const std::string& value) {
     }
     case Edit::Kind::Limit: {
       const auto [name, text] = Assignment(flag, value);
-      edit.limitField = LimitFieldNamed(flag, name);
+      edit.limitField = LimitNamed(flag, name);
       edit.limitText = text;
       break;
     }

@@ -415,7 +415,7 @@ QWidget* TForm1::BuildCampaignDataPage() {
   for (const LimitPlace& place : kPlaces) {
     QLineEdit* edit = Edit(place.edit, QString::fromLatin1(place.edit));
     edit->setMaximumWidth(edit->fontMetrics().averageCharWidth() * 12);
-    QLabel* caption = Caption(QString::fromLatin1(LimitCaption(place.field)));
+    QLabel* caption = Caption(QString::fromLatin1(Limit(place.field).caption));
     caption->setBuddy(edit);
     limits->addWidget(caption, place.row, place.column * 3);
     limits->addWidget(edit, place.row, place.column * 3 + 1);
