@@ -284,6 +284,23 @@ TEST_F(CliTest, UndoAndRedoAreEditsInTheOrderGiven) {
   EXPECT_EQ(written("undone", {"--side", "axis", "--to-aux", "0,1", "--undo"}), unedited);
   EXPECT_EQ(written("redone", {"--side", "axis", "--to-aux", "0,1", "--undo", "--redo"}), edited);
 
+  // The type and a limit are steps too: undone, the file holds them as they were; redone, as
+  // set. A set value differs from the source in its one byte.
+  for (const Args& change : {Args{"--limit", "axisCoreMax=50"}, Args{"--type", "2"}}) {
+    const std::string name = change[0].substr(2);
+    const Bytes set = written(name, change);
+    ASSERT_EQ(set.size(), unedited.size());
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < set.size(); ++i)
+      differing += set[i] != unedited[i] ? 1 : 0;
+    EXPECT_EQ(differing, 1u) << name;
+    Args undone = change;
+    undone.push_back("--undo");
+    EXPECT_EQ(written(name + "-undone", undone), unedited) << name;
+    undone.push_back("--redo");
+    EXPECT_EQ(written(name + "-redone", undone), set) << name;
+  }
+
   // Nothing to take: a usage error that names the flag's place; nothing is written.
   const auto before = testing::Snapshot(fx.dir.path());
   for (const auto& [args, message] :
