@@ -218,16 +218,9 @@ void AddEdits(Flags& flags) {
                               : flags.app->add_flag(editFlag.flag)
                                     ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     option->group("");
-    // "axis|allies": one of these words.
-    const std::string grammar = editFlag.grammar;
-    if (grammar.find('|') != std::string::npos) {
-      std::vector<std::string> words;
-      for (std::size_t start = 0, bar = 0; bar != std::string::npos; start = bar + 1) {
-        bar = grammar.find('|', start);
-        words.push_back(grammar.substr(start, bar - start));
-      }
-      option->check(CLI::IsMember(words));
-    }
+    const std::vector<std::string> choices = editFlag.Choices();
+    if (!choices.empty())
+      option->check(CLI::IsMember(choices));
     flags.editOptions[option] = &editFlag;
   }
   flags.app->footer(EditsHelp());

@@ -253,6 +253,13 @@ std::string WrappedHelp(const std::string& text) {
 
 }  // namespace
 
+std::vector<std::string> EditFlag::Choices() const {
+  const std::string words = grammar;
+  if (words.find('|') == std::string::npos)
+    return {};
+  return Split(words, '|');
+}
+
 const std::vector<EditFlag>& EditFlags() {
   static const std::vector<EditFlag> kFlags = {
       {"--side", "axis|allies", "the side buttons; needed before the four edits below", false,

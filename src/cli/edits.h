@@ -71,6 +71,9 @@ struct EditFlag {
   bool (*apply)(Session& session, const Edit& edit);
 
   bool TakesValue() const { return grammar[0] != '\0'; }
+  // The words a value must be one of, for a grammar that lists them ("axis|allies"); none when
+  // the value is read by `read`.
+  std::vector<std::string> Choices() const;
 };
 
 // Every edit flag, in the order of the help.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 #include <tuple>
 
 #include "base/utf8_path.h"
@@ -475,7 +476,20 @@ TEST_F(CliTest, AUsageErrorPrintsItsCauseAndTheUsageAndExitsTwo) {
   const testing::CliRun help = Run({"homemade", "--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_NE(help.out.find("Usage: zarkel-cli homemade"), std::string::npos);
-  EXPECT_NE(help.out.find("--undo"), std::string::npos);  // the edits, in the footer
+  // The edits, in the footer: each flag at the head of its entry, no word lost to the wrapping,
+  // no line past the width of the rest of the help.
+  const auto edits = help.out.find("EDITS,");
+  ASSERT_NE(edits, std::string::npos) << help.out;
+  const std::string editsHelp = help.out.substr(edits, help.out.find("\nMessages", edits) - edits);
+  for (const char* head : {"\n  --side axis|allies ", "\n  --to-core LINES ",
+                           "\n  --core-unit LINE:FIELD=TEXT[,FIELD=TEXT...]\n ",
+                           "\n  --limit FIELD=TEXT ", "\n  --undo ", "\n  --redo "})
+    EXPECT_NE(editsHelp.find(head), std::string::npos) << head << editsHelp;
+  for (const char* words : {"0..2", "alliedNavalCoreMax,", "alliedCoreMax\n", "a usage error\n"})
+    EXPECT_NE(editsHelp.find(words), std::string::npos) << words << editsHelp;
+  std::istringstream lines(editsHelp);
+  for (std::string line; std::getline(lines, line);)
+    EXPECT_LE(line.size(), 91u) << line;
   const testing::CliRun overview = Run({"--help"});
   EXPECT_EQ(overview.exitCode, 0);
   EXPECT_NE(overview.out.find("  campaign --layout L SCENARIO [COMMON] [EDITS] --dir DIR (--slot "
