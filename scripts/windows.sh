@@ -19,7 +19,8 @@ deps="$build/deps"
 jobs=$(nproc)
 mkdir -p "$build"
 
-# GoogleTest from Debian's sources, built once with the same compiler; CLI11 is headers only.
+# GoogleTest from Debian's sources, built once with the same compiler; CLI11 and nlohmann-json
+# are headers only.
 if [ ! -f "$deps/lib/cmake/GTest/GTestConfig.cmake" ]; then
   echo "== GoogleTest for Windows"
   cmake -S /usr/src/googletest -B "$build/googletest" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
@@ -31,6 +32,11 @@ if [ ! -d "$deps/share/cmake/CLI11" ]; then
   mkdir -p "$deps/include" "$deps/share/cmake"
   cp -r /usr/include/CLI "$deps/include/"
   cp -r /usr/share/cmake/CLI11 "$deps/share/cmake/"
+fi
+if [ ! -d "$deps/share/cmake/nlohmann_json" ]; then
+  mkdir -p "$deps/include" "$deps/share/cmake"
+  cp -r /usr/include/nlohmann "$deps/include/"
+  cp -r /usr/share/cmake/nlohmann_json "$deps/share/cmake/"
 fi
 
 echo "== Windows build"

@@ -1,15 +1,19 @@
 #include "cli/scenario_report.h"
 
+#include <nlohmann/json.hpp>
+
 #include <tuple>
 #include <vector>
 
 #include "base/latin1_text.h"
-#include "cli/json_writer.h"
 #include "load/companion_summary.h"
 
 namespace zarkel::cli {
 
 namespace {
+
+// Objects keep their keys in the order they were added.
+using Json = nlohmann::ordered_json;
 
 constexpr const char* kSideTitles[kSideCount] = {"Axis", "Allies", "Third side"};
 
@@ -24,39 +28,26 @@ std::vector<const UnitRecord*> ListUnits(const ScenarioData& scenario, std::int3
   return units;
 }
 
-void JsonUnit(JsonWriter& json, const EditorState& state, const UnitRecord& unit,
-              bool withEquipment) {
-  json.BeginObject();
-  json.Key("name");
-  json.String(unit.ShownName());
-  const std::pair<const char*, std::int64_t> numbers[] = {
-      {"country", unit.country()},
-      {"equipmentId", unit.equipmentId()},
-      {"landTransportId", unit.landTransportId()},
-      {"navalTransportId", unit.navalTransportId()},
-      {"column", unit.columnLow()},
-      {"row", unit.rowLow()}};
-  for (const auto& [key, value] : numbers) {
-    json.Key(key);
-    json.Number(value);
-  }
-  json.Key("used");
-  json.String(UsedStatus(unit));
-  json.Key("strength");
-  json.Number(unit.strength());
-  json.Key("entrenchment");
-  json.Number(unit.entrenchment());
-  json.Key("experience");
-  json.Number(unit.experience());
-  json.Key("orderNumber");
-  json.Number(unit.orderNumber());
+// Unit and equipment names are single-byte text; JSON is UTF-8.
+Json JsonUnit(const EditorState& state, const UnitRecord& unit, bool withEquipment) {
+  Json json = {{"name", Latin1ToUtf8(unit.ShownName())},
+               {"country", unit.country()},
+               {"equipmentId", unit.equipmentId()},
+               {"landTransportId", unit.landTransportId()},
+               {"navalTransportId", unit.navalTransportId()},
+               {"column", unit.columnLow()},
+               {"row", unit.rowLow()},
+               {"used", UsedStatus(unit)},
+               {"strength", unit.strength()},
+               {"entrenchment", unit.entrenchment()},
+               {"experience", unit.experience()},
+               {"orderNumber", unit.orderNumber()}};
   if (withEquipment) {
-    json.Key("unitType");
-    json.String(std::string(state.equipment.ClassName(unit.equipmentId())));
-    json.Key("equipmentName");
-    json.String(std::string(state.equipment.EquipmentName(unit.equipmentId())));
+    json["unitType"] = Latin1ToUtf8(std::string(state.equipment.ClassName(unit.equipmentId())));
+    json["equipmentName"] =
+        Latin1ToUtf8(std::string(state.equipment.EquipmentName(unit.equipmentId())));
   }
-  json.EndObject();
+  return json;
 }
 
 // `text` right-aligned (negative width: left-aligned) in `width` characters.
@@ -142,7 +133,7 @@ std::string ScenarioSummary(const EditorState& state, const Command& command) {
   line("Units:", std::to_string(scenario.units.size()));
   text += "Campaign limits:\n";
   for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {
-    text += "  " + Cell(LimitFieldName(field), -20) + std::to_string(scenario.limits[field]) + "\n";
+    text += "  " + Cell(Limit(field).name, -20) + std::to_string(scenario.limits[field]) + "\n";
   }
 
   const std::string header = "    " + Cell("line", 4) + "  " + Cell("name", -40) + Cell("cty", 4) +
@@ -172,23 +163,13 @@ std::string ScenarioJson(const EditorState& state, const Command& command) {
   const ScenarioData& scenario = state.scenario;
   const ScenarioGeometry& geometry = scenario.geometry;
   const bool withEquipment = command.equipment.has_value();
-  JsonWriter json;
-  json.BeginObject();
-  json.Key("layout");
-  json.String(command.layoutName);
-  json.Key("mapSizeA");
-  json.Number(geometry.mapSizeA);
-  json.Key("mapSizeB");
-  json.Number(geometry.mapSizeB);
+  Json json = {{"layout", command.layoutName},
+               {"mapSizeA", geometry.mapSizeA},
+               {"mapSizeB", geometry.mapSizeB}};
   if (command.layout == ScenarioLayout::Homemade) {
-    const std::pair<const char*, std::int64_t> texts[] = {
-        {"placeNameCount", geometry.placeNameCount},
-        {"descriptionLength", geometry.descriptionLength},
-        {"titleLength", geometry.titleLength}};
-    for (const auto& [key, value] : texts) {
-      json.Key(key);
-      json.Number(value);
-    }
+    json["placeNameCount"] = geometry.placeNameCount;
+    json["descriptionLength"] = geometry.descriptionLength;
+    json["titleLength"] = geometry.titleLength;
   } else {
     // Read from the companion files; null for one that cannot be read, whose path says which.
     const CompanionSummary companions = ReadCompanionSummary(scenario.companions);
@@ -197,42 +178,27 @@ std::string ScenarioJson(const EditorState& state, const Command& command) {
         {"descriptionLength", "descriptionFile", companions.description},
         {"titleLength", "titleFile", companions.title}};
     for (const auto& [key, fileKey, reading] : texts) {
-      json.Key(key);
-      if (reading.amount)
-        json.Number(*reading.amount);
-      else
-        json.Null();
-      json.Key(fileKey);
-      json.Utf8String(reading.path);
+      json[key] = reading.amount ? Json(*reading.amount) : Json(nullptr);
+      json[fileKey] = Utf8OrLatin1(reading.path);
     }
   }
-  json.Key("battleType");
-  json.Number(scenario.battleType);
-  json.Key("limits");
-  json.BeginObject();
-  for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {
-    json.Key(LimitFieldName(field));
-    json.Number(scenario.limits[field]);
-  }
-  json.EndObject();
-  json.Key("unitCount");
-  json.Number(scenario.units.size());
-  json.Key("sides");
-  json.BeginArray();
+  json["battleType"] = scenario.battleType;
+  Json& limits = json["limits"] = Json::object();
+  for (std::int32_t field = 0; field < kLimitFieldCount; ++field)
+    limits[Limit(field).name] = scenario.limits[field];
+  json["unitCount"] = scenario.units.size();
+  Json& sides = json["sides"] = Json::array();
   for (std::int32_t side = 0; side < kSideCount; ++side) {
-    json.BeginObject();
+    Json lists = Json::object();
     for (const bool aux : {false, true}) {
-      json.Key(aux ? "aux" : "core");
-      json.BeginArray();
+      Json& units = lists[aux ? "aux" : "core"] = Json::array();
       for (const UnitRecord* unit : ListUnits(scenario, side, aux))
-        JsonUnit(json, state, *unit, withEquipment);
-      json.EndArray();
+        units.push_back(JsonUnit(state, *unit, withEquipment));
     }
-    json.EndObject();
+    sides.push_back(std::move(lists));
   }
-  json.EndArray();
-  json.EndObject();
-  return json.text() + "\n";
+  // Compact, on one line; every text is UTF-8 by now.
+  return json.dump() + "\n";
 }
 
 }  // namespace zarkel::cli

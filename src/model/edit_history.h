@@ -1,12 +1,14 @@
-// The edit history: every transfer and every accepted unit change as one step that keeps only
-// what it changed, so that it can be undone and done again. A step costs memory in proportion
-// to the edit (the roster positions moved, the bytes of one record changed), never to the
-// scenario. The operations that edit record their steps; roster/undo_redo.h takes them back.
+// The edit history: every transfer, every accepted unit change and every change of the scenario
+// type or of a limit as one step that keeps only what it changed, so that it can be undone and
+// done again. A step costs memory in proportion to the edit (the roster positions moved, the
+// bytes of one record changed, the texts of one limit), never to the scenario. The operations
+// that edit record their steps; roster/undo_redo.h takes them back.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -35,9 +37,22 @@ struct UnitChangeStep {
   std::vector<ByteChange> bytes;
 };
 
+// A change of the scenario type, as its spin control holds it (0 to 2).
+struct TypeStep {
+  std::int32_t before = 0;
+  std::int32_t after = 0;
+};
+
+// A change of one limit's text, as typed.
+struct LimitStep {
+  std::int32_t field = 0;  // a LimitField
+  std::string before;
+  std::string after;
+};
+
 struct EditStep {
   std::int32_t side = 0;  // the side shown when the step was made: 0 Axis, 1 Allies
-  std::variant<TransferStep, UnitChangeStep> change;
+  std::variant<TransferStep, UnitChangeStep, TypeStep, LimitStep> change;
 };
 
 // The record of changed bytes between two states of one unit; no bytes when nothing changed.
@@ -47,6 +62,12 @@ class EditHistory {
  public:
   // Adds a step that has just been made; the steps that could have been redone are dropped.
   void Record(EditStep step);
+  // Adds a change of the type or of a limit. Changes of one field made one after the other fold
+  // into one step, as several clicks on the spin control's arrows make one: the step recorded
+  // last takes the new value when it changes the same field and nothing was written, undone or
+  // redone since. A step that ends where it began is dropped. A change to the value the field
+  // already holds is no step.
+  void RecordFolding(EditStep step);
 
   bool CanUndo() const { return done_ > 0; }
   bool CanRedo() const { return done_ < steps_.size(); }
@@ -54,19 +75,22 @@ class EditHistory {
   const EditStep& StepToUndo() const { return steps_.at(done_ - 1); }
   const EditStep& StepToRedo() const { return steps_.at(done_); }
   // Moves past the step just undone or redone.
-  void StepBack() { --done_; }
-  void StepForward() { ++done_; }
+  void StepBack();
+  void StepForward();
 
   // After an opening: no steps, and the scenario as it is counts as written.
   void Clear();
 
   // A writer has written the scenario as it now stands.
-  void MarkWritten() { written_ = done_; }
+  void MarkWritten();
   // True when the scenario differs from what the last write (or the opening) saw: steps were
   // made or undone since, and not all of them taken back.
   bool HasUnwrittenEdits() const { return written_ != done_; }
 
   std::size_t StepCount() const { return steps_.size(); }
+  // Grows with every change of the history (a step recorded, folded, undone, redone, written,
+  // the history cleared), so that a view can tell whether it has to look again.
+  std::uint64_t Revision() const { return revision_; }
   // How many steps were recorded in the whole run: an operation recorded one when this grew.
   std::uint64_t StepsRecorded() const { return recorded_; }
 
@@ -77,6 +101,8 @@ class EditHistory {
   // How many steps were done at the last write; none when that state can no longer be reached
   // (a new step replaced the steps that led back to it).
   std::optional<std::size_t> written_ = 0;
+  bool foldable_ = false;  // the last step done may take a further change of its field
+  std::uint64_t revision_ = 0;
 };
 
 }  // namespace zarkel

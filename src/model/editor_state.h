@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/campaign_settings.h"
 #include "model/edit_history.h"
 #include "model/equipment.h"
 #include "model/scenario_layout.h"
@@ -15,35 +16,19 @@
 
 namespace zarkel {
 
-// The eight campaign limits, in the order of their edits on the "Campaign Data" page
-// (Edit3, Edit4, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11), which is also the order in which
-// a writer converts them.
-enum LimitField : std::int32_t {
-  kAxisLandCoreMax,
-  kAxisNavalCoreMax,
-  kAlliedLandCoreMax,
-  kAlliedNavalCoreMax,
-  kAxisAuxMax,
-  kAxisCoreMax,
-  kAlliedAuxMax,
-  kAlliedCoreMax,
-  kLimitFieldCount
-};
-using CampaignLimits = std::array<std::uint8_t, kLimitFieldCount>;
-using LimitTexts = std::array<std::string, kLimitFieldCount>;
-
-// "axisLandCoreMax", ... in the order above.
-const char* LimitFieldName(std::int32_t field);
-// The caption beside the limit's edit: "max axis land core units", ... (blanks included).
-const char* LimitCaption(std::int32_t field);
-// The same caption without its leading and trailing blanks, as messages name the edit.
-std::string LimitCaptionInMessages(std::int32_t field);
-
 // The companion files of an Original scenario: full paths, set when one is opened.
 struct CompanionPaths {
   std::string placeNamePath;
   std::string titlePath;
   std::string descriptionPath;
+};
+
+// The scenario type and the eight limits as the user has set them since the opening: the type as
+// its spin control holds it (0 to 2), each limit as typed. Only a writer converts them into the
+// values it stores (ScenarioData::battleType and ::limits).
+struct CampaignEntries {
+  std::int32_t battleType = 0;
+  LimitTexts limitTexts;
 };
 
 // Everything one successful opening sets; an opening replaces it as a whole or not at all.
@@ -57,6 +42,7 @@ struct ScenarioData {
   CompanionPaths companions;
   std::uint8_t battleType = 0;  // 0 land, 1 naval, 2 combined
   CampaignLimits limits{};
+  CampaignEntries entries;  // the type and limits as set since, read from the two above at opening
 };
 
 // What the last roster refresh built for the side shown.

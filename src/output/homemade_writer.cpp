@@ -17,22 +17,31 @@
 namespace zarkel {
 
 namespace {
+
 constexpr const char* kNameField = "\"File Name\" on the \"Home Made\" page";
+
+std::filesystem::path OutputPath(const HomemadeWriteRequest& request) {
+  return PathFromUtf8(request.directory) / PathFromUtf8(request.name + ".scn");
+}
+
 }  // namespace
+
+bool CheckHomemadeWrite(const EditorState& state, const HomemadeWriteRequest& request) {
+  RequireOutputName(request.name, kNameField, std::string("Type one into ") + kNameField + ".");
+  const ScenarioLayout layout = RequireOpenScenario(state.scenario);
+  // The target is checked before the question: a write that cannot go ahead asks nothing.
+  CheckWriteTargets({OutputPath(request)}, FilesInUse(state));
+  return layout == ScenarioLayout::Original;
+}
 
 std::optional<WrittenFiles> WriteHomemadeScenario(EditorState& state, Dialogs& dialogs,
                                                   const HomemadeWriteRequest& request) {
-  RequireOutputName(request.name, kNameField, std::string("Type one into ") + kNameField + ".");
+  const bool original = CheckHomemadeWrite(state, request);
   ScenarioData& scenario = state.scenario;
-  const ScenarioLayout layout = RequireOpenScenario(scenario);
-  const bool original = layout == ScenarioLayout::Original;
+  const ScenarioLayout layout = *scenario.layout;
   const CompanionPaths& companions = scenario.companions;
   const ScenarioGeometry& geometry = scenario.geometry;
-
-  // The target is checked before the question: a write that cannot go ahead asks nothing.
-  const std::filesystem::path outputPath =
-      PathFromUtf8(request.directory) / PathFromUtf8(request.name + ".scn");
-  CheckWriteTargets({outputPath}, FilesInUse(state));
+  const std::filesystem::path outputPath = OutputPath(request);
 
   std::int32_t lineCount = 0;
   if (original) {

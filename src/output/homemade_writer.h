@@ -22,6 +22,12 @@ struct HomemadeWriteRequest {
   LimitTexts limitTexts;        // Edit3 .. Edit11
 };
 
+// The checks the writer makes before its question, in its order: a name, an open scenario, a
+// target it may write. Throws their Refusal. Returns whether the writer asks its question (for
+// an Original scenario), so that a face that cannot stop to ask in the middle of a write can ask
+// before it.
+bool CheckHomemadeWrite(const EditorState& state, const HomemadeWriteRequest& request);
+
 // Returns the file written, or none when the user answered No to the confirmation (nothing is
 // written then). Refuses an empty name before asking anything. After a write the edits made so
 // far count as written.

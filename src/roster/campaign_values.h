@@ -1,5 +1,5 @@
-// The scenario type and the eight campaign limits. Between an opening and a write they live
-// only as the texts of their controls; the opening fills the controls, a writer converts them.
+// The scenario type and the eight campaign limits. Between an opening and a write they live as
+// the entries of the scenario (as typed); the opening sets them, a writer converts them.
 #pragma once
 
 #include <cstdint>
@@ -12,10 +12,8 @@ namespace zarkel {
 // The spin control of the scenario type keeps its value within 0 and 2.
 std::int32_t ClampBattleType(std::int64_t value);
 
-struct CampaignValuesDisplay {
-  std::int32_t battleType = 0;  // for the spin control, brought into 0..2
-  LimitTexts limitTexts;        // decimal, in edit order
-};
+// The type for the spin control, brought into 0..2, and the limits as decimal texts.
+using CampaignValuesDisplay = CampaignEntries;
 
 // What the controls show after an opening.
 CampaignValuesDisplay ShowCampaignValues(const ScenarioData& scenario);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "base/latin1_text.h"
+#include "roster/campaign_edits.h"
 #include "roster/undo_redo.h"
 
 namespace zarkel {
@@ -52,7 +53,14 @@ std::string StepDoneText(const EditorState& state, const EditStep& step) {
     return "Transferred " + std::to_string(count) + (count == 1 ? " unit" : " units") +
            (transfer->auxFlag == 1 ? " to auxiliary" : " to core");
   }
-  return UnitStepText(state, std::get<UnitChangeStep>(step.change));
+  if (const auto* change = std::get_if<UnitChangeStep>(&step.change))
+    return UnitStepText(state, *change);
+  if (const auto* type = std::get_if<TypeStep>(&step.change))
+    return std::string("Changed \"") + kScenarioTypeCaption + "\" to " +
+           std::to_string(type->after);
+  const auto& limit = std::get<LimitStep>(step.change);
+  return "Changed \"" + LimitCaptionInMessages(limit.field) + "\" to '" +
+         PrintableLatin1(limit.after) + "'";
 }
 
 std::optional<std::string> RecordedStepText(const EditorState& state,

@@ -14,7 +14,8 @@ namespace zarkel {
 
 // A step just made, with the scenario as it left it: "Transferred 2 units to auxiliary",
 // `Moved "Grenadiers" to column 12, row 7` (a placed unit given another hex and nothing else),
-// `Changed "Grenadiers": column 3, row 4, experience 5`, `Changed "Grenadiers": not placed`.
+// `Changed "Grenadiers": column 3, row 4, experience 5`, `Changed "Grenadiers": not placed`,
+// `Changed "Type of Scenario" to 2`, `Changed "max axis core" to '50'` (the text as typed).
 std::string StepDoneText(const EditorState& state, const EditStep& step);
 
 // The line of the step an operation recorded, told by the history's count of recorded steps

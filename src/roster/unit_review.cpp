@@ -87,6 +87,20 @@ std::optional<ReviewFields> ReviewUnit(const EditorState& state, UnitPage page,
   return fields;
 }
 
+std::optional<ListedLine> ListedLineOf(const EditorState& state, std::int32_t unitIndex) {
+  const SideRoster& roster = state.scenario.rosters.at(state.view.currentSide);
+  for (const UnitPage page : {UnitPage::Core, UnitPage::Aux}) {
+    const auto& map = page == UnitPage::Core ? state.view.coreListMap : state.view.auxListMap;
+    for (std::size_t line = 0; line < map.size(); ++line) {
+      const std::int32_t position = map[line];
+      if (position >= 1 && position <= roster.rosterCount() &&
+          roster.pairs.at(position).unitIndex == unitIndex)
+        return ListedLine{page, static_cast<std::int32_t>(line)};
+    }
+  }
+  return std::nullopt;
+}
+
 AcceptResult AcceptUnitChanges(EditorState& state, Dialogs& dialogs, UnitPage page,
                                std::optional<std::int32_t> selectedLine, const UnitEditTexts& texts,
                                SideButtons side) {

@@ -35,6 +35,14 @@ struct ReviewFields {
 std::optional<ReviewFields> ReviewUnit(const EditorState& state, UnitPage page,
                                        std::optional<std::int32_t> selectedLine);
 
+// Where a unit stands on the lists of the side shown: the page and the line of its list.
+struct ListedLine {
+  UnitPage page = UnitPage::Core;
+  std::int32_t line = 0;
+};
+// None when the unit is on neither list (of another side, or the lists not built).
+std::optional<ListedLine> ListedLineOf(const EditorState& state, std::int32_t unitIndex);
+
 // The four editable fields of a page.
 enum class UnitField { Column, Row, Used, Experience };
 

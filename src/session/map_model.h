@@ -58,8 +58,8 @@ std::string CounterDescription(const MapCounter& counter);
 MapContent BuildMapContent(const EditorState& state, std::optional<std::int32_t> chosenSide);
 
 // Where a counter stands: a square in its hex; two on one hex stand side by side, smaller, and
-// three or more are set off along the diagonal. Counters are drawn in the order of MapContent::counters, so the
-// later of two that overlap lies on top.
+// three or more are set off along the diagonal. Counters are drawn in the order of
+// MapContent::counters, so the later of two that overlap lies on top.
 MapRect CounterRect(const HexGeometry& geometry, const MapCounter& counter);
 
 // The counter on top at `point`; none where no counter is.

@@ -2,13 +2,13 @@
 
 #include <QAction>
 #include <QKeySequence>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 
 #include "base/version.h"
-#include "roster/undo_redo.h"
-#include "ui/tabw1.h"
+#include "ui/session_signals.h"
 
 namespace zarkel {
 
@@ -27,13 +27,14 @@ QString ActionText(const char* verb, const std::optional<std::string>& step) {
 
 }  // namespace
 
-MainMenu::MainMenu(TForm1& window) : QObject(&window), window_(window) {
+MainMenu::MainMenu(QMainWindow& window, SessionSignals& session)
+    : QObject(&window), window_(window), session_(session) {
   QMenu* edit = window.menuBar()->addMenu(QStringLiteral("&Edit"));
   edit->setObjectName(QStringLiteral("EditMenu"));
-  undo_ = edit->addAction(QStringLiteral("Undo"), &window, &TForm1::Undo);
+  undo_ = edit->addAction(QStringLiteral("Undo"), this, &MainMenu::undoChosen);
   undo_->setObjectName(QStringLiteral("UndoAction"));
   undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  redo_ = edit->addAction(QStringLiteral("Redo"), &window, &TForm1::Redo);
+  redo_ = edit->addAction(QStringLiteral("Redo"), this, &MainMenu::redoChosen);
   redo_->setObjectName(QStringLiteral("RedoAction"));
   redo_->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
@@ -44,18 +45,16 @@ MainMenu::MainMenu(TForm1& window) : QObject(&window), window_(window) {
   about->setObjectName(QStringLiteral("AboutAction"));
   about->setMenuRole(QAction::AboutRole);
 
-  // Every edit of the window runs as a handler; a view that edits by itself (through the same
-  // operations) ends with a roster refresh shown.
-  connect(&window, &TForm1::handlerRun, this, &MainMenu::Update);
-  connect(&window, &TForm1::rostersShown, this, &MainMenu::Update);
+  // Whichever view made, undid or wrote a step, the session says so.
+  connect(&session, &SessionSignals::historyChanged, this, &MainMenu::Update);
+  connect(&session, &SessionSignals::scenarioOpened, this, &MainMenu::Update);
   connect(edit, &QMenu::aboutToShow, this, &MainMenu::Update);
   Update();
 }
 
 void MainMenu::Update() {
-  const EditorState& state = window_.state();
-  const std::optional<std::string> undo = UndoName(state);
-  const std::optional<std::string> redo = RedoName(state);
+  const std::optional<std::string> undo = session_.session().UndoName();
+  const std::optional<std::string> redo = session_.session().RedoName();
   undo_->setText(ActionText("Undo", undo));
   undo_->setEnabled(undo.has_value());
   redo_->setText(ActionText("Redo", redo));

@@ -1,30 +1,37 @@
-// The window's menu bar, added above its nine pages: "Edit" with "Undo" and "Redo" over the edit
-// history, each naming its step and greyed out when there is none; "Help" with "About zarkel".
+// The window's menu bar, added above its nine pages: "Edit" with "Undo" and "Redo" over the
+// session's history, each naming its step and greyed out when there is none; "Help" with
+// "About zarkel". Choosing Undo or Redo is announced, for the window to run it.
 #pragma once
 
 #include <QObject>
 #include <QString>
 
 class QAction;
+class QMainWindow;
 
 namespace zarkel {
 
-class TForm1;
+class SessionSignals;
 
 class MainMenu : public QObject {
   Q_OBJECT
 
  public:
   // Builds the menus in `window`'s menu bar; the menu belongs to the window.
-  explicit MainMenu(TForm1& window);
+  MainMenu(QMainWindow& window, SessionSignals& session);
 
   // Names the steps that Undo and Redo would take, and greys out what has none.
   void Update();
 
+ Q_SIGNALS:
+  void undoChosen();
+  void redoChosen();
+
  private:
   void ShowAbout();
 
-  TForm1& window_;
+  QMainWindow& window_;
+  SessionSignals& session_;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
 };

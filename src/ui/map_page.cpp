@@ -19,7 +19,7 @@
 #include "ui/map_qt.h"
 #include "ui/map_view.h"
 #include "ui/qt_dialogs.h"
-#include "ui/tabw1.h"
+#include "ui/session_signals.h"
 
 namespace zarkel {
 
@@ -39,8 +39,8 @@ QString DefaultPictureFile(QWidget* parent, const QString& proposed) {
 
 }  // namespace
 
-MapPage::MapPage(TForm1& window, Dialogs& dialogs)
-    : window_(window),
+MapPage::MapPage(SessionSignals& session, Dialogs& dialogs)
+    : session_(session),
       dialogs_(dialogs),
       choosePictureFile_(DefaultPictureFile),
       content_(std::make_shared<MapContent>()) {
@@ -97,16 +97,17 @@ MapPage::MapPage(TForm1& window, Dialogs& dialogs)
   connect(view_, &MapView::unitClicked, this, &MapPage::Click);
   connect(view_, &MapView::unitDropped, this, &MapPage::Drop);
   connect(savePicture_, &QPushButton::clicked, this, &MapPage::SavePicture);
-  connect(&window_, &TForm1::rostersShown, this, &MapPage::RostersChanged);
-  connect(&window_, &TForm1::scenarioOpened, this, [this] {
+  connect(&session_, &SessionSignals::rostersShown, this, &MapPage::RostersChanged);
+  connect(&session_, &SessionSignals::scenarioOpened, this, [this] {
     savePicture_->setEnabled(true);
     RostersChanged();
   });
+  // The check reads the limits as they stand.
+  connect(&session_, &SessionSignals::campaignEntriesChanged, this, &MapPage::Refresh);
 }
 
 void MapPage::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  // The limits may have been edited since: the check reads their texts as they stand.
   Refresh();
 }
 
@@ -117,8 +118,8 @@ void MapPage::RostersChanged() {
 }
 
 void MapPage::Refresh() {
-  const EditorState& state = window_.state();
-  content_ = std::make_shared<const MapContent>(BuildMapContent(state, window_.CheckedSide()));
+  const Session& session = session_.session();
+  content_ = std::make_shared<const MapContent>(session.Map());
   view_->SetContent(content_);
 
   unplaced_->clear();
@@ -135,10 +136,10 @@ void MapPage::Refresh() {
   findings_->clear();
   checkNotes_->clear();
   checkNotes_->hide();
-  if (!state.scenario.layout)
+  if (!session.state().scenario.layout)
     return;
   // The lists of the window are not numbered: a person counts their lines from 1.
-  const ScenarioCheck check = CheckScenario(state, window_.LimitEditTexts(), LineNumbers::FromOne);
+  const ScenarioCheck check = session.Check(LineNumbers::FromOne);
   const std::vector<Finding>& findings = check.findings;
   for (const Finding& finding : findings) {
     // Unit names are single-byte text.
@@ -172,7 +173,12 @@ void MapPage::Click(std::int32_t unitIndex) {
   const MapCounter* counter = Counter(unitIndex);
   if (counter == nullptr || !counter->movable())
     return;
-  window_.ChooseUnitLine(counter->page(), counter->line);
+  try {
+    // Reviewed on its page, as a click on its line would.
+    session_.session().ReviewUnit(unitIndex);
+  } catch (const EditorError& error) {
+    dialogs_.ShowError(error.what());
+  }
   view_->SetSelectedUnit(unitIndex);
 }
 
@@ -180,14 +186,17 @@ void MapPage::Drop(std::int32_t unitIndex, int column, int row) {
   const MapCounter* counter = Counter(unitIndex);
   if (counter == nullptr || !counter->movable())
     return;
-  // The move refreshes the rosters, which builds the counters anew.
-  const UnitPage page = counter->page();
-  const std::int32_t line = counter->line;
-  window_.MoveUnit(page, line, column, row);
+  // Accepted as "Accept Changes" accepts a typed column and row; the rosters shown again build
+  // the counters anew.
+  try {
+    session_.session().MoveUnit(unitIndex, column, row);
+  } catch (const EditorError& error) {
+    dialogs_.ShowError(error.what());
+  }
 }
 
 void MapPage::SavePicture() {
-  const ScenarioData& scenario = window_.state().scenario;
+  const ScenarioData& scenario = session_.session().state().scenario;
   const QFileInfo source(
       QFile::decodeName(QByteArray::fromStdString(scenario.geometry.sourcePath)));
   const QString proposed = source.absoluteDir().filePath(source.completeBaseName() + ".png");
@@ -200,17 +209,18 @@ void MapPage::SavePicture() {
     const QFileInfo chosen(path);
     const std::filesystem::path target(PathFromUtf8(FileSystemName(chosen.absoluteFilePath())));
     // A file the editor works from is refused before any question.
-    CheckWriteTargets({target}, FilesInUse(window_.state()));
+    session_.session().CheckWriteTargets({target});
     if (chosen.exists() &&
         !dialogs_.AskYesNo(kSavePictureTitle, FileSystemName(chosen.fileName()) +
                                                   " already exists.\nDo you want to replace it?")) {
       return;
     }
     // Every side in full colour, whichever is chosen.
-    const MapContent all = BuildMapContent(window_.state(), std::nullopt);
+    const MapContent all = BuildMapContent(session_.session().state(), std::nullopt);
     WritePicture(RenderMapPicture(all, evenColumnsLow_->isChecked(), DefaultPictureWidth(all)),
                  target);
-    window_.ShowWritten(WrittenFiles{target.parent_path(), {Utf8FromPath(target.filename())}});
+    session_.session().ReportWritten(
+        WrittenFiles{target.parent_path(), {Utf8FromPath(target.filename())}});
   } catch (const EditorError& error) {
     dialogs_.ShowError(error.what());
   }

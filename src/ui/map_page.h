@@ -1,9 +1,9 @@
 // The "Map" page: every placed unit as a counter on the scenario's hex grid, the units not
 // placed beside it by side, and the findings of the scenario check below it, with the check's
-// notes under them. It follows every roster refresh of the window. A counter of the side chosen
-// on "Core/Aux Transfer" is chosen with a click, as a click on its line would, and moved by
-// dragging it to another hex, as typing the hex into its page and pressing "Accept Changes"
-// would.
+// notes under them. It follows the editing session: every roster refresh and every change of the
+// limits. A counter of the side chosen on "Core/Aux Transfer" is chosen with a click, which
+// reviews its unit, and moved by dragging it to another hex: the session's move, with the checks
+// and messages of "Accept Changes".
 #pragma once
 
 #include <QString>
@@ -23,14 +23,15 @@ class QTreeWidget;
 namespace zarkel {
 
 class MapView;
-class TForm1;
+class SessionSignals;
 
 class MapPage : public QWidget {
   Q_OBJECT
 
  public:
-  // `dialogs` reports a failed "Save Picture"; both must outlive the page.
-  MapPage(TForm1& window, Dialogs& dialogs);
+  // Follows `session`; `dialogs` reports a failed move or "Save Picture". Both must outlive the
+  // page.
+  MapPage(SessionSignals& session, Dialogs& dialogs);
 
   // The save dialog of "Save Picture": given the name proposed, the name chosen, or an empty
   // text for Cancel. The Qt dialog by default.
@@ -52,7 +53,7 @@ class MapPage : public QWidget {
   void SavePicture();
   const MapCounter* Counter(std::int32_t unitIndex) const;
 
-  TForm1& window_;
+  SessionSignals& session_;
   Dialogs& dialogs_;
   PictureFileChooser choosePictureFile_;
   std::shared_ptr<const MapContent> content_;

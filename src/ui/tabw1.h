@@ -1,6 +1,8 @@
-// The editor's one window, TForm1: nine pages holding every control of the program. Each
-// handler reads what the controls hold, runs one operation of the core on the editor's state and
-// shows what it returns; a failure is reported in an error box and the window goes on.
+// The editor's one window, TForm1: nine pages holding every control of the program, a view of
+// the editing session. Each handler reads what the controls hold, runs one operation of the
+// session and shows what it returns; what the session announces (an edit made on the Map page or
+// through the Edit menu, a side shown again by an undo) the pages follow as well. A failure is
+// reported in an error box and the window goes on.
 #pragma once
 
 #include <QMainWindow>
@@ -11,11 +13,8 @@
 #include <string>
 
 #include "model/dialogs.h"
-#include "model/editor_state.h"
 #include "output/campaign_writer.h"
-#include "output/write_report.h"
-#include "roster/side_rosters.h"
-#include "roster/unit_review.h"
+#include "session/session.h"
 
 class QCheckBox;
 class QComboBox;
@@ -31,6 +30,8 @@ namespace zarkel {
 
 class DirectoryList;
 class FileList;
+class MainMenu;
+class SessionSignals;
 class WindowStatus;
 
 class TForm1 : public QMainWindow {
@@ -41,7 +42,8 @@ class TForm1 : public QMainWindow {
   explicit TForm1(Dialogs& dialogs, QWidget* parent = nullptr);
   ~TForm1() override;
 
-  const EditorState& state() const { return state_; }
+  Session& session() { return session_; }
+  const EditorState& state() const { return session_.state(); }
   // The text of "Filename" (Edit1) as last changed.
   const std::string& currentFileName() const { return currentFileName_; }
 
@@ -53,32 +55,9 @@ class TForm1 : public QMainWindow {
   void CheckSide(std::int32_t side);
   void PressOpenFile();
 
-  // The Edit menu's "Undo" and "Redo": the step's side is checked and shown, as after an edit.
+  // The Edit menu's "Undo" and "Redo".
   void Undo();
   void Redo();
-
-  // What the Map page works with.
-  // The side checked on "Core/Aux Transfer": 0 Axis, 1 Allies; none before the first choice.
-  std::optional<std::int32_t> CheckedSide() const;
-  // The texts of the eight limit edits of "Campaign Data", in edit order.
-  LimitTexts LimitEditTexts() const;
-  // Chooses line `line` of "All Core Units" or "All Auxillary Units" as a click on it does:
-  // the unit is reviewed.
-  void ChooseUnitLine(UnitPage page, std::int32_t line);
-  // Chooses the line, types `column` and `row` into the page's "Column:" and "Row:" edits and
-  // presses "Accept Changes".
-  void MoveUnit(UnitPage page, std::int32_t line, std::int32_t column, std::int32_t row);
-  // Reports in the status bar a file that a page wrote.
-  void ShowWritten(const WrittenFiles& files);
-
- Q_SIGNALS:
-  // After every roster refresh the window shows (an open with a side chosen, a side button, a
-  // transfer, an accept, ...): views over the rosters follow it.
-  void rostersShown();
-  // After a successful "Open File".
-  void scenarioOpened();
-  // After every handler, whatever it did or failed to do: the Edit menu follows the history.
-  void handlerRun();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -110,6 +89,8 @@ class TForm1 : public QMainWindow {
   };
   struct UnitPageNames;
 
+  // The nine pages and the menu bar (tabw1_pages.cpp).
+  void BuildPages();
   QWidget* BuildOpenFilePage();
   QWidget* BuildUnitPage(const UnitPageNames& names, UnitPageControls& controls);
   QWidget* BuildTransferPage();
@@ -119,6 +100,7 @@ class TForm1 : public QMainWindow {
   QWidget* BuildHomemadePage();
   void FillDrives();
   void ShowDriveOf(const QString& directory);
+  void ConnectHandlers();
 
   // The handlers, named after the control and event that run them.
   void Edit1Change(const QString& text);
@@ -141,31 +123,41 @@ class TForm1 : public QMainWindow {
   void Button12Click();
   void Button4Click();
   void Button13Click();
+  // Leaving a limit's edit (or Enter in it), and the scenario type's control.
+  void LimitExit(LimitField field);
+  void BattletypeExit();
 
   // Runs one handler's work; a failure it raises is shown in an error box.
   void Run(const std::function<void()>& work);
+  // Makes the edit of a limit or of the type that still has the focus a step, as leaving it
+  // would: before a write, an undo, or a question about unwritten edits.
+  void FinishPendingEdit();
   // True when nothing unwritten would be lost, or the user agrees to lose it.
   bool MayDropEdits();
-  void ShowUndoneOrRedone(const std::optional<RosterDisplay>& display,
-                          const std::optional<std::string>& done);
-  // Shows a line of the core's about an edit in the status bar, if there is one.
-  void ShowEdit(const std::optional<std::string>& done);
 
-  SideButtons Sides() const;
   std::int32_t BattleTypeValue() const;
   void Review(UnitPage page);
   void Accept(UnitPage page);
   void UnusedClick(QListWidget* list);
   void WriteCampaign(CampaignPage page);
   std::string SlotName(CampaignPage page) const;
+
+  // What the session announces.
+  void ShowOpened();
+  void ShowSide();
   void ShowRosters(const RosterDisplay& display);
+  void ShowReviewed(const UnitReview& review);
+  void ShowCampaignEntries();
   void ShowExperience(const ExperienceCaptions& captions);
   void ShowReview(UnitPageControls& controls, const ReviewFields& fields);
   UnitPageControls& PageControls(UnitPage page) { return page == UnitPage::Core ? core_ : aux_; }
 
   Dialogs& dialogs_;
-  EditorState state_;
+  Session session_;
+  // Destroyed before the session it listens to.
+  std::unique_ptr<SessionSignals> signals_;
   std::unique_ptr<WindowStatus> status_;
+  MainMenu* menu_ = nullptr;
   std::string currentFileName_;
 
   QTabWidget* pages_ = nullptr;
@@ -197,6 +189,9 @@ class TForm1 : public QMainWindow {
   // "Campaign Data"
   std::array<QLineEdit*, kLimitFieldCount> limits_{};
   QSpinBox* battleType_ = nullptr;
+  // What the controls last showed of the session's type and limit texts.
+  std::int32_t shownType_ = 0;
+  LimitTexts shownLimits_;
   std::array<QLabel*, 4> axisCounts_{};
   std::array<QLabel*, 4> alliedCounts_{};
   QLabel* axisAverage_ = nullptr;

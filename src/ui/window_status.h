@@ -1,30 +1,26 @@
 // The window's status bar: on the right the scenario that is open, on the left what the last
 // open, edit or write did. It only reports; every question and failure still has its message
-// box. The texts come from the core, which builds them for every face alike.
+// box. It follows the session, whose texts are the same for every face.
 #pragma once
-
-#include <string>
-
-#include "model/editor_state.h"
-#include "output/write_report.h"
 
 class QLabel;
 class QStatusBar;
 
 namespace zarkel {
 
+class SessionSignals;
+
 class WindowStatus {
  public:
-  explicit WindowStatus(QStatusBar* bar);
-
-  void ShowOpened(const ScenarioData& scenario);
-  void ShowWritten(const WrittenFiles& files);
-  // A line of the core's about an edit ("Transferred 2 units to auxiliary", ...).
-  void ShowEdit(const std::string& text);
+  // `session` must outlive the status bar's announcements, and so must this object.
+  WindowStatus(QStatusBar* bar, SessionSignals& session);
 
  private:
+  void ShowOpened();
+
   QStatusBar* bar_;
   QLabel* scenario_;
+  SessionSignals& session_;
 };
 
 }  // namespace zarkel

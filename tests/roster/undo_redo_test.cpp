@@ -6,6 +6,7 @@
 
 #include "base/errors.h"
 #include "output/campaign_writer.h"
+#include "roster/campaign_edits.h"
 #include "roster/transfer.h"
 #include "roster/unit_review.h"
 #include "scenario_fixture.h"
@@ -41,16 +42,25 @@ class UndoRedoTest : public ::testing::Test {
     CampaignWriteRequest request;
     request.slotName = name;
     request.directory = fx.dir.path().string();
-    request.limitTexts = ShowCampaignValues(state.scenario).limitTexts;
+    request.battleType = state.scenario.entries.battleType;
+    request.limitTexts = state.scenario.entries.limitTexts;
     WriteCampaignScenario(state, request);
     return testing::ReadFileBytes(fx.dir / (name + ".scn"));
   }
 
-  // One edit drawn at random: a transfer of some lines either way, or an accept on either page
+  // One edit drawn at random: a transfer of some lines either way, an accept on either page
   // with texts that may stop it half-way (a used text that is rejected, an experience that is
-  // not a number). Refusals and stops are part of the draw.
+  // not a number), or a change of the type or of a limit. Refusals and stops are part of the
+  // draw.
   void RandomEdit(std::mt19937& random) {
     const auto pick = [&](int n) { return static_cast<std::int32_t>(random() % n); };
+    if (pick(4) == 0) {
+      if (pick(3) == 0)
+        SetScenarioType(state, pick(3));
+      else
+        SetLimitText(state, pick(kLimitFieldCount), std::to_string(pick(256)));
+      return;
+    }
     const bool axisShown = pick(2) == 0;
     const SideButtons shown{axisShown, !axisShown};
     SelectSide(state, shown);
@@ -101,10 +111,10 @@ TEST_F(UndoRedoTest, UndoingEveryRandomEditWritesTheScenarioAsOpenedAndRedoingTh
   ASSERT_NE(edited, opened);
 
   for (std::size_t i = 0; i < steps; ++i)
-    ASSERT_TRUE(UndoEdit(state));
-  EXPECT_FALSE(UndoEdit(state));
+    ASSERT_TRUE(UndoStep(state));
+  EXPECT_FALSE(UndoStep(state));
   EXPECT_EQ(Written("undone"), opened);
-  while (RedoEdit(state)) {
+  while (RedoStep(state)) {
   }
   EXPECT_EQ(Written("redone"), edited);
 }
@@ -123,23 +133,23 @@ TEST_F(UndoRedoTest, StepsAreNamedShownOnTheirSideAndCountedAsWrittenOrNot) {
 
   Written("w");
   EXPECT_FALSE(state.history.HasUnwrittenEdits());
-  UndoEdit(state);
+  UndoStep(state);
   EXPECT_TRUE(state.history.HasUnwrittenEdits());
   EXPECT_EQ(RedoName(state), "Change of al1");
-  const auto back = UndoEdit(state);  // made on the Axis side, undone with the Allies shown
-  ASSERT_TRUE(back.has_value());
+  const auto back = UndoStep(state);  // made on the Axis side, undone with the Allies shown
+  ASSERT_TRUE(back && back->rosters);
   EXPECT_EQ(state.view.currentSide, 0);
-  EXPECT_EQ(back->sideCaption, "  Axis");
+  EXPECT_EQ(back->rosters->sideCaption, "  Axis");
 
-  RedoEdit(state);
-  RedoEdit(state);
+  RedoStep(state);
+  RedoStep(state);
   EXPECT_FALSE(state.history.HasUnwrittenEdits()) << "back at the state written";
-  UndoEdit(state);
+  UndoStep(state);
   SelectSide(state, axis);
   TransferToCore(state, {0}, axis);  // drops the step that could be redone, and the written state
   EXPECT_FALSE(RedoName(state));
   EXPECT_EQ(UndoName(state), "Transfer of 1 unit to core");
-  UndoEdit(state);
+  UndoStep(state);
   EXPECT_TRUE(state.history.HasUnwrittenEdits());
 
   fx.Open(state, "s.scn", ScenarioLayout::Homemade, axis);

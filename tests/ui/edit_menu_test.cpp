@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QtTest>
 #include <memory>
 
@@ -31,6 +32,8 @@ class EditMenuTest : public QObject {
   void theMenusNameTheirStepsAndGreyOutWhatHasNone();
   void ctrlZUndoesATransferButNotTheTextOfAFocusedEdit();
   void closingOrOpeningAsksBeforeDroppingUnwrittenEdits();
+  void aLimitLeftWithTabIsAStepThatClosingAsksAboutAndUndoTakesBack();
+  void closingWhileALimitIsStillTypedAsksToo();
 
  private:
   Form& f() { return *form_; }
@@ -120,6 +123,53 @@ void EditMenuTest::closingOrOpeningAsksBeforeDroppingUnwrittenEdits() {
   f().dialogs().AnswerYesNo(false);
   QVERIFY(f().window().close());
   QCOMPARE(f().dialogs().questions.size(), std::size_t{3});
+}
+
+void EditMenuTest::aLimitLeftWithTabIsAStepThatClosingAsksAboutAndUndoTakesBack() {
+  QVERIFY(QTest::qWaitForWindowActive(&f().window()));
+  f().ShowPageOf("Edit9");  // "max axis core", 5 as opened
+  auto* limit = f().Get<QLineEdit>("Edit9");
+  limit->setFocus();
+  limit->selectAll();
+  QTest::keyClicks(limit, "50");
+  QTest::keyClick(limit, Qt::Key_Tab);
+  QVERIFY(!limit->hasFocus());
+  QCOMPARE(Action("UndoAction")->text(), QStringLiteral("Undo Change of max axis core"));
+
+  f().dialogs().AnswerYesNo(false);
+  QVERIFY(!f().window().close());
+  QCOMPARE(f().dialogs().questions.size(), std::size_t{1});
+  QCOMPARE(limit->text(), QStringLiteral("50"));
+
+  Action("UndoAction")->trigger();
+  QCOMPARE(limit->text(), QStringLiteral("5"));
+  QCOMPARE(Action("RedoAction")->text(), QStringLiteral("Redo Change of max axis core"));
+
+  // Clicks on the type's arrows are one step together.
+  auto* type = f().Get<QSpinBox>("battletype");
+  type->stepDown();
+  type->stepDown();
+  QCOMPARE(type->value(), 0);
+  QCOMPARE(Action("UndoAction")->text(), QStringLiteral("Undo Change of Type of Scenario"));
+  Action("UndoAction")->trigger();
+  QCOMPARE(type->value(), 2);
+  QVERIFY(!Action("UndoAction")->isEnabled());
+  QVERIFY(f().window().close());  // nothing left unwritten: nothing asked
+  QCOMPARE(f().dialogs().questions.size(), std::size_t{1});
+}
+
+void EditMenuTest::closingWhileALimitIsStillTypedAsksToo() {
+  QVERIFY(QTest::qWaitForWindowActive(&f().window()));
+  f().ShowPageOf("Edit11");
+  auto* limit = f().Get<QLineEdit>("Edit11");
+  limit->setFocus();
+  limit->selectAll();
+  QTest::keyClicks(limit, "9");
+  QVERIFY(limit->hasFocus());
+  f().dialogs().AnswerYesNo(false);
+  QVERIFY(!f().window().close());
+  QCOMPARE(f().dialogs().questions.size(), std::size_t{1});
+  QCOMPARE(Action("UndoAction")->text(), QStringLiteral("Undo Change of max allied core"));
 }
 
 }  // namespace zarkel

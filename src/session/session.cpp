@@ -1,0 +1,292 @@
+#include "session/session.h"
+
+#include <algorithm>
+
+#include "base/errors.h"
+#include "load/equipment_load.h"
+#include "model/scenario_status.h"
+#include "output/homemade_writer.h"
+#include "output/order_of_battle.h"
+#include "roster/campaign_edits.h"
+#include "roster/edit_report.h"
+#include "roster/transfer.h"
+
+namespace zarkel {
+
+template <typename Work, typename Report>
+auto Session::Operate(Work&& work, Report&& report) {
+  SessionChange change;
+  const std::uint64_t revision = state_.history.Revision();
+  try {
+    auto result = work(change);
+    report(change);
+    Announce(change, revision);
+    return result;
+  } catch (...) {
+    // What was done before the failure stays done (the history may hold a step of it).
+    report(change);
+    Announce(change, revision);
+    throw;
+  }
+}
+
+template <typename Work>
+auto Session::Operate(Work&& work) {
+  return Operate(std::forward<Work>(work), [](SessionChange&) {});
+}
+
+void Session::Announce(SessionChange& change, std::uint64_t historyRevision) {
+  change.history = change.history || state_.history.Revision() != historyRevision;
+  if (change.Empty())
+    return;
+  ++announcing_;
+  // An observer may subscribe or unsubscribe others while it is told: those added now hear from
+  // the next change, those removed are not called.
+  const std::size_t count = observers_.size();
+  for (std::size_t i = 0; i < count; ++i) {
+    if (observers_[i].second)
+      observers_[i].second(change);
+  }
+  if (--announcing_ == 0) {
+    observers_.erase(std::remove_if(observers_.begin(), observers_.end(),
+                                    [](const auto& entry) { return !entry.second; }),
+                     observers_.end());
+  }
+}
+
+std::int32_t Session::Subscribe(Observer observer) {
+  observers_.emplace_back(nextObserver_, std::move(observer));
+  return nextObserver_++;
+}
+
+void Session::Unsubscribe(std::int32_t id) {
+  for (auto& [entryId, observer] : observers_) {
+    if (entryId == id)
+      observer = nullptr;
+  }
+  if (announcing_ == 0) {
+    observers_.erase(std::remove_if(observers_.begin(), observers_.end(),
+                                    [](const auto& entry) { return !entry.second; }),
+                     observers_.end());
+  }
+}
+
+OpenResult Session::Open(OpenRequest request, const DialogAnswers& answers) {
+  return Operate([&](SessionChange& change) {
+    request.side = Buttons();
+    AnsweredDialogs dialogs(dialogs_, answers);
+    OpenResult result = OpenScenario(state_, dialogs, request);
+    if (result.opened) {
+      change.opened = true;
+      change.rosters = result.roster;
+      change.campaignEntries = true;
+      change.status = OpenedText(state_.scenario);
+    }
+    return result;
+  });
+}
+
+void Session::ReloadEquipment(const DialogAnswers& answers) {
+  Operate([&](SessionChange&) {
+    AnsweredDialogs dialogs(dialogs_, answers);
+    zarkel::ReloadEquipment(state_, dialogs);
+    return true;
+  });
+}
+
+RosterDisplay Session::ChooseSide(std::int32_t side) {
+  return Operate([&](SessionChange& change) {
+    change.side = side_ != side;
+    side_ = side;
+    change.rosters = SelectSide(state_, Buttons());
+    return *change.rosters;
+  });
+}
+
+RosterDisplay Session::Refresh() {
+  return Operate([&](SessionChange& change) {
+    change.rosters = RefreshRosters(state_, Buttons());
+    return *change.rosters;
+  });
+}
+
+ExperienceCaptions Session::UpdateExperience() {
+  return zarkel::UpdateExperience(state_, Buttons());
+}
+
+std::optional<RosterDisplay> Session::Transfer(const std::vector<std::int32_t>& lines, bool toAux) {
+  const std::uint64_t recorded = state_.history.StepsRecorded();
+  return Operate(
+      [&](SessionChange& change) {
+        change.rosters = toAux ? zarkel::TransferToAux(state_, lines, Buttons())
+                               : zarkel::TransferToCore(state_, lines, Buttons());
+        return change.rosters;
+      },
+      [&](SessionChange& change) {
+        change.status = RecordedStepText(state_, recorded).value_or(std::string());
+      });
+}
+
+std::optional<RosterDisplay> Session::TransferToAux(const std::vector<std::int32_t>& lines) {
+  return Transfer(lines, true);
+}
+
+std::optional<RosterDisplay> Session::TransferToCore(const std::vector<std::int32_t>& lines) {
+  return Transfer(lines, false);
+}
+
+std::optional<ReviewFields> Session::Review(UnitPage page, std::optional<std::int32_t> line) {
+  return Operate([&](SessionChange& change) {
+    std::optional<ReviewFields> fields = zarkel::ReviewUnit(state_, page, line);
+    if (fields)
+      change.review = UnitReview{page, *line, *fields};
+    return fields;
+  });
+}
+
+std::optional<UnitReview> Session::ReviewUnit(std::int32_t unitIndex) {
+  const std::optional<ListedLine> listed = ListedLineOf(state_, unitIndex);
+  if (!listed)
+    return std::nullopt;
+  const std::optional<ReviewFields> fields = Review(listed->page, listed->line);
+  if (!fields)
+    return std::nullopt;
+  return UnitReview{listed->page, listed->line, *fields};
+}
+
+AcceptResult Session::Accept(UnitPage page, std::optional<std::int32_t> line,
+                             const UnitEditTexts& texts) {
+  const std::uint64_t recorded = state_.history.StepsRecorded();
+  return Operate(
+      [&](SessionChange& change) {
+        AcceptResult result = AcceptUnitChanges(state_, dialogs_, page, line, texts, Buttons());
+        change.rosters = result.refreshed;
+        return result;
+      },
+      // Also after a stop half-way: what was stored is a step.
+      [&](SessionChange& change) {
+        change.status = AcceptText(state_, page, line, recorded).value_or(std::string());
+      });
+}
+
+AcceptResult Session::MoveUnit(std::int32_t unitIndex, std::int32_t column, std::int32_t row) {
+  const std::optional<ListedLine> listed = ListedLineOf(state_, unitIndex);
+  if (!listed) {
+    throw Refusal("\"" + state_.scenario.units.at(unitIndex).ShownName() +
+                  "\" is not on the lists of the side chosen: choose its side to move it.");
+  }
+  const ReviewFields shown = *zarkel::ReviewUnit(state_, listed->page, listed->line);
+  return Accept(
+      listed->page, listed->line,
+      UnitEditTexts{std::to_string(column), std::to_string(row), shown.used, shown.experience});
+}
+
+RosterDisplay Session::UnusedClick() {
+  return Operate([&](SessionChange& change) {
+    change.rosters = UnusedListClick(state_, dialogs_, Buttons());
+    return *change.rosters;
+  });
+}
+
+bool Session::SetType(std::int64_t value) {
+  return Operate([&](SessionChange& change) {
+    change.campaignEntries = SetScenarioType(state_, value);
+    if (change.campaignEntries)
+      change.status = StepDoneText(state_, EditStep{0, TypeStep{0, battleType()}});
+    return change.campaignEntries;
+  });
+}
+
+bool Session::SetLimit(std::int32_t field, const std::string& text) {
+  return Operate([&](SessionChange& change) {
+    change.campaignEntries = SetLimitText(state_, field, text);
+    if (change.campaignEntries)
+      change.status = StepDoneText(state_, EditStep{0, LimitStep{field, {}, text}});
+    return change.campaignEntries;
+  });
+}
+
+UnitCountCaptions Session::UpdateCurrentValues() {
+  return CountCurrentUnits(state_);
+}
+
+void Session::Taken(const std::optional<UndoneStep>& step, SessionChange& change) {
+  if (!step)
+    return;
+  if (step->rosters) {
+    change.side = side_ != state_.view.currentSide;
+    side_ = state_.view.currentSide;
+    change.rosters = step->rosters;
+  }
+  change.campaignEntries = step->campaignEntries;
+}
+
+std::optional<UndoneStep> Session::Undo() {
+  return Operate([&](SessionChange& change) {
+    change.status = UndoText(state_).value_or(std::string());
+    std::optional<UndoneStep> step = UndoStep(state_);
+    Taken(step, change);
+    return step;
+  });
+}
+
+std::optional<UndoneStep> Session::Redo() {
+  return Operate([&](SessionChange& change) {
+    change.status = RedoText(state_).value_or(std::string());
+    std::optional<UndoneStep> step = RedoStep(state_);
+    Taken(step, change);
+    return step;
+  });
+}
+
+ScenarioCheck Session::Check(LineNumbers lines) const {
+  return CheckScenario(state_, limitTexts(), lines);
+}
+
+WrittenFiles Session::WriteCampaign(CampaignPage page, const std::string& slotName,
+                                    const std::string& directory) {
+  return Operate([&](SessionChange& change) {
+    const CampaignWriteRequest request{page, slotName, directory, battleType(), limitTexts()};
+    change.written = WriteCampaignScenario(state_, request);
+    change.status = WrittenFilesLine(*change.written);
+    return *change.written;
+  });
+}
+
+WrittenFiles Session::WriteOrderOfBattle(const std::string& directory, const std::string& name) {
+  return Operate([&](SessionChange& change) {
+    change.written = zarkel::WriteOrderOfBattle(state_, OrderOfBattleRequest{directory, name});
+    change.status = WrittenFilesLine(*change.written);
+    return *change.written;
+  });
+}
+
+void Session::ReportWritten(const WrittenFiles& files) {
+  Operate([&](SessionChange& change) {
+    change.written = files;
+    change.status = WrittenFilesLine(files);
+    return true;
+  });
+}
+
+bool Session::HomemadeWriteAsks(const std::string& directory, const std::string& name) const {
+  return CheckHomemadeWrite(state_,
+                            HomemadeWriteRequest{directory, name, battleType(), limitTexts()});
+}
+
+std::optional<WrittenFiles> Session::WriteHomemade(const std::string& directory,
+                                                   const std::string& name,
+                                                   std::optional<bool> answer) {
+  return Operate([&](SessionChange& change) {
+    DialogAnswers answers;
+    answers.yesNo = answer;
+    AnsweredDialogs dialogs(dialogs_, answers);
+    change.written = WriteHomemadeScenario(
+        state_, dialogs, HomemadeWriteRequest{directory, name, battleType(), limitTexts()});
+    if (change.written)
+      change.status = WrittenFilesLine(*change.written);
+    return change.written;
+  });
+}
+
+}  // namespace zarkel

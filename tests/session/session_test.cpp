@@ -1,0 +1,194 @@
+#include "session/session.h"
+
+#include <gtest/gtest.h>
+
+#include "base/errors.h"
+#include "writer_fixture.h"
+
+namespace zarkel {
+namespace {
+
+using testing::Bytes;
+using testing::Layout;
+
+// A Homemade source (the writers' case) opened in a session, the equipment files given up front.
+class SessionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    wc = testing::MakeWriterCase(Layout::Homemade);
+    fx.WriteScenario(wc.source, "source.scn");
+    std::filesystem::create_directory(fx.dir / "out");
+    session.Subscribe([this](const SessionChange& change) { told.push_back(change); });
+    DialogAnswers answers;
+    answers.files = {{FileDialogKind::Equipment, fx.equipmentPath},
+                     {FileDialogKind::EquipmentNames, fx.namesPath}};
+    ASSERT_TRUE(session.Open(fx.Request("source.scn", ScenarioLayout::Homemade), answers).opened);
+  }
+
+  std::int32_t UnitNamed(const std::string& name) const {
+    const UnitTable& units = session.state().scenario.units;
+    for (std::int32_t k = 1; k <= units.size(); ++k) {
+      if (units.at(k).ShownName() == name)
+        return k;
+    }
+    throw std::logic_error("no unit " + name);
+  }
+  Bytes WrittenCampaign(const std::string& name) {
+    session.WriteCampaign(CampaignPage::Axis, name, (fx.dir / "out").string());
+    return testing::ReadFileBytes(fx.dir / "out" / (name + ".scn"));
+  }
+  // The limits of the source in edit order, with `field` set to `value`.
+  std::array<std::uint8_t, 8> SourceLimits(std::int32_t field = -1, std::uint8_t value = 0) const {
+    std::array<std::uint8_t, 8> limits{11, 13, 12, 14, 15, 16, 17, 18};
+    if (field >= 0)
+      limits[static_cast<std::size_t>(field)] = value;
+    return limits;
+  }
+
+  testing::ScenarioFixture fx;
+  testing::WriterCase wc;
+  Session session{fx.dialogs};
+  std::vector<SessionChange> told;
+};
+
+TEST_F(SessionTest, OpenTransferMoveTypeLimitUndoRedoAndWriteGiveTheBytesOfTheFormat) {
+  EXPECT_TRUE(fx.dialogs.shown.empty()) << "the equipment files were given up front";
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_TRUE(told[0].opened && told[0].campaignEntries && !told[0].rosters);
+  EXPECT_EQ(session.limitTexts()[kAxisCoreMax], "16");
+
+  session.ChooseSide(0);
+  EXPECT_EQ(session.side(), 0);
+  const auto transferred = session.TransferToAux({1});  // "Axis B"
+  ASSERT_TRUE(transferred);
+  EXPECT_EQ(transferred->auxNames, (std::vector<std::string>{"Axis B", "Axis aux"}));
+  session.MoveUnit(UnitNamed("Axis A"), 5, 6);
+  EXPECT_EQ(session.UndoName(), "Change of Axis A");
+  session.SetType(7);  // brought to 2, as the spin control does
+  session.SetLimit(kAxisCoreMax, "50");
+  session.SetLimit(kAxisCoreMax, "60");  // typed again: the same step
+  EXPECT_EQ(session.UndoName(), "Change of max axis core");
+  EXPECT_EQ(told.back().status, "Changed \"max axis core\" to '60'");
+  EXPECT_TRUE(session.HasUnwrittenEdits());
+
+  // Every edit made, as the format lays it out.
+  auto units = wc.expectedUnits;  // Axis A, Axis B, Axis aux, Allied, Third
+  units[0].column = 5;
+  units[0].row = 6;
+  units[1].orderNumber = 80;
+  units[2].orderNumber = 81;
+  const Bytes edited = testing::ExpectedScenario(
+      wc.source, Layout::Original, units, 2, testing::FileOrder(SourceLimits(kAxisCoreMax, 60)));
+
+  // Undone one by one: the limit as it was, the type, the move; the transfer stays.
+  told.clear();
+  ASSERT_TRUE(session.Undo());
+  EXPECT_EQ(session.limitTexts()[kAxisCoreMax], "16");
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_TRUE(told[0].campaignEntries && told[0].history && !told[0].rosters);
+  EXPECT_EQ(told[0].status, "Undid: Change of max axis core");
+  EXPECT_EQ(session.UndoName(), "Change of Type of Scenario");
+  session.Undo();
+  EXPECT_EQ(session.battleType(), 1);
+  session.ChooseSide(1);
+  const auto moveUndone = session.Undo();  // made on the Axis side: shown again
+  ASSERT_TRUE(moveUndone && moveUndone->rosters);
+  EXPECT_EQ(session.side(), 0);
+  EXPECT_TRUE(told.back().side && told.back().rosters);
+  auto transferOnly = wc.expectedUnits;
+  transferOnly[1].orderNumber = 80;
+  transferOnly[2].orderNumber = 81;
+  EXPECT_EQ(WrittenCampaign("undone"),
+            testing::ExpectedScenario(wc.source, Layout::Original, transferOnly, 1,
+                                      testing::FileOrder(SourceLimits())));
+  EXPECT_FALSE(session.HasUnwrittenEdits());
+  EXPECT_TRUE(told.back().written && told.back().history);
+
+  while (session.Redo()) {
+  }
+  EXPECT_TRUE(session.HasUnwrittenEdits());
+  EXPECT_EQ(WrittenCampaign("redone"), edited);
+}
+
+TEST_F(SessionTest, ChangesOfOneFieldFoldIntoOneStepUntilAWriteOrAnUndo) {
+  session.SetLimit(kAxisAuxMax, "20");
+  session.SetLimit(kAxisAuxMax, "21");
+  session.SetLimit(kAlliedAuxMax, "5");
+  session.SetLimit(kAxisAuxMax, "22");  // not right after its own change: a step of its own
+  EXPECT_EQ(session.state().history.StepCount(), 3u);
+  EXPECT_EQ(session.SetLimit(kAxisAuxMax, "22"), false) << "the same text is no change";
+
+  // A write ends the folding; a change back to what was written leaves nothing unwritten.
+  WrittenCampaign("w");
+  session.SetLimit(kAxisAuxMax, "30");
+  EXPECT_EQ(session.state().history.StepCount(), 4u);
+  EXPECT_TRUE(session.HasUnwrittenEdits());
+  session.SetLimit(kAxisAuxMax, "22");
+  EXPECT_EQ(session.state().history.StepCount(), 3u);
+  EXPECT_FALSE(session.HasUnwrittenEdits());
+  EXPECT_EQ(session.RedoName(), std::nullopt);
+
+  // After an undo a change never folds into the step before the one undone.
+  session.Undo();  // axisAuxMax back to 21
+  session.SetLimit(kAlliedAuxMax, "6");
+  EXPECT_EQ(session.state().history.StepCount(), 3u);
+  session.Undo();
+  EXPECT_EQ(session.limitTexts()[kAlliedAuxMax], "5");
+  EXPECT_TRUE(session.HasUnwrittenEdits()) << "the write saw axisAuxMax 22";
+
+  // Clicks on the spin control's arrows make one step, none when they end where they began.
+  session.Redo();
+  const std::size_t steps = session.state().history.StepCount();
+  for (const int value : {0, 1})
+    session.SetType(value);
+  EXPECT_EQ(session.state().history.StepCount(), steps);
+  for (const int value : {2, 0, 2})
+    session.SetType(value);
+  EXPECT_EQ(session.state().history.StepCount(), steps + 1);
+  EXPECT_EQ(session.UndoName(), "Change of Type of Scenario");
+  session.Undo();
+  EXPECT_EQ(session.battleType(), 1);
+}
+
+TEST_F(SessionTest, AMoveHasTheChecksOfAcceptChangesAndViewsHearOfAFailureHalfWay) {
+  session.ChooseSide(1);
+  EXPECT_THROW(session.MoveUnit(UnitNamed("Axis A"), 1, 1), Refusal);
+  session.ChooseSide(0);
+  told.clear();
+  // A used text that is not "0" or "NO" stops the accept after the column and row are stored.
+  const AcceptResult stopped = session.Accept(UnitPage::Core, 0, {"7", "8", "maybe", "1"});
+  ASSERT_TRUE(stopped.shownAfterRejection);
+  EXPECT_EQ(fx.dialogs.messages.back(), "\"0\" and \"NO\" are the only two valid entries");
+  EXPECT_THROW(session.Accept(UnitPage::Core, 0, {"9", "x", "0", "1"}), ConversionError);
+  ASSERT_EQ(told.size(), 2u);
+  EXPECT_TRUE(told[0].history && told[1].history && !told[1].rosters);
+  EXPECT_EQ(told[1].status, "Moved \"Axis A\" to column 9, row 8");
+  EXPECT_EQ(session.state().history.StepCount(), 2u);
+}
+
+TEST_F(SessionTest, TheHomemadeWritersQuestionCanBeAnsweredUpFront) {
+  testing::WriteFileText(fx.dir / "sorig.tst", "Alpha\r\n");
+  testing::WriteFileText(fx.dir / "orig.tit", "T");
+  testing::WriteFileText(fx.dir / "orig.des", "D");
+  testing::ScenarioPlan original = wc.source;
+  original.layout = Layout::Original;
+  fx.WriteScenario(original, "orig.scn");
+  const std::string out = (fx.dir / "out").string();
+  EXPECT_FALSE(session.HomemadeWriteAsks(out, "copy"));
+  session.Open(fx.Request("orig.scn", ScenarioLayout::Original));
+  EXPECT_TRUE(session.HomemadeWriteAsks(out, "copy"));
+  // What would refuse the write refuses before the question, as the write does.
+  EXPECT_THROW(session.HomemadeWriteAsks(out, ""), Refusal);
+  EXPECT_THROW(session.HomemadeWriteAsks(fx.dir.path().string(), "orig"), Refusal);
+
+  EXPECT_FALSE(session.WriteHomemade(out, "no", false));
+  EXPECT_TRUE(session.WriteHomemade(out, "yes", true));
+  EXPECT_TRUE(fx.dialogs.questions.empty());
+  fx.dialogs.AnswerYesNo(true);
+  EXPECT_TRUE(session.WriteHomemade(out, "asked"));
+  EXPECT_EQ(fx.dialogs.questions.size(), 1u);
+  EXPECT_FALSE(std::filesystem::exists(fx.dir / "out" / "no.scn"));
+}
+
+}  // namespace
+}  // namespace zarkel
