@@ -3,7 +3,6 @@
 #include <CLI/CLI.hpp>
 
 #include <array>
-#include <charconv>
 #include <iostream>
 #include <map>
 #include <string>
@@ -19,29 +18,6 @@ constexpr int kUsageExitCode = 2;
 
 constexpr const char* kAbout =
     "zarkel-cli: open a scenario of the game, edit its rosters and write it out.";
-
-constexpr const char* kEditsHelp = R"(EDITS, applied after the open in the order given:
-  --side axis|allies              the side buttons; needed before the four edits below
-  --to-aux LINES                  select lines of the core list (0-based, comma-separated,
-                                  as the list stands at that moment), press "Transfer =>"
-  --to-core LINES                 the same on the auxiliary list, press "<= Transfer"
-  --core-unit LINE:FIELD=TEXT[,FIELD=TEXT...]
-                                  review that line (0-based) of "Core Units", replace the
-                                  texts of the fields named (column, row, used, experience;
-                                  numbers 0 to 255), press "Accept Changes"
-  --aux-unit LINE:FIELD=TEXT[,FIELD=TEXT...]
-                                  the same on "Aux Units "
-  --type N                        the scenario type (brought into 0..2)
-  --limit FIELD=TEXT              a campaign limit: axisLandCoreMax, axisNavalCoreMax,
-                                  alliedLandCoreMax, alliedNavalCoreMax, axisAuxMax,
-                                  axisCoreMax, alliedAuxMax, alliedCoreMax
-  --undo                          take back the last transfer or unit change still done, as
-                                  the Edit menu's "Undo"; the side it was made on becomes
-                                  the side chosen. With none left: a usage error
-  --redo                          make the last edit taken back again ("Redo"); likewise
-
-Messages of the editor go to stderr. Exit status: 0 done, 1 stopped by an error or a
-message, 2 usage error.)";
 
 constexpr const char* kCheckHelp =
     R"(Findings, each printed as KIND: TEXT after the open and the edits:
@@ -118,20 +94,6 @@ std::string Overview() {
          "--title TIT, --description DES. Run \"zarkel-cli COMMAND --help\" for the details.";
 }
 
-struct EditFlag {
-  const char* flag;
-  Edit::Kind kind;
-  bool takesValue = true;
-};
-
-constexpr EditFlag kEditFlags[] = {
-    {"--side", Edit::Kind::Side},        {"--to-aux", Edit::Kind::ToAux},
-    {"--to-core", Edit::Kind::ToCore},   {"--core-unit", Edit::Kind::Unit},
-    {"--aux-unit", Edit::Kind::Unit},    {"--type", Edit::Kind::Type},
-    {"--limit", Edit::Kind::Limit},      {"--undo", Edit::Kind::Undo, false},
-    {"--redo", Edit::Kind::Redo, false},
-};
-
 // The flag values of one subcommand, bound while CLI11 parses.
 struct Flags {
   CommandKind kind = CommandKind::Info;
@@ -154,119 +116,8 @@ struct Flags {
   std::map<std::string, std::vector<std::int32_t>> flagArguments;
 };
 
-std::vector<std::string> Split(const std::string& text, char separator) {
-  std::vector<std::string> parts;
-  std::string::size_type start = 0;
-  while (true) {
-    const auto end = text.find(separator, start);
-    parts.push_back(text.substr(start, end - start));
-    if (end == std::string::npos)
-      return parts;
-    start = end + 1;
-  }
-}
-
 [[noreturn]] void Invalid(const std::string& flag, const std::string& message) {
   throw CLI::ValidationError(flag, message);
-}
-
-std::int32_t LineNumber(const std::string& flag, const std::string& text) {
-  std::int32_t value = 0;
-  const char* end = text.data() + text.size();
-  const bool digits = !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
-  if (!digits || std::from_chars(text.data(), end, value).ptr != end) {
-    Invalid(flag, "\"" + text + "\" is not a line number (0, 1, 2, ...)");
-  }
-  return value;
-}
-
-std::vector<std::int32_t> LineNumbers(const std::string& flag, const std::string& text) {
-  std::vector<std::int32_t> lines;
-  for (const std::string& part : Split(text, ','))
-    lines.push_back(LineNumber(flag, part));
-  return lines;
-}
-
-// "FIELD=TEXT": the field name and the text after the first "=".
-std::pair<std::string, std::string> Assignment(const std::string& flag, const std::string& text) {
-  const auto equals = text.find('=');
-  if (equals == std::string::npos)
-    Invalid(flag, "\"" + text + "\" is not FIELD=TEXT");
-  return {text.substr(0, equals), text.substr(equals + 1)};
-}
-
-UnitField UnitFieldNamed(const std::string& flag, const std::string& name) {
-  static const std::pair<const char*, UnitField> kFields[] = {
-      {"column", UnitField::Column},
-      {"row", UnitField::Row},
-      {"used", UnitField::Used},
-      {"experience", UnitField::Experience}};
-  for (const auto& [fieldName, field] : kFields) {
-    if (name == fieldName)
-      return field;
-  }
-  Invalid(flag, "unknown field \"" + name + "\" (column, row, used or experience)");
-}
-
-std::int32_t LimitFieldNamed(const std::string& flag, const std::string& name) {
-  for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {
-    if (name == LimitFieldName(field))
-      return field;
-  }
-  std::string known;
-  for (std::int32_t field = 0; field < kLimitFieldCount; ++field)
-    known += std::string(field == 0 ? "" : ", ") + LimitFieldName(field);
-  Invalid(flag, "unknown limit \"" + name + "\" (" + known + ")");
-}
-
-Edit ReadEdit(const EditFlag& editFlag, const std::string& value) {
-  Edit edit;
-  edit.kind = editFlag.kind;
-  edit.flag = editFlag.flag;
-  const std::string& flag = edit.flag;
-  switch (edit.kind) {
-    case Edit::Kind::Side:
-      edit.side = SideButtons{value == "axis", value == "allies"};
-      break;
-    case Edit::Kind::ToAux:
-    case Edit::Kind::ToCore:
-      edit.lines = LineNumbers(flag, value);
-      break;
-    case Edit::Kind::Unit: {
-      edit.page = flag == "--core-unit" ? UnitPage::Core : UnitPage::Aux;
-      const auto colon = value.find(':');
-      if (colon == std::string::npos)
-        Invalid(flag, "\"" + value + "\" is not LINE:FIELD=TEXT[,FIELD=TEXT...]");
-      edit.line = LineNumber(flag, value.substr(0, colon));
-      for (const std::string& part : Split(value.substr(colon + 1), ',')) {
-        const auto [name, text] = Assignment(flag, part);
-        const UnitField field = UnitFieldNamed(flag, name);
-        for (const auto& earlier : edit.texts) {
-          if (earlier.first == field)
-            Invalid(flag, "the field \"" + name + "\" is given twice");
-        }
-        edit.texts.emplace_back(field, text);
-      }
-      break;
-    }
-    case Edit::Kind::Type: {
-      const char* end = value.data() + value.size();
-      const auto parsed = std::from_chars(value.data(), end, edit.type);
-      if (value.empty() || parsed.ec != std::errc() || parsed.ptr != end)
-        Invalid(flag, "\"" + value + "\" is not a number");
-      break;
-    }
-    case Edit::Kind::Limit: {
-      const auto [name, text] = Assignment(flag, value);
-      edit.limitField = LimitFieldNamed(flag, name);
-      edit.limitText = text;
-      break;
-    }
-    case Edit::Kind::Undo:
-    case Edit::Kind::Redo:
-      break;
-  }
-  return edit;
 }
 
 // The edits in the order they stand on the command line. Each occurrence of an edit flag is one
@@ -281,17 +132,17 @@ std::vector<Edit> ReadEdits(const Flags& flags) {
       continue;
     const EditFlag& editFlag = *found->second;
     const std::size_t index = taken[option]++;
-    Edit edit = ReadEdit(editFlag, editFlag.takesValue ? option->results().at(index) : "");
-    if (!editFlag.takesValue) {
+    std::int32_t argument = 0;
+    if (!editFlag.TakesValue()) {
       const auto arguments = flags.flagArguments.find(editFlag.flag);
       if (arguments != flags.flagArguments.end() && index < arguments->second.size())
-        edit.argument = arguments->second[index];
+        argument = arguments->second[index];
     }
-    const bool needsSide = edit.kind == Edit::Kind::ToAux || edit.kind == Edit::Kind::ToCore ||
-                           edit.kind == Edit::Kind::Unit;
-    if (needsSide && !sideChosen)
-      Invalid(edit.flag, "needs --side axis|allies before it");
-    sideChosen = sideChosen || edit.kind == Edit::Kind::Side;
+    Edit edit =
+        editFlag.read(editFlag, editFlag.TakesValue() ? option->results().at(index) : "", argument);
+    if (editFlag.needsSide && !sideChosen)
+      Invalid(editFlag.flag, "needs --side axis|allies before it");
+    sideChosen = sideChosen || std::holds_alternative<SideEdit>(edit.change);
     edits.push_back(std::move(edit));
   }
   return edits;
@@ -302,8 +153,8 @@ std::vector<Edit> ReadEdits(const Flags& flags) {
 std::map<std::string, std::vector<std::int32_t>> FlagArguments(int argc, const char* const* argv) {
   std::map<std::string, std::vector<std::int32_t>> arguments;
   for (int i = 1; i < argc && std::string(argv[i]) != "--"; ++i) {
-    for (const EditFlag& editFlag : kEditFlags) {
-      if (!editFlag.takesValue && argv[i] == std::string(editFlag.flag))
+    for (const EditFlag& editFlag : EditFlags()) {
+      if (!editFlag.TakesValue() && argv[i] == std::string(editFlag.flag))
         arguments[editFlag.flag].push_back(i);
     }
   }
@@ -360,18 +211,19 @@ void AddCommon(Flags& flags) {
 }
 
 void AddEdits(Flags& flags) {
-  for (const EditFlag& editFlag : kEditFlags) {
+  for (const EditFlag& editFlag : EditFlags()) {
     // Listed in the footer, which says more than one line per flag could.
-    CLI::Option* option = editFlag.takesValue
+    CLI::Option* option = editFlag.TakesValue()
                               ? flags.app->add_option(editFlag.flag)->take_all()
                               : flags.app->add_flag(editFlag.flag)
                                     ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     option->group("");
-    if (editFlag.kind == Edit::Kind::Side)
-      option->check(CLI::IsMember({"axis", "allies"}));
+    const std::vector<std::string> choices = editFlag.Choices();
+    if (!choices.empty())
+      option->check(CLI::IsMember(choices));
     flags.editOptions[option] = &editFlag;
   }
-  flags.app->footer(kEditsHelp);
+  flags.app->footer(EditsHelp());
 }
 
 void AddOutput(Flags& flags, const char* directoryHelp) {
@@ -491,7 +343,7 @@ void DefineCommands(CLI::App& app, std::array<Flags, 5>& all, int argc, const ch
         ->type_name("CAPTION")
         ->check(CLI::IsMember(SlotCaptions()).description(""));
     campaign.app->footer("Slot captions (--slot):\n" + SlotList(CampaignPage::Axis) +
-                         SlotList(CampaignPage::Allied) + "\n" + kEditsHelp);
+                         SlotList(CampaignPage::Allied) + "\n" + EditsHelp());
     campaign.app->add_option("--name", campaign.name, "a base name of your own")->type_name("NAME");
     campaign.app
         ->add_option("--page", campaign.page,
@@ -521,7 +373,7 @@ void DefineCommands(CLI::App& app, std::array<Flags, 5>& all, int argc, const ch
   if (defined("check")) {
     AddCommon(check);
     AddEdits(check);
-    check.app->footer(std::string(kEditsHelp) + "\n\n" + kCheckHelp);
+    check.app->footer(EditsHelp() + "\n\n" + kCheckHelp);
   }
 
   app.footer(Overview());
@@ -589,6 +441,8 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
   } catch (const CLI::CallForVersion& e) {
     return CommandLine{std::nullopt, app.exit(e)};
   } catch (const CLI::ParseError& e) {
+    return usageError(e.what(), first);
+  } catch (const UsageError& e) {
     return usageError(e.what(), first);
   }
 }

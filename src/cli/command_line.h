@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/edits.h"
 #include "output/campaign_writer.h"
 #include "roster/side_rosters.h"
 #include "roster/unit_review.h"
@@ -21,23 +22,6 @@
 namespace zarkel::cli {
 
 enum class CommandKind { Info, OrderOfBattle, Campaign, Homemade, Check };
-
-// One edit, in the order given on the command line.
-struct Edit {
-  enum class Kind { Side, ToAux, ToCore, Unit, Type, Limit, Undo, Redo };
-  Kind kind = Kind::Side;
-  std::string flag;           // as it is named in messages: "--to-aux", ...
-  std::int32_t argument = 0;  // Undo, Redo: the flag's position on the command line (argv index)
-
-  SideButtons side;                                      // Side
-  std::vector<std::int32_t> lines;                       // ToAux, ToCore
-  UnitPage page = UnitPage::Core;                        // Unit
-  std::int32_t line = 0;                                 // Unit
-  std::vector<std::pair<UnitField, std::string>> texts;  // Unit
-  std::int64_t type = 0;                                 // Type
-  std::int32_t limitField = 0;                           // Limit
-  std::string limitText;                                 // Limit
-};
 
 struct Command {
   CommandKind kind = CommandKind::Info;

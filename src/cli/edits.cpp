@@ -1,27 +1,73 @@
 #include "cli/edits.h"
 
-#include <string>
+#include <charconv>
+#include <optional>
 
 #include "base/errors.h"
-#include "roster/transfer.h"
-#include "roster/undo_redo.h"
+#include "model/campaign_settings.h"
+#include "session/session.h"
 
 namespace zarkel::cli {
 
 namespace {
 
-// The window lists only lines that exist; a line number past a list names no unit, and doing
-// nothing with it would report success for an edit that was not made.
-void RequireLine(const EditorState& state, const Edit& edit, std::int32_t line, bool coreList) {
-  const auto& map = coreList ? state.view.coreListMap : state.view.auxListMap;
-  const auto count = static_cast<std::int32_t>(map.size());
-  if (line < count)
-    return;
-  const std::string list =
-      std::string(SideName(state.view.currentSide)) + (coreList ? " core list" : " auxiliary list");
-  throw Refusal(edit.flag + ": line " + std::to_string(line) + " is not on the " + list +
-                (count == 0 ? ", which is empty."
-                            : ", which has lines 0 to " + std::to_string(count - 1) + "."));
+// The help text starts at this column and is wrapped before this width.
+constexpr std::size_t kHelpColumn = 34;
+constexpr std::size_t kHelpWidth = 91;
+
+[[noreturn]] void Invalid(const EditFlag& flag, const std::string& message) {
+  throw UsageError(std::string(flag.flag) + ": " + message);
+}
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::string::size_type start = 0;
+  while (true) {
+    const auto end = text.find(separator, start);
+    parts.push_back(text.substr(start, end - start));
+    if (end == std::string::npos)
+      return parts;
+    start = end + 1;
+  }
+}
+
+std::int32_t LineNumber(const EditFlag& flag, const std::string& text) {
+  std::int32_t value = 0;
+  const char* end = text.data() + text.size();
+  const bool digits = !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+  if (!digits || std::from_chars(text.data(), end, value).ptr != end)
+    Invalid(flag, "\"" + text + "\" is not a line number (0, 1, 2, ...)");
+  return value;
+}
+
+// "FIELD=TEXT": the field name and the text after the first "=".
+std::pair<std::string, std::string> Assignment(const EditFlag& flag, const std::string& text) {
+  const auto equals = text.find('=');
+  if (equals == std::string::npos)
+    Invalid(flag, "\"" + text + "\" is not FIELD=TEXT");
+  return {text.substr(0, equals), text.substr(equals + 1)};
+}
+
+// The fields of a unit's review as the command line names them.
+constexpr std::pair<const char*, UnitField> kUnitFields[] = {{"column", UnitField::Column},
+                                                             {"row", UnitField::Row},
+                                                             {"used", UnitField::Used},
+                                                             {"experience", UnitField::Experience}};
+
+const char* UnitFieldName(UnitField field) {
+  for (const auto& [name, named] : kUnitFields) {
+    if (named == field)
+      return name;
+  }
+  return "";
+}
+
+UnitField UnitFieldNamed(const EditFlag& flag, const std::string& name) {
+  for (const auto& [fieldName, field] : kUnitFields) {
+    if (name == fieldName)
+      return field;
+  }
+  Invalid(flag, "unknown field \"" + name + "\" (column, row, used or experience)");
 }
 
 std::string& FieldText(UnitEditTexts& texts, UnitField field) {
@@ -38,87 +84,226 @@ std::string& FieldText(UnitEditTexts& texts, UnitField field) {
   return texts.experience;
 }
 
-// A field as the command line names it.
-const char* FieldName(UnitField field) {
-  switch (field) {
-    case UnitField::Column:
-      return "column";
-    case UnitField::Row:
-      return "row";
-    case UnitField::Used:
-      return "used";
-    case UnitField::Experience:
-      break;
+// The limits' names as the help and an unknown name list them.
+std::string LimitNames(const char* last) {
+  std::string names;
+  for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {
+    if (field > 0)
+      names += field + 1 == kLimitFieldCount ? last : ", ";
+    names += Limit(field).name;
   }
-  return "experience";
+  return names;
+}
+
+// Reading each edit's value.
+
+Edit ReadSide(const EditFlag& flag, const std::string& value, std::int32_t) {
+  return Edit{&flag, SideEdit{value == "allies" ? 1 : 0}};
+}
+
+Edit ReadTransfer(const EditFlag& flag, const std::string& value, std::int32_t) {
+  TransferEdit edit;
+  edit.toAux = flag.flag == std::string("--to-aux");
+  for (const std::string& part : Split(value, ','))
+    edit.lines.push_back(LineNumber(flag, part));
+  return Edit{&flag, std::move(edit)};
+}
+
+Edit ReadUnit(const EditFlag& flag, const std::string& value, std::int32_t) {
+  UnitEdit edit;
+  edit.page = flag.flag == std::string("--core-unit") ? UnitPage::Core : UnitPage::Aux;
+  const auto colon = value.find(':');
+  if (colon == std::string::npos)
+    Invalid(flag, "\"" + value + "\" is not LINE:FIELD=TEXT[,FIELD=TEXT...]");
+  edit.line = LineNumber(flag, value.substr(0, colon));
+  for (const std::string& part : Split(value.substr(colon + 1), ',')) {
+    const auto [name, text] = Assignment(flag, part);
+    const UnitField field = UnitFieldNamed(flag, name);
+    for (const auto& earlier : edit.texts) {
+      if (earlier.first == field)
+        Invalid(flag, "the field \"" + name + "\" is given twice");
+    }
+    edit.texts.emplace_back(field, text);
+  }
+  return Edit{&flag, std::move(edit)};
+}
+
+Edit ReadType(const EditFlag& flag, const std::string& value, std::int32_t) {
+  TypeEdit edit;
+  const char* end = value.data() + value.size();
+  const auto parsed = std::from_chars(value.data(), end, edit.type);
+  if (value.empty() || parsed.ec != std::errc() || parsed.ptr != end)
+    Invalid(flag, "\"" + value + "\" is not a number");
+  return Edit{&flag, edit};
+}
+
+Edit ReadLimit(const EditFlag& flag, const std::string& value, std::int32_t) {
+  const auto [name, text] = Assignment(flag, value);
+  const std::optional<std::int32_t> field = LimitFieldNamed(name);
+  if (!field)
+    Invalid(flag, "unknown limit \"" + name + "\" (" + LimitNames(", ") + ")");
+  return Edit{&flag, LimitEdit{*field, text}};
+}
+
+Edit ReadHistory(const EditFlag& flag, const std::string&, std::int32_t argument) {
+  return Edit{&flag, HistoryEdit{flag.flag == std::string("--undo"), argument}};
+}
+
+// The operation of each edit.
+
+// The window lists only lines that exist; a line number past a list names no unit, and doing
+// nothing with it would report success for an edit that was not made.
+void RequireLine(const Session& session, const Edit& edit, std::int32_t line, bool coreList) {
+  const EditorState& state = session.state();
+  const auto& map = coreList ? state.view.coreListMap : state.view.auxListMap;
+  const auto count = static_cast<std::int32_t>(map.size());
+  if (line < count)
+    return;
+  const std::string list =
+      std::string(SideName(state.view.currentSide)) + (coreList ? " core list" : " auxiliary list");
+  throw Refusal(edit.flag->flag + std::string(": line ") + std::to_string(line) +
+                " is not on the " + list +
+                (count == 0 ? ", which is empty."
+                            : ", which has lines 0 to " + std::to_string(count - 1) + "."));
+}
+
+bool ChooseSide(Session& session, const Edit& edit) {
+  session.ChooseSide(std::get<SideEdit>(edit.change).side);
+  return true;
+}
+
+bool Transfer(Session& session, const Edit& edit) {
+  const auto& transfer = std::get<TransferEdit>(edit.change);
+  for (const std::int32_t line : transfer.lines)
+    RequireLine(session, edit, line, transfer.toAux);
+  if (transfer.toAux) {
+    session.TransferToAux(transfer.lines);
+  } else {
+    session.TransferToCore(transfer.lines);
+  }
+  return true;
 }
 
 // Review the unit, put the texts given into its edits, press "Accept Changes". A text that
 // cannot be stored is named by the flag, the line and the field that gave it:
 // `'x' is not a valid integer value: "--core-unit 3: row"`.
-bool EditUnit(EditorState& state, Dialogs& dialogs, const Controls& controls, const Edit& edit) {
-  RequireLine(state, edit, edit.line, edit.page == UnitPage::Core);
-  const std::optional<ReviewFields> shown = ReviewUnit(state, edit.page, edit.line);
+bool ChangeUnit(Session& session, const Edit& edit) {
+  const auto& unit = std::get<UnitEdit>(edit.change);
+  RequireLine(session, edit, unit.line, unit.page == UnitPage::Core);
+  const std::string named = edit.flag->flag + std::string(" ") + std::to_string(unit.line);
+  const std::optional<ReviewFields> shown = session.Review(unit.page, unit.line);
   if (!shown)
-    throw Refusal(edit.flag + ": line " + std::to_string(edit.line) + " shows no unit.");
+    throw Refusal(std::string(edit.flag->flag) + ": line " + std::to_string(unit.line) +
+                  " shows no unit.");
   UnitEditTexts texts{shown->column, shown->row, shown->used, shown->experience};
-  for (const auto& [field, text] : edit.texts)
+  for (const auto& [field, text] : unit.texts)
     FieldText(texts, field) = text;
   try {
-    const AcceptResult accepted =
-        AcceptUnitChanges(state, dialogs, edit.page, edit.line, texts, controls.side);
-    return !accepted.shownAfterRejection.has_value();
+    return !session.Accept(unit.page, unit.line, texts).shownAfterRejection.has_value();
   } catch (const UnitFieldError& error) {
-    throw error.Naming(edit.flag + " " + std::to_string(edit.line) + ": " +
-                       FieldName(error.field()));
+    throw error.Naming(named + ": " + UnitFieldName(error.field()));
   }
 }
 
-// Undo or redo as the Edit menu does it: the side of the step becomes the side chosen, as its
-// button is checked in the window.
-void UndoOrRedo(EditorState& state, Controls& controls, const Edit& edit) {
-  const bool undo = edit.kind == Edit::Kind::Undo;
-  if (!(undo ? UndoEdit(state) : RedoEdit(state))) {
-    throw UsageError(edit.flag + " (argument " + std::to_string(edit.argument) + "): " +
-                     (undo ? "there is no edit left to undo" : "there is no undone edit to redo"));
+bool SetType(Session& session, const Edit& edit) {
+  session.SetType(std::get<TypeEdit>(edit.change).type);
+  return true;
+}
+
+bool SetLimit(Session& session, const Edit& edit) {
+  const auto& limit = std::get<LimitEdit>(edit.change);
+  session.SetLimit(limit.field, limit.text);
+  return true;
+}
+
+// Undo or redo as the Edit menu does it: the side of a transfer or a unit change becomes the
+// side chosen, as its button is checked in the window.
+bool UndoOrRedo(Session& session, const Edit& edit) {
+  const auto& history = std::get<HistoryEdit>(edit.change);
+  if (!(history.undo ? session.Undo() : session.Redo())) {
+    throw UsageError(
+        std::string(edit.flag->flag) + " (argument " + std::to_string(history.argument) + "): " +
+        (history.undo ? "there is no edit left to undo" : "there is no undone edit to redo"));
   }
-  controls.side = SideButtons{state.view.currentSide == 0, state.view.currentSide == 1};
+  return true;
+}
+
+// `text` from column kHelpColumn, its words wrapped before kHelpWidth.
+std::string WrappedHelp(const std::string& text) {
+  const std::string indent(kHelpColumn, ' ');
+  std::string wrapped;
+  std::size_t lineLength = kHelpColumn;
+  bool lineEmpty = true;
+  for (const std::string& word : Split(text, ' ')) {
+    if (!lineEmpty && lineLength + 1 + word.size() > kHelpWidth) {
+      wrapped += "\n" + indent;
+      lineLength = kHelpColumn;
+      lineEmpty = true;
+    }
+    if (!lineEmpty) {
+      wrapped += ' ';
+      ++lineLength;
+    }
+    wrapped += word;
+    lineLength += word.size();
+    lineEmpty = false;
+  }
+  return wrapped;
 }
 
 }  // namespace
 
-bool ApplyEdit(EditorState& state, Dialogs& dialogs, Controls& controls, const Edit& edit) {
-  switch (edit.kind) {
-    case Edit::Kind::Side:
-      controls.side = edit.side;
-      SelectSide(state, controls.side);
-      return true;
-    case Edit::Kind::ToAux:
-    case Edit::Kind::ToCore: {
-      const bool toAux = edit.kind == Edit::Kind::ToAux;
-      for (const std::int32_t line : edit.lines)
-        RequireLine(state, edit, line, toAux);
-      if (toAux) {
-        TransferToAux(state, edit.lines, controls.side);
-      } else {
-        TransferToCore(state, edit.lines, controls.side);
-      }
-      return true;
-    }
-    case Edit::Kind::Unit:
-      return EditUnit(state, dialogs, controls, edit);
-    case Edit::Kind::Type:
-      controls.battleType = ClampBattleType(edit.type);
-      return true;
-    case Edit::Kind::Limit:
-      controls.limitTexts[static_cast<std::size_t>(edit.limitField)] = edit.limitText;
-      return true;
-    case Edit::Kind::Undo:
-    case Edit::Kind::Redo:
-      UndoOrRedo(state, controls, edit);
-      return true;
+std::vector<std::string> EditFlag::Choices() const {
+  const std::string words = grammar;
+  if (words.find('|') == std::string::npos)
+    return {};
+  return Split(words, '|');
+}
+
+const std::vector<EditFlag>& EditFlags() {
+  static const std::vector<EditFlag> kFlags = {
+      {"--side", "axis|allies", "the side buttons; needed before the four edits below", false,
+       ReadSide, ChooseSide},
+      {"--to-aux", "LINES",
+       "select lines of the core list (0-based, comma-separated, as the list stands at that "
+       "moment), press \"Transfer =>\"",
+       true, ReadTransfer, Transfer},
+      {"--to-core", "LINES", "the same on the auxiliary list, press \"<= Transfer\"", true,
+       ReadTransfer, Transfer},
+      {"--core-unit", "LINE:FIELD=TEXT[,FIELD=TEXT...]",
+       "review that line (0-based) of \"Core Units\", replace the texts of the fields named "
+       "(column, row, used, experience; numbers 0 to 255), press \"Accept Changes\"",
+       true, ReadUnit, ChangeUnit},
+      {"--aux-unit", "LINE:FIELD=TEXT[,FIELD=TEXT...]", "the same on \"Aux Units \"", true,
+       ReadUnit, ChangeUnit},
+      {"--type", "N", "the scenario type (brought into 0..2)", false, ReadType, SetType},
+      {"--limit", "FIELD=TEXT", "a campaign limit: " + LimitNames(", "), false, ReadLimit,
+       SetLimit},
+      {"--undo", "",
+       "take back the last step still done (a transfer, a unit change, the type or a limit), "
+       "as the Edit menu's \"Undo\"; the side of a transfer or unit change becomes the side "
+       "chosen. With none left: a usage error",
+       false, ReadHistory, UndoOrRedo},
+      {"--redo", "", "make the last edit taken back again (\"Redo\"); likewise", false, ReadHistory,
+       UndoOrRedo},
+  };
+  return kFlags;
+}
+
+std::string EditsHelp() {
+  std::string text = "EDITS, applied after the open in the order given:\n";
+  for (const EditFlag& flag : EditFlags()) {
+    std::string head = std::string("  ") + flag.flag;
+    if (flag.TakesValue())
+      head += std::string(" ") + flag.grammar;
+    // A head too long for the column puts the help on a line of its own.
+    head += head.size() + 2 <= kHelpColumn ? std::string(kHelpColumn - head.size(), ' ')
+                                           : "\n" + std::string(kHelpColumn, ' ');
+    text += head + WrappedHelp(flag.help) + "\n";
   }
-  return true;
+  return text +
+         "\nMessages of the editor go to stderr. Exit status: 0 done, 1 stopped by an error or a\n"
+         "message, 2 usage error.";
 }
 
 }  // namespace zarkel::cli

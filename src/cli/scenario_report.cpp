@@ -133,7 +133,7 @@ std::string ScenarioSummary(const EditorState& state, const Command& command) {
   line("Units:", std::to_string(scenario.units.size()));
   text += "Campaign limits:\n";
   for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {
-    text += "  " + Cell(LimitFieldName(field), -20) + std::to_string(scenario.limits[field]) + "\n";
+    text += "  " + Cell(Limit(field).name, -20) + std::to_string(scenario.limits[field]) + "\n";
   }
 
   const std::string header = "    " + Cell("line", 4) + "  " + Cell("name", -40) + Cell("cty", 4) +
@@ -185,7 +185,7 @@ std::string ScenarioJson(const EditorState& state, const Command& command) {
   json["battleType"] = scenario.battleType;
   Json& limits = json["limits"] = Json::object();
   for (std::int32_t field = 0; field < kLimitFieldCount; ++field)
-    limits[LimitFieldName(field)] = scenario.limits[field];
+    limits[Limit(field).name] = scenario.limits[field];
   json["unitCount"] = scenario.units.size();
   Json& sides = json["sides"] = Json::array();
   for (std::int32_t side = 0; side < kSideCount; ++side) {

@@ -12,12 +12,8 @@
 #include "cli/edits.h"
 #include "cli/flag_dialogs.h"
 #include "cli/scenario_report.h"
-#include "load/open_scenario.h"
-#include "output/campaign_writer.h"
-#include "output/homemade_writer.h"
-#include "output/order_of_battle.h"
 #include "output/output_name.h"
-#include "roster/scenario_check.h"
+#include "session/session.h"
 
 namespace zarkel::cli {
 
@@ -54,20 +50,15 @@ OpenRequest MakeOpenRequest(const Command& command) {
 }
 
 // Writes what the command asks for. Returns none when the Homemade writer was answered No.
-std::optional<WrittenFiles> Write(EditorState& state, Dialogs& dialogs, const Command& command,
-                                  const Controls& controls) {
+std::optional<WrittenFiles> Write(Session& session, const Command& command) {
   const std::string directory = AbsolutePath(command.directory);
   switch (command.kind) {
     case CommandKind::OrderOfBattle:
-      return WriteOrderOfBattle(state, OrderOfBattleRequest{directory, command.name});
+      return session.WriteOrderOfBattle(directory, command.name);
     case CommandKind::Campaign:
-      return WriteCampaignScenario(
-          state, CampaignWriteRequest{command.page, command.name, directory, controls.battleType,
-                                      controls.limitTexts});
+      return session.WriteCampaign(command.page, command.name, directory);
     case CommandKind::Homemade:
-      return WriteHomemadeScenario(
-          state, dialogs,
-          HomemadeWriteRequest{directory, command.name, controls.battleType, controls.limitTexts});
+      return session.WriteHomemade(directory, command.name);
     case CommandKind::Info:
     case CommandKind::Check:
       break;
@@ -80,33 +71,30 @@ int Run(const Command& command) {
     // Named as it was given, before anything is opened.
     RequireNameWithoutFolder(command.name, "--name");
   }
-  EditorState state;
   FlagDialogs dialogs(std::cerr, command.yes);
   dialogs.SetAnswer(FileDialogKind::Equipment, AbsolutePath(command.equipment));
   dialogs.SetAnswer(FileDialogKind::EquipmentNames, AbsolutePath(command.names));
   dialogs.SetAnswer(FileDialogKind::Placenames, AbsolutePath(command.placenames));
   dialogs.SetAnswer(FileDialogKind::Title, AbsolutePath(command.title));
   dialogs.SetAnswer(FileDialogKind::Description, AbsolutePath(command.description));
+  Session session(dialogs);
 
-  const OpenResult opened = OpenScenario(state, dialogs, MakeOpenRequest(command));
-  if (!opened.opened)
+  if (!session.Open(MakeOpenRequest(command)).opened)
     return kStopped;
   if (command.kind == CommandKind::Info) {
+    const EditorState& state = session.state();
     std::cout << (command.json ? ScenarioJson(state, command) : ScenarioSummary(state, command))
               << std::flush;
     return kDone;
   }
 
-  Controls controls;
-  controls.battleType = opened.campaignValues.battleType;
-  controls.limitTexts = opened.campaignValues.limitTexts;
   for (const Edit& edit : command.edits) {
-    if (!ApplyEdit(state, dialogs, controls, edit))
+    if (!ApplyEdit(session, edit))
       return kStopped;
   }
   if (command.kind == CommandKind::Check) {
     // Lines counted from 0, as --core-unit and --to-aux take them.
-    const ScenarioCheck check = CheckScenario(state, controls.limitTexts, LineNumbers::FromZero);
+    const ScenarioCheck check = session.Check(LineNumbers::FromZero);
     for (const Finding& finding : check.findings)
       std::cout << FindingKindName(finding.kind) << ": " << TerminalText(finding.text) << '\n';
     std::cout << std::flush;
@@ -114,7 +102,7 @@ int Run(const Command& command) {
       std::cerr << note << '\n';
     return check.findings.empty() ? kDone : kFindings;
   }
-  const std::optional<WrittenFiles> written = Write(state, dialogs, command, controls);
+  const std::optional<WrittenFiles> written = Write(session, command);
   if (!written)
     return kStopped;
   // The same line the window's status bar shows.

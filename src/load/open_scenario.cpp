@@ -148,17 +148,12 @@ OpenResult OpenScenario(EditorState& state, Dialogs& dialogs, const OpenRequest&
     fresh.battleType = ByteAt(file, p);
     fresh.geometry.carriedValues = {ByteAt(file, p + scn::kCoreLimitsOffset),
                                     ByteAt(file, p + scn::kCoreLimitsOffset + 1)};
-    fresh.limits[kAxisLandCoreMax] = ByteAt(file, p + scn::kLandLimitsOffset);
-    fresh.limits[kAlliedLandCoreMax] = ByteAt(file, p + scn::kLandLimitsOffset + 1);
-    fresh.limits[kAxisNavalCoreMax] = ByteAt(file, p + scn::kNavalLimitsOffset);
-    fresh.limits[kAlliedNavalCoreMax] = ByteAt(file, p + scn::kNavalLimitsOffset + 1);
+    for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {
+      fresh.limits[static_cast<std::size_t>(field)] =
+          ByteAt(file, LimitOffset(field, fresh.geometry, layout));
+    }
 
     ReadUnitArea(file, UnitAreaOffset(fresh.geometry, layout), fresh.units, fresh.names);
-    const std::int64_t t = TailOffset(fresh.geometry, layout);
-    fresh.limits[kAxisAuxMax] = ByteAt(file, t + scn::kAxisAuxMaxByte);
-    fresh.limits[kAxisCoreMax] = ByteAt(file, t + scn::kAxisCoreMaxByte);
-    fresh.limits[kAlliedAuxMax] = ByteAt(file, t + scn::kAlliedAuxMaxByte);
-    fresh.limits[kAlliedCoreMax] = ByteAt(file, t + scn::kAlliedCoreMaxByte);
     fresh.rosters = BuildSideRosters(fresh.units);
     fresh.entries = ShowCampaignValues(fresh);
   }

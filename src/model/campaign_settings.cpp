@@ -1,7 +1,5 @@
 #include "model/campaign_settings.h"
 
-#include "model/scenario_layout.h"
-
 namespace zarkel {
 
 const std::array<LimitSetting, kLimitFieldCount>& LimitSettings() {
@@ -30,6 +28,15 @@ std::string LimitCaptionInMessages(std::int32_t field) {
   if (first == std::string::npos)
     return std::string();
   return caption.substr(first, caption.find_last_not_of(' ') - first + 1);
+}
+
+std::int32_t LimitOffset(std::int32_t field, const ScenarioGeometry& geometry,
+                         ScenarioLayout layout) {
+  const LimitSetting& limit = Limit(field);
+  const std::int32_t block = limit.block == LimitBlock::CoreLimits
+                                 ? AnchorOffset(geometry, layout) + scn::kCoreLimitsOffset
+                                 : TailOffset(geometry, layout);
+  return block + limit.byte;
 }
 
 std::optional<std::int32_t> LimitFieldNamed(const std::string& name) {

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "model/scenario_layout.h"
+
 namespace zarkel {
 
 // The limits in the order of their edits on "Campaign Data" (Edit3, Edit4, Edit6, Edit7, Edit8,
@@ -54,6 +56,10 @@ inline const LimitSetting& Limit(std::int32_t field) {
 // The caption without its leading and trailing blanks, as messages name the edit:
 // "max allied core", "max axis navy core units ***".
 std::string LimitCaptionInMessages(std::int32_t field);
+
+// Where the limit's byte lies in a scenario file of this geometry and layout.
+std::int32_t LimitOffset(std::int32_t field, const ScenarioGeometry& geometry,
+                         ScenarioLayout layout);
 
 // The limit zarkel-cli names `name`; none for a name that is no limit's.
 std::optional<std::int32_t> LimitFieldNamed(const std::string& name);

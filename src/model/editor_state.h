@@ -8,36 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "model/campaign_settings.h"
 #include "model/edit_history.h"
 #include "model/equipment.h"
 #include "model/scenario_layout.h"
 #include "model/unit_tables.h"
 
 namespace zarkel {
-
-// The eight campaign limits, in the order of their edits on the "Campaign Data" page
-// (Edit3, Edit4, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11), which is also the order in which
-// a writer converts them.
-enum LimitField : std::int32_t {
-  kAxisLandCoreMax,
-  kAxisNavalCoreMax,
-  kAlliedLandCoreMax,
-  kAlliedNavalCoreMax,
-  kAxisAuxMax,
-  kAxisCoreMax,
-  kAlliedAuxMax,
-  kAlliedCoreMax,
-  kLimitFieldCount
-};
-using CampaignLimits = std::array<std::uint8_t, kLimitFieldCount>;
-using LimitTexts = std::array<std::string, kLimitFieldCount>;
-
-// "axisLandCoreMax", ... in the order above.
-const char* LimitFieldName(std::int32_t field);
-// The caption beside the limit's edit: "max axis land core units", ... (blanks included).
-const char* LimitCaption(std::int32_t field);
-// The same caption without its leading and trailing blanks, as messages name the edit.
-std::string LimitCaptionInMessages(std::int32_t field);
 
 // The companion files of an Original scenario: full paths, set when one is opened.
 struct CompanionPaths {

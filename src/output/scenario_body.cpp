@@ -3,6 +3,17 @@
 #include <algorithm>
 
 namespace zarkel {
+namespace {
+
+// Puts the limits whose bytes lie in `block` into the block's bytes in `buffer`.
+void PutLimits(LimitBlock block, const CampaignLimits& limits, TransferBuffer& buffer) {
+  for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {
+    if (Limit(field).block == block)
+      buffer[static_cast<std::size_t>(Limit(field).byte)] = limits[static_cast<std::size_t>(field)];
+  }
+}
+
+}  // namespace
 
 void WriteMapAndSettings(SourceFile& source, const ScenarioData& scenario, OutputFile& target,
                          TransferBuffer& buffer) {
@@ -19,10 +30,7 @@ void WriteMapAndSettings(SourceFile& source, const ScenarioData& scenario, Outpu
   ReadBlock(source, p + scn::kCoreLimitsOffset, scn::kCoreLimitsSize, buffer);
   buffer[scn::kCarriedValue0] = geometry.carriedValues[0];
   buffer[scn::kCarriedValue1] = geometry.carriedValues[1];
-  buffer[scn::kAxisLandCoreMaxByte] = scenario.limits[kAxisLandCoreMax];
-  buffer[scn::kAlliedLandCoreMaxByte] = scenario.limits[kAlliedLandCoreMax];
-  buffer[scn::kAxisNavalCoreMaxByte] = scenario.limits[kAxisNavalCoreMax];
-  buffer[scn::kAlliedNavalCoreMaxByte] = scenario.limits[kAlliedNavalCoreMax];
+  PutLimits(LimitBlock::CoreLimits, scenario.limits, buffer);
   WriteBlock(target, buffer, scn::kCoreLimitsSize);
 
   CopyRange(source, p + scn::kAfterLimitsOffset, scn::kAfterLimitsSize, target, buffer);
@@ -41,10 +49,7 @@ void WriteUnitAreaAndTail(SourceFile& source, EditorState& state, OutputFile& ta
   }
 
   ReadBlock(source, TailOffset(scenario.geometry, *scenario.layout), scn::kTailSize, buffer);
-  buffer[scn::kAxisAuxMaxByte] = scenario.limits[kAxisAuxMax];
-  buffer[scn::kAxisCoreMaxByte] = scenario.limits[kAxisCoreMax];
-  buffer[scn::kAlliedAuxMaxByte] = scenario.limits[kAlliedAuxMax];
-  buffer[scn::kAlliedCoreMaxByte] = scenario.limits[kAlliedCoreMax];
+  PutLimits(LimitBlock::Tail, scenario.limits, buffer);
   WriteBlock(target, buffer, scn::kTailSize);
 }
 

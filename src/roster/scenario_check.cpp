@@ -67,39 +67,21 @@ std::string LimitName(std::int32_t field) {
   return caption;
 }
 
-// The figure of "Update Current Values" a limit holds back, and what it counts.
-std::pair<std::int32_t, std::string> LimitedFigure(const CurrentUnitCounts& counts,
-                                                   std::int32_t field) {
-  switch (field) {
-    case kAxisLandCoreMax:
-      return {counts.nonNavalCore[0], "non-naval core"};
-    case kAxisNavalCoreMax:
-      return {counts.navalCore[0], "naval core"};
-    case kAlliedLandCoreMax:
-      return {counts.nonNavalCore[1], "non-naval core"};
-    case kAlliedNavalCoreMax:
-      return {counts.navalCore[1], "naval core"};
-    case kAxisAuxMax:
-      return {counts.aux[0], "auxiliary"};
-    case kAxisCoreMax:
-      return {counts.core[0], "core"};
-    case kAlliedAuxMax:
-      return {counts.aux[1], "auxiliary"};
-    default:
-      return {counts.core[1], "core"};
+// The figure of "Update Current Values" a limit holds back.
+std::int32_t LimitedFigure(const CurrentUnitCounts& counts, std::int32_t field) {
+  const LimitSetting& limit = Limit(field);
+  const auto side = static_cast<std::size_t>(limit.side);
+  switch (limit.count) {
+    case LimitedCount::Core:
+      return counts.core[side];
+    case LimitedCount::Aux:
+      return counts.aux[side];
+    case LimitedCount::NonNavalCore:
+      return counts.nonNavalCore[side];
+    case LimitedCount::NavalCore:
+      break;
   }
-}
-
-std::int32_t LimitSide(std::int32_t field) {
-  switch (field) {
-    case kAxisLandCoreMax:
-    case kAxisNavalCoreMax:
-    case kAxisAuxMax:
-    case kAxisCoreMax:
-      return 0;
-    default:
-      return 1;
-  }
+  return counts.navalCore[side];
 }
 
 // True when the equipment table gives the unit's class: without it a unit is neither known to
@@ -171,7 +153,7 @@ void CheckCounts(const EditorState& state, const LimitTexts& limitTexts,
   std::vector<Finding> notWritable;
   for (const std::int32_t side : {0, 1}) {
     for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {
-      if (LimitSide(field) != side)
+      if (Limit(field).side != side)
         continue;
       const std::string& text = limitTexts[static_cast<std::size_t>(field)];
       std::int32_t limit = 0;
@@ -184,13 +166,13 @@ void CheckCounts(const EditorState& state, const LimitTexts& limitTexts,
                                           "refuse it."});
         continue;
       }
-      const auto [count, units] = LimitedFigure(counts, field);
+      const std::int32_t count = LimitedFigure(counts, field);
       if (limit < count) {
-        findings.push_back(Finding{FindingKind::LimitBelowCount, side, 0,
-                                   "The limit \"" + LimitName(field) + "\" is " +
-                                       std::to_string(limit) + ", but " + SideName(side) + " has " +
-                                       std::to_string(count) + " " + units +
-                                       (count == 1 ? " unit." : " units.")});
+        findings.push_back(Finding{
+            FindingKind::LimitBelowCount, side, 0,
+            "The limit \"" + LimitName(field) + "\" is " + std::to_string(limit) + ", but " +
+                SideName(side) + " has " + std::to_string(count) + " " +
+                LimitedCountWords(Limit(field).count) + (count == 1 ? " unit." : " units.")});
       }
     }
   }

@@ -393,32 +393,33 @@ QWidget* TForm1::BuildCampaignDataPage() {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
 
-  // Left column the Axis limits, right column the Allied ones; tab order goes down each column.
+  // Left column the Axis limits, right column the Allied ones (the side each limits); tab order
+  // goes down each column.
   struct LimitPlace {
     LimitField field;
     const char* edit;
     int row;
-    int column;
   };
   static const std::array<LimitPlace, kLimitFieldCount> kPlaces{{
-      {kAxisLandCoreMax, "Edit3", 0, 0},
-      {kAxisNavalCoreMax, "Edit4", 1, 0},
-      {kAxisAuxMax, "Edit8", 2, 0},
-      {kAxisCoreMax, "Edit9", 3, 0},
-      {kAlliedLandCoreMax, "Edit6", 0, 1},
-      {kAlliedNavalCoreMax, "Edit7", 1, 1},
-      {kAlliedAuxMax, "Edit10", 2, 1},
-      {kAlliedCoreMax, "Edit11", 3, 1},
+      {kAxisLandCoreMax, "Edit3", 0},
+      {kAxisNavalCoreMax, "Edit4", 1},
+      {kAxisAuxMax, "Edit8", 2},
+      {kAxisCoreMax, "Edit9", 3},
+      {kAlliedLandCoreMax, "Edit6", 0},
+      {kAlliedNavalCoreMax, "Edit7", 1},
+      {kAlliedAuxMax, "Edit10", 2},
+      {kAlliedCoreMax, "Edit11", 3},
   }};
   auto* limits = new QGridLayout;
   layout->addLayout(limits);
   for (const LimitPlace& place : kPlaces) {
     QLineEdit* edit = Edit(place.edit, QString::fromLatin1(place.edit));
     edit->setMaximumWidth(edit->fontMetrics().averageCharWidth() * 12);
-    QLabel* caption = Caption(QString::fromLatin1(LimitCaption(place.field)));
+    const LimitSetting& limit = Limit(place.field);
+    QLabel* caption = Caption(QString::fromLatin1(limit.caption));
     caption->setBuddy(edit);
-    limits->addWidget(caption, place.row, place.column * 3);
-    limits->addWidget(edit, place.row, place.column * 3 + 1);
+    limits->addWidget(caption, place.row, limit.side * 3);
+    limits->addWidget(edit, place.row, limit.side * 3 + 1);
     limits_[static_cast<std::size_t>(place.field)] = edit;
   }
   limits->setColumnMinimumWidth(2, 24);

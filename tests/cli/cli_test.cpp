@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 #include <tuple>
 
 #include "base/utf8_path.h"
@@ -284,6 +285,23 @@ TEST_F(CliTest, UndoAndRedoAreEditsInTheOrderGiven) {
   EXPECT_EQ(written("undone", {"--side", "axis", "--to-aux", "0,1", "--undo"}), unedited);
   EXPECT_EQ(written("redone", {"--side", "axis", "--to-aux", "0,1", "--undo", "--redo"}), edited);
 
+  // The type and a limit are steps too: undone, the file holds them as they were; redone, as
+  // set. A set value differs from the source in its one byte.
+  for (const Args& change : {Args{"--limit", "axisCoreMax=50"}, Args{"--type", "2"}}) {
+    const std::string name = change[0].substr(2);
+    const Bytes set = written(name, change);
+    ASSERT_EQ(set.size(), unedited.size());
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < set.size(); ++i)
+      differing += set[i] != unedited[i] ? 1 : 0;
+    EXPECT_EQ(differing, 1u) << name;
+    Args undone = change;
+    undone.push_back("--undo");
+    EXPECT_EQ(written(name + "-undone", undone), unedited) << name;
+    undone.push_back("--redo");
+    EXPECT_EQ(written(name + "-redone", undone), set) << name;
+  }
+
   // Nothing to take: a usage error that names the flag's place; nothing is written.
   const auto before = testing::Snapshot(fx.dir.path());
   for (const auto& [args, message] :
@@ -458,7 +476,20 @@ TEST_F(CliTest, AUsageErrorPrintsItsCauseAndTheUsageAndExitsTwo) {
   const testing::CliRun help = Run({"homemade", "--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_NE(help.out.find("Usage: zarkel-cli homemade"), std::string::npos);
-  EXPECT_NE(help.out.find("--undo"), std::string::npos);  // the edits, in the footer
+  // The edits, in the footer: each flag at the head of its entry, no word lost to the wrapping,
+  // no line past the width of the rest of the help.
+  const auto edits = help.out.find("EDITS,");
+  ASSERT_NE(edits, std::string::npos) << help.out;
+  const std::string editsHelp = help.out.substr(edits, help.out.find("\nMessages", edits) - edits);
+  for (const char* head : {"\n  --side axis|allies ", "\n  --to-core LINES ",
+                           "\n  --core-unit LINE:FIELD=TEXT[,FIELD=TEXT...]\n ",
+                           "\n  --limit FIELD=TEXT ", "\n  --undo ", "\n  --redo "})
+    EXPECT_NE(editsHelp.find(head), std::string::npos) << head << editsHelp;
+  for (const char* words : {"0..2", "alliedNavalCoreMax,", "alliedCoreMax\n", "a usage error\n"})
+    EXPECT_NE(editsHelp.find(words), std::string::npos) << words << editsHelp;
+  std::istringstream lines(editsHelp);
+  for (std::string line; std::getline(lines, line);)
+    EXPECT_LE(line.size(), 91u) << line;
   const testing::CliRun overview = Run({"--help"});
   EXPECT_EQ(overview.exitCode, 0);
   EXPECT_NE(overview.out.find("  campaign --layout L SCENARIO [COMMON] [EDITS] --dir DIR (--slot "

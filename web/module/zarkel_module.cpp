@@ -4,6 +4,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include "model/campaign_settings.h"
 #include "model/dialogs.h"
 #include "model/editor_state.h"
 #include "output/campaign_writer.h"
@@ -35,7 +36,7 @@ val Texts() {
   val texts = val::object();
   val limits = val::array();
   for (std::int32_t field = 0; field < kLimitFieldCount; ++field)
-    limits.set(field, LimitCaption(field));
+    limits.set(field, std::string(Limit(field).caption));
   texts.set("limits", limits);
   val composition = val::array();
   for (std::size_t i = 0; i < CompositionRows().size(); ++i)
