@@ -14,6 +14,6 @@ PACKAGE_TEST_PACKAGES=(lintian debootstrap)
 # The test command from a clean clone in a fresh Debian 12 root (scripts/fresh-test.sh).
 FRESH_PACKAGES=(debootstrap git)
 # The browser edition (scripts/web.sh): Emscripten and what the build takes from Debian; for its
-# tests GoogleTest's sources and Chromium, and the native build for the round trip.
-WEB_PACKAGES=(ca-certificates cmake make libcli11-dev nlohmann-json3-dev emscripten)
-WEB_TEST_PACKAGES=(googletest chromium)
+# tests GoogleTest's sources, Chromium and Firefox ESR, and the native build for the round trip.
+WEB_PACKAGES=(ca-certificates cmake make libcli11-dev nlohmann-json3-dev emscripten librsvg2-bin)
+WEB_TEST_PACKAGES=(googletest chromium firefox-esr)

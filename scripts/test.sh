@@ -31,7 +31,7 @@ windows_start=$SECONDS
 echo "windows: $((SECONDS - windows_start)) s"
 
 # The browser edition: the core suite under node, the node zarkel-cli against the native one, and
-# the page in headless Chromium (scripts/web.sh).
+# the page in headless Chromium and Firefox (scripts/web.sh).
 echo "== web"
 web_start=$SECONDS
 "$top/scripts/web.sh" --test

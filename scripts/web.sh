@@ -8,10 +8,10 @@
 #   scripts/web.sh --build   build only
 #   scripts/web.sh --test    build with the core and session suites, then run them under node,
 #                            compare what the node zarkel-cli writes with what the native one
-#                            writes, and run the page's suite in headless Chromium
+#                            writes, and run the page's suites in headless Chromium and Firefox
 #
-# Installs what is missing first: Debian's emscripten (and for the tests chromium), and the npm
-# packages of web/package-lock.json, exactly as locked.
+# Installs what is missing first: Debian's emscripten and librsvg2-bin (and for the tests
+# chromium and firefox-esr), and the npm packages of web/package-lock.json, exactly as locked.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$top/scripts/packages.sh"
@@ -189,5 +189,8 @@ run 1 refused-range "$trip/generated" campaign --layout original tiny-original.s
 diff -r "$trip/native" "$trip/node"
 echo "round trip: $runs runs alike, $(find "$trip/node" -type f | wc -l) files compared"
 
-echo "== the page in headless Chromium"
-(cd "$web" && ZARKEL_SITE_DIR="$build/site" "$node" --test tests/*.test.mjs)
+for browser in chromium firefox; do
+  echo "== the page in headless $browser"
+  (cd "$web" && ZARKEL_SITE_DIR="$build/site" ZARKEL_BROWSER="$browser" "$node" \
+    --test tests/*.test.mjs)
+done

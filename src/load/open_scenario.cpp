@@ -41,32 +41,6 @@ ScenarioGeometry ReadGeometry(SourceFile& file, ScenarioLayout layout) {
   return geometry;
 }
 
-// Refuses a file whose size does not fit the declared layout, naming the other layout when the
-// size fits that one exactly: the file has no marker, so its size is the only witness.
-void CheckScenarioSize(SourceFile& file, ScenarioLayout layout) {
-  const std::int64_t size = static_cast<std::int64_t>(file.Size());
-  const RequiredSize declared = RequiredScenarioSize(file, layout);
-  if (declared.complete && size == declared.bytes)
-    return;
-
-  const ScenarioLayout other =
-      layout == ScenarioLayout::Homemade ? ScenarioLayout::Original : ScenarioLayout::Homemade;
-  const RequiredSize alternative = RequiredScenarioSize(file, other);
-  if (alternative.complete && size == alternative.bytes) {
-    throw Refusal(QuotedPath(file.Path()) + " looks like a scenario of the \"" +
-                  LayoutCaption(other) + "\" layout, not \"" + LayoutCaption(layout) +
-                  "\": its size fits that layout exactly. Choose \"" + LayoutCaption(other) +
-                  "\" and open it again.");
-  }
-  if (!declared.complete || size < declared.bytes) {
-    throw Refusal(QuotedPath(file.Path()) + " is too short for a scenario of the \"" +
-                  LayoutCaption(layout) + "\" layout: it has " + std::to_string(size) +
-                  " bytes, the layout needs " + (declared.complete ? "" : "at least ") +
-                  std::to_string(declared.bytes) + ".");
-  }
-  // A larger file is accepted; the bytes past its tail are not part of the scenario.
-}
-
 // The companion paths of an Original scenario: the default names beside it, or the files the
 // user picks (a cancelled dialog keeps the earlier path). "Beside it" is the folder the scenario
 // was actually opened from, which differs from the folder list's when "Filename" holds a path.
@@ -114,6 +88,30 @@ RequiredSize RequiredScenarioSize(SourceFile& file, ScenarioLayout layout) {
       return {titleLengthAt + scn::kTextLengthSize, false};
   }
   return {ScenarioFileSize(geometry, layout), true};
+}
+
+void CheckScenarioSize(SourceFile& file, ScenarioLayout layout) {
+  const std::int64_t size = static_cast<std::int64_t>(file.Size());
+  const RequiredSize declared = RequiredScenarioSize(file, layout);
+  if (declared.complete && size == declared.bytes)
+    return;
+
+  const ScenarioLayout other =
+      layout == ScenarioLayout::Homemade ? ScenarioLayout::Original : ScenarioLayout::Homemade;
+  const RequiredSize alternative = RequiredScenarioSize(file, other);
+  if (alternative.complete && size == alternative.bytes) {
+    throw Refusal(QuotedPath(file.Path()) + " looks like a scenario of the \"" +
+                  LayoutCaption(other) + "\" layout, not \"" + LayoutCaption(layout) +
+                  "\": its size fits that layout exactly. Choose \"" + LayoutCaption(other) +
+                  "\" and open it again.");
+  }
+  if (!declared.complete || size < declared.bytes) {
+    throw Refusal(QuotedPath(file.Path()) + " is too short for a scenario of the \"" +
+                  LayoutCaption(layout) + "\" layout: it has " + std::to_string(size) +
+                  " bytes, the layout needs " + (declared.complete ? "" : "at least ") +
+                  std::to_string(declared.bytes) + ".");
+  }
+  // A larger file is accepted; the bytes past its tail are not part of the scenario.
 }
 
 OpenResult OpenScenario(EditorState& state, Dialogs& dialogs, const OpenRequest& request) {

@@ -44,4 +44,9 @@ struct RequiredSize {
 };
 RequiredSize RequiredScenarioSize(SourceFile& file, ScenarioLayout layout);
 
+// The check an opening makes of the file's size against `layout` before it reads anything:
+// throws Refusal when the size does not fit, naming the other layout when the size fits that one
+// exactly (the file has no marker, so its size is the only witness). A larger file is accepted.
+void CheckScenarioSize(SourceFile& file, ScenarioLayout layout);
+
 }  // namespace zarkel

@@ -1,26 +1,29 @@
 #include "page_dialogs.h"
 
+#include <utility>
+
 namespace zarkel::web {
 
-void PageDialogs::SetAnswer(FileDialogKind kind, std::optional<std::string> path) {
-  // An empty path stands for no file given, as a cancelled dialog.
-  if (path && path->empty())
-    path.reset();
-  answers_[static_cast<std::size_t>(kind)] = std::move(path);
-}
-
-std::optional<std::string> PageDialogs::ChooseFile(FileDialogKind kind,
+std::optional<std::string> PageDialogs::ChooseFile(FileDialogKind /*kind*/,
                                                    const FileDialogMemory& /*memory*/) {
-  return answers_[static_cast<std::size_t>(kind)];
+  return std::nullopt;
 }
 
 void PageDialogs::ShowMessage(const std::string& text) {
-  messages_.push_back(text);
+  shown_.push_back(text);
 }
 
-bool PageDialogs::AskYesNo(const std::string& /*title*/, const std::string& text) {
-  messages_.push_back(text);
-  return yes_;
+bool PageDialogs::AskYesNo(const std::string& title, const std::string& text) {
+  asked_.push_back(Question{title, text});
+  return false;
+}
+
+std::vector<std::string> PageDialogs::TakeShown() {
+  return std::exchange(shown_, {});
+}
+
+std::vector<PageDialogs::Question> PageDialogs::TakeAsked() {
+  return std::exchange(asked_, {});
 }
 
 }  // namespace zarkel::web

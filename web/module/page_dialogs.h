@@ -1,11 +1,11 @@
-// The editor's dialogs as the page answers them. The page asks its questions before it calls an
-// operation and hands the answers in with the call: each file dialog is answered by the path the
-// page put the chosen file at (none: Cancel), a question by the answer given. Messages and
-// questions are collected in order, for the page to show when the call returns.
+// The editor's dialogs in the page. A page cannot stop in the middle of an operation to ask, so
+// it asks its questions before the call and hands the answers in with it (the session's
+// DialogAnswers); what reaches these dialogs is what no answer was given for. A file dialog
+// without an answer is cancelled. A question without one is answered No and kept, so that the
+// page can ask it and call again with the answer. Messages and errors are kept in order for the
+// page to show when the call returns.
 #pragma once
 
-#include <array>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,21 +15,23 @@ namespace zarkel::web {
 
 class PageDialogs : public Dialogs {
  public:
-  explicit PageDialogs(bool yes = false) : yes_(yes) {}
-
-  void SetAnswer(FileDialogKind kind, std::optional<std::string> path);
-
   std::optional<std::string> ChooseFile(FileDialogKind kind,
                                         const FileDialogMemory& memory) override;
   void ShowMessage(const std::string& text) override;
   bool AskYesNo(const std::string& title, const std::string& text) override;
 
-  const std::vector<std::string>& messages() const { return messages_; }
+  struct Question {
+    std::string title;
+    std::string text;
+  };
+
+  // What was shown, and the questions asked, since the last call; both emptied.
+  std::vector<std::string> TakeShown();
+  std::vector<Question> TakeAsked();
 
  private:
-  bool yes_;
-  std::array<std::optional<std::string>, kFileDialogCount> answers_;
-  std::vector<std::string> messages_;
+  std::vector<std::string> shown_;
+  std::vector<Question> asked_;
 };
 
 }  // namespace zarkel::web

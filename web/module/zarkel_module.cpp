@@ -1,18 +1,17 @@
-// The page's module: the editor's core compiled to WebAssembly, with the operations the page
-// calls bound through embind. The page copies the files the user gives into the module's
-// in-memory file system and names them by their paths there.
+// The page's module: the editor's core and session compiled to WebAssembly, bound through
+// embind. The page puts the files the user gives into the module's in-memory file system and
+// names them by their paths there; the texts it shows come from here, never made up in the page.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include <filesystem>
-#include <optional>
-#include <string>
-
-#include "base/errors.h"
-#include "base/utf8_path.h"
-#include "load/open_scenario.h"
+#include "model/campaign_settings.h"
+#include "model/dialogs.h"
 #include "model/editor_state.h"
-#include "page_dialogs.h"
+#include "output/campaign_writer.h"
+#include "output/homemade_writer.h"
+#include "page_map.h"
+#include "page_session.h"
+#include "roster/side_rosters.h"
 
 namespace zarkel::web {
 
@@ -20,96 +19,104 @@ namespace {
 
 using emscripten::val;
 
-// A string property of a request object, or none when it is missing, null or not a string.
-std::optional<std::string> TextField(const val& object, const char* name) {
-  const val field = object[name];
-  if (!field.isString())
-    return std::nullopt;
-  return field.as<std::string>();
+val Slots(CampaignPage page) {
+  val slots = val::array();
+  const auto& all = CampaignSlots(page);
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    val slot = val::object();
+    slot.set("caption", all[i].caption);
+    slot.set("baseName", all[i].baseName);
+    slots.set(i, slot);
+  }
+  return slots;
 }
 
-std::optional<ScenarioLayout> LayoutField(const val& request) {
-  const std::optional<std::string> text = TextField(request, "layout");
-  if (text == "homemade")
-    return ScenarioLayout::Homemade;
-  if (text == "original")
-    return ScenarioLayout::Original;
-  return std::nullopt;  // the core answers with its own message
-}
-
-val Strings(const std::vector<std::string>& texts) {
-  val array = val::array();
-  for (const std::string& text : texts)
-    array.call<void>("push", text);
-  return array;
-}
-
-// The line that says which scenario is open. A stand-in with the window's format: to be replaced
-// by the core's function for the status line once the core offers it.
-std::string StatusLine(const ScenarioData& scenario) {
-  if (!scenario.layout)
-    return {};
-  const auto units = scenario.units.size();
-  return Utf8FromPath(PathFromUtf8(scenario.geometry.sourcePath).filename()) + " \u00b7 " +
-         LayoutCaption(*scenario.layout) + " \u00b7 map " +
-         std::to_string(scenario.geometry.mapSizeA) + " x " +
-         std::to_string(scenario.geometry.mapSizeB) + " \u00b7 " + std::to_string(units) +
-         (units == 1 ? " unit" : " units");
+// The core's fixed texts that the page shows: captions, dialog titles, the Homemade question.
+val Texts() {
+  val texts = val::object();
+  val limits = val::array();
+  for (std::int32_t field = 0; field < kLimitFieldCount; ++field)
+    limits.set(field, std::string(Limit(field).caption));
+  texts.set("limits", limits);
+  val composition = val::array();
+  for (std::size_t i = 0; i < CompositionRows().size(); ++i)
+    composition.set(i, CompositionRows()[i].caption);
+  texts.set("composition", composition);
+  val layouts = val::object();
+  layouts.set("homemade", LayoutCaption(ScenarioLayout::Homemade));
+  layouts.set("original", LayoutCaption(ScenarioLayout::Original));
+  texts.set("layouts", layouts);
+  val campaign = val::object();
+  for (const CampaignPage page : {CampaignPage::Axis, CampaignPage::Allied}) {
+    val entry = val::object();
+    entry.set("caption", CampaignPageCaption(page));
+    entry.set("slots", Slots(page));
+    campaign.set(page == CampaignPage::Axis ? "axis" : "allied", entry);
+  }
+  texts.set("campaign", campaign);
+  val dialogs = val::object();
+  const std::pair<FileDialogKind, const char*> kinds[] = {
+      {FileDialogKind::Equipment, "equipment"},
+      {FileDialogKind::EquipmentNames, "names"},
+      {FileDialogKind::Placenames, "placenames"},
+      {FileDialogKind::Title, "title"},
+      {FileDialogKind::Description, "description"}};
+  for (const auto& [kind, name] : kinds) {
+    val look = val::object();
+    look.set("title", DialogLook(kind).title);
+    look.set("pattern", DialogLook(kind).filterPattern);
+    dialogs.set(name, look);
+  }
+  texts.set("fileDialogs", dialogs);
+  val question = val::object();
+  question.set("title", kConfirmTitle);
+  question.set("text", kConfirmOriginalConversion);
+  texts.set("homemadeQuestion", question);
+  return texts;
 }
 
 }  // namespace
 
-// One editing session of the page: the editor's state between calls.
-class PageEditor {
- public:
-  // Opens a scenario. `request` holds the layout ("homemade" or "original"), the scenario's
-  // path and the paths of the equipment, equipment-name and, for an Original scenario, the
-  // companion files; a companion file given stands for its cleared check box. Answers
-  // {opened, status, messages, error}: `error` is the core's text of a failure, if any.
-  val Open(const val& request) {
-    const std::filesystem::path scenario =
-        PathFromUtf8(TextField(request, "scenario").value_or(""));
-    OpenRequest open;
-    open.layout = LayoutField(request);
-    open.directory = Utf8FromPath(scenario.parent_path());
-    open.fileName = Utf8FromPath(scenario.filename());
-    PageDialogs dialogs;
-    dialogs.SetAnswer(FileDialogKind::Equipment, TextField(request, "equipment"));
-    dialogs.SetAnswer(FileDialogKind::EquipmentNames, TextField(request, "names"));
-    const std::pair<FileDialogKind, const char*> companions[] = {
-        {FileDialogKind::Placenames, "placenames"},
-        {FileDialogKind::Title, "title"},
-        {FileDialogKind::Description, "description"}};
-    for (const auto& [kind, name] : companions)
-      dialogs.SetAnswer(kind, TextField(request, name));
-    open.placenameDefault = !TextField(request, "placenames");
-    open.titleDefault = !TextField(request, "title");
-    open.descriptionDefault = !TextField(request, "description");
-
-    val result = val::object();
-    bool opened = false;
-    try {
-      opened = OpenScenario(state_, dialogs, open).opened;
-    } catch (const EditorError& error) {
-      result.set("error", std::string(error.what()));
-    }
-    result.set("opened", opened);
-    result.set("status", StatusLine(state_.scenario));
-    result.set("messages", Strings(dialogs.messages()));
-    return result;
-  }
-
-  std::string Status() const { return StatusLine(state_.scenario); }
-
- private:
-  EditorState state_;
-};
-
 EMSCRIPTEN_BINDINGS(zarkel) {
-  emscripten::class_<PageEditor>("Editor")
+  emscripten::function("texts", &Texts);
+  emscripten::class_<PageSession>("Session")
       .constructor<>()
-      .function("open", &PageEditor::Open)
-      .function("status", &PageEditor::Status);
+      .function("showFolderAs", &PageSession::ShowFolderAs)
+      .function("forgetFolder", &PageSession::ForgetFolder)
+      .function("open", &PageSession::Open)
+      .function("layoutsAccepting", &PageSession::LayoutsAccepting)
+      .function("reloadEquipment", &PageSession::ReloadEquipment)
+      .function("chooseSide", &PageSession::ChooseSide)
+      .function("transfer", &PageSession::Transfer)
+      .function("review", &PageSession::Review)
+      .function("reviewUnit", &PageSession::ReviewUnit)
+      .function("accept", &PageSession::Accept)
+      .function("moveUnit", &PageSession::MoveUnit)
+      .function("unusedClick", &PageSession::UnusedClick)
+      .function("setType", &PageSession::SetType)
+      .function("setLimit", &PageSession::SetLimit)
+      .function("updateCurrentValues", &PageSession::UpdateCurrentValues)
+      .function("undo", &PageSession::Undo)
+      .function("redo", &PageSession::Redo)
+      .function("snapshot", &PageSession::Snapshot)
+      .function("status", &PageSession::Status)
+      .function("check", &PageSession::Check)
+      .function("writeCampaign", &PageSession::WriteCampaign)
+      .function("writeOrderOfBattle", &PageSession::WriteOrderOfBattle)
+      .function("writeHomemade", &PageSession::WriteHomemade)
+      .function("filesInUse", &PageSession::FilesInUse)
+      .function("subscribe", &PageSession::Subscribe)
+      .function("unsubscribe", &PageSession::Unsubscribe);
+  emscripten::class_<PageMap>("MapView")
+      .constructor<>()
+      .function("setContent", &PageMap::SetContent)
+      .function("setView", &PageMap::SetView)
+      .function("view", &PageMap::View)
+      .function("fit", &PageMap::Fit)
+      .function("hexAt", &PageMap::HexAt)
+      .function("counterAt", &PageMap::CounterAt)
+      .function("hexOutline", &PageMap::HexOutline)
+      .function("frame", &PageMap::Frame);
 }
 
 }  // namespace zarkel::web

@@ -1,50 +1,177 @@
-// The page: "Try the demo" (or an address ending in #demo) opens the demo set in the editor and
-// shows the status line. The module loads at once; the demo set only when asked for.
-import { loadModule, putFiles } from './editor.js';
-import { DEMO_OPEN, fetchDemoSet } from './demo.js';
+// The page: the editor's ten pages over one editing session of the module. Every page follows
+// the session: an operation answers what it said (messages, an error), and what it changed
+// comes to every page through the session's observer, as in the window.
+import { FileStore, loadModule } from './editor.js';
+import { dialogOpen, showMessages, showOutcome } from './dialogs.js';
+import { setUpCampaign } from './campaign.js';
+import { setUpMap } from './map.js';
+import { setUpOpen } from './open.js';
+import { setUpTabs } from './tabs.js';
+import { setUpUnits } from './units.js';
+import { setUpWrites } from './writes.js';
+import { watchForUpdates } from './offline.js';
 
 const statusLine = document.getElementById('status');
-const messageBox = document.getElementById('message');
-const demoButton = document.getElementById('try-demo');
+const scenarioLine = document.getElementById('scenario');
+const undoButton = document.getElementById('undo');
+const redoButton = document.getElementById('redo');
+const updateNotice = document.getElementById('update-notice');
 
-let editor = null;
-
-function showMessages(texts) {
-  messageBox.textContent = texts.join('\n');
-  messageBox.hidden = texts.length === 0;
+// The status line: what the last operation did. While a write's files are on their way out of
+// the page its "Wrote ..." waits, so that a failed delivery is not reported as written.
+function statusOf() {
+  let held = false;
+  let waiting = null;
+  return {
+    show(text) {
+      if (text === '') return;
+      if (held) waiting = text;
+      else statusLine.textContent = text;
+    },
+    hold() {
+      held = true;
+      waiting = null;
+    },
+    release() {
+      held = false;
+      if (waiting !== null) statusLine.textContent = waiting;
+      waiting = null;
+    },
+    fail(text) {
+      held = false;
+      waiting = null;
+      statusLine.textContent = text;
+    },
+  };
 }
 
-async function openDemo() {
-  demoButton.disabled = true;
-  try {
-    const [module, files] = await Promise.all([loadModule(), fetchDemoSet()]);
-    editor ??= new module.Editor();
-    const folder = putFiles(module, '/demo', files);
-    const result = editor.open({
-      layout: DEMO_OPEN.layout,
-      scenario: `${folder}/${DEMO_OPEN.scenario}`,
-      equipment: `${folder}/${DEMO_OPEN.equipment}`,
-      names: `${folder}/${DEMO_OPEN.names}`,
-    });
-    showMessages(result.error ? [...result.messages, result.error] : result.messages);
-    statusLine.textContent = result.status;
-  } catch (error) {
-    showMessages([`The demo could not be opened: ${error.message}`]);
-  } finally {
-    demoButton.disabled = false;
+// The Edit menu's texts: "Undo" alone, or "Undo Transfer of 3 units to auxiliary".
+function stepCaption(verb, name) {
+  return name === null ? verb : `${verb} ${name}`;
+}
+
+function isTextField(element) {
+  return (
+    element instanceof HTMLTextAreaElement ||
+    (element instanceof HTMLInputElement && ['text', 'number', 'search'].includes(element.type))
+  );
+}
+
+async function start() {
+  const module = await loadModule();
+  const session = new module.Session();
+  const app = {
+    module,
+    session,
+    texts: module.texts(),
+    store: new FileStore(module, session),
+    status: statusOf(),
+    undelivered: false,
+    // Shows what an operation said; the observer has shown what it changed.
+    run(result) {
+      showOutcome(result);
+      return result;
+    },
+    // An edit still being typed is finished first, as leaving its field finishes it.
+    finishEdits() {
+      if (isTextField(document.activeElement)) document.activeElement.blur();
+    },
+    // A campaign or Homemade write whose files did not reach their place leaves the edits
+    // unwritten, whatever the session saw written.
+    setUndelivered(value) {
+      app.undelivered = value;
+    },
+    hasUnwrittenEdits() {
+      return session.snapshot().unwritten || app.undelivered;
+    },
+    // The files in use that came with handles, and what each is, for a write into a folder to
+    // spare.
+    filesInUse() {
+      return session
+        .filesInUse()
+        .map((file) => ({ handle: app.store.entryAt(file.path)?.handle, what: file.what }))
+        .filter((file) => file.handle);
+    },
+  };
+
+  const pages = [setUpUnits(app), setUpCampaign(app)];
+  const map = setUpMap(app);
+  pages.push(map);
+  setUpWrites(app);
+  const open = setUpOpen(app);
+  const tabs = setUpTabs(document.getElementById('tabs'), (pageId) => {
+    if (pageId === 'page-map') map.shown();
+  });
+
+  function showEditMenu({ undoName, redoName }) {
+    undoButton.textContent = stepCaption('Undo', undoName);
+    redoButton.textContent = stepCaption('Redo', redoName);
+    undoButton.disabled = undoName === null;
+    redoButton.disabled = redoName === null;
   }
+
+  session.subscribe((change) => {
+    // A fault of the page must not cross into the module in the middle of its operation.
+    try {
+      for (const page of pages) page.apply(change);
+      app.status.show(change.status);
+      scenarioLine.textContent = change.scenario;
+      showEditMenu(change);
+    } catch (error) {
+      setTimeout(() => {
+        throw error;
+      });
+    }
+  });
+
+  function undo() {
+    app.finishEdits();
+    app.run(session.undo());
+  }
+  function redo() {
+    app.finishEdits();
+    app.run(session.redo());
+  }
+  undoButton.addEventListener('click', undo);
+  redoButton.addEventListener('click', redo);
+  document.addEventListener('keydown', (event) => {
+    if (!(event.ctrlKey || event.metaKey) || event.altKey || dialogOpen()) return;
+    // A text field keeps its own undo while it is being typed in.
+    if (isTextField(event.target)) return;
+    const key = event.key.toLowerCase();
+    if (key === 'z' && !event.shiftKey) {
+      event.preventDefault();
+      undo();
+    } else if ((key === 'z' && event.shiftKey) || key === 'y') {
+      event.preventDefault();
+      redo();
+    }
+  });
+  window.addEventListener('beforeunload', (event) => {
+    app.finishEdits();
+    if (app.hasUnwrittenEdits()) {
+      event.preventDefault();
+      event.returnValue = '';
+    }
+  });
+
+  showEditMenu(session.snapshot());
+  // The page's parts, for the tests and the benchmarks that drive it.
+  window.zarkel = { app, map, tabs, open };
+  function openDemoOnHash() {
+    if (window.location.hash === '#demo') {
+      tabs.show('page-open');
+      open.openDemo();
+    }
+  }
+  window.addEventListener('hashchange', openDemoOnHash);
+  openDemoOnHash();
 }
 
-function openDemoOnHash() {
-  if (window.location.hash === '#demo') openDemo();
-}
-
-demoButton.addEventListener('click', openDemo);
-window.addEventListener('hashchange', openDemoOnHash);
-loadModule().then(
-  () => {
-    demoButton.disabled = false;
-  },
-  (error) => showMessages([`The editor could not be loaded: ${error.message}`]),
-);
-openDemoOnHash();
+const started = start();
+started.catch((error) => showMessages([`The editor could not be loaded: ${error.message}`]));
+watchForUpdates(() => {
+  updateNotice.textContent =
+    'A new version of zarkel has been installed: reload the page to use it.';
+  updateNotice.hidden = false;
+}, started);

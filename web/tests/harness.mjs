@@ -1,13 +1,19 @@
 // What the page's tests stand on: the built site served on a free port of 127.0.0.1, Debian's
-// Chromium started headless by puppeteer-core, and pages that record every sign of trouble (a
-// console error, an uncaught exception, a failed request or a request to another host).
+// Chromium (or Firefox ESR) started headless by puppeteer-core, and pages that record every sign
+// of trouble (a console error, an uncaught exception, a failed request or a request to another
+// host).
 //
-// ZARKEL_SITE_DIR names the site (build-web/site of the repository by default), ZARKEL_CHROMIUM
-// the browser (/usr/bin/chromium).
-import { mkdtemp, rm } from 'node:fs/promises';
+// ZARKEL_SITE_DIR names the site (build-web/site of the repository by default), ZARKEL_BROWSER
+// the browser: chromium (the default) or firefox; ZARKEL_CHROMIUM and ZARKEL_FIREFOX where
+// they are (/usr/bin/chromium, /usr/bin/firefox-esr); ZARKEL_NATIVE_CLI the native zarkel-cli
+// whose outputs the page's writes are held against (build/src/cli/zarkel-cli).
+import { execFile } from 'node:child_process';
+import { access, mkdtemp, readdir, readFile, rm } from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { promisify } from 'node:util';
+import { unzipSync } from 'fflate';
 import puppeteer from 'puppeteer-core';
 
 import { serveSite, siteAddress } from '../serve.mjs';
@@ -15,6 +21,14 @@ import { serveSite, siteAddress } from '../serve.mjs';
 const repository = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 export const SITE_DIR = process.env.ZARKEL_SITE_DIR ?? path.join(repository, 'build-web/site');
 export const CHROMIUM = process.env.ZARKEL_CHROMIUM ?? '/usr/bin/chromium';
+export const FIREFOX = process.env.ZARKEL_FIREFOX ?? '/usr/bin/firefox-esr';
+export const BROWSER = process.env.ZARKEL_BROWSER ?? 'chromium';
+if (BROWSER !== 'chromium' && BROWSER !== 'firefox') {
+  throw new Error(`ZARKEL_BROWSER is "${BROWSER}": chromium or firefox`);
+}
+export const NATIVE_CLI =
+  process.env.ZARKEL_NATIVE_CLI ?? path.join(repository, 'build/src/cli/zarkel-cli');
+export const EXAMPLES = path.join(repository, 'examples');
 
 // This machine's Chromium runs as root in a container without a GPU and must reach no other
 // host, not even its own update and sync services.
@@ -32,17 +46,21 @@ const CHROMIUM_FLAGS = [
 // The long waits of a busy two-core machine; a healthy page is far quicker.
 export const WAIT_MS = 60_000;
 
-// Serves the site and starts the browser. Close it with `close()`, also after a failure.
-export async function startSite() {
-  const server = await serveSite(SITE_DIR, 0);
-  const profile = await mkdtemp(path.join(os.tmpdir(), 'zarkel-chromium-'));
+// Serves the site (`siteDir`, the built one by default) and starts the browser. Close it with
+// `close()`, also after a failure. `stopServer()` and `startServer()` take the site off the
+// network and put it back on the same address.
+export async function startSite({ siteDir = SITE_DIR } = {}) {
+  let server = await serveSite(siteDir, 0);
+  const { port } = server.address();
+  const profile = await mkdtemp(path.join(os.tmpdir(), `zarkel-${BROWSER}-`));
   let browser;
   try {
     browser = await puppeteer.launch({
-      executablePath: CHROMIUM,
+      ...(BROWSER === 'firefox'
+        ? { browser: 'firefox', executablePath: FIREFOX }
+        : { executablePath: CHROMIUM, args: CHROMIUM_FLAGS }),
       headless: true,
       userDataDir: profile,
-      args: CHROMIUM_FLAGS,
       protocolTimeout: WAIT_MS,
     });
   } catch (error) {
@@ -50,12 +68,25 @@ export async function startSite() {
     await rm(profile, { recursive: true, force: true });
     throw error;
   }
+  const stopServer = async () => {
+    if (!server) return;
+    server.closeAllConnections();
+    await new Promise((resolve) => server.close(resolve));
+    server = null;
+  };
   return {
     address: siteAddress(server),
     browser,
+    get server() {
+      return server;
+    },
+    stopServer,
+    async startServer() {
+      server ??= await serveSite(siteDir, port);
+    },
     async close() {
       await browser.close();
-      await new Promise((resolve) => server.close(resolve));
+      await stopServer();
       await rm(profile, { recursive: true, force: true });
     },
   };
@@ -63,8 +94,13 @@ export async function startSite() {
 
 // A new tab that records what went wrong in `problems`: console errors, uncaught exceptions,
 // failed requests, answers of 400 and above, and any request to a host other than the site's.
-export async function newPage(site) {
-  const page = await site.browser.newPage();
+// With `downloadPath`, the tab lives in a browser context of its own whose downloads go there.
+export async function newPage(site, { downloadPath } = {}) {
+  const page = downloadPath
+    ? await (await site.browser.createBrowserContext({
+      downloadBehavior: { policy: 'allow', downloadPath },
+    })).newPage()
+    : await site.browser.newPage();
   page.setDefaultTimeout(WAIT_MS);
   const problems = [];
   const origin = new URL(site.address).origin;
@@ -96,4 +132,92 @@ export async function waitForText(page, selector, text) {
     text,
   );
   return page.$eval(selector, (element) => element.textContent);
+}
+
+// A new tab as newPage's whose downloads go into a fresh folder, answered as `downloads`
+// (remove it yourself).
+export async function newPageWithDownloads(site) {
+  const downloads = await mkdtemp(path.join(os.tmpdir(), 'zarkel-downloads-'));
+  return { ...(await newPage(site, { downloadPath: downloads })), downloads };
+}
+
+// The bytes of the download `name` in `folder`, once it is complete.
+export async function downloaded(folder, name) {
+  const deadline = Date.now() + WAIT_MS;
+  for (;;) {
+    const names = await readdir(folder);
+    // Chromium and Firefox name a download still under way NAME.crdownload and NAME.part.
+    if (names.includes(name) && !names.some((other) => /\.(crdownload|part)$/.test(other))) {
+      return new Uint8Array(await readFile(path.join(folder, name)));
+    }
+    if (Date.now() > deadline) throw new Error(`no download ${name} in ${folder}: ${names}`);
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+}
+
+// The files of a zip: {name: Uint8Array}.
+export function unzipped(bytes) {
+  return unzipSync(bytes);
+}
+
+// Runs the native zarkel-cli in `cwd` and answers every file it wrote into a fresh folder:
+// {name: Uint8Array}. `args` come after the command; --dir is added.
+export async function nativeWrites(command, args, cwd) {
+  await access(NATIVE_CLI).catch(() => {
+    throw new Error(`${NATIVE_CLI} is missing: build the native zarkel-cli first`);
+  });
+  const out = await mkdtemp(path.join(os.tmpdir(), 'zarkel-native-'));
+  try {
+    await promisify(execFile)(NATIVE_CLI, [command, ...args, '--dir', out], { cwd });
+    const files = {};
+    for (const name of await readdir(out)) {
+      files[name] = new Uint8Array(await readFile(path.join(out, name)));
+    }
+    return files;
+  } finally {
+    await rm(out, { recursive: true, force: true });
+  }
+}
+
+// The page's dialog once it is open: {title, text, buttons: [captions]}.
+export async function openDialog(page) {
+  await page.waitForSelector('#dialog[open]');
+  return page.$eval('#dialog', (dialog) => ({
+    title: dialog.querySelector('.title').textContent,
+    text: dialog.querySelector('.text').textContent,
+    buttons: [...dialog.querySelectorAll('.buttons button')].map((button) => button.textContent),
+  }));
+}
+
+// Presses the dialog's button `caption` and waits until the dialog has closed.
+export async function answerDialog(page, caption) {
+  await page.waitForSelector('#dialog[open]');
+  await page.$$eval(
+    '#dialog .buttons button',
+    (buttons, wanted) => buttons.find((button) => button.textContent === wanted).click(),
+    caption,
+  );
+  await page.waitForSelector('#dialog:not([open])');
+}
+
+// Opens the demo through the address ending in #demo and waits for it.
+export async function openDemo(site, page) {
+  await page.goto(`${site.address}#demo`);
+  await waitForText(page, '#scenario', '63 units');
+}
+
+// Shows the page of the tab `id` ("transfer", "core", ...).
+export async function showPage(page, id) {
+  await page.click(`#tab-${id}`);
+  await page.waitForSelector(`#page-${id}:not([hidden])`);
+}
+
+// Replaces the text of the field `selector` by `text` and finishes the edit with Tab.
+export async function typeInto(page, selector, text) {
+  await page.click(selector);
+  // Selected by the page itself: Firefox does not select a number field's text on a triple click.
+  await page.$eval(selector, (field) => field.select());
+  await page.keyboard.press('Backspace');
+  await page.keyboard.type(text);
+  await page.keyboard.press('Tab');
 }

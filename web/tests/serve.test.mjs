@@ -13,10 +13,10 @@ let scratch;
 let server;
 
 // A request sent as written: the path is not normalised on the way, as fetch would.
-function request(rawPath, method = 'GET') {
+function request(rawPath, method = 'GET', headers = {}) {
   return new Promise((resolve, reject) => {
     const sent = http.request(
-      { host: '127.0.0.1', port: server.address().port, path: rawPath, method },
+      { host: '127.0.0.1', port: server.address().port, path: rawPath, method, headers },
       (response) => {
         const chunks = [];
         response.on('data', (chunk) => chunks.push(chunk));
@@ -24,6 +24,7 @@ function request(rawPath, method = 'GET') {
           resolve({
             status: response.statusCode,
             type: response.headers['content-type'],
+            etag: response.headers.etag,
             body: Buffer.concat(chunks).toString(),
           }),
         );
@@ -72,6 +73,17 @@ test('serves the site with the types a browser needs, a folder by its index.html
   assert.deepEqual([head.status, head.body], [200, '']);
   assert.equal((await request('/', 'POST')).status, 405);
   assert.equal((await request('/absent.js')).status, 404);
+});
+
+test('a file the request already holds is not sent again, a changed one is', async () => {
+  const { etag } = await request('/main.js');
+  assert.deepEqual(await request('/main.js', 'GET', { 'If-None-Match': etag }),
+                   { status: 304, type: undefined, etag, body: '' });
+  await writeFile(path.join(scratch, 'site', 'main.js'), 'export const changed = 1;');
+  const changed = await request('/main.js', 'GET', { 'If-None-Match': etag });
+  assert.equal(changed.status, 200);
+  assert.equal(changed.body, 'export const changed = 1;');
+  assert.notEqual(changed.etag, etag);
 });
 
 test('no path leads outside the site folder', async () => {

@@ -1,0 +1,363 @@
+#include "page_session.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <utility>
+
+#include "base/errors.h"
+#include "base/latin1_text.h"
+#include "base/source_file.h"
+#include "base/utf8_path.h"
+#include "js_values.h"
+#include "load/open_scenario.h"
+#include "model/scenario_status.h"
+#include "session_values.h"
+
+namespace zarkel::web {
+
+namespace {
+
+const char* LayoutName(ScenarioLayout layout) {
+  return layout == ScenarioLayout::Original ? "original" : "homemade";
+}
+
+// None for anything but the two names: the core answers that with its own message.
+std::optional<ScenarioLayout> LayoutNamed(const std::optional<std::string>& name) {
+  if (name == "homemade")
+    return ScenarioLayout::Homemade;
+  if (name == "original")
+    return ScenarioLayout::Original;
+  return std::nullopt;
+}
+
+// An undo or redo name, which names units by their single-byte names.
+val StepName(const std::optional<std::string>& name) {
+  return name ? val(PrintableLatin1(*name)) : val::null();
+}
+
+// The files a write made, in the order it made them: [{name, bytes: Uint8Array}].
+val WrittenFiles(const zarkel::WrittenFiles& written) {
+  val files = val::array();
+  for (std::size_t i = 0; i < written.names.size(); ++i) {
+    const std::filesystem::path path = written.directory / PathFromUtf8(written.names[i]);
+    // Read in one piece: a scenario of the largest map is megabytes.
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in)
+      throw IoError("File not found", path);
+    std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
+    in.seekg(0);
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
+      throw IoError("Cannot read", path);
+    val file = val::object();
+    file.set("name", written.names[i]);
+    // A copy: the view into the module's memory is gone with `bytes`.
+    file.set("bytes", val::global("Uint8Array")
+                          .new_(val(emscripten::typed_memory_view(
+                              bytes.size(), reinterpret_cast<const std::uint8_t*>(bytes.data())))));
+    files.set(i, file);
+  }
+  return files;
+}
+
+}  // namespace
+
+template <typename Work>
+val PageSession::Run(Work&& work) {
+  val result = val::object();
+  try {
+    work(result);
+  } catch (const EditorError& error) {
+    result.set("error", Shown(error.what()));
+  } catch (const std::exception& error) {
+    // Not one of the editor's failures, but the page must hear of it rather than get a number.
+    result.set("error", Shown(error.what()));
+  }
+  val messages = val::array();
+  const std::vector<std::string> shown = dialogs_.TakeShown();
+  for (std::size_t i = 0; i < shown.size(); ++i)
+    messages.set(i, Shown(shown[i]));
+  result.set("messages", messages);
+  val asked = val::array();
+  const std::vector<PageDialogs::Question> questions = dialogs_.TakeAsked();
+  for (std::size_t i = 0; i < questions.size(); ++i) {
+    val question = val::object();
+    question.set("title", Shown(questions[i].title));
+    question.set("text", Shown(questions[i].text));
+    asked.set(i, question);
+  }
+  result.set("asked", asked);
+  return result;
+}
+
+std::string PageSession::Shown(const std::string& text) const {
+  return names_.Apply(Utf8OrLatin1(text));
+}
+
+void PageSession::ShowFolderAs(const std::string& folder, const std::string& shown) {
+  names_.Show(folder, shown);
+}
+
+void PageSession::ForgetFolder(const std::string& folder) {
+  names_.Forget(folder);
+}
+
+val PageSession::Open(const val& request) {
+  return Run([&](val& result) {
+    const std::filesystem::path scenario =
+        PathFromUtf8(TextField(request, "scenario").value_or(""));
+    OpenRequest open;
+    open.layout = LayoutNamed(TextField(request, "layout"));
+    open.directory = Utf8FromPath(scenario.parent_path());
+    open.fileName = Utf8FromPath(scenario.filename());
+    open.placenameDefault = FlagField(request, "placenameDefault").value_or(true);
+    open.titleDefault = FlagField(request, "titleDefault").value_or(true);
+    open.descriptionDefault = FlagField(request, "descriptionDefault").value_or(true);
+    DialogAnswers answers;
+    const std::pair<FileDialogKind, const char*> files[] = {
+        {FileDialogKind::Equipment, "equipment"},
+        {FileDialogKind::EquipmentNames, "names"},
+        {FileDialogKind::Placenames, "placenames"},
+        {FileDialogKind::Title, "title"},
+        {FileDialogKind::Description, "description"}};
+    for (const auto& [kind, name] : files) {
+      if (const std::optional<std::string> path = TextField(request, name))
+        answers.files.push_back(FileAnswer{kind, *path});
+    }
+    result.set("opened", session_.Open(open, answers).opened);
+  });
+}
+
+val PageSession::LayoutsAccepting(const std::string& path) {
+  val layouts = val::array();
+  try {
+    SourceFile file(PathFromUtf8(path));
+    for (const ScenarioLayout layout : {ScenarioLayout::Homemade, ScenarioLayout::Original}) {
+      try {
+        CheckScenarioSize(file, layout);
+        layouts.call<void>("push", val(LayoutName(layout)));
+      } catch (const Refusal&) {
+      }
+    }
+  } catch (const EditorError&) {
+    // A file that cannot be read fits no layout; the opening says why.
+  }
+  return layouts;
+}
+
+val PageSession::ReloadEquipment(const val& request) {
+  return Run([&](val&) {
+    DialogAnswers answers;
+    if (const std::optional<std::string> path = TextField(request, "equipment"))
+      answers.files.push_back(FileAnswer{FileDialogKind::Equipment, *path});
+    if (const std::optional<std::string> path = TextField(request, "names"))
+      answers.files.push_back(FileAnswer{FileDialogKind::EquipmentNames, *path});
+    session_.ReloadEquipment(answers);
+  });
+}
+
+val PageSession::ChooseSide(std::int32_t side) {
+  return Run([&](val&) { session_.ChooseSide(side); });
+}
+
+val PageSession::Transfer(const val& request) {
+  return Run([&](val& result) {
+    const std::vector<std::int32_t> lines = IntegersField(request, "lines");
+    const bool toAux = FlagField(request, "toAux").value_or(false);
+    const auto display = toAux ? session_.TransferToAux(lines) : session_.TransferToCore(lines);
+    result.set("transferred", display.has_value());
+  });
+}
+
+val PageSession::Review(const val& request) {
+  return Run([&](val& result) {
+    const std::optional<UnitPage> page = PageNamed(TextField(request, "page").value_or(""));
+    const std::optional<std::int32_t> line = IntegerField(request, "line");
+    std::optional<ReviewFields> fields;
+    if (page)
+      fields = session_.Review(*page, line);
+    result.set("review", fields ? web::ToJs(UnitReview{*page, *line, *fields}) : val::null());
+  });
+}
+
+val PageSession::ReviewUnit(std::int32_t unitIndex) {
+  return Run([&](val& result) {
+    const std::optional<UnitReview> review = session_.ReviewUnit(unitIndex);
+    result.set("review", review ? web::ToJs(*review) : val::null());
+  });
+}
+
+val PageSession::Accept(const val& request) {
+  return Run([&](val& result) {
+    const std::optional<UnitPage> page = PageNamed(TextField(request, "page").value_or(""));
+    if (!page)
+      return;
+    auto typed = [&](const char* name) {
+      return TypedAsLatin1(TextField(request, name).value_or(""));
+    };
+    const AcceptResult accepted = session_.Accept(
+        *page, IntegerField(request, "line"),
+        UnitEditTexts{typed("column"), typed("row"), typed("used"), typed("experience")});
+    result.set("shown", accepted.shownAfterRejection ? web::ToJs(*accepted.shownAfterRejection)
+                                                     : val::null());
+  });
+}
+
+val PageSession::MoveUnit(std::int32_t unitIndex, std::int32_t column, std::int32_t row) {
+  return Run([&](val&) { session_.MoveUnit(unitIndex, column, row); });
+}
+
+val PageSession::UnusedClick() {
+  return Run([&](val&) { session_.UnusedClick(); });
+}
+
+val PageSession::SetType(double value) {
+  return Run([&](val& result) {
+    // The spin control brings any whole number into its bounds; what lies beyond int64 is
+    // beyond them too.
+    const double clamped = std::isnan(value) ? 0 : std::clamp(value, -1e18, 1e18);
+    result.set("changed", session_.SetType(static_cast<std::int64_t>(clamped)));
+  });
+}
+
+val PageSession::SetLimit(std::int32_t field, const std::string& text) {
+  return Run([&](val& result) {
+    if (field < 0 || field >= kLimitFieldCount)
+      return;
+    result.set("changed", session_.SetLimit(field, TypedAsLatin1(text)));
+  });
+}
+
+val PageSession::UpdateCurrentValues() {
+  return Run([&](val& result) { result.set("counts", web::ToJs(session_.UpdateCurrentValues())); });
+}
+
+val PageSession::Undo() {
+  return Run([&](val& result) { result.set("taken", session_.Undo().has_value()); });
+}
+
+val PageSession::Redo() {
+  return Run([&](val& result) { result.set("taken", session_.Redo().has_value()); });
+}
+
+val PageSession::CampaignEntries() const {
+  val limits = val::array();
+  for (std::size_t i = 0; i < session_.limitTexts().size(); ++i)
+    limits.set(i, Latin1Text(session_.limitTexts()[i]));
+  return limits;
+}
+
+val PageSession::Snapshot() const {
+  val snapshot = val::object();
+  snapshot.set("status", Status());
+  const std::optional<std::int32_t> side = session_.side();
+  snapshot.set("side", side ? val(*side) : val::null());
+  snapshot.set("type", session_.battleType());
+  snapshot.set("limits", CampaignEntries());
+  snapshot.set("undoName", StepName(session_.UndoName()));
+  snapshot.set("redoName", StepName(session_.RedoName()));
+  snapshot.set("unwritten", session_.HasUnwrittenEdits());
+  return snapshot;
+}
+
+std::string PageSession::Status() const {
+  return ScenarioStatusText(session_.state().scenario);
+}
+
+val PageSession::Check() const {
+  // The page's lists are not numbered either: lines counted from 1, as in the window.
+  const ScenarioCheck check = session_.Check(LineNumbers::FromOne);
+  const std::vector<Finding>& found = check.findings;
+  val findings = val::array();
+  for (std::size_t i = 0; i < found.size(); ++i) {
+    val finding = val::object();
+    finding.set("kind", FindingKindName(found[i].kind));
+    finding.set("side", found[i].side);
+    finding.set("unit", found[i].unit);
+    finding.set("text", Shown(found[i].text));
+    findings.set(i, finding);
+  }
+  val result = val::object();
+  result.set("findings", findings);
+  result.set("notes", Latin1Texts(check.notes));
+  return result;
+}
+
+val PageSession::WriteCampaign(const val& request) {
+  return Run([&](val& result) {
+    const std::string folder = TextField(request, "folder").value_or("");
+    const ShownFolder shown(names_, folder, TextField(request, "shownAs").value_or(folder));
+    const CampaignPage page =
+        TextField(request, "page") == "allied" ? CampaignPage::Allied : CampaignPage::Axis;
+    result.set("written", WrittenFiles(session_.WriteCampaign(
+                              page, TextField(request, "slot").value_or(""), folder)));
+  });
+}
+
+val PageSession::WriteOrderOfBattle(const val& request) {
+  return Run([&](val& result) {
+    const std::string folder = TextField(request, "folder").value_or("");
+    const ShownFolder shown(names_, folder, TextField(request, "shownAs").value_or(folder));
+    result.set("written", WrittenFiles(session_.WriteOrderOfBattle(
+                              folder, TextField(request, "name").value_or(""))));
+  });
+}
+
+val PageSession::WriteHomemade(const val& request) {
+  return Run([&](val& result) {
+    const std::string folder = TextField(request, "folder").value_or("");
+    const ShownFolder shown(names_, folder, TextField(request, "shownAs").value_or(folder));
+    const std::optional<zarkel::WrittenFiles> written = session_.WriteHomemade(
+        folder, TextField(request, "name").value_or(""), FlagField(request, "answer"));
+    if (written)
+      result.set("written", WrittenFiles(*written));
+    else
+      result.set("declined", true);
+  });
+}
+
+val PageSession::FilesInUse() const {
+  val files = val::array();
+  std::uint32_t count = 0;
+  for (const FileInUse& inUse : session_.FilesInUse()) {
+    const std::string path = inUse.path.generic_string();
+    val file = val::object();
+    file.set("path", path);
+    file.set("name", names_.Path(path));
+    file.set("what", std::string(inUse.what));
+    files.set(count++, file);
+  }
+  return files;
+}
+
+val PageSession::ToJs(const SessionChange& change) const {
+  val object = val::object();
+  object.set("opened", change.opened);
+  object.set("side", change.side);
+  const std::optional<std::int32_t> side = session_.side();
+  object.set("sideChosen", side ? val(*side) : val::null());
+  object.set("rosters", change.rosters ? web::ToJs(*change.rosters) : val::null());
+  object.set("review", change.review ? web::ToJs(*change.review) : val::null());
+  object.set("campaignEntries", change.campaignEntries);
+  if (change.campaignEntries) {
+    object.set("type", session_.battleType());
+    object.set("limits", CampaignEntries());
+  }
+  object.set("history", change.history);
+  object.set("undoName", StepName(session_.UndoName()));
+  object.set("redoName", StepName(session_.RedoName()));
+  object.set("unwritten", session_.HasUnwrittenEdits());
+  object.set("written", change.written ? Texts(change.written->names) : val::null());
+  object.set("status", Shown(change.status));
+  object.set("scenario", Status());
+  return object;
+}
+
+std::int32_t PageSession::Subscribe(val callback) {
+  return session_.Subscribe(
+      [this, callback](const SessionChange& change) { callback(ToJs(change)); });
+}
+
+}  // namespace zarkel::web

@@ -1,0 +1,102 @@
+// The page's editing session: the session every face shares, driven through plain JavaScript
+// objects. Each operation answers an object with the core's texts and never throws into
+// JavaScript: a failure comes back as `error`, what the dialogs showed as `messages`, a question
+// that no answer was given for as `asked` ([{title, text}], answered No). What an operation
+// changed reaches the page through the observers, as it reaches the window.
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <cstdint>
+#include <string>
+
+#include "page_dialogs.h"
+#include "session/session.h"
+#include "shown_names.h"
+
+namespace zarkel::web {
+
+using emscripten::val;
+
+class PageSession {
+ public:
+  PageSession() : session_(dialogs_) {}
+
+  // Shows the files of the in-memory `folder` as `shown` in every text (see ShownNames).
+  void ShowFolderAs(const std::string& folder, const std::string& shown);
+  void ForgetFolder(const std::string& folder);
+
+  // {layout: "homemade" | "original", scenario, equipment, names, placenames, title,
+  // description, placenameDefault, titleDefault, descriptionDefault}: the paths of the files
+  // chosen, which answer the file dialogs the opening shows; a default flag left out is set.
+  // Answers {opened}.
+  val Open(const val& request);
+  // The layouts whose checks accept the scenario at `path`: ["homemade"], ["original"], both or
+  // none.
+  val LayoutsAccepting(const std::string& path);
+  // {equipment, names}: "Reload Equipment File".
+  val ReloadEquipment(const val& request);
+
+  val ChooseSide(std::int32_t side);
+  // {toAux: bool, lines: [..]}: "Transfer =>" or "<= Transfer" on the lines of the side chosen.
+  val Transfer(const val& request);
+  // {page: "core" | "aux", line}: the unit behind a line; answers {review} (null: none).
+  val Review(const val& request);
+  // A unit chosen by itself (on the map); answers {review}.
+  val ReviewUnit(std::int32_t unitIndex);
+  // {page, line, column, row, used, experience}: "Accept Changes". Answers {shown}: after a used
+  // text that is neither "0" nor "NO", the four texts the page's edits show instead.
+  val Accept(const val& request);
+  val MoveUnit(std::int32_t unitIndex, std::int32_t column, std::int32_t row);
+  val UnusedClick();
+
+  val SetType(double value);
+  val SetLimit(std::int32_t field, const std::string& text);
+  // Answers {counts: {axis: [4], allied: [4]}}.
+  val UpdateCurrentValues();
+
+  val Undo();
+  val Redo();
+
+  // Everything the page shows of the session at once, for a page that starts following it:
+  // {status, side, type, limits, undoName, redoName, unwritten}.
+  val Snapshot() const;
+  std::string Status() const;
+  // {findings: [{kind, side, unit, text}] in the check's order, notes: [what it could not
+  // look at]}.
+  val Check() const;
+  const Session& session() const { return session_; }
+
+  // Each writes into the in-memory `folder`, which messages name as `shownAs`, and answers
+  // {written: [{name, bytes: Uint8Array}]}, the files in the order the write made them.
+  // {page: "axis" | "allied", slot, folder, shownAs}.
+  val WriteCampaign(const val& request);
+  // {name, folder, shownAs}.
+  val WriteOrderOfBattle(const val& request);
+  // {name, folder, shownAs, answer}: `answer` answers the question the writer asks of an
+  // Original scenario.
+  // Without it the write stops at the question, answered No, and `asked` holds it for the page
+  // to ask. Answers {written} or {declined: true}.
+  val WriteHomemade(const val& request);
+
+  // The files the open scenario works from: [{path, name, what}], `name` as the user gave it.
+  val FilesInUse() const;
+
+  // `callback(change)` after every operation that changed something; answers the number that
+  // Unsubscribe takes. The callback must not throw.
+  std::int32_t Subscribe(val callback);
+  void Unsubscribe(std::int32_t id) { session_.Unsubscribe(id); }
+
+ private:
+  template <typename Work>
+  val Run(Work&& work);
+  val ToJs(const SessionChange& change) const;
+  val CampaignEntries() const;
+  std::string Shown(const std::string& text) const;
+
+  PageDialogs dialogs_;
+  ShownNames names_;
+  Session session_;
+};
+
+}  // namespace zarkel::web

@@ -1,0 +1,29 @@
+// What the session answers, as plain JavaScript objects for the page. Names are the core's
+// field names; the scenario's single-byte texts arrive as JavaScript strings.
+#pragma once
+
+#include <emscripten/val.h>
+
+#include "roster/campaign_values.h"
+#include "roster/scenario_check.h"
+#include "roster/side_rosters.h"
+#include "roster/unit_review.h"
+#include "session/map_model.h"
+#include "session/session_change.h"
+
+namespace zarkel::web {
+
+using emscripten::val;
+
+val ToJs(const RosterDisplay& display);
+val ToJs(const ReviewFields& fields);
+val ToJs(const UnitReview& review);
+val ToJs(const UnitEditTexts& texts);
+val ToJs(const UnitCountCaptions& captions);
+val ToJs(const MapContent& content);
+
+// "core" or "aux", as the page names the two unit pages.
+const char* PageName(UnitPage page);
+std::optional<UnitPage> PageNamed(const std::string& name);
+
+}  // namespace zarkel::web

@@ -1,0 +1,80 @@
+// "Campaign Data": the scenario type and the eight limits, each change one step of the session
+// once its edit is finished (Enter, or leaving the field), as the window makes it; the current
+// unit counts on "Update Current Values"; the experience figures of both sides.
+import { fillCaptions } from './lists.js';
+
+// The limits as the page lays them out, row by row, Axis on the left: their fields, and the
+// texts the edits show before a scenario is opened (the window's, which are its controls' names).
+const ROWS = [
+  [0, 2],
+  [1, 3],
+  [4, 6],
+  [5, 7],
+];
+const FIRST_TEXTS = ['Edit3', 'Edit4', 'Edit6', 'Edit7', 'Edit8', 'Edit9', 'Edit10', 'Edit11'];
+const COUNT_CAPTIONS = ['# of Core:', '# of Aux:', '# of non-naval Core:', '# of naval Core:'];
+
+export function setUpCampaign(app) {
+  const limits = [];
+  const grid = document.getElementById('limits');
+  for (const row of ROWS) {
+    for (const field of row) {
+      const label = document.createElement('label');
+      label.htmlFor = `limit-${field}`;
+      label.textContent = app.texts.limits[field];
+      const edit = document.createElement('input');
+      edit.type = 'text';
+      edit.id = `limit-${field}`;
+      edit.value = FIRST_TEXTS[field];
+      edit.spellcheck = false;
+      edit.autocomplete = 'off';
+      edit.addEventListener('change', () => app.run(app.session.setLimit(field, edit.value)));
+      limits[field] = edit;
+      grid.append(label, edit);
+    }
+  }
+
+  const type = document.getElementById('battle-type');
+  type.addEventListener('change', () => {
+    // Any whole number is taken and brought into 0..2 by the session; no number reads as 0.
+    const value = Number.parseInt(type.value, 10);
+    app.run(app.session.setType(Number.isNaN(value) ? 0 : value));
+    type.value = String(app.session.snapshot().type);
+  });
+
+  const counts = {};
+  for (const list of document.querySelectorAll('[data-counts]')) {
+    counts[list.dataset.counts] = fillCaptions(list, COUNT_CAPTIONS);
+  }
+  document.getElementById('update-values').addEventListener('click', () => {
+    const result = app.session.updateCurrentValues();
+    if (result.counts) {
+      for (const side of ['axis', 'allied']) {
+        result.counts[side].forEach((text, i) => {
+          counts[side][i].textContent = text;
+        });
+      }
+    }
+    app.run(result);
+  });
+
+  const experience = ['axisAverage', 'axisNewUnit', 'alliedAverage', 'alliedNewUnit'].map(
+    (key) => [key, document.getElementById(key.replace(/[A-Z]/g, (c) => `-${c.toLowerCase()}`))],
+  );
+
+  return {
+    apply(change) {
+      if (change.campaignEntries) {
+        type.value = String(change.type);
+        change.limits.forEach((text, field) => {
+          limits[field].value = text;
+        });
+      }
+      if (change.rosters) {
+        for (const [key, element] of experience) {
+          element.textContent = change.rosters.experience[key];
+        }
+      }
+    },
+  };
+}

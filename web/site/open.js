@@ -1,0 +1,201 @@
+// "Open File": the files given (picked, dropped as files or as a folder, or the demo set), the
+// file to open, its layout ("Homemade" or "Orvane Original", chosen for the user when only one
+// layout's checks accept the file), an Original scenario's companion files, the equipment files,
+// and "Open File" and "Reload Equipment File".
+import { fetchDemoSet, DEMO_OPEN } from './demo.js';
+import { ask, showMessages, showOutcome } from './dialogs.js';
+import {
+  canPickWithHandles,
+  filesFromDrop,
+  filesFromInput,
+  filesFromPicker,
+  findFile,
+} from './files-in.js';
+
+const DISCARD_TITLE = 'zarkel';
+const DISCARD_QUESTION = 'The scenario has changes that were not written. Discard them?';
+const NO_FILE = '';
+
+export function setUpOpen(app) {
+  const section = document.getElementById('page-open');
+  const givenList = document.getElementById('given');
+  const fileName = document.getElementById('file-name');
+  const layouts = [...section.querySelectorAll('input[name="layout"]')];
+  const openButton = document.getElementById('open-file');
+  const reloadButton = document.getElementById('reload-equipment');
+  const demoButton = document.getElementById('try-demo');
+  const choosers = Object.fromEntries(
+    [...section.querySelectorAll('select[data-dialog]')].map((select) => [select.dataset.dialog, select]),
+  );
+  const defaults = {
+    placenames: document.getElementById('default-placenames'),
+    title: document.getElementById('default-title'),
+    description: document.getElementById('default-description'),
+  };
+  for (const span of section.querySelectorAll('[data-layout]')) {
+    span.textContent = app.texts.layouts[span.dataset.layout];
+  }
+  for (const label of section.querySelectorAll('[data-dialog-title]')) {
+    label.textContent = app.texts.fileDialogs[label.dataset.dialogTitle].title;
+  }
+  for (const [kind, select] of Object.entries(choosers)) {
+    select.setAttribute('aria-label', app.texts.fileDialogs[kind].title);
+    select.title = app.texts.fileDialogs[kind].title;
+  }
+  for (const [kind, box] of Object.entries(defaults)) {
+    box.addEventListener('change', () => {
+      choosers[kind].disabled = box.checked;
+    });
+  }
+
+  // The files given so far, in their folder of the module; and the folder the open scenario
+  // was read from, which stays while the scenario is open.
+  let given = { folder: app.store.put([]), files: [] };
+  let openFolder = null;
+
+  function matches(name, pattern) {
+    return name.toLowerCase().endsWith(pattern.slice(1).toLowerCase());
+  }
+
+  function fillChoosers() {
+    for (const [kind, select] of Object.entries(choosers)) {
+      const { pattern } = app.texts.fileDialogs[kind];
+      const fitting = given.files.filter((file) => matches(file.name, pattern));
+      const others = given.files.filter((file) => !matches(file.name, pattern));
+      const options = [...fitting, ...others].map((file) => new Option(file.name, file.name));
+      options.push(new Option('(none)', NO_FILE));
+      select.replaceChildren(...options);
+      select.value = fitting[0]?.name ?? NO_FILE;
+    }
+  }
+
+  // Chooses the layout when the checks of only one accept the file named.
+  function chooseLayout() {
+    let file;
+    try {
+      file = findFile(given.files, fileName.value);
+    } catch {
+      return;
+    }
+    if (!file) return;
+    const accepting = app.session.layoutsAccepting(`${given.folder}/${file.name}`);
+    if (accepting.length !== 1) return;
+    for (const radio of layouts) radio.checked = radio.value === accepting[0];
+  }
+
+  function setFileName(name) {
+    fileName.value = name;
+    chooseLayout();
+  }
+
+  // Adds files to those given: a file of a name given before replaces it.
+  function give(files) {
+    const names = new Set(files.map((file) => file.name));
+    const merged = [...given.files.filter((file) => !names.has(file.name)), ...files];
+    const previous = given.folder;
+    given = { folder: app.store.put(merged), files: merged };
+    if (previous !== openFolder) app.store.release(previous);
+    givenList.replaceChildren(...merged.map((file) => new Option(file.name, file.name)));
+    fillChoosers();
+    const scenarios = files.filter((file) => matches(file.name, '*.scn'));
+    if (scenarios.length === 1) setFileName(scenarios[0].name);
+    else chooseLayout();
+  }
+
+  // `read` answers the files, or null when the user cancelled a picker.
+  async function giveFrom(read) {
+    try {
+      const files = await read;
+      if (files) give(files);
+    } catch (error) {
+      await showMessages([error.message]);
+    }
+  }
+
+  function chosen(kind) {
+    const name = choosers[kind].value;
+    return name === NO_FILE ? undefined : `${given.folder}/${name}`;
+  }
+
+  async function open() {
+    app.finishEdits();
+    if (app.hasUnwrittenEdits() && !(await ask(DISCARD_TITLE, DISCARD_QUESTION))) return;
+    const layout = layouts.find((radio) => radio.checked)?.value;
+    const request = {
+      layout,
+      scenario: `${given.folder}/${fileName.value}`,
+      equipment: chosen('equipment'),
+      names: chosen('names'),
+    };
+    for (const [kind, box] of Object.entries(defaults)) {
+      request[`${kind === 'placenames' ? 'placename' : kind}Default`] = box.checked;
+      if (!box.checked) request[kind] = chosen(kind);
+    }
+    const result = app.session.open(request);
+    if (result.opened) {
+      if (openFolder !== null && openFolder !== given.folder) app.store.release(openFolder);
+      openFolder = given.folder;
+      app.setUndelivered(false);
+    }
+    await showOutcome(result);
+    return result.opened;
+  }
+
+  async function openDemo() {
+    demoButton.disabled = true;
+    try {
+      give(await fetchDemoSet());
+      setFileName(DEMO_OPEN.scenario);
+      for (const radio of layouts) radio.checked = radio.value === DEMO_OPEN.layout;
+      choosers.equipment.value = DEMO_OPEN.equipment;
+      choosers.names.value = DEMO_OPEN.names;
+      for (const box of Object.values(defaults)) box.checked = true;
+      await open();
+    } catch (error) {
+      await showMessages([`The demo could not be opened: ${error.message}`]);
+    } finally {
+      demoButton.disabled = false;
+    }
+  }
+
+  const pickFiles = document.getElementById('pick-files');
+  const pickFolder = document.getElementById('pick-folder');
+  for (const input of [pickFiles, pickFolder]) {
+    input.addEventListener('change', () => {
+      giveFrom(filesFromInput(input.files)).finally(() => {
+        input.value = '';
+      });
+    });
+    // The browser's own pickers, where it has them, give each file with its handle: a later
+    // write into a folder then knows these files and never replaces one in use.
+    if (canPickWithHandles()) {
+      input.addEventListener('click', (event) => {
+        event.preventDefault();
+        giveFrom(filesFromPicker({ folder: input === pickFolder }));
+      });
+    }
+  }
+  section.addEventListener('dragover', (event) => {
+    if (!event.dataTransfer?.types.includes('Files')) return;
+    event.preventDefault();
+    document.getElementById('drop').classList.add('over');
+  });
+  section.addEventListener('dragleave', () => document.getElementById('drop').classList.remove('over'));
+  section.addEventListener('drop', (event) => {
+    event.preventDefault();
+    document.getElementById('drop').classList.remove('over');
+    giveFrom(filesFromDrop(event.dataTransfer));
+  });
+  givenList.addEventListener('change', () => setFileName(givenList.value));
+  fileName.addEventListener('change', chooseLayout);
+  openButton.addEventListener('click', open);
+  reloadButton.addEventListener('click', () => {
+    app.run(app.session.reloadEquipment({ equipment: chosen('equipment'), names: chosen('names') }));
+  });
+  demoButton.addEventListener('click', openDemo);
+  demoButton.disabled = false;
+  openButton.disabled = false;
+  reloadButton.disabled = false;
+
+  return { openDemo };
+}

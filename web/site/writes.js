@@ -1,0 +1,119 @@
+// The four writing pages: "Axis Campaign" and "Allied Campaign" (a slot or a name of one's own,
+// "Write out Files"), "OB's" ("Write OB") and "Home Made" ("Write Out File"). The session writes
+// into the module's memory; the files then leave the page as a download (a set as one zip) or,
+// with "Write into folder…", straight into a folder the user picks, all of them or none.
+import { ask, showMessages, showOutcome } from './dialogs.js';
+import {
+  canWriteIntoFolder,
+  chooseFolder,
+  downloadFile,
+  downloadZip,
+  writeIntoFolder,
+} from './files-out.js';
+
+// Where a download goes, as the status line names it.
+const DOWNLOADS = 'downloads';
+
+export function setUpWrites(app) {
+  const folderWrites = canWriteIntoFolder();
+
+  // Runs a write whose result says which files it made, and delivers them. `call(folder,
+  // shownAs, answer)` calls the session; `zipName` names the zip of a set. A write that the
+  // campaign and Homemade writers make counts as written only once its files are delivered.
+  async function write({ call, zipName, marksWritten }, intoFolder) {
+    app.finishEdits();
+    let target = null;
+    if (intoFolder) {
+      try {
+        target = await chooseFolder();
+      } catch (error) {
+        await showMessages([error.message]);
+        return;
+      }
+      if (!target) return;
+    }
+    const shownAs = target ? target.name : (zipName ?? DOWNLOADS);
+    let answer;
+    for (;;) {
+      const folder = app.store.outputFolder();
+      app.status.hold();
+      const result = call(folder, shownAs, answer);
+      app.store.discard(folder);
+      if (!result.written) {
+        app.status.release();
+        await showOutcome(result);
+        // A question no answer was given for: asked here, and the write made again with it.
+        const question = result.asked?.[0];
+        if (question && answer === undefined && !result.error) {
+          answer = await ask(question.title, question.text);
+          if (answer) continue;
+        }
+        return;
+      }
+      const files = result.written;
+      try {
+        if (target) await writeIntoFolder(target, files, app.filesInUse());
+        else if (zipName) await downloadZip(zipName, files);
+        else downloadFile(files[0].name, files[0].bytes);
+      } catch (error) {
+        app.status.fail(error.message);
+        if (marksWritten) app.setUndelivered(true);
+        await showMessages([error.message]);
+        return;
+      }
+      app.status.release();
+      if (marksWritten) app.setUndelivered(false);
+      await showOutcome(result);
+      return;
+    }
+  }
+
+  function bind(section, job) {
+    section.querySelector('.write-out').addEventListener('click', () => write(job(), false));
+    const intoFolder = section.querySelector('.write-folder');
+    intoFolder.hidden = !folderWrites;
+    intoFolder.addEventListener('click', () => write(job(), true));
+  }
+
+  for (const section of document.querySelectorAll('.campaign-write')) {
+    const page = section.dataset.campaign;
+    const group = `slot-${page}`;
+    section.querySelector('.slot-list').replaceChildren(
+      ...app.texts.campaign[page].slots.map(({ caption, baseName }) => {
+        const label = document.createElement('label');
+        const radio = document.createElement('input');
+        radio.type = 'radio';
+        radio.name = group;
+        radio.value = baseName;
+        label.append(radio, ` ${caption}`);
+        return label;
+      }),
+    );
+    const own = section.querySelector('.own');
+    bind(section, () => {
+      const checked = section.querySelector(`input[name="${group}"]:checked`);
+      // No slot checked, or the own name's button with an empty name: the writer says what to
+      // choose.
+      const slot = checked === null ? '' : checked.value === '' ? own.value : checked.value;
+      return {
+        zipName: `${slot || 'campaign'}.zip`,
+        marksWritten: true,
+        call: (folder, shownAs) => app.session.writeCampaign({ page, slot, folder, shownAs }),
+      };
+    });
+  }
+
+  const obName = document.getElementById('ob-name');
+  bind(document.getElementById('page-ob'), () => ({
+    marksWritten: false,
+    call: (folder, shownAs) =>
+      app.session.writeOrderOfBattle({ name: obName.value, folder, shownAs }),
+  }));
+
+  const homemadeName = document.getElementById('homemade-name');
+  bind(document.getElementById('page-homemade'), () => ({
+    marksWritten: true,
+    call: (folder, shownAs, answer) =>
+      app.session.writeHomemade({ name: homemadeName.value, folder, shownAs, answer }),
+  }));
+}

@@ -1,0 +1,166 @@
+// Each write of the page, downloaded, holds the bytes the native zarkel-cli writes after the same
+// edits: the campaign set as one zip (a slot, and a name of one's own), the order of battle, and
+// the Homemade copy of an Original scenario opened from its four files dropped on the page, whose
+// question is asked in the page first. A file of the wrong layout is refused with the core's
+// message.
+import assert from 'node:assert/strict';
+import { cp, mkdtemp, readdir, rm } from 'node:fs/promises';
+import os from 'node:os';
+import path from 'node:path';
+import { after, before, test } from 'node:test';
+
+import {
+  EXAMPLES,
+  answerDialog,
+  downloaded,
+  nativeWrites,
+  newPageWithDownloads,
+  openDemo,
+  openDialog,
+  showPage,
+  startSite,
+  typeInto,
+  unzipped,
+  waitForText,
+} from './harness.mjs';
+
+let site;
+const scratch = [];
+before(async () => {
+  site = await startSite();
+});
+after(async () => {
+  await site?.close();
+  for (const folder of scratch) await rm(folder, { recursive: true, force: true });
+});
+
+async function pageWithDownloads() {
+  const opened = await newPageWithDownloads(site);
+  scratch.push(opened.downloads);
+  return opened;
+}
+
+// Checks the side, selects the first `count` core lines and presses "Transfer =>".
+async function transferFirst(page, side, count) {
+  await showPage(page, 'transfer');
+  await page.click(`input[name="side"][value="${side}"]`);
+  await page.waitForSelector('#core-lines option');
+  await page.focus('#core-lines');
+  await page.keyboard.press('Home');
+  await page.keyboard.down('Shift');
+  for (let i = 1; i < count; i += 1) await page.keyboard.press('ArrowDown');
+  await page.keyboard.up('Shift');
+  await page.click('#to-aux');
+}
+
+test('the campaign sets and the order of battle after the demo\'s edits are the native program\'s bytes', async () => {
+  const { page, problems, downloads } = await pageWithDownloads();
+  await openDemo(site, page);
+  await transferFirst(page, 0, 2);
+  await showPage(page, 'core');
+  await page.focus('#core-all');
+  await page.keyboard.press('Home');
+  await typeInto(page, '#core-experience', '4');
+  await page.click('#page-core .accept');
+  await showPage(page, 'campaign');
+  await typeInto(page, '#battle-type', '1');
+  await typeInto(page, '#limit-4', '90');
+  const edits = ['--side', 'axis', '--to-aux', '0,1', '--core-unit', '0:experience=4', '--type', '1',
+                 '--limit', 'axisAuxMax=90'];
+  const open = ['--layout', 'homemade', 'kardel.scn', '--equipment', 'equipment.eqp', '--names',
+                'equipment.txt', ...edits];
+
+  await showPage(page, 'axis');
+  await page.click('#page-axis input[value="cchina"]');
+  await page.click('#page-axis .write-out');
+  const slot = unzipped(await downloaded(downloads, 'cchina.zip'));
+  assert.deepEqual(slot, await nativeWrites('campaign', [...open, '--slot', 'Central China'], EXAMPLES));
+  assert.equal(
+    await waitForText(page, '#status', 'Wrote'),
+    'Wrote cchina.scn, scchina.tst, cchina.tit and cchina.des in "cchina.zip"',
+  );
+
+  await showPage(page, 'allied');
+  await page.click('#page-allied .own-name input[type="radio"]');
+  await typeInto(page, '#page-allied .own', 'mine');
+  await page.click('#page-allied .write-out');
+  const own = unzipped(await downloaded(downloads, 'mine.zip'));
+  assert.deepEqual(own, await nativeWrites('campaign', [...open, '--page', 'allied', '--name', 'mine'],
+                                           EXAMPLES));
+
+  await showPage(page, 'ob');
+  await page.click('#page-ob .write-out');
+  const ob = await downloaded(downloads, 'OB.txt');
+  assert.deepEqual({ 'OB.txt': ob }, await nativeWrites('ob', [...open, '--name', 'OB'], EXAMPLES));
+  assert.equal(await waitForText(page, '#status', 'OB.txt'), 'Wrote OB.txt in "downloads"');
+  assert.deepEqual(problems, []);
+});
+
+test('an Original scenario dropped as four upper-case files: the wrong layout refused, the Homemade copy asked for first', async () => {
+  const { page, problems, downloads } = await pageWithDownloads();
+  await page.goto(site.address);
+  await page.waitForSelector('#open-file:not([disabled])');
+  const names = { 'vessin.scn': 'VESSIN.SCN', 'svessin.tst': 'SVESSIN.TST', 'vessin.tit': 'VESSIN.TIT',
+                  'vessin.des': 'VESSIN.DES' };
+  await page.evaluate(async (renamed) => {
+    const drop = new DataTransfer();
+    for (const [name, upper] of Object.entries(renamed)) {
+      const bytes = await (await fetch(`demo/${name}`)).arrayBuffer();
+      drop.items.add(new File([bytes], upper));
+    }
+    const target = document.getElementById('drop');
+    target.dispatchEvent(new DragEvent('dragover', { dataTransfer: drop, bubbles: true, cancelable: true }));
+    target.dispatchEvent(new DragEvent('drop', { dataTransfer: drop, bubbles: true, cancelable: true }));
+  }, names);
+  await page.waitForFunction(() => document.getElementById('file-name').value === 'VESSIN.SCN');
+  assert.equal(await page.$eval('input[name="layout"]:checked', (radio) => radio.value), 'original',
+               'only the Original layout fits the file');
+
+  await page.click('input[name="layout"][value="homemade"]');
+  await page.click('#open-file');
+  assert.deepEqual(await openDialog(page), {
+    title: 'zarkel',
+    text: '"VESSIN.SCN" looks like a scenario of the "Orvane Original" layout, not "Homemade": ' +
+          'its size fits that layout exactly. Choose "Orvane Original" and open it again.',
+    buttons: ['OK'],
+  });
+  await answerDialog(page, 'OK');
+  assert.equal(await page.$eval('#scenario', (line) => line.textContent), '');
+
+  await page.click('input[name="layout"][value="original"]');
+  await page.click('#open-file');
+  await waitForText(page, '#scenario', 'VESSIN.SCN \u00b7 Orvane Original');
+  await transferFirst(page, 1, 1);
+
+  await showPage(page, 'homemade');
+  await typeInto(page, '#homemade-name', 'trip');
+  await page.click('#page-homemade .write-out');
+  assert.deepEqual(await openDialog(page), {
+    title: 'Confirm',
+    text: 'Continue ? (answer yes only if the scenario origonally created in the battle generator)',
+    buttons: ['Yes', 'No'],
+  });
+  await answerDialog(page, 'Yes');
+  const copy = await downloaded(downloads, 'trip.scn');
+
+  // Answered No, nothing is written: the next download is the order of battle's.
+  await page.click('#page-homemade .write-out');
+  await answerDialog(page, 'No');
+  await showPage(page, 'ob');
+  await page.click('#page-ob .write-out');
+  await downloaded(downloads, 'OB.txt');
+  assert.deepEqual((await readdir(downloads)).sort(), ['OB.txt', 'trip.scn']);
+
+  const folder = await mkdtemp(path.join(os.tmpdir(), 'zarkel-upper-'));
+  scratch.push(folder);
+  for (const [name, upper] of Object.entries(names)) {
+    await cp(path.join(EXAMPLES, name), path.join(folder, upper));
+  }
+  const native = await nativeWrites(
+    'homemade',
+    ['--layout', 'original', 'VESSIN.SCN', '--side', 'allies', '--to-aux', '0', '--name', 'trip', '--yes'],
+    folder,
+  );
+  assert.deepEqual({ 'trip.scn': copy }, native);
+  assert.deepEqual(problems, []);
+});
