@@ -5,12 +5,17 @@ import assert from 'node:assert/strict';
 import { readFile, readdir, rm } from 'node:fs/promises';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
-import { pathToFileURL } from 'node:url';
 
-import { SITE_DIR, WAIT_MS, newPage, newPageWithDownloads, startSite } from './harness.mjs';
+import {
+  WAIT_MS,
+  importSiteModule,
+  newPage,
+  newPageWithDownloads,
+  startSite,
+} from './harness.mjs';
 
-const { findFile } = await import(pathToFileURL(path.join(SITE_DIR, 'files-in.js')).href);
-const { zipFiles } = await import(pathToFileURL(path.join(SITE_DIR, 'files-out.js')).href);
+const { findFile } = await importSiteModule('files-in.js');
+const { zipFiles } = await importSiteModule('files-out.js');
 
 let site;
 before(async () => {

@@ -8,10 +8,11 @@
 // they are (/usr/bin/chromium, /usr/bin/firefox-esr); ZARKEL_NATIVE_CLI the native zarkel-cli
 // whose outputs the page's writes are held against (build/src/cli/zarkel-cli).
 import { execFile } from 'node:child_process';
-import { access, mkdtemp, readdir, readFile, rm } from 'node:fs/promises';
+import { rmSync } from 'node:fs';
+import { access, cp, mkdtemp, readdir, readFile, rm, writeFile } from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
-import { fileURLToPath } from 'node:url';
+import { fileURLToPath, pathToFileURL } from 'node:url';
 import { promisify } from 'node:util';
 import { unzipSync } from 'fflate';
 import puppeteer from 'puppeteer-core';
@@ -29,6 +30,25 @@ if (BROWSER !== 'chromium' && BROWSER !== 'firefox') {
 export const NATIVE_CLI =
   process.env.ZARKEL_NATIVE_CLI ?? path.join(repository, 'build/src/cli/zarkel-cli');
 export const EXAMPLES = path.join(repository, 'examples');
+
+// One of the site's scripts (`files-in.js`), loaded in node. The site holds no package.json,
+// so node 18 would read its `.js` files as CommonJS and fail at their first `export`: they are
+// loaded from a copy (with the vendored libraries they import) beside one that says "module".
+let siteModules;
+export async function importSiteModule(name) {
+  siteModules ??= (async () => {
+    const copy = await mkdtemp(path.join(os.tmpdir(), 'zarkel-site-modules-'));
+    process.on('exit', () => rmSync(copy, { recursive: true, force: true }));
+    await cp(SITE_DIR, copy, {
+      recursive: true,
+      filter: (source) =>
+        source === SITE_DIR || /\.js$|^vendor/.test(path.relative(SITE_DIR, source)),
+    });
+    await writeFile(path.join(copy, 'package.json'), '{ "type": "module" }\n');
+    return copy;
+  })();
+  return import(pathToFileURL(path.join(await siteModules, name)).href);
+}
 
 // This machine's Chromium runs as root in a container without a GPU and must reach no other
 // host, not even its own update and sync services.
