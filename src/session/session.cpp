@@ -41,11 +41,12 @@ void Session::Announce(SessionChange& change, std::uint64_t historyRevision) {
     return;
   ++announcing_;
   // An observer may subscribe or unsubscribe others while it is told: those added now hear from
-  // the next change, those removed are not called.
+  // the next change, those removed are not called. Each is called through a copy, since a
+  // subscription made during the call may move the list, and the observer with it.
   const std::size_t count = observers_.size();
   for (std::size_t i = 0; i < count; ++i) {
-    if (observers_[i].second)
-      observers_[i].second(change);
+    if (const Observer observer = observers_[i].second)
+      observer(change);
   }
   if (--announcing_ == 0) {
     observers_.erase(std::remove_if(observers_.begin(), observers_.end(),

@@ -190,5 +190,27 @@ TEST_F(SessionTest, TheHomemadeWritersQuestionCanBeAnsweredUpFront) {
   EXPECT_FALSE(std::filesystem::exists(fx.dir / "out" / "no.scn"));
 }
 
+TEST_F(SessionTest, AnObserverMaySubscribeAndUnsubscribeWhileItIsTold) {
+  // The observer subscribes enough others to move the list of observers, then uses what it
+  // holds: it must still be there (the sanitizer build sees it if it is not).
+  std::vector<std::int32_t> added;
+  std::int32_t heard = 0;
+  std::int32_t self = 0;
+  self = session.Subscribe([this, &added, &heard, &self](const SessionChange&) {
+    for (int i = 0; i < 64; ++i)
+      added.push_back(session.Subscribe([&heard](const SessionChange&) { ++heard; }));
+    session.Unsubscribe(self);
+    told.clear();
+  });
+  session.ChooseSide(1);
+  EXPECT_EQ(added.size(), 64u);
+  EXPECT_TRUE(told.empty());
+  EXPECT_EQ(heard, 0);  // those added hear from the next change on
+  session.ChooseSide(0);
+  EXPECT_EQ(added.size(), 64u);
+  EXPECT_EQ(heard, 64);
+  EXPECT_EQ(told.size(), 1u);
+}
+
 }  // namespace
 }  // namespace zarkel
