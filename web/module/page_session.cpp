@@ -116,13 +116,7 @@ val PageSession::Open(const val& request) {
     open.titleDefault = FlagField(request, "titleDefault").value_or(true);
     open.descriptionDefault = FlagField(request, "descriptionDefault").value_or(true);
     DialogAnswers answers;
-    const std::pair<FileDialogKind, const char*> files[] = {
-        {FileDialogKind::Equipment, "equipment"},
-        {FileDialogKind::EquipmentNames, "names"},
-        {FileDialogKind::Placenames, "placenames"},
-        {FileDialogKind::Title, "title"},
-        {FileDialogKind::Description, "description"}};
-    for (const auto& [kind, name] : files) {
+    for (const auto& [kind, name] : FileDialogNames()) {
       if (const std::optional<std::string> path = TextField(request, name))
         answers.files.push_back(FileAnswer{kind, *path});
     }

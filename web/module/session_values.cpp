@@ -58,6 +58,15 @@ std::optional<UnitPage> PageNamed(const std::string& name) {
   return std::nullopt;
 }
 
+const std::array<FileDialogName, 5>& FileDialogNames() {
+  static const std::array<FileDialogName, 5> kNames{{{FileDialogKind::Equipment, "equipment"},
+                                                     {FileDialogKind::EquipmentNames, "names"},
+                                                     {FileDialogKind::Placenames, "placenames"},
+                                                     {FileDialogKind::Title, "title"},
+                                                     {FileDialogKind::Description, "description"}}};
+  return kNames;
+}
+
 val ToJs(const RosterDisplay& display) {
   val object = val::object();
   object.set("coreNames", Latin1Texts(display.coreNames));

@@ -4,6 +4,10 @@
 
 #include <emscripten/val.h>
 
+#include <array>
+#include <utility>
+
+#include "model/dialogs.h"
 #include "roster/campaign_values.h"
 #include "roster/scenario_check.h"
 #include "roster/side_rosters.h"
@@ -25,5 +29,10 @@ val ToJs(const MapContent& content);
 // "core" or "aux", as the page names the two unit pages.
 const char* PageName(UnitPage page);
 std::optional<UnitPage> PageNamed(const std::string& name);
+
+// The files an open asks for, as the page names them: "equipment", "names", "placenames",
+// "title" and "description".
+using FileDialogName = std::pair<FileDialogKind, const char*>;
+const std::array<FileDialogName, 5>& FileDialogNames();
 
 }  // namespace zarkel::web

@@ -12,6 +12,7 @@
 #include "page_map.h"
 #include "page_session.h"
 #include "roster/side_rosters.h"
+#include "session_values.h"
 
 namespace zarkel::web {
 
@@ -55,13 +56,7 @@ val Texts() {
   }
   texts.set("campaign", campaign);
   val dialogs = val::object();
-  const std::pair<FileDialogKind, const char*> kinds[] = {
-      {FileDialogKind::Equipment, "equipment"},
-      {FileDialogKind::EquipmentNames, "names"},
-      {FileDialogKind::Placenames, "placenames"},
-      {FileDialogKind::Title, "title"},
-      {FileDialogKind::Description, "description"}};
-  for (const auto& [kind, name] : kinds) {
+  for (const auto& [kind, name] : FileDialogNames()) {
     val look = val::object();
     look.set("title", DialogLook(kind).title);
     look.set("pattern", DialogLook(kind).filterPattern);
