@@ -23,6 +23,7 @@ class QuietDialogs : public Dialogs {
   }
   void ShowMessage(const std::string&) override {}
   bool AskYesNo(const std::string&, const std::string&) override { return true; }
+  bool AskReplace(const std::string&) override { return true; }
 };
 
 // Moves 1 to 10 lines of one list to the other, as far as the side has room; false when it has

@@ -115,7 +115,7 @@ void Write(EditorState& editor, const std::string& write, const fs::path& output
     request.directory = output.string();
     request.battleType = values.battleType;
     request.limitTexts = values.limitTexts;
-    WriteCampaignScenario(editor, request);
+    WriteCampaignScenario(editor, testing::Replacing(), request);
   } else if (write == "homemade_write") {
     HomemadeWriteRequest request;
     request.name = "User_Specified_Name";
@@ -126,7 +126,7 @@ void Write(EditorState& editor, const std::string& write, const fs::path& output
     dialogs.AnswerYesNo(true);
     WriteHomemadeScenario(editor, dialogs, request);
   } else {
-    WriteOrderOfBattle(editor, OrderOfBattleRequest{output.string(), "OB"});
+    WriteOrderOfBattle(editor, testing::Replacing(), OrderOfBattleRequest{output.string(), "OB"});
   }
 }
 

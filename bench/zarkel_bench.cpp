@@ -198,7 +198,7 @@ void RegisterWriters() {
     const CampaignValuesDisplay values = ShowCampaignValues(editor.scenario);
     request.battleType = values.battleType;
     request.limitTexts = values.limitTexts;
-    WriteCampaignScenario(editor, request);
+    WriteCampaignScenario(editor, testing::Replacing(), request);
   };
   const Write homemade = [](EditorState& editor, const fs::path& directory) {
     HomemadeWriteRequest request;
@@ -212,7 +212,8 @@ void RegisterWriters() {
     WriteHomemadeScenario(editor, dialogs, request);
   };
   const Write orderOfBattle = [](EditorState& editor, const fs::path& directory) {
-    WriteOrderOfBattle(editor, OrderOfBattleRequest{directory.string(), "OB"});
+    WriteOrderOfBattle(editor, testing::Replacing(),
+                       OrderOfBattleRequest{directory.string(), "OB"});
   };
   for (const Size size : {Size::Typical, Size::Largest}) {
     for (const ScenarioLayout layout : {ScenarioLayout::Homemade, ScenarioLayout::Original}) {

@@ -112,7 +112,7 @@ void ExerciseWriters(EditorState& state) {
   std::filesystem::create_directories(out);
   const CampaignValuesDisplay values = ShowCampaignValues(state.scenario);
 
-  WriteOrderOfBattle(state, OrderOfBattleRequest{out, "OB"});
+  WriteOrderOfBattle(state, testing::Replacing(), OrderOfBattleRequest{out, "OB"});
 
   try {
     CampaignWriteRequest request;
@@ -120,7 +120,7 @@ void ExerciseWriters(EditorState& state) {
     request.directory = out;
     request.battleType = values.battleType;
     request.limitTexts = values.limitTexts;
-    WriteCampaignScenario(state, request);
+    WriteCampaignScenario(state, testing::Replacing(), request);
     CheckReopens(state.scenario, out, "cchina.scn", ScenarioLayout::Original);
   } catch (const Refusal&) {
     // A side with more units than a scenario can number, or a place name with a line break;

@@ -32,7 +32,7 @@ for layout in homemade original; do
   sources=("$scenario")
   [ "$layout" = original ] && sources+=("$in/slargest-original.tst" "$in/largest-original.tit"
                                        "$in/largest-original.des")
-  cli_run="$cli campaign --layout $layout $scenario --equipment $in/equip.eqp --names $in/equip.txt --name cchina --dir $work/out"
+  cli_run="$cli campaign --layout $layout $scenario --equipment $in/equip.eqp --names $in/equip.txt --name cchina --dir $work/out --replace"
   cp_run="cp ${sources[*]} $work/copy/"
   echo "== zarkel-cli campaign, largest $layout scenario, against cp of the ${#sources[@]} file(s) it reads"
   for round in $(seq "$rounds"); do

@@ -43,11 +43,12 @@ struct CommandSynopsis {
 };
 constexpr CommandSynopsis kCommands[] = {
     {"info", "--layout homemade|original SCENARIO [COMMON] [--json]"},
-    {"ob", "--layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME]"},
+    {"ob", "--layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME] [--replace]"},
     {"campaign",
      "--layout L SCENARIO [COMMON] [EDITS] --dir DIR (--slot CAPTION | --name NAME) "
-     "[--page axis|allied]"},
-    {"homemade", "--layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME] [--yes]"},
+     "[--page axis|allied] [--replace]"},
+    {"homemade",
+     "--layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME] [--yes] [--replace]"},
     {"check", "--layout L SCENARIO [COMMON] [EDITS]"},
 };
 static_assert(std::size(kCommands) == static_cast<std::size_t>(CommandKind::Check) + 1);
@@ -111,6 +112,7 @@ struct Flags {
   std::string slot;
   std::string page;
   bool yes = false;
+  bool replace = false;
   std::map<const CLI::Option*, const EditFlag*> editOptions;
   // Where each flag without a value stands on the command line (argv indices, in order).
   std::map<std::string, std::vector<std::int32_t>> flagArguments;
@@ -228,6 +230,9 @@ void AddEdits(Flags& flags) {
 
 void AddOutput(Flags& flags, const char* directoryHelp) {
   flags.app->add_option("--dir", flags.directory, directoryHelp)->required()->type_name("DIR");
+  flags.app->add_flag("--replace", flags.replace,
+                      "replace files of the same names in DIR (without it, a write whose files "
+                      "are there already is refused)");
 }
 
 std::optional<std::string> Given(const Flags& flags, const char* flag, const std::string& value) {
@@ -271,6 +276,7 @@ Command ToCommand(const Flags& flags) {
   command.directory = flags.directory;
   command.name = flags.name;
   command.yes = flags.yes;
+  command.replace = flags.replace;
   if (flags.kind != CommandKind::Info)
     command.edits = ReadEdits(flags);
 

@@ -45,6 +45,7 @@ struct Command {
   std::string name;
   CampaignPage page = CampaignPage::Axis;  // campaign
   bool yes = false;                        // homemade: the answer to the confirmation
+  bool replace = false;                    // writes: the answer to the replace question
 };
 
 // The outcome of reading the command line: a command to run, or the exit code when there is

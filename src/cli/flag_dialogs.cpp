@@ -19,4 +19,10 @@ bool FlagDialogs::AskYesNo(const std::string& /*title*/, const std::string& text
   return yes_;
 }
 
+bool FlagDialogs::AskReplace(const std::string& text) {
+  if (!replace_)
+    messages_ << text << '\n' << kNotReplaced << '\n' << std::flush;
+  return replace_;
+}
+
 }  // namespace zarkel::cli

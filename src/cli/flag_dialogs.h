@@ -1,6 +1,7 @@
 // The dialogs of the editor answered from the command line: each file dialog by the path its
-// flag gave (none: Cancel), the one question by --yes (without it: No, and the question is
-// printed). Messages are printed on stderr.
+// flag gave (none: Cancel), the Homemade writer's question by --yes and the question whether to
+// replace files that are there by --replace alone (without the flag: No, and the question is
+// printed with the flag that answers it). Messages are printed on stderr.
 #pragma once
 
 #include <array>
@@ -13,10 +14,12 @@
 namespace zarkel::cli {
 
 constexpr const char* kAnsweredNo = "Answered No: --yes answers Yes.";
+constexpr const char* kNotReplaced = "Not written: --replace replaces the files that are there.";
 
 class FlagDialogs : public Dialogs {
  public:
-  FlagDialogs(std::ostream& messages, bool yes) : messages_(messages), yes_(yes) {}
+  FlagDialogs(std::ostream& messages, bool yes, bool replace)
+      : messages_(messages), yes_(yes), replace_(replace) {}
 
   void SetAnswer(FileDialogKind kind, std::optional<std::string> path) {
     answers_[static_cast<std::size_t>(kind)] = std::move(path);
@@ -26,10 +29,12 @@ class FlagDialogs : public Dialogs {
                                         const FileDialogMemory& memory) override;
   void ShowMessage(const std::string& text) override;
   bool AskYesNo(const std::string& title, const std::string& text) override;
+  bool AskReplace(const std::string& text) override;
 
  private:
   std::ostream& messages_;
   bool yes_;
+  bool replace_;
   std::array<std::optional<std::string>, kFileDialogCount> answers_;
 };
 

@@ -49,7 +49,7 @@ OpenRequest MakeOpenRequest(const Command& command) {
   return request;
 }
 
-// Writes what the command asks for. Returns none when the Homemade writer was answered No.
+// Writes what the command asks for. Returns none when a writer's question was answered No.
 std::optional<WrittenFiles> Write(Session& session, const Command& command) {
   const std::string directory = AbsolutePath(command.directory);
   switch (command.kind) {
@@ -71,7 +71,7 @@ int Run(const Command& command) {
     // Named as it was given, before anything is opened.
     RequireNameWithoutFolder(command.name, "--name");
   }
-  FlagDialogs dialogs(std::cerr, command.yes);
+  FlagDialogs dialogs(std::cerr, command.yes, command.replace);
   dialogs.SetAnswer(FileDialogKind::Equipment, AbsolutePath(command.equipment));
   dialogs.SetAnswer(FileDialogKind::EquipmentNames, AbsolutePath(command.names));
   dialogs.SetAnswer(FileDialogKind::Placenames, AbsolutePath(command.placenames));

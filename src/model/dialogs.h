@@ -29,6 +29,9 @@ class Dialogs {
   virtual void ShowMessage(const std::string& text) = 0;
   // A question with a question icon and the buttons Yes and No; true for Yes.
   virtual bool AskYesNo(const std::string& title, const std::string& text) = 0;
+  // Whether a write may replace files that are there already: a question of its own, with No as
+  // the answer a user gets by pressing Enter, and never answered by an answer to the others.
+  virtual bool AskReplace(const std::string& text) = 0;
   // The report of a failed operation (an EditorError's text): an error box with one OK button.
   // Front ends without a separate error box show it as a plain message.
   virtual void ShowError(const std::string& text) { ShowMessage(text); }

@@ -9,6 +9,7 @@
 #include "output/companion_files.h"
 #include "output/files_in_use.h"
 #include "output/output_name.h"
+#include "output/replace_question.h"
 #include "output/scenario_body.h"
 #include "output/writer_checks.h"
 #include "roster/campaign_values.h"
@@ -54,7 +55,8 @@ const char* CampaignPageCaption(CampaignPage page) {
   return page == CampaignPage::Axis ? "Axis Campaign" : "Allied Campaign";
 }
 
-WrittenFiles WriteCampaignScenario(EditorState& state, const CampaignWriteRequest& request) {
+std::optional<WrittenFiles> WriteCampaignScenario(EditorState& state, Dialogs& dialogs,
+                                                  const CampaignWriteRequest& request) {
   const std::string page = std::string("the \"") + CampaignPageCaption(request.page) + "\" page";
   RequireOutputName(request.slotName, "the name box on " + page,
                     "Check a campaign slot on " + page +
@@ -72,6 +74,10 @@ WrittenFiles WriteCampaignScenario(EditorState& state, const CampaignWriteReques
   const std::filesystem::path descriptionPath = directory / PathFromUtf8(DescriptionFileName(name));
 
   CheckWriteTargets({scenarioPath, placenamePath, titlePath, descriptionPath}, FilesInUse(state));
+  const std::vector<std::string> names = {name + ".scn", PlacenameFileName(name),
+                                          TitleFileName(name), DescriptionFileName(name)};
+  if (!ConfirmReplace(dialogs, directory, names))
+    return std::nullopt;
 
   TransferBuffer buffer{};
   SourceFile source(PathFromUtf8(scenario.geometry.sourcePath));
@@ -113,9 +119,7 @@ WrittenFiles WriteCampaignScenario(EditorState& state, const CampaignWriteReques
 
   CommitTogether({&titleOut, &descriptionOut, &placenameOut, &scenarioOut});
   state.history.MarkWritten();
-  return WrittenFiles{
-      directory,
-      {name + ".scn", PlacenameFileName(name), TitleFileName(name), DescriptionFileName(name)}};
+  return WrittenFiles{directory, names};
 }
 
 }  // namespace zarkel

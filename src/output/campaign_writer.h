@@ -3,8 +3,10 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
+#include "model/dialogs.h"
 #include "model/editor_state.h"
 #include "output/write_report.h"
 
@@ -30,8 +32,10 @@ struct CampaignWriteRequest {
 };
 
 // Writes the four files and returns them; the edits made so far then count as written. Refuses
-// an empty slot name before anything else.
-WrittenFiles WriteCampaignScenario(EditorState& state, const CampaignWriteRequest& request);
+// an empty slot name before anything else; asks before it replaces files that are there, and
+// returns none, having written nothing, when the answer is No.
+std::optional<WrittenFiles> WriteCampaignScenario(EditorState& state, Dialogs& dialogs,
+                                                  const CampaignWriteRequest& request);
 
 // "Axis Campaign" or "Allied Campaign", the page's caption.
 const char* CampaignPageCaption(CampaignPage page);

@@ -10,6 +10,7 @@
 #include "output/companion_files.h"
 #include "output/files_in_use.h"
 #include "output/output_name.h"
+#include "output/replace_question.h"
 #include "output/scenario_body.h"
 #include "output/writer_checks.h"
 #include "roster/campaign_values.h"
@@ -43,6 +44,8 @@ std::optional<WrittenFiles> WriteHomemadeScenario(EditorState& state, Dialogs& d
   const ScenarioGeometry& geometry = scenario.geometry;
   const std::filesystem::path outputPath = OutputPath(request);
 
+  if (!ConfirmReplace(dialogs, PathFromUtf8(request.directory), {request.name + ".scn"}))
+    return std::nullopt;
   std::int32_t lineCount = 0;
   if (original) {
     if (!dialogs.AskYesNo(kConfirmTitle, kConfirmOriginalConversion))

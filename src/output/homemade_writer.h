@@ -28,9 +28,9 @@ struct HomemadeWriteRequest {
 // before it.
 bool CheckHomemadeWrite(const EditorState& state, const HomemadeWriteRequest& request);
 
-// Returns the file written, or none when the user answered No to the confirmation (nothing is
-// written then). Refuses an empty name before asking anything. After a write the edits made so
-// far count as written.
+// Returns the file written, or none when the user answered No to the question whether to
+// replace the file that is there, or to the confirmation (nothing is written then). Refuses an
+// empty name before asking anything. After a write the edits made so far count as written.
 std::optional<WrittenFiles> WriteHomemadeScenario(EditorState& state, Dialogs& dialogs,
                                                   const HomemadeWriteRequest& request);
 

@@ -9,6 +9,7 @@
 #include "base/utf8_path.h"
 #include "output/files_in_use.h"
 #include "output/output_name.h"
+#include "output/replace_question.h"
 
 namespace zarkel {
 
@@ -57,11 +58,14 @@ void AppendUnitLine(const EditorState& state, std::int32_t side, const RosterPai
 
 }  // namespace
 
-WrittenFiles WriteOrderOfBattle(const EditorState& state, const OrderOfBattleRequest& request) {
+std::optional<WrittenFiles> WriteOrderOfBattle(const EditorState& state, Dialogs& dialogs,
+                                               const OrderOfBattleRequest& request) {
   RequireOutputName(request.name, kNameField, std::string("Type one into ") + kNameField + ".");
   const std::string fileName = request.name + ".txt";
   const std::filesystem::path target = PathFromUtf8(request.directory) / PathFromUtf8(fileName);
   CheckWriteTargets({target}, FilesInUse(state));
+  if (!ConfirmReplace(dialogs, PathFromUtf8(request.directory), {fileName}))
+    return std::nullopt;
   OutputFile output(target);
   output.Write(kHeader);
   output.Write(kLineEnd);

@@ -17,4 +17,10 @@ bool AnsweredDialogs::AskYesNo(const std::string& title, const std::string& text
   return shown_.AskYesNo(title, text);
 }
 
+bool AnsweredDialogs::AskReplace(const std::string& text) {
+  if (answers_.replace)
+    return *answers_.replace;
+  return shown_.AskReplace(text);
+}
+
 }  // namespace zarkel

@@ -19,7 +19,8 @@ struct FileAnswer {
 
 struct DialogAnswers {
   std::vector<FileAnswer> files;
-  std::optional<bool> yesNo;  // true for Yes
+  std::optional<bool> yesNo;    // true for Yes
+  std::optional<bool> replace;  // the replace question's own answer; yesNo does not answer it
 };
 
 // `shown`, with the dialogs that `answers` answers taken out: those return their answer and show
@@ -33,6 +34,7 @@ class AnsweredDialogs : public Dialogs {
                                         const FileDialogMemory& memory) override;
   void ShowMessage(const std::string& text) override { shown_.ShowMessage(text); }
   bool AskYesNo(const std::string& title, const std::string& text) override;
+  bool AskReplace(const std::string& text) override;
   void ShowError(const std::string& text) override { shown_.ShowError(text); }
 
  private:

@@ -244,21 +244,36 @@ ScenarioCheck Session::Check(LineNumbers lines) const {
   return CheckScenario(state_, limitTexts(), lines);
 }
 
-WrittenFiles Session::WriteCampaign(CampaignPage page, const std::string& slotName,
-                                    const std::string& directory) {
+namespace {
+
+// The status line of a write: what it put on disk, or that it wrote nothing.
+std::string WriteStatus(const std::optional<WrittenFiles>& written) {
+  return written ? WrittenFilesLine(*written) : std::string(kNotWritten);
+}
+
+}  // namespace
+
+std::optional<WrittenFiles> Session::WriteCampaign(CampaignPage page, const std::string& slotName,
+                                                   const std::string& directory,
+                                                   const DialogAnswers& answers) {
   return Operate([&](SessionChange& change) {
+    AnsweredDialogs dialogs(dialogs_, answers);
     const CampaignWriteRequest request{page, slotName, directory, battleType(), limitTexts()};
-    change.written = WriteCampaignScenario(state_, request);
-    change.status = WrittenFilesLine(*change.written);
-    return *change.written;
+    change.written = WriteCampaignScenario(state_, dialogs, request);
+    change.status = WriteStatus(change.written);
+    return change.written;
   });
 }
 
-WrittenFiles Session::WriteOrderOfBattle(const std::string& directory, const std::string& name) {
+std::optional<WrittenFiles> Session::WriteOrderOfBattle(const std::string& directory,
+                                                        const std::string& name,
+                                                        const DialogAnswers& answers) {
   return Operate([&](SessionChange& change) {
-    change.written = zarkel::WriteOrderOfBattle(state_, OrderOfBattleRequest{directory, name});
-    change.status = WrittenFilesLine(*change.written);
-    return *change.written;
+    AnsweredDialogs dialogs(dialogs_, answers);
+    change.written =
+        zarkel::WriteOrderOfBattle(state_, dialogs, OrderOfBattleRequest{directory, name});
+    change.status = WriteStatus(change.written);
+    return change.written;
   });
 }
 
@@ -277,15 +292,12 @@ bool Session::HomemadeWriteAsks(const std::string& directory, const std::string&
 
 std::optional<WrittenFiles> Session::WriteHomemade(const std::string& directory,
                                                    const std::string& name,
-                                                   std::optional<bool> answer) {
+                                                   const DialogAnswers& answers) {
   return Operate([&](SessionChange& change) {
-    DialogAnswers answers;
-    answers.yesNo = answer;
     AnsweredDialogs dialogs(dialogs_, answers);
     change.written = WriteHomemadeScenario(
         state_, dialogs, HomemadeWriteRequest{directory, name, battleType(), limitTexts()});
-    if (change.written)
-      change.status = WrittenFilesLine(*change.written);
+    change.status = WriteStatus(change.written);
     return change.written;
   });
 }

@@ -110,17 +110,23 @@ class Session {
     zarkel::CheckWriteTargets(targets, FilesInUse());
   }
 
-  // The three writers, with the type and limits as they stand.
-  WrittenFiles WriteCampaign(CampaignPage page, const std::string& slotName,
-                             const std::string& directory);
-  WrittenFiles WriteOrderOfBattle(const std::string& directory, const std::string& name);
+  // The three writers, with the type and limits as they stand. Each asks before it replaces
+  // files that are there (`answers.replace` answers that question without showing it) and
+  // returns none, having written nothing, when it was answered No.
+  std::optional<WrittenFiles> WriteCampaign(CampaignPage page, const std::string& slotName,
+                                            const std::string& directory,
+                                            const DialogAnswers& answers = {});
+  std::optional<WrittenFiles> WriteOrderOfBattle(const std::string& directory,
+                                                 const std::string& name,
+                                                 const DialogAnswers& answers = {});
   // Whether the Homemade writer would ask before it writes (it does for an Original scenario,
   // whose conversion only a scenario made in the battle generator survives), after the checks it
   // makes before asking: throws their Refusal (no name, no scenario open, a target in use).
   bool HomemadeWriteAsks(const std::string& directory, const std::string& name) const;
-  // None when the question was answered No. `answer` answers the question without showing it.
+  // None when a question was answered No. `answers.yesNo` answers the conversion question
+  // without showing it.
   std::optional<WrittenFiles> WriteHomemade(const std::string& directory, const std::string& name,
-                                            std::optional<bool> answer = std::nullopt);
+                                            const DialogAnswers& answers = {});
 
  private:
   SideButtons Buttons() const { return SideButtons{side_ == 0, side_ == 1}; }

@@ -9,6 +9,7 @@
 #include "base/utf8_path.h"
 #include "load/open_scenario.h"
 #include "output/files_in_use.h"
+#include "output/replace_question.h"
 #include "output/write_report.h"
 #include "session/map_model.h"
 #include "ui/map_picture.h"
@@ -21,7 +22,7 @@ namespace {
 // The equipment dialogs answered from the flags; messages printed.
 class FlagDialogs : public Dialogs {
  public:
-  explicit FlagDialogs(const StartOptions& options) {
+  explicit FlagDialogs(const StartOptions& options) : replace_(options.replace) {
     if (!options.equipment.isEmpty())
       answers_[FileDialogKind::Equipment] = FileSystemName(options.equipment);
     if (!options.names.isEmpty())
@@ -39,9 +40,16 @@ class FlagDialogs : public Dialogs {
     return false;
   }
 
+  bool AskReplace(const std::string& text) override {
+    if (!replace_)
+      Print(text + "\nNot written: --replace replaces the file that is there.");
+    return replace_;
+  }
+
   static void Print(const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); }
 
  private:
+  bool replace_;
   std::map<FileDialogKind, std::string> answers_;
 };
 
@@ -60,6 +68,8 @@ int SaveMapFromCommandLine(const StartOptions& options) {
       return 1;
     const std::filesystem::path target(PathFromUtf8(FileSystemName(options.saveMap)));
     CheckWriteTargets({target}, FilesInUse(state));
+    if (!ConfirmReplace(dialogs, target.parent_path(), {Utf8FromPath(target.filename())}))
+      return 1;
     const MapContent content = BuildMapContent(state, std::nullopt);
     const QImage picture =
         RenderMapPicture(content, false, options.width.value_or(DefaultPictureWidth(content)));

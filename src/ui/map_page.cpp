@@ -14,6 +14,7 @@
 #include "base/errors.h"
 #include "base/utf8_path.h"
 #include "output/files_in_use.h"
+#include "output/replace_question.h"
 #include "roster/scenario_check.h"
 #include "ui/map_picture.h"
 #include "ui/map_qt.h"
@@ -210,11 +211,8 @@ void MapPage::SavePicture() {
     const std::filesystem::path target(PathFromUtf8(FileSystemName(chosen.absoluteFilePath())));
     // A file the editor works from is refused before any question.
     session_.session().CheckWriteTargets({target});
-    if (chosen.exists() &&
-        !dialogs_.AskYesNo(kSavePictureTitle, FileSystemName(chosen.fileName()) +
-                                                  " already exists.\nDo you want to replace it?")) {
+    if (!ConfirmReplace(dialogs_, target.parent_path(), {Utf8FromPath(target.filename())}))
       return;
-    }
     // Every side in full colour, whichever is chosen.
     const MapContent all = BuildMapContent(session_.session().state(), std::nullopt);
     WritePicture(RenderMapPicture(all, evenColumnsLow_->isChecked(), DefaultPictureWidth(all)),

@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QStringDecoder>
 
+#include "output/replace_question.h"
+
 namespace zarkel {
 
 namespace {
@@ -67,6 +69,14 @@ void QtDialogs::ShowMessage(const std::string& text) {
 bool QtDialogs::AskYesNo(const std::string& title, const std::string& text) {
   QMessageBox box(QMessageBox::Question, MessageText(title), MessageText(text),
                   QMessageBox::Yes | QMessageBox::No, parent_);
+  return box.exec() == QMessageBox::Yes;
+}
+
+bool QtDialogs::AskReplace(const std::string& text) {
+  QMessageBox box(QMessageBox::Question, QString::fromLatin1(kReplaceTitle), MessageText(text),
+                  QMessageBox::Yes | QMessageBox::No, parent_);
+  // Enter keeps the files that are there.
+  box.setDefaultButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
 }
 

@@ -18,6 +18,7 @@ class QtDialogs : public Dialogs {
                                         const FileDialogMemory& memory) override;
   void ShowMessage(const std::string& text) override;
   bool AskYesNo(const std::string& title, const std::string& text) override;
+  bool AskReplace(const std::string& text) override;
   void ShowError(const std::string& text) override;
 
  private:

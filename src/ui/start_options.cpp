@@ -79,7 +79,11 @@ StartCommandLine ReadStartOptions(const QStringList& arguments) {
           .arg(kMinPictureWidth)
           .arg(kMaxPictureSide),
       QStringLiteral("PIXELS"));
-  parser.addOptions({help, version, layout, equipment, names, side, saveMap, width});
+  const QCommandLineOption replace(
+      QStringLiteral("replace"),
+      QStringLiteral("Let --save-map replace a file of that name; without it such a file is kept "
+                     "and nothing is written."));
+  parser.addOptions({help, version, layout, equipment, names, side, saveMap, width, replace});
   parser.addPositionalArgument(QStringLiteral("SCENARIO"),
                                QStringLiteral("The scenario file (.scn) to pick or open."),
                                QStringLiteral("[SCENARIO]"));
@@ -129,6 +133,11 @@ StartCommandLine ReadStartOptions(const QStringList& arguments) {
     if (options.scenario.isEmpty() || !options.layout)
       return UsageError(parser, QStringLiteral("--save-map needs SCENARIO and --layout."));
     options.saveMap = Absolute(parser.value(saveMap));
+  }
+  if (parser.isSet(replace)) {
+    if (!parser.isSet(saveMap))
+      return UsageError(parser, QStringLiteral("--replace goes with --save-map."));
+    options.replace = true;
   }
   if (parser.isSet(width)) {
     if (!parser.isSet(saveMap))

@@ -3,14 +3,15 @@
 //   zarkel [SCENARIO] [--layout homemade|original] [--equipment EQP] [--names TXT]
 //          [--side axis|allies]
 //   zarkel SCENARIO --layout homemade|original [--equipment EQP] [--names TXT]
-//          --save-map FILE [--width PIXELS]
+//          --save-map FILE [--width PIXELS] [--replace]
 //
 // With SCENARIO and --layout the window starts as if the user had picked the scenario's folder
 // and file on the "Open File" page, checked the layout and pressed "Open File"; without --layout
 // it starts with the folder and file picked and waits for the layout. --equipment and --names
 // answer the two equipment dialogs once; a dialog without its file shows as usual. --side checks
 // that side's button. With --save-map no window is shown: the scenario is opened, its map is
-// written to FILE as a PNG picture, and the program ends.
+// written to FILE as a PNG picture, and the program ends; a FILE that is there already is kept
+// unless --replace is given.
 #pragma once
 
 #include <QString>
@@ -36,6 +37,7 @@ struct StartOptions {
   std::optional<std::int32_t> side;  // 0 Axis, 1 Allies
   QString saveMap;                   // the picture to write instead of showing the window
   std::optional<int> width;          // of the picture, in pixels
+  bool replace = false;              // --save-map may replace a file of that name
 };
 
 // What the command line asks for: options to start with, or an exit code and the text to print
@@ -66,6 +68,7 @@ class StartDialogs : public Dialogs {
   bool AskYesNo(const std::string& title, const std::string& text) override {
     return shown_.AskYesNo(title, text);
   }
+  bool AskReplace(const std::string& text) override { return shown_.AskReplace(text); }
   void ShowError(const std::string& text) override { shown_.ShowError(text); }
 
  private:

@@ -347,6 +347,39 @@ TEST_F(CliTest, HomemadeFromAnOriginalAsksAndTakesTheCompanionsGiven) {
                                       "A description", "Heading"));
 }
 
+TEST_F(CliTest, AWriteReplacesFilesThatAreThereOnlyWithReplace) {
+  const std::string out = (fx.dir / "out").string();
+  testing::WriteFileText(fx.dir / "out" / "cchina.tit", "earlier title");
+  testing::WriteFileText(fx.dir / "out" / "OB.txt", "earlier OB");
+  testing::WriteFileText(fx.dir / "out" / "User_Specified_Name.scn", "earlier scenario");
+  const Args open = WithEquipment({"--layout", "homemade", "small.scn", "--dir", "out"});
+  const std::vector<std::pair<Args, std::string>> writes = {
+      {{"campaign", "--slot", "Central China"}, "\"cchina.tit\" already exists"},
+      {{"ob"}, "\"OB.txt\" already exists"},
+      {{"homemade", "--yes"}, "\"User_Specified_Name.scn\" already exists"}};
+  // homemade's --yes answers the other question, never this one.
+  for (const auto& [command, question] : writes) {
+    Args args = command;
+    args.insert(args.end(), open.begin(), open.end());
+    const auto before = testing::Snapshot(fx.dir / "out");
+    const testing::CliRun refused = Run(args);
+    EXPECT_EQ(refused.exitCode, 1) << command[0];
+    EXPECT_EQ(refused.err, question + " in \"" + out +
+                               "\". Replace it?\nNot written: --replace replaces the files that "
+                               "are there.\n");
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(testing::Snapshot(fx.dir / "out"), before) << command[0];
+
+    args.push_back("--replace");
+    const testing::CliRun replaced = Run(args);
+    EXPECT_EQ(replaced.exitCode, 0) << replaced.err;
+    EXPECT_EQ(replaced.err, "");
+  }
+  EXPECT_GT(Out("OB.txt").size(), 20u);
+  EXPECT_NE(Out("cchina.tit"), ToBytes("earlier title"));
+  EXPECT_EQ(OutCount(), 6u);
+}
+
 TEST_F(CliTest, ACompanionFlagGivenAloneReplacesOnlyItsOwnDefault) {
   fx.WriteScenario(testing::MakeWriterCase(Layout::Original).source, "source.scn");
   testing::WriteFileText(fx.dir / "ssource.tst", "Default place\r\n");
@@ -492,9 +525,10 @@ TEST_F(CliTest, AUsageErrorPrintsItsCauseAndTheUsageAndExitsTwo) {
     EXPECT_LE(line.size(), 91u) << line;
   const testing::CliRun overview = Run({"--help"});
   EXPECT_EQ(overview.exitCode, 0);
-  EXPECT_NE(overview.out.find("  campaign --layout L SCENARIO [COMMON] [EDITS] --dir DIR (--slot "
-                              "CAPTION | --name NAME)\n           [--page axis|allied]\n"),
-            std::string::npos)
+  EXPECT_NE(
+      overview.out.find("  campaign --layout L SCENARIO [COMMON] [EDITS] --dir DIR (--slot "
+                        "CAPTION | --name NAME)\n           [--page axis|allied] [--replace]\n"),
+      std::string::npos)
       << overview.out;
 
   const testing::CliRun version = Run({"--version"});

@@ -149,7 +149,7 @@ TEST_P(DemoScenarioTest, EveryWriterTakesIt) {
   const std::int64_t ld = original ? SizeOf(kExamples / "vessin.des") : g.descriptionLength;
   const std::int64_t lt = original ? SizeOf(kExamples / "vessin.tit") : g.titleLength;
 
-  WriteCampaignScenario(state,
+  WriteCampaignScenario(state, testing::Replacing(),
                         {CampaignPage::Axis, base, out, state.scenario.battleType, AsRead()});
   EXPECT_EQ(Size(base + ".scn"), 272359 + map);
   EXPECT_EQ(lines(ReadFileBytes(dir / "out" / ("s" + base + ".tst"))), n);
@@ -169,7 +169,7 @@ TEST_P(DemoScenarioTest, EveryWriterTakesIt) {
   EXPECT_TRUE(ReadFileBytes(dir / "out" / (original ? base + ".scn" : "home.scn")) ==
               ReadFileBytes(kExamples / GetParam().file));
 
-  WriteOrderOfBattle(state, {out, "ob"});
+  WriteOrderOfBattle(state, testing::Replacing(), {out, "ob"});
   // A header, a line a unit, a single-space line after each side.
   EXPECT_EQ(lines(ReadFileBytes(dir / "out" / "ob.txt")),
             1 + static_cast<std::int64_t>(units.size()) + 3);

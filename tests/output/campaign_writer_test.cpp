@@ -50,7 +50,7 @@ class CampaignWriterTest : public ::testing::TestWithParam<Layout> {
 };
 
 TEST_P(CampaignWriterTest, WritesAnOriginalScenarioAndItsCompanions) {
-  WriteCampaignScenario(state, Request("cchina"));
+  WriteCampaignScenario(state, testing::Replacing(), Request("cchina"));
   const Bytes scn = Out("cchina.scn");
   EXPECT_EQ(scn.size(), 294559u);
   EXPECT_EQ(scn, testing::ExpectedScenario(wc.source, Layout::Original, wc.expectedUnits, 2,
@@ -78,7 +78,7 @@ TEST_P(CampaignWriterTest, WritesAnOriginalScenarioAndItsCompanions) {
 TEST_P(CampaignWriterTest, TheOutputOpensAgainWithWhatWasWritten) {
   SelectSide(state, SideButtons{true, false});
   TransferToCore(state, {0}, SideButtons{true, false});  // "Axis aux" becomes core
-  WriteCampaignScenario(state, Request("midway", CampaignPage::Allied));
+  WriteCampaignScenario(state, testing::Replacing(), Request("midway", CampaignPage::Allied));
   EditorState reread;
   testing::ScriptedDialogs dialogs;
   dialogs.Answer(FileDialogKind::Equipment, std::nullopt);
@@ -101,14 +101,15 @@ TEST_P(CampaignWriterTest, TheOutputOpensAgainWithWhatWasWritten) {
 }
 
 TEST_P(CampaignWriterTest, WritingTwiceGivesIdenticalFiles) {
-  WriteCampaignScenario(state, Request("guadcnl", CampaignPage::Allied));
+  WriteCampaignScenario(state, testing::Replacing(), Request("guadcnl", CampaignPage::Allied));
   const auto first = testing::Snapshot(fx.dir / "out");
-  WriteCampaignScenario(state, Request("guadcnl", CampaignPage::Allied));
+  WriteCampaignScenario(state, testing::Replacing(), Request("guadcnl", CampaignPage::Allied));
   EXPECT_EQ(testing::Snapshot(fx.dir / "out"), first);
 }
 
 TEST_P(CampaignWriterTest, TheUsersNameNamesTheFourFiles) {
-  const WrittenFiles written = WriteCampaignScenario(state, Request("User_Specified_Name"));
+  const WrittenFiles written =
+      *WriteCampaignScenario(state, testing::Replacing(), Request("User_Specified_Name"));
   std::vector<std::string> names;
   for (const auto& [name, bytes] : testing::Snapshot(fx.dir / "out"))
     names.push_back(name);
@@ -132,7 +133,7 @@ TEST_P(CampaignWriterTest, CarriedValuesComeFromTheOpeningAndOpaqueBytesFromTheF
   source[static_cast<std::size_t>(built.tailOffset) + 40] ^= 0xFF;
   testing::WriteFileBytes(fx.dir / "source.scn", source);
 
-  WriteCampaignScenario(state, Request("persia"));
+  WriteCampaignScenario(state, testing::Replacing(), Request("persia"));
   const Bytes out = Out("persia.scn");
   const std::size_t outBlock = 4 + 37 * 600 + 100 + 10426;
   EXPECT_EQ(out[outBlock + 0], wc.source.carriedValues[0]);
@@ -151,7 +152,7 @@ TEST_P(CampaignWriterTest, CarriedValuesComeFromTheOpeningAndOpaqueBytesFromTheF
 }
 
 TEST_P(CampaignWriterTest, ThreeUnitsOfASideLandInBlocksZeroOneAndEighty) {
-  WriteCampaignScenario(state, Request("burma42"));
+  WriteCampaignScenario(state, testing::Replacing(), Request("burma42"));
   const Bytes out = Out("burma42.scn");
   const std::size_t u = 4 + 37 * 600 + 100 + 10523;
   const auto empty = testing::EmptySlotBytes();

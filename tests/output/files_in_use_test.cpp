@@ -110,8 +110,9 @@ TEST_F(FilesInUseTest, TheCampaignSetRefusesEveryFileInUse) {
   std::size_t turn = 0;
   for (const InUse& inUse : kFilesInUse) {
     ExpectRefused(inUse, Out(targets[turn++ % targets.size()]), [&] {
-      WriteCampaignScenario(state, CampaignWriteRequest{CampaignPage::Allied, "camp",
-                                                        (fx.dir / "out").string(), 1, kLimits});
+      WriteCampaignScenario(state, testing::Replacing(),
+                            CampaignWriteRequest{CampaignPage::Allied, "camp",
+                                                 (fx.dir / "out").string(), 1, kLimits});
     });
   }
 }
@@ -128,7 +129,8 @@ TEST_F(FilesInUseTest, TheHomemadeCopyRefusesEveryFileInUseBeforeItsQuestion) {
 TEST_F(FilesInUseTest, TheOrderOfBattleRefusesEveryFileInUse) {
   for (const InUse& inUse : kFilesInUse) {
     ExpectRefused(inUse, Out("ob.txt"), [&] {
-      WriteOrderOfBattle(state, OrderOfBattleRequest{(fx.dir / "out").string(), "ob"});
+      WriteOrderOfBattle(state, testing::Replacing(),
+                         OrderOfBattleRequest{(fx.dir / "out").string(), "ob"});
     });
   }
 }
@@ -174,7 +176,7 @@ TEST_F(FilesInUseTest, AMissingFolderOrATargetThatIsAFolderIsSaidSo) {
   };
   for (const auto& [request, message] : cases) {
     try {
-      WriteOrderOfBattle(state, request);
+      WriteOrderOfBattle(state, testing::Replacing(), request);
       ADD_FAILURE() << message;
     } catch (const Refusal& refusal) {
       EXPECT_EQ(std::string(refusal.what()), message);

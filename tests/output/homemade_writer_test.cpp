@@ -93,8 +93,9 @@ TEST_F(HomemadeWriterTest, PlaceNameCountsAndEmbeddedLengths) {
     const std::string description(c.descriptionSize, 'q');
     Companions(places, description, "");
     fx.dialogs.AnswerYesNo(true);
-    WriteHomemadeScenario(state, fx.dialogs, Request("n"));
-    const Bytes out = Out("n.scn");
+    const std::string name = "n" + std::to_string(c.places);
+    WriteHomemadeScenario(state, fx.dialogs, Request(name));
+    const Bytes out = Out(name + ".scn");
     EXPECT_EQ(out, testing::ExpectedScenario(wc.source, Layout::Homemade, wc.expectedUnits, 0,
                                              testing::FileOrder(kLimitsEditOrder), places,
                                              description, ""))
@@ -108,6 +109,8 @@ TEST_F(HomemadeWriterTest, NoToTheConfirmationTouchesNothing) {
   Companions({"A"}, "d", "t");
   testing::WriteFileText(fx.dir.path() / "out" / "User_Specified_Name.scn", "an earlier file");
   const auto before = testing::Snapshot(fx.dir.path());
+  // The file there is to be replaced, but the conversion is then declined.
+  fx.dialogs.AnswerReplace(true);
   fx.dialogs.AnswerYesNo(false);
   EXPECT_FALSE(WriteHomemadeScenario(state, fx.dialogs, Request()));
   EXPECT_EQ(testing::Snapshot(fx.dir.path()), before);

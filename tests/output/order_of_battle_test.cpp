@@ -22,7 +22,8 @@ std::string Name40(const std::string& name) {
 class OrderOfBattleTest : public ::testing::Test {
  protected:
   std::string Export(const std::string& name = "OB") {
-    WriteOrderOfBattle(state, OrderOfBattleRequest{fx.dir.path().string(), name});
+    WriteOrderOfBattle(state, testing::Replacing(),
+                       OrderOfBattleRequest{fx.dir.path().string(), name});
     const auto bytes = testing::ReadFileBytes(fx.dir / (name + ".txt"));
     return std::string(bytes.begin(), bytes.end());
   }

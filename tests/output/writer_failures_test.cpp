@@ -82,21 +82,24 @@ class WriterFailureTest : public ::testing::Test {
 
 TEST_F(WriterFailureTest, AnEmptyNameIsRefusedBeforeAnything) {
   OpenSource(Layout::Original);
-  ExpectNothingWritten<Refusal>([&] { WriteCampaignScenario(state, Campaign("")); },
-                                "Check a campaign slot on the \"Axis Campaign\" page");
+  ExpectNothingWritten<Refusal>(
+      [&] { WriteCampaignScenario(state, testing::Replacing(), Campaign("")); },
+      "Check a campaign slot on the \"Axis Campaign\" page");
   // No question is asked first: the script holds no answer.
   ExpectNothingWritten<Refusal>([&] { WriteHomemadeScenario(state, fx.dialogs, Homemade("")); },
                                 "\"File Name\" on the \"Home Made\" page");
   ExpectNothingWritten<Refusal>(
       [&] {
-        WriteOrderOfBattle(state, OrderOfBattleRequest{(fx.dir / "out").string(), ""});
+        WriteOrderOfBattle(state, testing::Replacing(),
+                           OrderOfBattleRequest{(fx.dir / "out").string(), ""});
       },
       "\"Name of OB file\"");
 }
 
 TEST_F(WriterFailureTest, ScenarioWritersRefuseBeforeAnyOpening) {
-  ExpectNothingWritten<Refusal>([&] { WriteCampaignScenario(state, Campaign()); },
-                                "No scenario is open");
+  ExpectNothingWritten<Refusal>(
+      [&] { WriteCampaignScenario(state, testing::Replacing(), Campaign()); },
+      "No scenario is open");
   ExpectNothingWritten<Refusal>([&] { WriteHomemadeScenario(state, fx.dialogs, Homemade()); },
                                 "No scenario is open");
 }
@@ -104,12 +107,18 @@ TEST_F(WriterFailureTest, ScenarioWritersRefuseBeforeAnyOpening) {
 TEST_F(WriterFailureTest, AnOutputOnTheSourceOrItsCompanionsIsRefused) {
   OpenSource(Layout::Original, "cchina.scn");
   ExpectNothingWritten<Refusal>(
-      [&] { WriteCampaignScenario(state, Campaign("cchina", fx.dir.path().string())); },
+      [&] {
+        WriteCampaignScenario(state, testing::Replacing(),
+                              Campaign("cchina", fx.dir.path().string()));
+      },
       "it is the opened scenario");
   // The same directory reached through a link.
   if (LinkDirectory(fx.dir.path(), fx.dir / "link")) {
     ExpectNothingWritten<Refusal>(
-        [&] { WriteCampaignScenario(state, Campaign("cchina", (fx.dir / "link").string())); },
+        [&] {
+          WriteCampaignScenario(state, testing::Replacing(),
+                                Campaign("cchina", (fx.dir / "link").string()));
+        },
         (fx.dir / "link" / "cchina.scn").string());
   }
   fx.dialogs.AnswerYesNo(true);
@@ -128,7 +137,10 @@ TEST_F(WriterFailureTest, AnOutputOnTheSourceOrItsCompanionsIsRefused) {
   fx.dialogs.Answer(FileDialogKind::Title, (fx.dir.path() / "src2" / "x.tit").string());
   OpenScenario(state, fx.dialogs, request);
   ExpectNothingWritten<Refusal>(
-      [&] { WriteCampaignScenario(state, Campaign("x", (fx.dir / "src2").string())); },
+      [&] {
+        WriteCampaignScenario(state, testing::Replacing(),
+                              Campaign("x", (fx.dir / "src2").string()));
+      },
       "the title file of the opened scenario");
 }
 
@@ -149,7 +161,10 @@ TEST_F(WriterFailureTest, AnOutputThatIsAFileLinkToTheSourceIsRefused) {
   // Every file below the directory, the source among them, is compared byte for byte.
   for (const char* folder : {"soft", "hard"}) {
     ExpectNothingWritten<Refusal>(
-        [&] { WriteCampaignScenario(state, Campaign("cchina", (fx.dir / folder).string())); },
+        [&] {
+          WriteCampaignScenario(state, testing::Replacing(),
+                                Campaign("cchina", (fx.dir / folder).string()));
+        },
         (fx.dir.path() / folder / "cchina.scn").string() + "\": it is the opened scenario.");
   }
 }
@@ -168,7 +183,10 @@ TEST_F(WriterFailureTest, AnOutputOnAMissingCompanionReachedThroughALinkIsRefuse
   OpenScenario(state, fx.dialogs, request);
   std::filesystem::remove(fx.dir.path() / "src2" / "x.tit");
   ExpectNothingWritten<Refusal>(
-      [&] { WriteCampaignScenario(state, Campaign("x", (fx.dir / "link2").string())); },
+      [&] {
+        WriteCampaignScenario(state, testing::Replacing(),
+                              Campaign("x", (fx.dir / "link2").string()));
+      },
       "the title file of the opened scenario");
 }
 
@@ -181,7 +199,7 @@ TEST_F(WriterFailureTest, TheAlliedPageCopiesTheCompanionsChosenAtOpening) {
   OpenScenario(state, fx.dialogs, request);
   CampaignWriteRequest allied = Campaign("midway");
   allied.page = CampaignPage::Allied;
-  WriteCampaignScenario(state, allied);
+  WriteCampaignScenario(state, testing::Replacing(), allied);
   EXPECT_EQ(testing::ReadFileBytes(fx.dir.path() / "out" / "smidway.tst"),
             testing::ToBytes("Picked\r\n"));
   EXPECT_EQ(testing::ReadFileBytes(fx.dir.path() / "out" / "midway.tit"),
@@ -193,28 +211,33 @@ TEST_F(WriterFailureTest, AChangedOrShortenedSourceIsRefused) {
   auto bytes = testing::ReadFileBytes(fx.dir / "source.scn");
   bytes.push_back(0);
   testing::WriteFileBytes(fx.dir / "source.scn", bytes);
-  ExpectNothingWritten<Refusal>([&] { WriteCampaignScenario(state, Campaign()); },
-                                "has changed since it was opened");
+  ExpectNothingWritten<Refusal>(
+      [&] { WriteCampaignScenario(state, testing::Replacing(), Campaign()); },
+      "has changed since it was opened");
   bytes.resize(bytes.size() - 1000);
   testing::WriteFileBytes(fx.dir / "source.scn", bytes);
   ExpectNothingWritten<Refusal>([&] { WriteHomemadeScenario(state, fx.dialogs, Homemade()); },
                                 "is now shorter");
   std::filesystem::remove(fx.dir / "source.scn");
-  ExpectNothingWritten<IoError>([&] { WriteCampaignScenario(state, Campaign()); },
-                                "File not found");
+  ExpectNothingWritten<IoError>(
+      [&] { WriteCampaignScenario(state, testing::Replacing(), Campaign()); }, "File not found");
 }
 
 TEST_F(WriterFailureTest, MissingCompanionsAndMissingDirectories) {
   OpenSource(Layout::Original);
   std::filesystem::remove(fx.dir / "source.des");
-  ExpectNothingWritten<IoError>([&] { WriteCampaignScenario(state, Campaign()); },
-                                "File not found: \"" + (fx.dir / "source.des").string() + "\"");
+  ExpectNothingWritten<IoError>(
+      [&] { WriteCampaignScenario(state, testing::Replacing(), Campaign()); },
+      "File not found: \"" + (fx.dir / "source.des").string() + "\"");
   fx.dialogs.AnswerYesNo(true);
   ExpectNothingWritten<IoError>([&] { WriteHomemadeScenario(state, fx.dialogs, Homemade()); },
                                 "File not found");
   testing::WriteFileText(fx.dir / "source.des", "back");
   ExpectNothingWritten<Refusal>(
-      [&] { WriteCampaignScenario(state, Campaign("cchina", (fx.dir / "nowhere").string())); },
+      [&] {
+        WriteCampaignScenario(state, testing::Replacing(),
+                              Campaign("cchina", (fx.dir / "nowhere").string()));
+      },
       "The folder \"" + (fx.dir / "nowhere").string() + "\" does not exist");
   // Said before the question: nothing is asked of a write that cannot go ahead.
   ExpectNothingWritten<Refusal>(
@@ -238,13 +261,15 @@ TEST_F(WriterFailureTest, ANameThatIsAPathIsRefusedBeforeAnything) {
       return "The name \"" + name + "\" given in " + field + " holds \"" + held +
              "\": type a file name without a folder. Nothing was written.";
     };
-    ExpectNothingWritten<Refusal>([&] { WriteCampaignScenario(state, Campaign(name)); },
-                                  message("the name box on the \"Axis Campaign\" page"));
+    ExpectNothingWritten<Refusal>(
+        [&] { WriteCampaignScenario(state, testing::Replacing(), Campaign(name)); },
+        message("the name box on the \"Axis Campaign\" page"));
     ExpectNothingWritten<Refusal>([&] { WriteHomemadeScenario(state, fx.dialogs, Homemade(name)); },
                                   message("\"File Name\" on the \"Home Made\" page"));
     ExpectNothingWritten<Refusal>(
         [&] {
-          WriteOrderOfBattle(state, OrderOfBattleRequest{(fx.dir / "out").string(), name});
+          WriteOrderOfBattle(state, testing::Replacing(),
+                             OrderOfBattleRequest{(fx.dir / "out").string(), name});
         },
         message("\"Name of OB file\" on the \"OB's\" page"));
   }
@@ -261,7 +286,8 @@ TEST_F(WriterFailureTest, ARenameFailingAtAnyStepPutsBackEveryFileOfTheSet) {
             return 0;
           return step++ == failing ? EIO : 0;  // the four renames, then the directory's flush
         });
-    ExpectNothingWritten<IoError>([&] { WriteCampaignScenario(state, Campaign()); }, "I/O error");
+    ExpectNothingWritten<IoError>(
+        [&] { WriteCampaignScenario(state, testing::Replacing(), Campaign()); }, "I/O error");
   }
   // Until the set is in place, each earlier file is kept beside its target under a name that
   // says what it is; then it goes.
@@ -278,7 +304,7 @@ TEST_F(WriterFailureTest, ARenameFailingAtAnyStepPutsBackEveryFileOfTheSet) {
         }
         return 0;
       });
-  WriteCampaignScenario(state, Campaign());
+  WriteCampaignScenario(state, testing::Replacing(), Campaign());
   EXPECT_EQ(kept, (std::map<std::string, std::string>{{"cchina.scn", "an earlier campaign"},
                                                       {"scchina.tst", "earlier names"}}));
   EXPECT_EQ(testing::Snapshot(fx.dir / "out").size(), 4u) << "no earlier file is left behind";
@@ -288,8 +314,9 @@ TEST_F(WriterFailureTest, ALimitThatIsNotANumberWritesNothing) {
   OpenSource(Layout::Homemade);
   CampaignWriteRequest request = Campaign();
   request.limitTexts[5] = "many";
-  ExpectNothingWritten<ConversionError>([&] { WriteCampaignScenario(state, request); },
-                                        "'many' is not a valid integer value");
+  ExpectNothingWritten<ConversionError>(
+      [&] { WriteCampaignScenario(state, testing::Replacing(), request); },
+      "'many' is not a valid integer value");
   HomemadeWriteRequest home = Homemade();
   home.limitTexts[0] = "";
   ExpectNothingWritten<ConversionError>([&] { WriteHomemadeScenario(state, fx.dialogs, home); },
@@ -314,7 +341,8 @@ TEST_F(WriterFailureTest, ASideTooLargeForTheFileIsRefused) {
   }
   fx.Open(state, "full.scn", ScenarioLayout::Original);
   state.scenario.rosters[0].pairs.at(100).auxFlag = 0;  // as a file with odd numbers could give
-  ExpectNothingWritten<Refusal>([&] { WriteCampaignScenario(state, Campaign()); }, "81 core units");
+  ExpectNothingWritten<Refusal>(
+      [&] { WriteCampaignScenario(state, testing::Replacing(), Campaign()); }, "81 core units");
 }
 
 TEST_F(WriterFailureTest, CompanionsThatDoNotFitAHomemadeScenarioAreRefused) {
@@ -339,7 +367,7 @@ TEST_F(WriterFailureTest, EachOutputIsOnTheDiskBeforeItsRenameAndAFailureThereCh
         steps.push_back(kNames[static_cast<int>(step)] + path.filename().string());
         return 0;
       });
-  WriteCampaignScenario(state, Campaign());
+  WriteCampaignScenario(state, testing::Replacing(), Campaign());
   EXPECT_EQ(steps, (std::vector<std::string>{
                        "flush cchina.tit", "flush cchina.des", "flush scchina.tst",
                        "flush cchina.scn", "rename cchina.tit", "rename cchina.des",
@@ -355,7 +383,8 @@ TEST_F(WriterFailureTest, EachOutputIsOnTheDiskBeforeItsRenameAndAFailureThereCh
                                              const std::filesystem::path& path) {
           return step == failing && path.filename() == target ? EIO : 0;
         });
-    ExpectNothingWritten<IoError>([&] { WriteCampaignScenario(state, Campaign()); }, "I/O error");
+    ExpectNothingWritten<IoError>(
+        [&] { WriteCampaignScenario(state, testing::Replacing(), Campaign()); }, "I/O error");
   }
 }
 
@@ -372,8 +401,9 @@ TEST_F(WriterFailureTest, AFailureInTheMiddleOfTheUnitAreaOrAFullDisk) {
           }
           return 0;
         });
-    ExpectNothingWritten<IoError>([&] { WriteCampaignScenario(state, Campaign()); },
-                                  error == ENOSPC ? "Disk full" : "I/O error");
+    ExpectNothingWritten<IoError>(
+        [&] { WriteCampaignScenario(state, testing::Replacing(), Campaign()); },
+        error == ENOSPC ? "Disk full" : "I/O error");
     scenarioWrites = 0;
     ExpectNothingWritten<IoError>([&] { WriteHomemadeScenario(state, fx.dialogs, Homemade()); },
                                   error == ENOSPC ? "Disk full" : "I/O error");
@@ -381,7 +411,8 @@ TEST_F(WriterFailureTest, AFailureInTheMiddleOfTheUnitAreaOrAFullDisk) {
                                            std::size_t) { return offset > 100 ? error : 0; });
     ExpectNothingWritten<IoError>(
         [&] {
-          WriteOrderOfBattle(state, OrderOfBattleRequest{(fx.dir / "out").string(), "cchina"});
+          WriteOrderOfBattle(state, testing::Replacing(),
+                             OrderOfBattleRequest{(fx.dir / "out").string(), "cchina"});
         },
         error == ENOSPC ? "Disk full" : "I/O error");
     OutputFile::SetWriteHookForTesting(nullptr);

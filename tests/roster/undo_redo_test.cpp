@@ -44,7 +44,7 @@ class UndoRedoTest : public ::testing::Test {
     request.directory = fx.dir.path().string();
     request.battleType = state.scenario.entries.battleType;
     request.limitTexts = state.scenario.entries.limitTexts;
-    WriteCampaignScenario(state, request);
+    WriteCampaignScenario(state, testing::Replacing(), request);
     return testing::ReadFileBytes(fx.dir / (name + ".scn"));
   }
 

@@ -181,13 +181,40 @@ TEST_F(SessionTest, TheHomemadeWritersQuestionCanBeAnsweredUpFront) {
   EXPECT_THROW(session.HomemadeWriteAsks(out, ""), Refusal);
   EXPECT_THROW(session.HomemadeWriteAsks(fx.dir.path().string(), "orig"), Refusal);
 
-  EXPECT_FALSE(session.WriteHomemade(out, "no", false));
-  EXPECT_TRUE(session.WriteHomemade(out, "yes", true));
+  DialogAnswers no;
+  no.yesNo = false;
+  DialogAnswers yes;
+  yes.yesNo = true;
+  EXPECT_FALSE(session.WriteHomemade(out, "no", no));
+  EXPECT_TRUE(session.WriteHomemade(out, "yes", yes));
   EXPECT_TRUE(fx.dialogs.questions.empty());
   fx.dialogs.AnswerYesNo(true);
   EXPECT_TRUE(session.WriteHomemade(out, "asked"));
   EXPECT_EQ(fx.dialogs.questions.size(), 1u);
   EXPECT_FALSE(std::filesystem::exists(fx.dir / "out" / "no.scn"));
+}
+
+TEST_F(SessionTest, OnlyItsOwnAnswerReplacesAFileAndNoSaysNothingWasWritten) {
+  const std::string out = (fx.dir / "out").string();
+  testing::WriteFileText(fx.dir / "out" / "OB.txt", "earlier");
+  // A Yes given for the other questions leaves this one to the dialogs, which say No.
+  DialogAnswers yes;
+  yes.yesNo = true;
+  fx.dialogs.AnswerReplace(false);
+  told.clear();
+  EXPECT_FALSE(session.WriteOrderOfBattle(out, "OB", yes));
+  EXPECT_EQ(fx.dialogs.replaceQuestions,
+            std::vector<std::string>{"\"OB.txt\" already exists in \"" + out + "\". Replace it?"});
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0].status, "Not written");
+  EXPECT_FALSE(told[0].written);
+  EXPECT_EQ(testing::ReadFileBytes(fx.dir / "out" / "OB.txt"), testing::ToBytes("earlier"));
+
+  DialogAnswers replace;
+  replace.replace = true;
+  ASSERT_TRUE(session.WriteOrderOfBattle(out, "OB", replace));
+  EXPECT_EQ(fx.dialogs.replaceQuestions.size(), 1u) << "answered up front, not shown";
+  EXPECT_NE(testing::ReadFileBytes(fx.dir / "out" / "OB.txt"), testing::ToBytes("earlier"));
 }
 
 TEST_F(SessionTest, AnObserverMaySubscribeAndUnsubscribeWhileItIsTold) {

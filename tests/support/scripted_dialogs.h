@@ -45,13 +45,27 @@ class ScriptedDialogs : public Dialogs {
     return yes;
   }
 
+  void AnswerReplace(bool yes) { replaceAnswers_.push_back(yes); }
+  // Every replace question answered Yes, for writes that are not about it.
+  void ReplaceAll() { replaceAll_ = true; }
+  bool AskReplace(const std::string& text) override {
+    replaceQuestions.push_back(text);
+    if (replaceAll_)
+      return true;
+    if (replaceAnswers_.empty())
+      throw std::logic_error("unexpected replace question: " + text);
+    const bool yes = replaceAnswers_.front();
+    replaceAnswers_.pop_front();
+    return yes;
+  }
+
   // True when every queued answer has been taken.
   bool AllAnswered() const {
     for (const auto& [kind, queue] : fileAnswers_) {
       if (!queue.empty())
         return false;
     }
-    return questionAnswers_.empty();
+    return questionAnswers_.empty() && replaceAnswers_.empty();
   }
 
   std::vector<FileDialogKind> shown;
@@ -59,10 +73,24 @@ class ScriptedDialogs : public Dialogs {
   std::vector<std::string> messages;
   std::vector<std::string> errors;  // failures reported in an error box
   std::vector<std::pair<std::string, std::string>> questions;
+  std::vector<std::string> replaceQuestions;
 
  private:
   std::map<FileDialogKind, std::deque<std::optional<std::string>>> fileAnswers_;
   std::deque<bool> questionAnswers_;
+  std::deque<bool> replaceAnswers_;
+  bool replaceAll_ = false;
 };
+
+// Dialogs for a write that is about something else than its questions: the replace question is
+// answered Yes, any other dialog fails the test.
+inline ScriptedDialogs& Replacing() {
+  static ScriptedDialogs dialogs = [] {
+    ScriptedDialogs replacing;
+    replacing.ReplaceAll();
+    return replacing;
+  }();
+  return dialogs;
+}
 
 }  // namespace zarkel::testing

@@ -238,16 +238,16 @@ void MapPageTest::savePictureRefusesEveryFileInUseBeforeAsking() {
 
   // Any other file there is replaced only when the user says so.
   answer = form_->fixture().dir / "home.scn";
-  const auto question = std::pair<std::string, std::string>{"Save Picture",
-                                                            "home.scn already exists.\nDo you want "
-                                                            "to replace it?"};
-  form_->dialogs().AnswerYesNo(false);
+  const std::string question = "\"home.scn\" already exists in \"" +
+                               form_->fixture().dir.path().string() + "\". Replace it?";
+  form_->dialogs().AnswerReplace(false);
   form_->Click("MapSavePicture");
   QVERIFY(testing::Snapshot(form_->fixture().dir.path()) == before);
-  form_->dialogs().AnswerYesNo(true);
+  form_->dialogs().AnswerReplace(true);
   form_->Click("MapSavePicture");
   QVERIFY(!QImage(QString::fromStdString(answer.string())).isNull());
-  QVERIFY((form_->dialogs().questions == std::vector{question, question}));
+  QVERIFY((form_->dialogs().replaceQuestions == std::vector{question, question}));
+  QVERIFY(form_->dialogs().questions.empty());
 }
 
 void MapPageTest::savesTheMapFromTheCommandLine() {
@@ -263,6 +263,19 @@ void MapPageTest::savesTheMapFromTheCommandLine() {
   const QImage image(picture);
   QCOMPARE(image.width(), 300);
   QVERIFY(image.height() > 0);
+
+  // A picture there already is kept without --replace, and replaced with it.
+  const auto written = testing::Snapshot(dir / "out");
+  QCOMPARE(SaveMapFromCommandLine(*line.options), 1);
+  QVERIFY(testing::Snapshot(dir / "out") == written);
+  const StartCommandLine replacing =
+      ReadStartOptions({"zarkel", scenario, "--layout", "homemade", "--equipment",
+                        QString::fromStdString(form_->fixture().equipmentPath), "--save-map",
+                        picture, "--width", "200", "--replace"});
+  QVERIFY(replacing.options.has_value() && replacing.options->replace);
+  QCOMPARE(SaveMapFromCommandLine(*replacing.options), 0);
+  QCOMPARE(QImage(picture).width(), 200);
+  QCOMPARE(ReadStartOptions({"zarkel", "--replace"}).exitCode, 2);
 
   StartOptions missing = *line.options;
   missing.saveMap = QString::fromStdString((dir / "gone" / "map.png").string());

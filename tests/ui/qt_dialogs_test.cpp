@@ -114,6 +114,19 @@ void QtDialogsTest::messagesQuestionsAndErrorsUseTheirBoxes() {
   WhenShown<QMessageBox>([&](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
   QVERIFY(dialogs.AskYesNo("Confirm", "Continue ?"));
 
+  // The replace question: Enter keeps the files that are there.
+  WhenShown<QMessageBox>([&](QMessageBox* box) {
+    read(box);
+    QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  QVERIFY(!dialogs.AskReplace("\"OB.txt\" already exists in \"/tmp\". Replace it?"));
+  QCOMPARE(icon, QMessageBox::Question);
+  QCOMPARE(title, QStringLiteral("Replace"));
+  QCOMPARE(text, QStringLiteral("\"OB.txt\" already exists in \"/tmp\". Replace it?"));
+  WhenShown<QMessageBox>([&](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
+  QVERIFY(dialogs.AskReplace("\"OB.txt\" already exists in \"/tmp\". Replace it?"));
+
   // A path in the error text keeps its characters; other bytes show one by one.
   WhenShown<QMessageBox>([&](QMessageBox* box) {
     read(box);

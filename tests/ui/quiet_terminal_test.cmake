@@ -12,6 +12,8 @@ function(run out_status out_stdout out_stderr)
   set(${out_stderr} "${stderr}" PARENT_SCOPE)
 endfunction()
 
+# A fresh folder each run: a picture there already would be kept, not replaced.
+file(REMOVE_RECURSE "${OUT}")
 file(MAKE_DIRECTORY "${OUT}")
 run(status stdout stderr QT_QPA_PLATFORM=offscreen "${PROGRAM}" "${SCENARIO}" --layout homemade
     --save-map "${OUT}/quiet.png")

@@ -137,12 +137,21 @@ void WindowShellTest::theStatusBarSaysWhatWasOpenedAndWritten() {
   f().GoTo("DirectoryListBox3", Out());
   f().Click("Button4");
   QCOMPARE(Message(), "Wrote OB.txt in \"" + QString::fromStdString(Out().string()) + "\"");
+  // Written again: the window asks first, and No keeps the file there.
+  const auto written = testing::Snapshot(Out());
+  f().dialogs().AnswerReplace(false);
+  f().Click("Button4");
+  QCOMPARE(f().dialogs().replaceQuestions,
+           std::vector<std::string>{"\"OB.txt\" already exists in \"" + Out().string() +
+                                    "\". Replace it?"});
+  QCOMPARE(Message(), QStringLiteral("Not written"));
+  QVERIFY(testing::Snapshot(Out()) == written);
   // A failure is reported in its box, not in the status bar.
   expectErrors_ = true;
   f().GoTo("DirectoryListBox3", f().fixture().dir / "gone");
   f().Click("Button4");
   QCOMPARE(f().dialogs().errors.size(), std::size_t{1});
-  QVERIFY(Message().startsWith(QStringLiteral("Wrote OB.txt")));
+  QCOMPARE(Message(), QStringLiteral("Not written"));
 }
 
 void WindowShellTest::theStatusBarSaysWhatEachEditDid() {
@@ -270,12 +279,13 @@ void WindowShellTest::anEmptyOrSignOnlyScenarioTypeIsWrittenAsZero() {
     f().ShowPageOf("battletype");
     type->findChild<QLineEdit*>()->setText(QString::fromLatin1(typed));
     f().GoTo("DirectoryListBox5", Out());
-    f().SetText("Edit2", "typed");
+    const bool empty = typed[0] == '\0';
+    f().SetText("Edit2", empty ? "empty" : "sign");
     f().Click("Button13");
     QCOMPARE(type->value(), 0);
     // Read back from the file written.
     f().GoTo("DirectoryListBox1", Out());
-    f().ChooseFile("typed.scn");
+    f().ChooseFile(empty ? "empty.scn" : "sign.scn");
     type->setValue(1);
     f().dialogs().AnswerYesNo(true);  // the type set is an edit not written
     f().Click("Button1");

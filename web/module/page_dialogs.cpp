@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "output/replace_question.h"
+
 namespace zarkel::web {
 
 std::optional<std::string> PageDialogs::ChooseFile(FileDialogKind /*kind*/,
@@ -15,6 +17,13 @@ void PageDialogs::ShowMessage(const std::string& text) {
 
 bool PageDialogs::AskYesNo(const std::string& title, const std::string& text) {
   asked_.push_back(Question{title, text});
+  return false;
+}
+
+// The page writes into folders of its own, so this is asked only of a file that a write makes
+// twice; the page asks the question of the user's folder itself.
+bool PageDialogs::AskReplace(const std::string& text) {
+  asked_.push_back(Question{kReplaceTitle, text});
   return false;
 }
 

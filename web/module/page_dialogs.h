@@ -19,6 +19,7 @@ class PageDialogs : public Dialogs {
                                         const FileDialogMemory& memory) override;
   void ShowMessage(const std::string& text) override;
   bool AskYesNo(const std::string& title, const std::string& text) override;
+  bool AskReplace(const std::string& text) override;
 
   struct Question {
     std::string title;

@@ -285,8 +285,12 @@ val PageSession::WriteCampaign(const val& request) {
     const ShownFolder shown(names_, folder, TextField(request, "shownAs").value_or(folder));
     const CampaignPage page =
         TextField(request, "page") == "allied" ? CampaignPage::Allied : CampaignPage::Axis;
-    result.set("written", WrittenFiles(session_.WriteCampaign(
-                              page, TextField(request, "slot").value_or(""), folder)));
+    const std::optional<zarkel::WrittenFiles> written =
+        session_.WriteCampaign(page, TextField(request, "slot").value_or(""), folder);
+    if (written)
+      result.set("written", WrittenFiles(*written));
+    else
+      result.set("declined", true);
   });
 }
 
@@ -294,8 +298,12 @@ val PageSession::WriteOrderOfBattle(const val& request) {
   return Run([&](val& result) {
     const std::string folder = TextField(request, "folder").value_or("");
     const ShownFolder shown(names_, folder, TextField(request, "shownAs").value_or(folder));
-    result.set("written", WrittenFiles(session_.WriteOrderOfBattle(
-                              folder, TextField(request, "name").value_or(""))));
+    const std::optional<zarkel::WrittenFiles> written =
+        session_.WriteOrderOfBattle(folder, TextField(request, "name").value_or(""));
+    if (written)
+      result.set("written", WrittenFiles(*written));
+    else
+      result.set("declined", true);
   });
 }
 
@@ -303,8 +311,10 @@ val PageSession::WriteHomemade(const val& request) {
   return Run([&](val& result) {
     const std::string folder = TextField(request, "folder").value_or("");
     const ShownFolder shown(names_, folder, TextField(request, "shownAs").value_or(folder));
-    const std::optional<zarkel::WrittenFiles> written = session_.WriteHomemade(
-        folder, TextField(request, "name").value_or(""), FlagField(request, "answer"));
+    DialogAnswers answers;
+    answers.yesNo = FlagField(request, "answer");
+    const std::optional<zarkel::WrittenFiles> written =
+        session_.WriteHomemade(folder, TextField(request, "name").value_or(""), answers);
     if (written)
       result.set("written", WrittenFiles(*written));
     else

@@ -4,11 +4,16 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <string>
+#include <vector>
+
+#include "base/utf8_path.h"
 #include "model/campaign_settings.h"
 #include "model/dialogs.h"
 #include "model/editor_state.h"
 #include "output/campaign_writer.h"
 #include "output/homemade_writer.h"
+#include "output/replace_question.h"
 #include "page_map.h"
 #include "page_session.h"
 #include "roster/side_rosters.h"
@@ -70,10 +75,24 @@ val Texts() {
   return texts;
 }
 
+// The question a write into the user's folder asks before it replaces files there: `folder` as
+// the page names it, `names` the files of the write that the folder holds already.
+val ReplaceQuestionOf(const std::string& folder, const val& names) {
+  std::vector<std::string> existing;
+  const auto count = names["length"].as<std::uint32_t>();
+  for (std::uint32_t i = 0; i < count; ++i)
+    existing.push_back(names[i].as<std::string>());
+  val question = val::object();
+  question.set("title", kReplaceTitle);
+  question.set("text", ReplaceQuestion(PathFromUtf8(folder), existing));
+  return question;
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(zarkel) {
   emscripten::function("texts", &Texts);
+  emscripten::function("replaceQuestion", &ReplaceQuestionOf);
   emscripten::class_<PageSession>("Session")
       .constructor<>()
       .function("showFolderAs", &PageSession::ShowFolderAs)
