@@ -65,6 +65,7 @@ TEST_F(SessionTest, OpenTransferMoveTypeLimitUndoRedoAndWriteGiveTheBytesOfTheFo
   session.MoveUnit(UnitNamed("Axis A"), 5, 6);
   EXPECT_EQ(session.UndoName(), "Change of Axis A");
   session.SetType(7);  // brought to 2, as the spin control does
+  EXPECT_EQ(told.back().status, "Changed \"Type of Scenario\" to 2");
   session.SetLimit(kAxisCoreMax, "50");
   session.SetLimit(kAxisCoreMax, "60");  // typed again: the same step
   EXPECT_EQ(session.UndoName(), "Change of max axis core");
