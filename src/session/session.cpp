@@ -208,7 +208,12 @@ bool Session::SetLimit(std::int32_t field, const std::string& text) {
 }
 
 UnitCountCaptions Session::UpdateCurrentValues() {
-  return CountCurrentUnits(state_);
+  return Operate([&](SessionChange& change) {
+    UnitCountCaptions counts = CountCurrentUnits(state_);
+    // A figure not known says why, where the face shows what an operation did.
+    change.status = counts.note;
+    return counts;
+  });
 }
 
 void Session::Taken(const std::optional<UndoneStep>& step, SessionChange& change) {
