@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/errors.h"
+#include "load/companion_summary.h"
 #include "load/equipment_load.h"
 #include "model/scenario_status.h"
 #include "output/homemade_writer.h"
@@ -81,7 +82,7 @@ OpenResult Session::Open(OpenRequest request, const DialogAnswers& answers) {
       change.opened = true;
       change.rosters = result.roster;
       change.campaignEntries = true;
-      change.status = OpenedText(state_.scenario);
+      change.status = OpenedText(state_.scenario) + MissingCompanionsNote(state_.scenario);
     }
     return result;
   });
