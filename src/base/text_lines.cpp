@@ -22,11 +22,13 @@ bool TextLineReader::AtEnd() {
 
 std::string TextLineReader::ReadLine() {
   std::string line;
+  endedByLineEnd_ = false;
   for (int next = Peek(); next >= 0 && next != kEndOfText; next = Peek()) {
     ++position_;
-    if (next == kCarriageReturn) {
-      if (Peek() == kLineFeed)
+    if (next == kLineFeed || next == kCarriageReturn) {
+      if (next == kCarriageReturn && Peek() == kLineFeed)
         ++position_;
+      endedByLineEnd_ = true;
       break;
     }
     line += static_cast<char>(next);

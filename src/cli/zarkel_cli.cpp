@@ -81,6 +81,9 @@ int Run(const Command& command) {
 
   if (!session.Open(MakeOpenRequest(command)).opened)
     return kStopped;
+  // What the equipment load found amiss without refusing it.
+  if (!session.state().equipment.note.empty())
+    std::cerr << session.state().equipment.note << '\n';
   if (command.kind == CommandKind::Info) {
     const EditorState& state = session.state();
     std::cout << (command.json ? ScenarioJson(state, command) : ScenarioSummary(state, command))

@@ -60,12 +60,19 @@ EquipmentFileContent ReadEquipmentFile(const std::string& path) {
   return content;
 }
 
-std::vector<std::string> ReadEquipmentNames(const std::string& path, std::int32_t count) {
+// The first `count` lines of the name file; those past its end are empty. `present` tells how
+// many the file held.
+std::vector<std::string> ReadEquipmentNames(const std::string& path, std::int32_t count,
+                                            std::int32_t& present) {
   TextLineReader reader(PathFromUtf8(path));
   std::vector<std::string> names;
   names.reserve(static_cast<std::size_t>(count));
-  for (std::int32_t i = 0; i < count; ++i)
+  present = 0;
+  for (std::int32_t i = 0; i < count; ++i) {
+    if (!reader.AtEnd())
+      ++present;
     names.push_back(reader.ReadLine());
+  }
   return names;
 }
 
@@ -89,8 +96,17 @@ void LoadEquipment(EditorState& state, Dialogs& dialogs) {
     std::copy(content.classes.begin(), content.classes.end(), equipment.classOf.begin());
     equipment.equipmentPath = *path;
   }
+  equipment.note.clear();
   if (const auto path = ChooseFile(state, dialogs, FileDialogKind::EquipmentNames)) {
-    std::vector<std::string> names = ReadEquipmentNames(*path, equipment.equipmentCount);
+    std::int32_t present = 0;
+    std::vector<std::string> names = ReadEquipmentNames(*path, equipment.equipmentCount, present);
+    if (present < equipment.equipmentCount) {
+      equipment.note = QuotedPath(PathFromUtf8(*path)) + " holds " + std::to_string(present) +
+                       (present == 1 ? " name" : " names") + " for the " +
+                       std::to_string(equipment.equipmentCount) +
+                       " entries of the equipment file: equipment ids from " +
+                       std::to_string(present) + " on have no name.";
+    }
     MakeRoom(equipment, names.size());
     std::move(names.begin(), names.end(), equipment.names.begin());
     equipment.namesPath = *path;

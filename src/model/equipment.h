@@ -38,6 +38,9 @@ struct EquipmentTables {
   // cancelled dialog reads nothing and keeps what the tables hold, and with it their file.
   std::string equipmentPath;
   std::string namesPath;
+  // What the last load found amiss without refusing it (a name file with fewer names than the
+  // equipment file has entries); empty when nothing.
+  std::string note;
 
   // True when the equipment file read gives the id's class. Without an equipment file every
   // class byte reads 0, which would pass for infantry: such a class is unknown, not infantry.

@@ -19,14 +19,23 @@ constexpr std::int32_t kRecord = scn::kPlaceNameRecordSize;
 constexpr std::int32_t kRecordsPerChunk = kPlaceNameChunk / kRecord;  // 43
 constexpr const char* kLineEnd = "\r\n";
 
+// `wholeFile`: the line is the only one, and the file holds no line end at all.
 void CheckPlaceName(const std::string& line, std::int32_t lineNumber,
-                    const std::filesystem::path& file) {
+                    const std::filesystem::path& file, bool wholeFile) {
   if (static_cast<std::int32_t>(line.size()) > kMaxWrittenNameLength) {
     throw Refusal("Line " + std::to_string(lineNumber) + " of " + QuotedPath(file) +
                   " holds a place name of " + std::to_string(line.size()) +
                   " characters; a place name can have at most " +
-                  std::to_string(kMaxWrittenNameLength) + ".");
+                  std::to_string(kMaxWrittenNameLength) + "." +
+                  (wholeFile ? " The file has no line ends: each place name must stand on a "
+                               "line of its own."
+                             : ""));
   }
+}
+
+// True when the file holds neither a CR nor an LF byte before its end of text.
+bool WithoutLineEnds(TextLineReader& reader, std::int32_t linesRead) {
+  return linesRead == 1 && reader.AtEnd() && !reader.EndedByLineEnd();
 }
 
 }  // namespace
@@ -81,7 +90,7 @@ std::int32_t CountPlacenameLines(const std::filesystem::path& placenameFile) {
   while (!reader.AtEnd()) {
     const std::string line = reader.ReadLine();
     ++count;
-    CheckPlaceName(line, count, placenameFile);
+    CheckPlaceName(line, count, placenameFile, WithoutLineEnds(reader, count));
     if (count > kMaxPlaceNames) {
       throw Refusal(QuotedPath(placenameFile) + " holds more than " +
                     std::to_string(kMaxPlaceNames) + " place names; a scenario can hold at most " +
@@ -98,7 +107,7 @@ void TextToPlacenames(const std::filesystem::path& placenameFile, std::int32_t l
   std::int32_t inChunk = 0;
   for (std::int32_t line = 1; line <= lineCount; ++line) {
     const std::string name = reader.ReadLine();
-    CheckPlaceName(name, line, placenameFile);
+    CheckPlaceName(name, line, placenameFile, WithoutLineEnds(reader, line));
     std::uint8_t* record = records.data() + inChunk * kRecord;
     std::fill(record, record + kRecord, 0);
     std::copy(name.begin(), name.end(), record);

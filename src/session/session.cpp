@@ -83,6 +83,8 @@ OpenResult Session::Open(OpenRequest request, const DialogAnswers& answers) {
       change.rosters = result.roster;
       change.campaignEntries = true;
       change.status = OpenedText(state_.scenario) + MissingCompanionsNote(state_.scenario);
+      if (!state_.equipment.note.empty())
+        change.status += ". " + state_.equipment.note;
     }
     return result;
   });

@@ -21,17 +21,17 @@ std::vector<std::string> AllLines(const std::string& content) {
 
 using Lines = std::vector<std::string>;
 
-TEST(TextLineReader, LinesEndAtCarriageReturnWithOrWithoutLineFeed) {
+TEST(TextLineReader, LinesEndAtCrLfLfOrCrAlike) {
   EXPECT_EQ(AllLines(""), Lines{});
   EXPECT_EQ(AllLines("a\r\nb\r\n"), (Lines{"a", "b"}));
   EXPECT_EQ(AllLines("a\rb"), (Lines{"a", "b"}));
+  EXPECT_EQ(AllLines("a\nb\n"), (Lines{"a", "b"}));
   EXPECT_EQ(AllLines("last without end"), Lines{"last without end"});
   EXPECT_EQ(AllLines("\r\n\r\n"), (Lines{"", ""}));
-}
-
-TEST(TextLineReader, ALoneLineFeedIsPartOfTheLine) {
-  EXPECT_EQ(AllLines("a\nb\r\nc"), (Lines{"a\nb", "c"}));
-  EXPECT_EQ(AllLines("a\r\n\nb"), (Lines{"a", "\nb"}));
+  // Mixed in one file; an LF CR pair is two line ends, a CR LF pair one.
+  EXPECT_EQ(AllLines("a\nb\r\nc\rd"), (Lines{"a", "b", "c", "d"}));
+  EXPECT_EQ(AllLines("a\n\rb"), (Lines{"a", "", "b"}));
+  EXPECT_EQ(AllLines("a\r\n\nb"), (Lines{"a", "", "b"}));
 }
 
 TEST(TextLineReader, EndOfTextMarkEndsTheText) {

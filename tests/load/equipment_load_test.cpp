@@ -76,21 +76,30 @@ TEST_F(EquipmentLoadTest, ClassNamesAndTransportNames) {
 }
 
 TEST_F(EquipmentLoadTest, NameFileLinesFollowTheTextRules) {
-  Load(Equipment(std::vector<std::uint8_t>(5, 1)),
+  Load(Equipment(std::vector<std::uint8_t>(6, 1)),
        Names(std::string("  spaced  \r\nlone\nfeed\r\r\nlast\x1A"
                          "after\r\n")));
   const auto& names = state.equipment.names;
   EXPECT_EQ(names[0], "  spaced  ");
-  EXPECT_EQ(names[1], "lone\nfeed");
-  EXPECT_EQ(names[2], "");
-  EXPECT_EQ(names[3], "last");
-  EXPECT_EQ(names[4], "") << "0x1A ended the text";
+  EXPECT_EQ(names[1], "lone") << "a lone LF ends a line";
+  EXPECT_EQ(names[2], "feed");
+  EXPECT_EQ(names[3], "") << "a CR, then a CR LF";
+  EXPECT_EQ(names[4], "last");
+  EXPECT_EQ(names[5], "") << "0x1A ended the text";
 }
 
 TEST_F(EquipmentLoadTest, ShorterAndLongerNameFiles) {
-  Load(Equipment({1, 1, 1, 1}), Names(JoinLines({"a", "b"})));
+  const std::string shorter = Names(JoinLines({"a", "b"}));
+  Load(Equipment({1, 1, 1, 1}), shorter);
   EXPECT_EQ(state.equipment.names[1], "b");
   EXPECT_EQ(state.equipment.names[2], "");
+  EXPECT_EQ(state.equipment.note, "\"" + shorter +
+                                      "\" holds 2 names for the 4 entries of the equipment file: "
+                                      "equipment ids from 2 on have no name.");
+  // Names with plain line ends, as an editor elsewhere saves them, are read as names.
+  Load(std::nullopt, Names("w\nx\ny\nz\n"));
+  EXPECT_EQ(state.equipment.names[3], "z");
+  EXPECT_EQ(state.equipment.note, "");
   Load(std::nullopt, Names(JoinLines({"p", "q", "r", "s", "t", "u"})));
   EXPECT_EQ(state.equipment.names[3], "s");
   EXPECT_EQ(state.equipment.names[4], "") << "only as many lines as the count are read";

@@ -147,6 +147,25 @@ TEST_F(CompanionFilesTest, RefusesNamesThatDoNotFitARecordAndTooManyNames) {
   OutputFile out(dir / "out.scn");
   EXPECT_THROW(TextToPlacenames(dir / "long.tst", 2, out), Refusal);
 
+  // A file of names without any line end reads as one long line, and the refusal says why.
+  testing::WriteFileText(dir / "flat.tst", "North\tSouth\tEast\tWest\tCentre\tHill");
+  try {
+    CountPlacenameLines(dir / "flat.tst");
+    FAIL();
+  } catch (const Refusal& refusal) {
+    EXPECT_NE(std::string(refusal.what()).find("The file has no line ends"), std::string::npos)
+        << refusal.what();
+  }
+  // With plain line ends, the same names are lines.
+  testing::WriteFileText(dir / "plain.tst", "North\nSouth\nEast\n");
+  EXPECT_EQ(CountPlacenameLines(dir / "plain.tst"), 3);
+  try {
+    CountPlacenameLines(dir / "long.tst");
+    FAIL();
+  } catch (const Refusal& refusal) {
+    EXPECT_EQ(std::string(refusal.what()).find("no line ends"), std::string::npos);
+  }
+
   testing::WriteFileText(dir / "many.tst", testing::JoinLines(std::vector<std::string>(256, "p")));
   EXPECT_THROW(CountPlacenameLines(dir / "many.tst"), Refusal);
   testing::WriteFileText(dir / "many.tst", testing::JoinLines(std::vector<std::string>(255, "p")));
