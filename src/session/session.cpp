@@ -10,6 +10,7 @@
 #include "roster/campaign_edits.h"
 #include "roster/edit_report.h"
 #include "roster/transfer.h"
+#include "session/equipment_status.h"
 
 namespace zarkel {
 
@@ -72,25 +73,33 @@ void Session::Unsubscribe(std::int32_t id) {
   }
 }
 
-OpenResult Session::Open(OpenRequest request, const DialogAnswers& answers) {
+OpenResult Session::Open(OpenRequest request, const DialogAnswers& answers, bool rereadEquipment) {
   return Operate([&](SessionChange& change) {
     request.side = Buttons();
     AnsweredDialogs dialogs(dialogs_, answers);
+    // Read here rather than by the opening, which would read it at the first one alone, so that
+    // the status can say what was read, also when the scenario then fails to open.
+    std::optional<EquipmentRead> read;
+    if (request.layout && (rereadEquipment || !state_.equipment.equipmentLoaded)) {
+      read = zarkel::ReloadEquipment(state_, dialogs);
+      change.status = EquipmentReadText(*read);
+    }
     OpenResult result = OpenScenario(state_, dialogs, request);
     if (result.opened) {
       change.opened = true;
       change.rosters = result.roster;
       change.campaignEntries = true;
-      change.status = OpenedText(state_.scenario);
+      change.status = read ? WithEquipmentRead(OpenedText(state_.scenario), *read)
+                           : OpenedText(state_.scenario);
     }
     return result;
   });
 }
 
 void Session::ReloadEquipment(const DialogAnswers& answers) {
-  Operate([&](SessionChange&) {
+  Operate([&](SessionChange& change) {
     AnsweredDialogs dialogs(dialogs_, answers);
-    zarkel::ReloadEquipment(state_, dialogs);
+    change.status = EquipmentReadText(zarkel::ReloadEquipment(state_, dialogs));
     return true;
   });
 }
