@@ -210,7 +210,7 @@ void OutputFile::Publish() {
   const std::filesystem::path earlier = NameBeside(target_, "earlier-", ".bak");
   const bool kept = platform::KeepUnderSecondName(target_, earlier);
   try {
-    platform::ReplaceWith(temporary_, target_);
+    rename_(temporary_, target_);
   } catch (...) {
     if (kept)
       platform::RemoveQuietly(earlier);  // the target is still the earlier file

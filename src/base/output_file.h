@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "base/platform_file.h"
@@ -73,6 +74,13 @@ class OutputFile {
       std::function<int(CommitStep step, const std::filesystem::path& targetOrDirectory)>;
   static void SetCommitHookForTesting(CommitHook hook);
 
+  // For tests: what renames this output's temporary over its target, in place of the system's
+  // rename (platform::ReplaceWith). It is called after the file it replaces has been kept under
+  // its second name, so a test can fail the rename itself there, as the system would.
+  using Rename =
+      std::function<void(const std::filesystem::path& from, const std::filesystem::path& to)>;
+  void SetRenameForTesting(Rename rename) { rename_ = std::move(rename); }
+
  private:
   friend void CommitTogether(const std::vector<OutputFile*>& outputs);
   void WriteBuffer();
@@ -87,6 +95,7 @@ class OutputFile {
   std::filesystem::path target_;
   std::filesystem::path temporary_;
   std::filesystem::path earlier_;  // the file the target replaced; empty when it replaced none
+  Rename rename_ = platform::ReplaceWith;
   platform::FileHandle file_ = platform::kNoFile;
   std::unique_ptr<std::uint8_t[]> buffer_;
   std::size_t buffered_ = 0;

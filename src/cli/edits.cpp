@@ -31,11 +31,14 @@ std::vector<std::string> Split(const std::string& text, char separator) {
   }
 }
 
+// A number too large for a line is no line number either: from_chars then reports
+// result_out_of_range and leaves `value` as it was, which would name line 0.
 std::int32_t LineNumber(const EditFlag& flag, const std::string& text) {
   std::int32_t value = 0;
   const char* end = text.data() + text.size();
   const bool digits = !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
-  if (!digits || std::from_chars(text.data(), end, value).ptr != end)
+  const auto parsed = std::from_chars(text.data(), end, value);
+  if (!digits || parsed.ec != std::errc() || parsed.ptr != end)
     Invalid(flag, "\"" + text + "\" is not a line number (0, 1, 2, ...)");
   return value;
 }

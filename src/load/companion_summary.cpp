@@ -1,6 +1,8 @@
 #include "load/companion_summary.h"
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "base/errors.h"
 #include "base/platform_file.h"
@@ -35,6 +37,39 @@ std::int64_t FileBytes(const std::filesystem::path& file) {
 }
 
 }  // namespace
+
+std::string MissingCompanionsNote(const ScenarioData& scenario) {
+  if (scenario.layout != ScenarioLayout::Original)
+    return std::string();
+  const std::filesystem::path folder = PathFromUtf8(scenario.geometry.sourcePath).parent_path();
+  const CompanionPaths& paths = scenario.companions;
+  std::vector<std::string> missing;
+  const std::pair<const std::string*, const char*> files[] = {
+      {&paths.placeNamePath, "no place-name file chosen"},
+      {&paths.titlePath, "no title file chosen"},
+      {&paths.descriptionPath, "no description file chosen"}};
+  for (const auto& [path, unchosen] : files) {
+    const std::filesystem::path file = PathFromUtf8(*path);
+    if (!path->empty() && platform::StatusOf(file).exists)
+      continue;
+    if (path->empty())
+      missing.push_back(unchosen);
+    else if (file.parent_path() == folder)
+      missing.push_back(QuotedPath(file.filename()));
+    else
+      missing.push_back(QuotedPath(file));
+  }
+  if (missing.empty())
+    return std::string();
+  std::string note = "; not found: ";
+  for (std::size_t i = 0; i < missing.size(); ++i) {
+    if (i > 0)
+      note += i + 1 == missing.size() ? " and " : ", ";
+    note += missing[i];
+  }
+  return note + (missing.size() == 1 ? " (a campaign or Homemade write needs it)"
+                                     : " (a campaign or Homemade write needs them)");
+}
 
 CompanionSummary ReadCompanionSummary(const CompanionPaths& paths) {
   CompanionSummary summary;

@@ -24,6 +24,12 @@ struct CompanionSummary {
   CompanionReading title;
 };
 
+// What an opening of an Original scenario adds to its status line about companion files that
+// are not there, which a campaign or Homemade write needs: `; not found: "SVESSIN.tst" and
+// "VESSIN.tit" (a campaign or Homemade write needs them)`, a file beside the scenario named by
+// its name alone. Empty when every file is there, and for a Homemade scenario.
+std::string MissingCompanionsNote(const ScenarioData& scenario);
+
 // Reads the three files. A place-name file that a writer would refuse (a name too long, too many
 // names) gives that refusal as its problem.
 CompanionSummary ReadCompanionSummary(const CompanionPaths& paths);

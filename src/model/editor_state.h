@@ -80,6 +80,9 @@ struct CurrentUnitCounts {
   std::array<std::int32_t, kSideCount> aux{};
   std::array<std::int32_t, kSideCount> nonNavalCore{};
   std::array<std::int32_t, kSideCount> navalCore{};
+  // Core units whose class the equipment file does not give: counted neither as naval nor as
+  // non-naval.
+  std::array<std::int32_t, kSideCount> unknownClassCore{};
 };
 
 struct EditorState {

@@ -37,6 +37,14 @@ bool IsNavalClass(std::int32_t unitClass) {
   return unitClass >= kFirstNavalClass && unitClass <= kLastNavalClass;
 }
 
+std::string UnknownClassReason(std::int32_t unknown, bool anyEquipment) {
+  if (!anyEquipment)
+    return "no unit's class is known without the equipment file (.eqp)";
+  return std::to_string(unknown) + (unknown == 1 ? " unit has" : " units have") +
+         " an equipment id beyond the equipment file, so " + (unknown == 1 ? "its" : "their") +
+         " class is unknown";
+}
+
 std::int32_t EquipmentTables::ClassOf(std::uint16_t equipmentId) const {
   return equipmentId < classOf.size() ? classOf[equipmentId] : 255;
 }

@@ -23,6 +23,12 @@ std::string_view CountryCode(std::int32_t country);
 // Destroyer, battleship, carrier, the two cruisers and the submarine.
 bool IsNavalClass(std::int32_t unitClass);
 
+// Why a count that needs the units' classes is not given, when `unknown` of its units have no
+// known class and `anyEquipment` tells whether an equipment file was read: "no unit's class is
+// known without the equipment file (.eqp)" or "3 units have an equipment id beyond the
+// equipment file, so their class is unknown".
+std::string UnknownClassReason(std::int32_t unknown, bool anyEquipment);
+
 struct EquipmentTables {
   bool equipmentLoaded = false;      // the load has run (whatever the dialogs answered)
   std::uint16_t equipmentCount = 0;  // entries of the last equipment file read
@@ -33,6 +39,9 @@ struct EquipmentTables {
   std::string equipmentPath;
   std::string namesPath;
 
+  // True when the equipment file read gives the id's class. Without an equipment file every
+  // class byte reads 0, which would pass for infantry: such a class is unknown, not infantry.
+  bool ClassKnown(std::uint16_t equipmentId) const { return equipmentId < equipmentCount; }
   // The class byte of an id; 255 (no class) for an id beyond the table.
   std::int32_t ClassOf(std::uint16_t equipmentId) const;
   std::string_view ClassName(std::uint16_t equipmentId) const;

@@ -64,6 +64,8 @@ std::optional<WrittenFiles> WriteCampaignScenario(EditorState& state, Dialogs& d
   ScenarioData& scenario = state.scenario;
   const ScenarioLayout layout = RequireOpenScenario(scenario);
   const bool original = layout == ScenarioLayout::Original;
+  if (original)
+    FindCompanionsAgain(scenario.companions);
   const CompanionPaths& companions = scenario.companions;
 
   const std::filesystem::path directory = PathFromUtf8(request.directory);

@@ -5,8 +5,11 @@
 #include <string>
 
 #include "base/byte_order.h"
+#include "base/case_insensitive_name.h"
 #include "base/errors.h"
+#include "base/platform_file.h"
 #include "base/text_lines.h"
+#include "base/utf8_path.h"
 
 namespace zarkel {
 
@@ -124,6 +127,16 @@ void EmbedSideFile(SourceFile& source, OutputFile& target, TransferBuffer& buffe
   WriteU16(length.data(), static_cast<std::uint16_t>(size));
   target.Write(length.data(), length.size());
   CopySideFile(source, target, buffer);
+}
+
+void FindCompanionsAgain(CompanionPaths& paths) {
+  for (std::string* path : {&paths.placeNamePath, &paths.titlePath, &paths.descriptionPath}) {
+    if (path->empty())
+      continue;
+    const std::filesystem::path file = PathFromUtf8(*path);
+    if (!platform::StatusOf(file).exists)
+      *path = Utf8FromPath(FindIgnoringCase(file));
+  }
 }
 
 }  // namespace zarkel

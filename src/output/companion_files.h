@@ -13,6 +13,7 @@
 
 #include "base/output_file.h"
 #include "base/source_file.h"
+#include "model/editor_state.h"
 #include "output/block_transfer.h"
 
 namespace zarkel {
@@ -29,6 +30,11 @@ std::string BaseName(const std::string& fileName);
 std::string PlacenameFileName(const std::string& baseName);    // "s" + base + ".tst"
 std::string TitleFileName(const std::string& baseName);        // base + ".tit"
 std::string DescriptionFileName(const std::string& baseName);  // base + ".des"
+
+// Each companion path of `paths` that no file stands at is looked for again in its folder with
+// the letter case ignored (FindIgnoringCase), so that a file put there after the scenario was
+// opened is found by the writers; a path still not found stays as it was, for the write to name.
+void FindCompanionsAgain(CompanionPaths& paths);
 
 // Writes one CR LF line per 30-byte place-name record of `source` in [offset, offset + length):
 // the record's bytes up to its first zero byte. Reads 43 records at a time. Throws Refusal for a

@@ -37,6 +37,8 @@ bool CheckHomemadeWrite(const EditorState& state, const HomemadeWriteRequest& re
 
 std::optional<WrittenFiles> WriteHomemadeScenario(EditorState& state, Dialogs& dialogs,
                                                   const HomemadeWriteRequest& request) {
+  if (state.scenario.layout == ScenarioLayout::Original)
+    FindCompanionsAgain(state.scenario.companions);
   const bool original = CheckHomemadeWrite(state, request);
   ScenarioData& scenario = state.scenario;
   const ScenarioLayout layout = *scenario.layout;

@@ -43,7 +43,9 @@ CurrentUnitCounts CountRosteredUnits(const EditorState& state) {
       }
       ++counts.core[side];
       const auto& unit = state.scenario.units.at(pair.unitIndex);
-      if (IsNavalClass(state.equipment.ClassOf(unit.equipmentId()))) {
+      if (!state.equipment.ClassKnown(unit.equipmentId())) {
+        ++counts.unknownClassCore[side];
+      } else if (IsNavalClass(state.equipment.ClassOf(unit.equipmentId()))) {
         ++counts.navalCore[side];
       } else {
         ++counts.nonNavalCore[side];
@@ -57,12 +59,22 @@ UnitCountCaptions CountCurrentUnits(EditorState& state) {
   const CurrentUnitCounts counts = CountRosteredUnits(state);
   state.unitCounts = counts;
 
+  std::int32_t unknown = 0;
   auto figures = [&](std::int32_t side) {
+    // Without every core unit's class, neither figure is known.
+    const bool known = counts.unknownClassCore[side] == 0;
+    unknown += counts.unknownClassCore[side];
     return std::array<std::string, 4>{
         std::to_string(counts.core[side]), std::to_string(counts.aux[side]),
-        std::to_string(counts.nonNavalCore[side]), std::to_string(counts.navalCore[side])};
+        known ? std::to_string(counts.nonNavalCore[side]) : kUnknownFigure,
+        known ? std::to_string(counts.navalCore[side]) : kUnknownFigure};
   };
-  return UnitCountCaptions{figures(0), figures(1)};
+  UnitCountCaptions captions{figures(0), figures(1), {}};
+  if (unknown > 0) {
+    captions.note = "Non-naval and naval counts unknown: " +
+                    UnknownClassReason(unknown, state.equipment.equipmentCount > 0) + ".";
+  }
+  return captions;
 }
 
 }  // namespace zarkel

@@ -26,9 +26,12 @@ void CommitCampaignValues(ScenarioData& scenario, std::int32_t spinValue, const 
 
 // The captions of "Current Unit Characteristics", by side: core, aux, non-naval core, naval core
 // (Label64..Label67 for the Axis, Label73..Label76 for the Allies).
+// A figure that needs classes the equipment file does not give.
+constexpr const char* kUnknownFigure = "?";
 struct UnitCountCaptions {
   std::array<std::string, 4> axis;
   std::array<std::string, 4> allied;
+  std::string note;  // why a figure is kUnknownFigure; empty when every figure is known
 };
 
 // The figures of "Update Current Values": every rostered unit of each side, placed or not.

@@ -87,7 +87,13 @@ std::int32_t LimitedFigure(const CurrentUnitCounts& counts, std::int32_t field) 
 // True when the equipment table gives the unit's class: without it a unit is neither known to
 // be an air unit nor known not to be one.
 bool ClassKnown(const EditorState& state, const UnitRecord& unit) {
-  return unit.equipmentId() < state.equipment.equipmentCount;
+  return state.equipment.ClassKnown(unit.equipmentId());
+}
+
+// A limit of land or navy units holds against a count that needs every core unit's class.
+bool NeedsClasses(std::int32_t field) {
+  const LimitedCount count = Limit(field).count;
+  return count == LimitedCount::NonNavalCore || count == LimitedCount::NavalCore;
 }
 
 void CheckPlacement(const EditorState& state, const std::vector<ListedUnit>& listed,
@@ -166,6 +172,8 @@ void CheckCounts(const EditorState& state, const LimitTexts& limitTexts,
                                           "refuse it."});
         continue;
       }
+      if (NeedsClasses(field) && counts.unknownClassCore[static_cast<std::size_t>(side)] > 0)
+        continue;
       const std::int32_t count = LimitedFigure(counts, field);
       if (limit < count) {
         findings.push_back(Finding{
@@ -177,6 +185,25 @@ void CheckCounts(const EditorState& state, const LimitTexts& limitTexts,
     }
   }
   findings.insert(findings.end(), notWritable.begin(), notWritable.end());
+}
+
+// The limits of land and navy units left unchecked, and why: one note without an equipment
+// file, else one for each side with core units of unknown class.
+void NoteUncheckedLimits(const EditorState& state, std::vector<std::string>& notes) {
+  const CurrentUnitCounts counts = CountRosteredUnits(state);
+  if (state.equipment.equipmentCount == 0) {
+    if (counts.unknownClassCore[0] + counts.unknownClassCore[1] > 0)
+      notes.push_back(
+          "The land and navy core limits were not checked: " + UnknownClassReason(0, false) + ".");
+    return;
+  }
+  for (const std::int32_t side : {0, 1}) {
+    const std::int32_t unknown = counts.unknownClassCore[static_cast<std::size_t>(side)];
+    if (unknown > 0) {
+      notes.push_back("The land and navy core limits of the " + Capitalized(SideName(side)) +
+                      " were not checked: " + UnknownClassReason(unknown, true) + ".");
+    }
+  }
 }
 
 void CheckEquipment(const EditorState& state, const std::vector<ListedUnit>& listed,
@@ -228,6 +255,7 @@ ScenarioCheck CheckScenario(const EditorState& state, const LimitTexts& limitTex
   CheckEquipment(state, listed, check.findings);
   if (state.equipment.equipmentCount == 0)
     check.notes.push_back(kStackingNotChecked);
+  NoteUncheckedLimits(state, check.notes);
   return check;
 }
 

@@ -101,6 +101,7 @@ RosterDisplay RefreshRosters(EditorState& state, SideButtons side) {
   view.auxListMap.clear();
 
   RosterDisplay display;
+  std::int32_t unknownClasses = 0;
   const SideRoster& roster = state.scenario.rosters.at(view.currentSide);
   for (std::int32_t n = 1; n <= roster.rosterCount(); ++n) {
     const RosterPair& pair = roster.pairs.at(n);
@@ -110,8 +111,10 @@ RosterDisplay RefreshRosters(EditorState& state, SideButtons side) {
       display.coreNames.push_back(name);
       display.coreLines.push_back(ExperienceLine(unit));
       const std::int32_t unitClass = state.equipment.ClassOf(unit.equipmentId());
-      // A class without a name (20 or more) has no counter.
-      if (unitClass < kUnitClassCount)
+      // A class without a name (20 or more) has no counter, nor has a class unknown.
+      if (!state.equipment.ClassKnown(unit.equipmentId()))
+        ++unknownClasses;
+      else if (unitClass < kUnitClassCount)
         ++view.compositionCounts[unitClass];
       view.coreListMap.push_back(n);
       if (unit.IsUnused())
@@ -136,6 +139,10 @@ RosterDisplay RefreshRosters(EditorState& state, SideButtons side) {
     const std::int32_t count = view.compositionCounts[rows[i].unitClass];
     display.compositionCaptions[i] = count == 0 ? std::string() : std::to_string(count);
   }
+  if (unknownClasses > 0)
+    display.compositionNote =
+        "Not counted: " + UnknownClassReason(unknownClasses, state.equipment.equipmentCount > 0) +
+        ".";
   return display;
 }
 

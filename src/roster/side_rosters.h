@@ -46,6 +46,9 @@ struct RosterDisplay {
   std::vector<std::string> unusedAuxNames;   // ListBox6
   std::optional<std::string> sideCaption;    // Label85 and Label87; none: keep their text
   std::array<std::string, kCompositionRows> compositionCaptions;  // Label127 .. Label143
+  // Beneath them: why core units are left out of the counts (their class is unknown); empty
+  // when every core unit is counted.
+  std::string compositionNote;
   ExperienceCaptions experience;
 };
 

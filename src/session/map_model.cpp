@@ -109,7 +109,9 @@ MapContent BuildMapContent(const EditorState& state, std::optional<std::int32_t>
       counter.aux = aux;
       counter.column = unit.columnLow();
       counter.row = unit.rowLow();
-      counter.label = ClassAbbreviation(state.equipment.ClassOf(unit.equipmentId()));
+      counter.label = state.equipment.ClassKnown(unit.equipmentId())
+                          ? ClassAbbreviation(state.equipment.ClassOf(unit.equipmentId()))
+                          : std::string(kUnknownClassLabel);
       counter.experience = std::to_string(unit.experience());
       counter.name = unit.ShownName();
       counter.equipmentName = std::string(state.equipment.EquipmentName(unit.equipmentId()));

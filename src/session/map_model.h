@@ -48,6 +48,8 @@ struct MapContent {
 // The abbreviation a counter shows for a unit class: the captions of "Core Composition" without
 // their colon, and "LTr", "ATr", "NTr" for the three transport classes.
 std::string ClassAbbreviation(std::int32_t unitClass);
+// The label of a counter whose class the equipment file does not give.
+constexpr const char* kUnknownClassLabel = "?";
 
 // A counter's tooltip, one item a line: the name, the equipment name, "Column 3, Row 4",
 // "Experience 2", and "core" or "auxiliary".

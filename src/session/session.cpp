@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/errors.h"
+#include "load/companion_summary.h"
 #include "load/equipment_load.h"
 #include "model/scenario_status.h"
 #include "output/homemade_writer.h"
@@ -89,8 +90,9 @@ OpenResult Session::Open(OpenRequest request, const DialogAnswers& answers, bool
       change.opened = true;
       change.rosters = result.roster;
       change.campaignEntries = true;
-      change.status = read ? WithEquipmentRead(OpenedText(state_.scenario), *read)
-                           : OpenedText(state_.scenario);
+      const std::string opened = OpenedText(state_.scenario);
+      change.status = (read ? WithEquipmentRead(opened, *read) : opened) +
+                      MissingCompanionsNote(state_.scenario);
     }
     return result;
   });
@@ -217,7 +219,12 @@ bool Session::SetLimit(std::int32_t field, const std::string& text) {
 }
 
 UnitCountCaptions Session::UpdateCurrentValues() {
-  return CountCurrentUnits(state_);
+  return Operate([&](SessionChange& change) {
+    UnitCountCaptions counts = CountCurrentUnits(state_);
+    // A figure not known says why, where the face shows what an operation did.
+    change.status = counts.note;
+    return counts;
+  });
 }
 
 void Session::Taken(const std::optional<UndoneStep>& step, SessionChange& change) {

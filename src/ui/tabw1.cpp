@@ -473,6 +473,8 @@ void TForm1::ShowRosters(const RosterDisplay& display) {
   }
   for (std::size_t i = 0; i < composition_.size(); ++i)
     composition_[i]->setText(Show(display.compositionCaptions[i]));
+  compositionNote_->setText(Show(display.compositionNote));
+  compositionNote_->setVisible(!display.compositionNote.empty());
   ShowExperience(display.experience);
 }
 

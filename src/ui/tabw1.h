@@ -185,6 +185,7 @@ class TForm1 : public QMainWindow {
   QListWidget* coreLines_ = nullptr;
   QListWidget* auxLines_ = nullptr;
   std::array<QLabel*, kCompositionRows> composition_{};
+  QLabel* compositionNote_ = nullptr;
 
   // "Campaign Data"
   std::array<QLineEdit*, kLimitFieldCount> limits_{};

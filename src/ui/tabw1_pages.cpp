@@ -384,7 +384,13 @@ QWidget* TForm1::BuildTransferPage() {
     composition->addWidget(composition_[static_cast<std::size_t>(i)], i % perColumn,
                            (i / perColumn) * 2 + 1);
   }
-  composition->setRowStretch(perColumn, 1);
+  // Why units are left out of the counts, when their class is unknown.
+  compositionNote_ = new QLabel(compositionFrame);
+  compositionNote_->setObjectName(QStringLiteral("CompositionNote"));
+  compositionNote_->setWordWrap(true);
+  compositionNote_->hide();
+  composition->addWidget(compositionNote_, perColumn, 0, 1, 4);
+  composition->setRowStretch(perColumn + 1, 1);
   layout->addWidget(compositionFrame, 1);
   return page;
 }

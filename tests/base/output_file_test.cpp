@@ -113,6 +113,45 @@ TEST_F(OutputFileTest, CommitTogetherPublishesAllOrNone) {
   EXPECT_EQ(Snapshot(dir.path()).size(), 2u);
 }
 
+// The rename itself fails, after the file it would replace was kept under its second name: the
+// folder is left as it was, with no kept copy and no temporary, whether the output is alone or
+// the second of two put in place together.
+TEST_F(OutputFileTest, ARenameThatFailsAfterTheEarlierFileWasKeptLeavesTheFolderAsItWas) {
+  testing::WriteFileText(dir / "a.tit", "old title");
+  testing::WriteFileText(dir / "a.des", "old description");
+  const auto before = Snapshot(dir.path());
+  int renamesFailed = 0;
+  const auto failingRename = [&](const std::filesystem::path&, const std::filesystem::path& to) {
+    // The file being replaced has been kept beside it by now.
+    const std::string kept = "." + to.filename().string() + ".zarkel-earlier-";
+    bool keptBeside = false;
+    for (const auto& [name, bytes] : Snapshot(dir.path()))
+      keptBeside = keptBeside || (name.rfind(kept, 0) == 0 && bytes == ReadFileBytes(to));
+    EXPECT_TRUE(keptBeside) << to;
+    ++renamesFailed;
+    throw IoError::FromSystemError(EXDEV, to);
+  };
+
+  {
+    OutputFile alone(dir / "a.des");
+    alone.Write("new description");
+    alone.SetRenameForTesting(failingRename);
+    EXPECT_THROW(alone.Commit(), IoError);
+  }
+  EXPECT_EQ(Snapshot(dir.path()), before);
+
+  {
+    OutputFile first(dir / "a.tit");
+    OutputFile second(dir / "a.des");
+    first.Write("new title");
+    second.Write("new description");
+    second.SetRenameForTesting(failingRename);
+    EXPECT_THROW(CommitTogether({&first, &second}), IoError);
+  }
+  EXPECT_EQ(Snapshot(dir.path()), before);
+  EXPECT_EQ(renamesFailed, 2);
+}
+
 // What the system was asked to do, not the steps the commit meant to take: a power cut at any
 // moment leaves each target with its earlier bytes or all the new ones.
 TEST_F(OutputFileTest, EachOutputReachesTheDiskBeforeItsRenameAndItsFolderAfterTheLastRename) {

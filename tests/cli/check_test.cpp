@@ -11,7 +11,9 @@ using Args = std::vector<std::string>;
 
 const std::string kNoEquipmentNote =
     "Units sharing a hex were not checked: no equipment file is loaded, so air units cannot be "
-    "told from the others.\n";
+    "told from the others.\n"
+    "The land and navy core limits were not checked: no unit's class is known without the "
+    "equipment file (.eqp).\n";
 
 testing::UnitPlan Unit(const std::string& name, int side, int order, int equipment, int column,
                        int row) {
@@ -109,6 +111,43 @@ TEST_F(CheckTest, EachCheckAtItsEdge) {
             "outside the equipment table (ids 0 to 29).\n");
 }
 
+// Each of the four core limits held against its own count: the land and naval counts of a
+// side differ, the other way round on each side, and each limit is just below its own count.
+TEST_F(CheckTest, EachCoreLimitIsHeldAgainstItsOwnCount) {
+  testing::ScenarioPlan plan;
+  plan.layout = testing::Layout::Homemade;
+  // Id 0 is of a land class, ids 9 to 14 of the naval classes; none placed.
+  int order = 0;
+  for (const int equipment : {0, 9, 12, 14})
+    plan.Place(Unit("Axis", 0, order++, equipment, 256, 0));
+  order = 0;
+  for (const int equipment : {0, 0, 0, 11})
+    plan.Place(Unit("Allied", 1, order++, equipment, 256, 0));
+  fx.WriteScenario(plan, "navies.scn");
+
+  const testing::CliRun run =
+      Check("navies.scn", {"--limit", "axisLandCoreMax=0", "--limit", "axisNavalCoreMax=2",
+                           "--limit", "alliedLandCoreMax=2", "--limit", "alliedNavalCoreMax=0"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out,
+            "limit-below-count: The limit \"max axis land core units\" is 0, but Axis has 1 "
+            "non-naval core unit.\n"
+            "limit-below-count: The limit \"max axis navy core units\" is 2, but Axis has 3 "
+            "naval core units.\n"
+            "limit-below-count: The limit \"max allied land core units\" is 2, but Allies has 3 "
+            "non-naval core units.\n"
+            "limit-below-count: The limit \"max allied navy core units\" is 0, but Allies "
+            "has 1 naval core unit.\n");
+
+  // At their counts, the four limits hold.
+  const testing::CliRun held =
+      Check("navies.scn", {"--limit", "axisLandCoreMax=1", "--limit", "axisNavalCoreMax=3",
+                           "--limit", "alliedLandCoreMax=3", "--limit", "alliedNavalCoreMax=1"});
+  EXPECT_EQ(held.exitCode, 0) << held.out;
+  EXPECT_EQ(held.out, "");
+}
+
 TEST_F(CheckTest, ACleanScenarioPrintsNothingAndAUsageErrorExitsTwo) {
   testing::ScenarioPlan plan;
   plan.layout = testing::Layout::Homemade;
@@ -117,9 +156,14 @@ TEST_F(CheckTest, ACleanScenarioPrintsNothingAndAUsageErrorExitsTwo) {
   const testing::CliRun clean = Check("clean.scn");
   EXPECT_EQ(clean.exitCode, 0);
   EXPECT_EQ(clean.out, "");
+  // Without the equipment file no class is known: a land limit below the core count is not
+  // taken for a finding (the unit might be a ship), and the note says what was left out.
   const testing::CliRun blind =
-      testing::RunCli({"check", "--layout", "homemade", "clean.scn"}, fx.dir.path(), io.path());
-  EXPECT_EQ(blind.exitCode, 0) << "a note is no finding";
+      testing::RunCli({"check", "--layout", "homemade", "clean.scn", "--limit", "axisLandCoreMax=0",
+                       "--limit", "axisNavalCoreMax=0"},
+                      fx.dir.path(), io.path());
+  EXPECT_EQ(blind.exitCode, 0) << "a note is no finding: " << blind.out;
+  EXPECT_EQ(blind.out, "");
   EXPECT_EQ(blind.err, kNoEquipmentNote);
 
   const testing::CliRun usage = testing::RunCli({"check", "clean.scn"}, fx.dir.path(), io.path());

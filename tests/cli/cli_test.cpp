@@ -458,7 +458,7 @@ TEST_F(CliTest, AFailureOrAStoppingMessageWritesNothing) {
 TEST_F(CliTest, AUsageErrorPrintsItsCauseAndTheUsageAndExitsTwo) {
   const std::string commands = "info, ob, campaign, homemade ";
   // The arguments, a piece of the cause, and the command whose usage follows.
-  const std::vector<std::tuple<Args, std::string, std::string>> cases = {
+  std::vector<std::tuple<Args, std::string, std::string>> cases = {
       {{"ob", "--layout", "homemade", "small.scn", "--to-aux", "0", "--side", "axis", "--dir",
         "out"},
        "--to-aux: needs --side",
@@ -488,6 +488,27 @@ TEST_F(CliTest, AUsageErrorPrintsItsCauseAndTheUsageAndExitsTwo) {
        "\"foo\" is not a command; the commands are " + commands + "and check.",
        ""},
   };
+  // An edit's text that would be taken for another: each flag's value as a whole is refused.
+  const Args ob = {"ob", "--layout", "homemade", "small.scn", "--side", "axis", "--dir", "out"};
+  const auto edit = [&](std::initializer_list<std::string> more) {
+    Args args = ob;
+    args.insert(args.end(), more);
+    return args;
+  };
+  cases.emplace_back(edit({"--type", "2x"}), "--type: \"2x\" is not a number", "ob");
+  cases.emplace_back(edit({"--core-unit", "0:row=1,row=2"}),
+                     "--core-unit: the field \"row\" is given twice", "ob");
+  cases.emplace_back(edit({"--aux-unit", "0:used=0,experience=2,used=NO"}),
+                     "--aux-unit: the field \"used\" is given twice", "ob");
+  // A line number too large to hold (2^31, 2^32, 2^64 + 1) is no line number: never line 0,
+  // which every one of these lists has.
+  for (const std::string line : {"2147483648", "4294967296", "18446744073709551617"}) {
+    const std::string cause = "\"" + line + "\" is not a line number (0, 1, 2, ...)";
+    cases.emplace_back(edit({"--to-aux", line}), "--to-aux: " + cause, "ob");
+    cases.emplace_back(edit({"--to-core", "0," + line}), "--to-core: " + cause, "ob");
+    cases.emplace_back(edit({"--core-unit", line + ":row=3"}), "--core-unit: " + cause, "ob");
+    cases.emplace_back(edit({"--aux-unit", line + ":row=3"}), "--aux-unit: " + cause, "ob");
+  }
   const auto before = testing::Snapshot(fx.dir.path());
   for (const auto& [args, cause, command] : cases) {
     const testing::CliRun run = Run(args);

@@ -58,15 +58,30 @@ TEST(CampaignValues, CurrentUnitCountsSplitCoreIntoNavalAndNonNaval) {
   auto unplaced = unit(0, 0, 0);
   unplaced.column = 256;
   plan.Place(unplaced);
-  plan.Place(unit(0, 1, 3000));  // an id beyond the tables counts as non-naval
+  plan.Place(unit(0, 1, 3000));  // an id beyond the tables: its class is unknown
   plan.Place(unit(2, 0, 9));
   fx.WriteScenario(plan, "s.scn");
   EditorState state;
   fx.Open(state, "s.scn", ScenarioLayout::Original);
   const UnitCountCaptions captions = CountCurrentUnits(state);
   EXPECT_EQ(captions.allied, (std::array<std::string, 4>{"3", "1", "1", "2"}));
-  EXPECT_EQ(captions.axis, (std::array<std::string, 4>{"2", "0", "2", "0"}));
+  // One Axis core unit of unknown class: neither the naval nor the non-naval figure is known.
+  EXPECT_EQ(captions.axis, (std::array<std::string, 4>{"2", "0", "?", "?"}));
+  EXPECT_EQ(captions.note,
+            "Non-naval and naval counts unknown: 1 unit has an equipment id beyond the "
+            "equipment file, so its class is unknown.");
   EXPECT_EQ(state.unitCounts.navalCore[2], 1) << "the third side is counted, not shown";
+
+  // Without an equipment file no class is known, not every unit infantry.
+  EditorState bare;
+  fx.dialogs.Answer(FileDialogKind::Equipment, std::nullopt);
+  fx.dialogs.Answer(FileDialogKind::EquipmentNames, std::nullopt);
+  OpenScenario(bare, fx.dialogs, fx.Request("s.scn", ScenarioLayout::Original));
+  const UnitCountCaptions unknown = CountCurrentUnits(bare);
+  EXPECT_EQ(unknown.allied, (std::array<std::string, 4>{"3", "1", "?", "?"}));
+  EXPECT_EQ(unknown.note,
+            "Non-naval and naval counts unknown: no unit's class is known without the equipment "
+            "file (.eqp).");
 }
 
 }  // namespace

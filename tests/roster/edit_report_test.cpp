@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/errors.h"
+#include "roster/campaign_edits.h"
 #include "roster/transfer.h"
 #include "roster/undo_redo.h"
 #include "scenario_fixture.h"
@@ -73,6 +74,12 @@ TEST_F(EditReportTest, EachEditSaysWhatItDid) {
     UndoEdit(state);
   EXPECT_EQ(UndoText(state), std::nullopt);
   EXPECT_EQ(RedoText(state), "Redid: Change of J\xC3\xA4ger?");
+
+  // The type the scenario has after the change (1 before it), brought into 0..2 as the spin
+  // control brings it.
+  before = state.history.StepsRecorded();
+  ASSERT_TRUE(SetScenarioType(state, 7));
+  EXPECT_EQ(RecordedStepText(state, before), "Changed \"Type of Scenario\" to 2");
 }
 
 }  // namespace

@@ -65,6 +65,7 @@ TEST_F(SessionTest, OpenTransferMoveTypeLimitUndoRedoAndWriteGiveTheBytesOfTheFo
   session.MoveUnit(UnitNamed("Axis A"), 5, 6);
   EXPECT_EQ(session.UndoName(), "Change of Axis A");
   session.SetType(7);  // brought to 2, as the spin control does
+  EXPECT_EQ(told.back().status, "Changed \"Type of Scenario\" to 2");
   session.SetLimit(kAxisCoreMax, "50");
   session.SetLimit(kAxisCoreMax, "60");  // typed again: the same step
   EXPECT_EQ(session.UndoName(), "Change of max axis core");
@@ -244,6 +245,37 @@ TEST_F(SessionTest, TheHomemadeWritersQuestionCanBeAnsweredUpFront) {
   EXPECT_TRUE(session.WriteHomemade(out, "asked"));
   EXPECT_EQ(fx.dialogs.questions.size(), 1u);
   EXPECT_FALSE(std::filesystem::exists(fx.dir / "out" / "no.scn"));
+}
+
+TEST_F(SessionTest, CompanionFilesMissingAtTheOpeningAreNamedAndFoundWhenTheWriteRuns) {
+  testing::ScenarioPlan original = wc.source;
+  original.layout = Layout::Original;
+  fx.WriteScenario(original, "ORIG.SCN");
+  testing::WriteFileText(fx.dir / "ORIG.DES", "D");
+  told.clear();
+  session.Open(fx.Request("ORIG.SCN", ScenarioLayout::Original));
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0].status, "Opened \"" + (fx.dir / "ORIG.SCN").string() +
+                                "\"; not found: \"sORIG.tst\" and \"ORIG.tit\" (a campaign or "
+                                "Homemade write needs them)");
+
+  // An edit, then the two files given beside the scenario in a case of their own: the write
+  // finds them without a new opening, and the edit is written.
+  session.ChooseSide(0);
+  ASSERT_TRUE(session.TransferToAux({0}));
+  testing::WriteFileText(fx.dir / "SORIG.TST", "North\r\n");
+  testing::WriteFileText(fx.dir / "Orig.Tit", "Title");
+  const std::string out = (fx.dir / "out").string();
+  ASSERT_TRUE(session.WriteCampaign(CampaignPage::Axis, "cchina", out));
+  EXPECT_EQ(testing::ReadFileBytes(fx.dir / "out" / "cchina.tit"), testing::ToBytes("Title"));
+  EXPECT_EQ(testing::ReadFileBytes(fx.dir / "out" / "scchina.tst"), testing::ToBytes("North\r\n"));
+  EXPECT_EQ(testing::ReadFileBytes(fx.dir / "out" / "cchina.des"), testing::ToBytes("D"));
+  EXPECT_FALSE(session.HasUnwrittenEdits());
+  // The files found are files in use from then on.
+  bool titleInUse = false;
+  for (const FileInUse& file : session.FilesInUse())
+    titleInUse = titleInUse || file.path == fx.dir / "Orig.Tit";
+  EXPECT_TRUE(titleInUse);
 }
 
 TEST_F(SessionTest, OnlyItsOwnAnswerReplacesAFileAndNoSaysNothingWasWritten) {

@@ -319,7 +319,27 @@ void MapPageTest::withoutEquipmentTheCheckSaysWhatItLeftOut() {
   QVERIFY(notes->isVisible());
   QCOMPARE(notes->text(),
            QStringLiteral("Units sharing a hex were not checked: no equipment file "
-                          "is loaded, so air units cannot be told from the others."));
+                          "is loaded, so air units cannot be told from the others.\nThe land and "
+                          "navy core limits were not checked: no unit's class is known without "
+                          "the equipment file (.eqp)."));
+
+  // Nor are classes counted as infantry elsewhere: the composition and the current counts say
+  // what they need, and the map labels every counter as of unknown class.
+  form_->Click("RadioButton3");
+  QCOMPARE(form_->Text("Label127"), QString());
+  auto* compositionNote = form_->Get<QLabel>("CompositionNote");
+  QVERIFY(!compositionNote->isHidden());
+  QCOMPARE(compositionNote->text(),
+           QStringLiteral("Not counted: no unit's class is known without the equipment file "
+                          "(.eqp)."));
+  form_->Click("Button6");
+  QCOMPARE(form_->Text("Label66"), QStringLiteral("?"));
+  QCOMPARE(form_->Text("Label67"), QStringLiteral("?"));
+  QCOMPARE(form_->window().statusBar()->currentMessage(),
+           QStringLiteral("Non-naval and naval counts unknown: no unit's class is known without "
+                          "the equipment file (.eqp)."));
+  for (const MapCounter& counter : BuildMapContent(form_->window().session().state(), 0).counters)
+    QCOMPARE(counter.label, std::string("?"));
 }
 
 }  // namespace zarkel

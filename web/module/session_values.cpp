@@ -77,6 +77,7 @@ val ToJs(const RosterDisplay& display) {
   object.set("unusedAuxNames", Latin1Texts(display.unusedAuxNames));
   object.set("sideCaption", OptionalLatin1(display.sideCaption));
   object.set("composition", Latin1Array(display.compositionCaptions));
+  object.set("compositionNote", Latin1Text(display.compositionNote));
   object.set("experience", ToJs(display.experience));
   return object;
 }
@@ -119,6 +120,7 @@ val ToJs(const UnitCountCaptions& captions) {
   val object = val::object();
   object.set("axis", Latin1Array(captions.axis));
   object.set("allied", Latin1Array(captions.allied));
+  object.set("note", Latin1Text(captions.note));
   return object;
 }
 

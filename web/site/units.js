@@ -109,6 +109,7 @@ export function setUpUnits(app) {
   const coreLines = document.getElementById('core-lines');
   const auxLines = document.getElementById('aux-lines');
   const composition = fillCaptions(document.getElementById('composition'), app.texts.composition);
+  const compositionNote = document.getElementById('composition-note');
 
   for (const button of sides) {
     button.addEventListener('change', () => app.run(app.session.chooseSide(Number(button.value))));
@@ -129,6 +130,9 @@ export function setUpUnits(app) {
         change.rosters.composition.forEach((text, i) => {
           composition[i].textContent = text;
         });
+        // Why units are left out of the counts: their class is unknown.
+        compositionNote.textContent = change.rosters.compositionNote;
+        compositionNote.hidden = change.rosters.compositionNote === '';
         for (const page of pages) page.showRosters(change.rosters);
       } else if (change.opened) {
         // An opening without a side chosen builds no lists: only "All Core Units" is emptied.
