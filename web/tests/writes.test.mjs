@@ -272,3 +272,68 @@ test('companion files given after an Original scenario was opened are found by t
                  'Central China'], folder));
   assert.deepEqual(problems, []);
 });
+
+test('"Write into folder…" asks before it replaces files there, No by default: Enter keeps them ' +
+     'and the edits stay unwritten', async () => {
+  const { page, problems } = await pageWithDownloads();
+  await openDemo(site, page);
+  await transferFirst(page, 0, 1);
+  // The folder a picker would give: one of the origin-private file system, with two files of the
+  // set in it already. Headless browsers show no pickers, and Firefox has none.
+  await page.evaluate(async () => {
+    const root = await navigator.storage.getDirectory();
+    await root.removeEntry('demo', { recursive: true }).catch(() => {});
+    const folder = await root.getDirectoryHandle('demo', { create: true });
+    for (const name of ['cchina.scn', 'cchina.tit']) {
+      const writable = await (await folder.getFileHandle(name, { create: true })).createWritable();
+      await writable.write(new TextEncoder().encode(`earlier ${name}`));
+      await writable.close();
+    }
+    window.showDirectoryPicker = async () => folder;
+    for (const button of document.querySelectorAll('.write-folder')) button.hidden = false;
+  });
+  const contents = () => page.evaluate(async () => {
+    const folder = await (await navigator.storage.getDirectory()).getDirectoryHandle('demo');
+    const found = {};
+    for await (const [name, handle] of folder.entries()) {
+      found[name] = Array.from(new Uint8Array(await (await handle.getFile()).arrayBuffer()));
+    }
+    return found;
+  });
+  const earlier = await contents();
+
+  await showPage(page, 'axis');
+  await page.click('#page-axis input[value="cchina"]');
+  await page.click('#page-axis .write-folder');
+  assert.deepEqual(await openDialog(page), {
+    title: 'Replace',
+    text: '"cchina.scn" and "cchina.tit" already exist in "demo". Replace them?',
+    buttons: ['Yes', 'No'],
+  });
+  assert.equal(await page.evaluate(() => document.activeElement.textContent), 'No');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('#dialog:not([open])');
+  assert.equal(await page.$eval('#status', (line) => line.textContent), 'Not written');
+  assert.deepEqual(await contents(), earlier);
+  assert.equal(await page.evaluate(() => window.zarkel.app.hasUnwrittenEdits()), true);
+
+  await page.click('#page-axis .write-folder');
+  await answerDialog(page, 'Yes');
+  assert.equal(await waitForText(page, '#status', 'Wrote'),
+               'Wrote cchina.scn, scchina.tst, cchina.tit and cchina.des in "demo"');
+  const native = await nativeWrites(
+    'campaign', ['--layout', 'homemade', 'kardel.scn', '--equipment', 'equipment.eqp', '--names',
+                 'equipment.txt', '--side', 'axis', '--to-aux', '0', '--slot', 'Central China'],
+    EXAMPLES);
+  const written = Object.fromEntries(
+    Object.entries(await contents()).map(([name, bytes]) => [name, new Uint8Array(bytes)]));
+  assert.deepEqual(written, native);
+  assert.equal(await page.evaluate(() => window.zarkel.app.hasUnwrittenEdits()), false);
+
+  // A target that is not there is written without a question.
+  await showPage(page, 'ob');
+  await page.click('#page-ob .write-folder');
+  assert.equal(await waitForText(page, '#status', 'OB.txt'), 'Wrote OB.txt in "demo"');
+  assert.equal(await page.$('#dialog[open]'), null);
+  assert.deepEqual(problems, []);
+});
