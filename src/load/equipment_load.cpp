@@ -87,14 +87,16 @@ void MakeRoom(EquipmentTables& equipment, std::size_t entries) {
 
 }  // namespace
 
-void LoadEquipment(EditorState& state, Dialogs& dialogs) {
+EquipmentRead LoadEquipment(EditorState& state, Dialogs& dialogs) {
   EquipmentTables& equipment = state.equipment;
+  EquipmentRead read;
   if (const auto path = ChooseFile(state, dialogs, FileDialogKind::Equipment)) {
     const EquipmentFileContent content = ReadEquipmentFile(*path);
     MakeRoom(equipment, content.count);
     equipment.equipmentCount = content.count;
     std::copy(content.classes.begin(), content.classes.end(), equipment.classOf.begin());
     equipment.equipmentPath = *path;
+    read.equipmentPath = *path;
   }
   equipment.note.clear();
   if (const auto path = ChooseFile(state, dialogs, FileDialogKind::EquipmentNames)) {
@@ -110,13 +112,15 @@ void LoadEquipment(EditorState& state, Dialogs& dialogs) {
     MakeRoom(equipment, names.size());
     std::move(names.begin(), names.end(), equipment.names.begin());
     equipment.namesPath = *path;
+    read.namesPath = *path;
   }
   equipment.equipmentLoaded = true;
+  return read;
 }
 
-void ReloadEquipment(EditorState& state, Dialogs& dialogs) {
+EquipmentRead ReloadEquipment(EditorState& state, Dialogs& dialogs) {
   state.equipment.equipmentLoaded = false;
-  LoadEquipment(state, dialogs);
+  return LoadEquipment(state, dialogs);
 }
 
 }  // namespace zarkel

@@ -5,10 +5,19 @@
 // naming id i; exactly N lines are read.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "model/dialogs.h"
 #include "model/editor_state.h"
 
 namespace zarkel {
+
+// The files a load of the equipment read: none where its dialog was cancelled.
+struct EquipmentRead {
+  std::optional<std::string> equipmentPath;
+  std::optional<std::string> namesPath;
+};
 
 constexpr std::int32_t kEquipmentEntrySize = 168;
 constexpr std::int32_t kEquipmentChunkEntries = 7;  // entries read at a time (1176 bytes)
@@ -16,10 +25,10 @@ constexpr std::int32_t kEquipmentChunkEntries = 7;  // entries read at a time (1
 // Asks for the equipment file, then for the name file; a cancelled dialog skips its file and
 // keeps what the tables held. Marks the equipment as loaded whatever the user answered, unless a
 // file fails to load (then the next opening asks again). An equipment file shorter than its
-// count is refused with a Refusal and changes nothing.
-void LoadEquipment(EditorState& state, Dialogs& dialogs);
+// count is refused with a Refusal and changes nothing. Answers the files read.
+EquipmentRead LoadEquipment(EditorState& state, Dialogs& dialogs);
 
 // "Reload Equipment File": the load again, at any time; nothing else is read or refreshed.
-void ReloadEquipment(EditorState& state, Dialogs& dialogs);
+EquipmentRead ReloadEquipment(EditorState& state, Dialogs& dialogs);
 
 }  // namespace zarkel

@@ -11,6 +11,7 @@
 #include "roster/campaign_edits.h"
 #include "roster/edit_report.h"
 #include "roster/transfer.h"
+#include "session/equipment_status.h"
 
 namespace zarkel {
 
@@ -73,17 +74,26 @@ void Session::Unsubscribe(std::int32_t id) {
   }
 }
 
-OpenResult Session::Open(OpenRequest request, const DialogAnswers& answers) {
+OpenResult Session::Open(OpenRequest request, const DialogAnswers& answers, bool rereadEquipment) {
   return Operate([&](SessionChange& change) {
     request.side = Buttons();
     AnsweredDialogs dialogs(dialogs_, answers);
+    // Read here rather than by the opening, which would read it at the first one alone, so that
+    // the status can say what was read, also when the scenario then fails to open.
+    std::optional<EquipmentRead> read;
+    if (request.layout && (rereadEquipment || !state_.equipment.equipmentLoaded)) {
+      read = zarkel::ReloadEquipment(state_, dialogs);
+      change.status = EquipmentReadText(*read);
+    }
     OpenResult result = OpenScenario(state_, dialogs, request);
     if (result.opened) {
       change.opened = true;
       change.rosters = result.roster;
       change.campaignEntries = true;
-      change.status = OpenedText(state_.scenario) + MissingCompanionsNote(state_.scenario);
-      if (!state_.equipment.note.empty())
+      const std::string opened = OpenedText(state_.scenario);
+      change.status = (read ? WithEquipmentRead(opened, *read) : opened) +
+                      MissingCompanionsNote(state_.scenario);
+      if (read && !state_.equipment.note.empty())
         change.status += ". " + state_.equipment.note;
     }
     return result;
@@ -91,9 +101,11 @@ OpenResult Session::Open(OpenRequest request, const DialogAnswers& answers) {
 }
 
 void Session::ReloadEquipment(const DialogAnswers& answers) {
-  Operate([&](SessionChange&) {
+  Operate([&](SessionChange& change) {
     AnsweredDialogs dialogs(dialogs_, answers);
-    zarkel::ReloadEquipment(state_, dialogs);
+    change.status = EquipmentReadText(zarkel::ReloadEquipment(state_, dialogs));
+    if (!state_.equipment.note.empty())
+      change.status += ". " + state_.equipment.note;
     return true;
   });
 }

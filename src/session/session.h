@@ -51,9 +51,13 @@ class Session {
   std::int32_t Subscribe(Observer observer);
   void Unsubscribe(std::int32_t id);
 
-  // "Open File", with the side chosen. A failure leaves the open scenario as it was.
-  OpenResult Open(OpenRequest request, const DialogAnswers& answers = {});
-  // "Reload Equipment File".
+  // "Open File", with the side chosen. The equipment is read at the first opening, and again
+  // at one with `rereadEquipment` (the page, whose boxes name the equipment in use, asks for it
+  // when they name other files than those read); the status then names the files read. A
+  // failure leaves the open scenario as it was; equipment read before it stays read.
+  OpenResult Open(OpenRequest request, const DialogAnswers& answers = {},
+                  bool rereadEquipment = false);
+  // "Reload Equipment File"; the status names the files read.
   void ReloadEquipment(const DialogAnswers& answers = {});
 
   // A side button: the side becomes the one chosen, and its rosters are shown.

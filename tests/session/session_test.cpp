@@ -111,6 +111,58 @@ TEST_F(SessionTest, OpenTransferMoveTypeLimitUndoRedoAndWriteGiveTheBytesOfTheFo
   EXPECT_EQ(WrittenCampaign("redone"), edited);
 }
 
+TEST_F(SessionTest, TheStatusNamesTheEquipmentReadAndAnOpeningReadsItAgainWhenAsked) {
+  const std::string scenario = (fx.dir / "source.scn").string();
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0].status, "Opened \"" + scenario + "\"; read equipment from \"" +
+                                fx.equipmentPath + "\" and \"" + fx.namesPath + "\"");
+
+  // Another pair: every id of class 3, named "Other<id>".
+  const std::string otherEquipment = (fx.dir / "other.eqp").string();
+  const std::string otherNames = (fx.dir / "other.txt").string();
+  testing::WriteFileBytes(otherEquipment,
+                          testing::BuildEquipmentFile(std::vector<std::uint8_t>(30, 3)));
+  std::vector<std::string> names;
+  for (int id = 0; id < 30; ++id)
+    names.push_back("Other" + std::to_string(id));
+  testing::WriteFileText(otherNames, testing::JoinLines(names));
+  DialogAnswers other;
+  other.files = {{FileDialogKind::Equipment, otherEquipment},
+                 {FileDialogKind::EquipmentNames, otherNames}};
+  const EquipmentTables& equipment = session.state().equipment;
+
+  // Opened again: the equipment read at the first opening stays.
+  told.clear();
+  ASSERT_TRUE(session.Open(fx.Request("source.scn", ScenarioLayout::Homemade), other).opened);
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0].status, "Opened \"" + scenario + "\"");
+  EXPECT_EQ(equipment.names[1], "Eq1");
+
+  // Asked to read it again, an opening reads it before the scenario, and says so also when the
+  // scenario then fails to open.
+  told.clear();
+  EXPECT_THROW(session.Open(fx.Request("absent.scn", ScenarioLayout::Homemade), other, true),
+               EditorError);
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0].status,
+            "Read equipment from \"" + otherEquipment + "\" and \"" + otherNames + "\"");
+  EXPECT_EQ(equipment.names[1], "Other1");
+  EXPECT_EQ(equipment.classOf[1], 3);
+  EXPECT_EQ(session.state().scenario.geometry.sourcePath, scenario) << "still open";
+
+  // "Reload Equipment File" with one dialog cancelled, then both: only what was read is named.
+  fx.dialogs.Answer(FileDialogKind::Equipment, std::nullopt);
+  fx.dialogs.Answer(FileDialogKind::EquipmentNames, fx.namesPath);
+  session.ReloadEquipment();
+  EXPECT_EQ(told.back().status, "Read equipment from \"" + fx.namesPath + "\"");
+  EXPECT_EQ(equipment.names[1], "Eq1");
+  EXPECT_EQ(equipment.classOf[1], 3) << "the equipment file's dialog was cancelled";
+  fx.dialogs.Answer(FileDialogKind::Equipment, std::nullopt);
+  fx.dialogs.Answer(FileDialogKind::EquipmentNames, std::nullopt);
+  session.ReloadEquipment();
+  EXPECT_EQ(told.back().status, "No equipment file read");
+}
+
 TEST_F(SessionTest, ChangesOfOneFieldFoldIntoOneStepUntilAWriteOrAnUndo) {
   session.SetLimit(kAxisAuxMax, "20");
   session.SetLimit(kAxisAuxMax, "21");

@@ -123,7 +123,10 @@ void WindowShellTest::theStatusBarSaysWhatWasOpenedAndWritten() {
   f().OpenOriginal();
   QCOMPARE(f().Text("ScenarioStatus"),
            QString::fromUtf8("orig.scn \u00b7 Orvane Original \u00b7 map 2 x 3 \u00b7 7 units"));
-  QCOMPARE(Message(), "Opened \"" + Native(f().fixture().dir / "orig.scn") + "\"");
+  // The first opening read the equipment too.
+  QCOMPARE(Message(), "Opened \"" + Native(f().fixture().dir / "orig.scn") +
+                          "\"; read equipment from \"" + Native(f().fixture().equipmentPath) +
+                          "\" and \"" + Native(f().fixture().namesPath) + "\"");
 
   // Written into the scenario's own folder, the files also show in the file list.
   f().GoTo("DirectoryListBox2", f().fixture().dir.path());

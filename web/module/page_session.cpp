@@ -120,7 +120,9 @@ val PageSession::Open(const val& request) {
       if (const std::optional<std::string> path = TextField(request, name))
         answers.files.push_back(FileAnswer{kind, *path});
     }
-    result.set("opened", session_.Open(open, answers).opened);
+    result.set(
+        "opened",
+        session_.Open(open, answers, FlagField(request, "rereadEquipment").value_or(false)).opened);
   });
 }
 
@@ -253,6 +255,13 @@ val PageSession::Snapshot() const {
   snapshot.set("undoName", StepName(session_.UndoName()));
   snapshot.set("redoName", StepName(session_.RedoName()));
   snapshot.set("unwritten", session_.HasUnwrittenEdits());
+  const EquipmentTables& equipment = session_.state().equipment;
+  val read = val::object();
+  read.set("loaded", equipment.equipmentLoaded);
+  read.set("equipment",
+           equipment.equipmentPath.empty() ? val::null() : val(equipment.equipmentPath));
+  read.set("names", equipment.namesPath.empty() ? val::null() : val(equipment.namesPath));
+  snapshot.set("equipment", read);
   return snapshot;
 }
 

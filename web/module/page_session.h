@@ -27,8 +27,9 @@ class PageSession {
   void ForgetFolder(const std::string& folder);
 
   // {layout: "homemade" | "original", scenario, equipment, names, placenames, title,
-  // description, placenameDefault, titleDefault, descriptionDefault}: the paths of the files
-  // chosen, which answer the file dialogs the opening shows; a default flag left out is set.
+  // description, placenameDefault, titleDefault, descriptionDefault, rereadEquipment}: the
+  // paths of the files chosen, which answer the file dialogs the opening shows; a default flag
+  // left out is set. `rereadEquipment` reads the equipment files again, as at the first opening.
   // Answers {opened}.
   val Open(const val& request);
   // The layouts whose checks accept the scenario at `path`: ["homemade"], ["original"], both or
@@ -59,7 +60,8 @@ class PageSession {
   val Redo();
 
   // Everything the page shows of the session at once, for a page that starts following it:
-  // {status, side, type, limits, undoName, redoName, unwritten}.
+  // {status, side, type, limits, undoName, redoName, unwritten, equipment: {loaded, equipment,
+  // names}}, the last two the paths the equipment tables were read from (null: none).
   val Snapshot() const;
   std::string Status() const;
   // {findings: [{kind, side, unit, text}] in the check's order, notes: [what it could not

@@ -14,6 +14,7 @@
 #include "output/campaign_writer.h"
 #include "output/homemade_writer.h"
 #include "output/replace_question.h"
+#include "output/write_report.h"
 #include "page_map.h"
 #include "page_session.h"
 #include "roster/side_rosters.h"
@@ -37,7 +38,8 @@ val Slots(CampaignPage page) {
   return slots;
 }
 
-// The core's fixed texts that the page shows: captions, dialog titles, the Homemade question.
+// The core's fixed texts that the page shows: captions, dialog titles, the Homemade question,
+// what a write declined says.
 val Texts() {
   val texts = val::object();
   val limits = val::array();
@@ -72,6 +74,7 @@ val Texts() {
   question.set("title", kConfirmTitle);
   question.set("text", kConfirmOriginalConversion);
   texts.set("homemadeQuestion", question);
+  texts.set("notWritten", std::string(kNotWritten));
   return texts;
 }
 

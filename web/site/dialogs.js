@@ -8,7 +8,8 @@ const buttons = dialog.querySelector('.buttons');
 
 let queue = Promise.resolve();
 
-function show(heading, body, answers) {
+// `focused` is the value of the button that has the focus at first, which Enter presses.
+function show(heading, body, answers, focused = answers[0].value) {
   const shown = queue.then(
     () =>
       new Promise((resolve) => {
@@ -34,7 +35,7 @@ function show(heading, body, answers) {
         );
         dialog.returnValue = '';
         dialog.showModal();
-        buttons.firstElementChild.focus();
+        [...buttons.children].find((button) => button.value === focused).focus();
       }),
   );
   queue = shown.catch(() => {});
@@ -55,12 +56,18 @@ export async function showOutcome(result) {
   return !result.error;
 }
 
-// A question with Yes and No; Escape answers No. Resolves to true for Yes.
-export async function ask(heading, question) {
-  const answer = await show(heading, question, [
-    { caption: 'Yes', value: 'yes' },
-    { caption: 'No', value: 'no' },
-  ]);
+// A question with Yes and No; Escape answers No. Resolves to true for Yes. Enter answers Yes,
+// or No with `{ defaultNo: true }`.
+export async function ask(heading, question, { defaultNo = false } = {}) {
+  const answer = await show(
+    heading,
+    question,
+    [
+      { caption: 'Yes', value: 'yes' },
+      { caption: 'No', value: 'no' },
+    ],
+    defaultNo ? 'no' : 'yes',
+  );
   return answer === 'yes';
 }
 

@@ -54,6 +54,18 @@ export class FileStore {
     return folder;
   }
 
+  // Adds `files` to the folder `folder` made by put, each under its name, replacing a file of
+  // that name unless `keep(path)` says it must stay as it is (a file in use).
+  add(folder, files, keep = () => false) {
+    const { FS } = this.module;
+    const added = files.filter((file) => !(FS.analyzePath(`${folder}/${file.name}`).exists &&
+                                           keep(`${folder}/${file.name}`)));
+    for (const { name, bytes } of added) FS.writeFile(`${folder}/${name}`, bytes);
+    const names = new Set(added.map((file) => file.name));
+    const earlier = (this.sets.get(folder) ?? []).filter((file) => !names.has(file.name));
+    this.sets.set(folder, [...earlier, ...added]);
+  }
+
   // The bytes of a folder are let go; what the page knows of its files stays, for the files in
   // use that were read from it (the equipment, whose tables stay in memory).
   release(folder) {

@@ -55,8 +55,12 @@ export async function chooseFolder() {
 }
 
 // Writes the files ([{name, bytes}]) into the folder, all or nothing: answers
-// { written: [names] }, or throws an Error whose message says what failed and what became of
-// the folder.
+// { written: [names] }, { declined: true } when the replace question was answered No, or
+// throws an Error whose message says what failed and what became of the folder.
+//
+// `confirmReplace(names)`, when given, is asked (once the files in use are ruled out) whether
+// the files of those names that the folder holds already may be replaced, the names in the
+// order of `files`; it answers a promise of true to go on. Without it they are replaced.
 //
 // `inUse` lists the files the page has open, which a write must never replace: each either a
 // FileSystemFileHandle or { handle, what }, `what` saying what the file is for the message, in
@@ -66,14 +70,15 @@ export async function chooseFolder() {
 // or folder. Without `what` the message says "a file in use". A file counts as in use also when
 // the folder's disk ignores letter case and the name differs from it only in case.
 //
-// Steps: nothing is touched until every target is known not to be in use; then a writable is
-// opened for each file and all are written; only when every write succeeded are they closed,
-// which is when the browser puts each file in place (one file at a time: its close is where the
-// new content replaces the old as a whole). A failure before the closes aborts every writable
-// and removes the files this write created, so that the folder is as it was. A close that fails
-// after others succeeded cannot undo those by itself: their earlier content, read before
-// writing, is written back, and the message names any file that could not be put back.
-export async function writeIntoFolder(folder, files, inUse = []) {
+// Steps: nothing is touched until every target is known not to be in use and the replace
+// question, if any, is answered Yes; then a writable is opened for each file and all are
+// written; only when every write succeeded are they closed, which is when the browser puts each
+// file in place (one file at a time: its close is where the new content replaces the old as a
+// whole). A failure before the closes aborts every writable and removes the files this write
+// created, so that the folder is as it was. A close that fails after others succeeded cannot
+// undo those by itself: their earlier content, read before writing, is written back, and the
+// message names any file that could not be put back.
+export async function writeIntoFolder(folder, files, inUse = [], { confirmReplace } = {}) {
   const targets = plainNames(files).map(({ name, bytes }) => ({ name, bytes }));
   await requireWritePermission(folder);
   const used = inUse.filter(Boolean).map((file) => ({
@@ -98,6 +103,11 @@ export async function writeIntoFolder(folder, files, inUse = []) {
       target.earlier = await attempt(target.name, folder, async () =>
         new Uint8Array(await (await replaced[0].getFile()).arrayBuffer()));
     }
+  }
+
+  const existing = targets.filter((target) => target.existed).map((target) => target.name);
+  if (existing.length > 0 && confirmReplace && !(await confirmReplace(existing))) {
+    return { declined: true };
   }
 
   // Open and write everything; nothing is in place before the closes.

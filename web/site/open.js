@@ -95,6 +95,12 @@ export function setUpOpen(app) {
     const previous = given.folder;
     given = { folder: app.store.put(merged), files: merged };
     if (previous !== openFolder) app.store.release(previous);
+    // The open scenario's folder gets them too, so that a write finds companion files given
+    // after the opening; the files the scenario works from stay as they were read.
+    if (openFolder !== null) {
+      const inUse = new Set(app.session.filesInUse().map((file) => file.path));
+      app.store.add(openFolder, files, (path) => inUse.has(path));
+    }
     givenList.replaceChildren(...merged.map((file) => new Option(file.name, file.name)));
     fillChoosers();
     const scenarios = files.filter((file) => matches(file.name, '*.scn'));
@@ -117,6 +123,18 @@ export function setUpOpen(app) {
     return name === NO_FILE ? undefined : `${given.folder}/${name}`;
   }
 
+  // The equipment the boxes name is the equipment in use: an opening reads it again when none
+  // was read yet, or when a box names another file than the one read.
+  function equipmentToRead() {
+    const { equipment } = app.session.snapshot();
+    if (!equipment.loaded) return true;
+    return ['equipment', 'names'].some((kind) => {
+      const path = chosen(kind);
+      const read = equipment[kind] === null ? null : app.store.entryAt(equipment[kind]);
+      return path !== undefined && app.store.entryAt(path) !== read;
+    });
+  }
+
   async function open() {
     app.finishEdits();
     if (app.hasUnwrittenEdits() && !(await ask(DISCARD_TITLE, DISCARD_QUESTION))) return;
@@ -126,6 +144,7 @@ export function setUpOpen(app) {
       scenario: `${given.folder}/${fileName.value}`,
       equipment: chosen('equipment'),
       names: chosen('names'),
+      rereadEquipment: equipmentToRead(),
     };
     for (const [kind, box] of Object.entries(defaults)) {
       request[`${kind === 'placenames' ? 'placename' : kind}Default`] = box.checked;

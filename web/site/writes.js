@@ -1,7 +1,8 @@
 // The four writing pages: "Axis Campaign" and "Allied Campaign" (a slot or a name of one's own,
 // "Write out Files"), "OB's" ("Write OB") and "Home Made" ("Write Out File"). The session writes
 // into the module's memory; the files then leave the page as a download (a set as one zip) or,
-// with "Write into folder…", straight into a folder the user picks, all of them or none.
+// with "Write into folder…", straight into a folder the user picks, all of them or none, after
+// the question the window asks before it replaces files that are there.
 import { ask, showMessages, showOutcome } from './dialogs.js';
 import {
   canWriteIntoFolder,
@@ -52,8 +53,21 @@ export function setUpWrites(app) {
       }
       const files = result.written;
       try {
-        if (target) await writeIntoFolder(target, files, app.filesInUse());
-        else if (zipName) await downloadZip(zipName, files);
+        if (target) {
+          // The folder's files of the same names are replaced only when the user says so, as in
+          // the window; No keeps them, and the edits stay unwritten.
+          const delivered = await writeIntoFolder(target, files, app.filesInUse(), {
+            confirmReplace: (names) => {
+              const question = app.module.replaceQuestion(target.name, names);
+              return ask(question.title, question.text, { defaultNo: true });
+            },
+          });
+          if (delivered.declined) {
+            app.status.fail(app.texts.notWritten);
+            if (marksWritten) app.setUndelivered(true);
+            return;
+          }
+        } else if (zipName) await downloadZip(zipName, files);
         else downloadFile(files[0].name, files[0].bytes);
       } catch (error) {
         app.status.fail(error.message);

@@ -418,6 +418,48 @@ test('writeIntoFolder: a file in use is never replaced, nor one of its name in o
   assert.deepEqual(problems, []);
 });
 
+test('writeIntoFolder: the files that are there are replaced only on a Yes to the one question ' +
+     'that names them, asked after the files in use are ruled out', async () => {
+  const { result, problems } = await inTestingPage(async () => {
+    const { testing } = window;
+    const { writeIntoFolder } = testing;
+    const earlier = { 'A.SCN': 'old a', 'a.tit': 'old tit', 'equipment.txt': 'names' };
+    const folder = await testing.folder('asking', earlier);
+    const names = await folder.getFileHandle('equipment.txt');
+    const asked = [];
+    const answering = (answer) => ({
+      confirmReplace: async (existing) => {
+        asked.push(existing);
+        return answer;
+      },
+    });
+    const set = testing.files({ 'a.scn': 'new a', 'sa.tst': 'new tst', 'a.tit': 'new tit' });
+    const disk = testing.disk(folder, { ignoreCase: true });
+    const answers = {
+      inUse: await testing.failure(writeIntoFolder(
+        disk, testing.files({ 'a.tit': 'new', 'equipment.txt': 'new' }), [names], answering(true))),
+      declined: await writeIntoFolder(disk, set, [names], answering(false)),
+    };
+    const afterNo = await testing.contents(folder);
+    answers.fresh = await writeIntoFolder(folder, testing.files({ 'new.des': 'd' }), [],
+                                          answering(false));
+    answers.replaced = await writeIntoFolder(disk, set, [names], answering(true));
+    return { answers, asked, afterNo, contents: await testing.contents(folder) };
+  });
+  assert.equal(result.answers.inUse, 'Cannot write "equipment.txt": it is a file in use. ' +
+                                     'Choose another name or folder.');
+  assert.deepEqual(result.answers.declined, { declined: true });
+  assert.deepEqual(result.afterNo, { 'A.SCN': 'old a', 'a.tit': 'old tit', 'equipment.txt': 'names' });
+  assert.deepEqual(result.answers.fresh, { written: ['new.des'] }, 'nothing there: not asked');
+  assert.deepEqual(result.answers.replaced, { written: ['a.scn', 'sa.tst', 'a.tit'] });
+  // Once for the No, once for the Yes: A.SCN counts as a.scn on a disk that ignores case.
+  assert.deepEqual(result.asked, [['a.scn', 'a.tit'], ['a.scn', 'a.tit']]);
+  assert.deepEqual(result.contents, {
+    'A.SCN': 'new a', 'a.tit': 'new tit', 'sa.tst': 'new tst', 'equipment.txt': 'names', 'new.des': 'd',
+  });
+  assert.deepEqual(problems, []);
+});
+
 test('writeIntoFolder: when a close fails after others succeeded, those are put back',
   async () => {
     const { result, problems } = await inTestingPage(async () => {

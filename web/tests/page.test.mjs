@@ -42,7 +42,8 @@ test('the demo set is fetched only when asked for, by "Try the demo" or the addr
 
   const second = await newPage(site);
   await openDemo(site, second.page);
-  assert.equal(await text(second.page, '#status'), 'Opened "kardel.scn"');
+  assert.equal(await text(second.page, '#status'),
+               'Opened "kardel.scn"; read equipment from "equipment.eqp" and "equipment.txt"');
   assert.deepEqual([...problems, ...second.problems], []);
 });
 
