@@ -4,6 +4,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include "base/version.h"
 #include "model/campaign_settings.h"
 #include "model/dialogs.h"
 #include "model/editor_state.h"
@@ -32,7 +33,8 @@ val Slots(CampaignPage page) {
   return slots;
 }
 
-// The core's fixed texts that the page shows: captions, dialog titles, the Homemade question.
+// The core's fixed texts that the page shows: captions, dialog titles, the Homemade question,
+// and the program's version.
 val Texts() {
   val texts = val::object();
   val limits = val::array();
@@ -67,6 +69,7 @@ val Texts() {
   question.set("title", kConfirmTitle);
   question.set("text", kConfirmOriginalConversion);
   texts.set("homemadeQuestion", question);
+  texts.set("version", std::string(kVersion));
   return texts;
 }
 
