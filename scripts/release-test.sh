@@ -86,7 +86,7 @@ pe_time=$(x86_64-w64-mingw32-objdump -p "$windows/zarkel-cli.exe" | grep "^Time/
 [[ $pe_time == *1970 ]] || fail "zarkel-cli.exe carries its link time: $pe_time"
 mkdir -p "$look/sources"
 tar -xzf "$dist/zarkel-$version.tar.gz" -C "$look/sources"
-diff -r --exclude=.git --exclude=dist "$clone" "$look/sources/zarkel-$version" ||
+diff -r --exclude=.git --exclude=dist --exclude="build-*" "$clone" "$look/sources/zarkel-$version" ||
   fail "the sources are not the commit's"
 deb="$dist/zarkel_$version-1_amd64.deb"
 [ "$(dpkg-deb --field "$deb" Version)" = "$version-1" ] || fail "the package is not of $version"
