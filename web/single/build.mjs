@@ -119,10 +119,10 @@ function dataAddress(file, bytes) {
   return `data:${type};base64,${bytes.toString('base64')}`;
 }
 
-// Replaces each match of `pattern` in `text` by what `make(match)` answers (a promise).
+// Replaces each match of `pattern` in `text` by what `make(match, index)` answers (a promise).
 async function replaceAll(text, pattern, make) {
   const found = [...text.matchAll(pattern)];
-  const made = await Promise.all(found.map(make));
+  const made = await Promise.all(found.map((match, index) => make(match, index)));
   let at = 0;
   let out = '';
   found.forEach((match, i) => {
@@ -147,19 +147,21 @@ export async function singleFile(site) {
       ` ${attribute}="${dataAddress(name, await readFile(path.join(site, name)))}"`);
   });
 
+  // The inline texts in the order of the page, whatever order their work ends in, so that
+  // every build writes the same policy.
   const scripts = [];
   const styles = [];
-  html = await replaceAll(html, MODULE_SCRIPT, async ([, src]) => {
+  html = await replaceAll(html, MODULE_SCRIPT, async ([, src], index) => {
     const code = await bundle(site, src);
-    scripts.push(code);
+    scripts[index] = code;
     return `<script type="module">${code}</script>`;
   });
-  html = await replaceAll(html, STYLESHEET, async ([, href]) => {
+  html = await replaceAll(html, STYLESHEET, async ([, href], index) => {
     const css = await readFile(path.join(site, href), 'utf8');
     if (/url\(/.test(css)) throw new Error(`${href} names a file (url(...)): inline it first`);
     const { code } = await esbuild.transform(css, { loader: 'css', minify: true, charset: 'ascii' });
     const style = inlineSafe(code.trim(), href);
-    styles.push(style);
+    styles[index] = style;
     return `<style>${style}</style>`;
   });
   if (scripts.length === 0) throw new Error('index.html loads no module script');
