@@ -17,7 +17,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES ZARKEL_WINDOWS_PREFIX)
 
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# No link time in the PE header either, so that two builds of one commit give the same bytes.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")
 
 # Tests built here run under wine when ctest runs them.
 find_program(ZARKEL_WINE NAMES wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)

@@ -3,6 +3,8 @@
 # - what the site loads before a file is opened, as served and after gzip (target <= 250 KB),
 #   and what the first visit sends in all, the service worker's offline copy of the site included;
 # - the time until the page is ready with the demo open, in headless Chromium;
+# - the single file's size on disk, and the time until it shows the open demo from its file:
+#   address (target <= 1 s);
 # - an open plus a campaign write with its zip of the largest scenario (255 x 255 hexes, 600
 #   units, made by tools/make_generated_set) in the page (target <= 100 ms), beside the same in
 #   the native core (the benchmarks' open and campaign write of their largest scenario), and
@@ -37,6 +39,10 @@ trap 'rm -rf "$work"' EXIT
 echo "== the page in headless Chromium"
 ZARKEL_SITE_DIR="$build/site" node "$top/web/bench/page.mjs" 15 \
   --write "$work/in/largest-homemade.scn" --frames "$work/bench-inputs/largest-homemade.scn"
+
+echo "== the single file in headless Chromium, from its file: address"
+version=$(sed -n 's/^project(zarkel VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
+node "$top/web/bench/single.mjs" "$build/zarkel-$version.html" 15
 
 echo "== the same natively: open and campaign write in the core, the window's map frames"
 "$bench/bench/zarkel_bench" --benchmark_filter='^(open|campaign_write)/largest/homemade/' \

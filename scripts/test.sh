@@ -2,8 +2,8 @@
 # Sets up what is missing, builds everything and runs every test: once in a plain build
 # (warnings are errors), once under AddressSanitizer and UndefinedBehaviorSanitizer, then the
 # core and CLI suites built for Windows under wine (scripts/windows.sh), then the fuzz targets
-# for a short bounded time, then the package test (scripts/package-test.sh). Fails on any failing
-# test or sanitizer finding.
+# for a short bounded time, then the package test (scripts/package-test.sh) and the release test
+# (scripts/release-test.sh). Fails on any failing test or sanitizer finding.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$top/scripts/packages.sh"
@@ -52,6 +52,11 @@ case $package_status in
   77) skipped=$((skipped + 1)) ;;
   *) exit "$package_status" ;;
 esac
+
+# The release on a clone of this commit, twice, from the programs built above (the package's
+# too, or built there where the package test was skipped).
+echo "== release"
+"$top/scripts/release-test.sh"
 
 if [ "$skipped" -eq 0 ]; then
   echo "All tests passed."

@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # zarkel in the browser. Builds the core with Emscripten into build-web/ (or ZARKEL_WEB_BUILD):
 # the site in build-web/site/ (index.html, its scripts and styles, the module's JavaScript and
-# wasm, the icon and the demo set) and zarkel-cli for node (build-web/cli/zarkel-cli.js, run as
-# `node build-web/cli/zarkel-cli.js ARGS...`), then serves the site on http://127.0.0.1:8765/.
+# wasm, the icon and the demo set), the single-file edition build-web/zarkel-VERSION.html (the
+# site in one HTML file that opens from the disk) and zarkel-cli for node
+# (build-web/cli/zarkel-cli.js, run as `node build-web/cli/zarkel-cli.js ARGS...`), then serves
+# the site on http://127.0.0.1:8765/.
 #
 #   scripts/web.sh           build, then serve the site until Ctrl+C
 #   scripts/web.sh --build   build only
 #   scripts/web.sh --test    build with the core and session suites, then run them under node,
 #                            compare what the node zarkel-cli writes with what the native one
-#                            writes, and run the page's suites in headless Chromium and Firefox
+#                            writes, and run the page's suites in headless Chromium and Firefox,
+#                            on the served site and on the single file opened from the disk
 #
 # Installs what is missing first: Debian's emscripten and librsvg2-bin (and for the tests
 # chromium and firefox-esr), and the npm packages of web/package-lock.json, exactly as locked.
@@ -84,14 +87,18 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 emcmake cmake -S "$top" -B "$build/zarkel" -DCMAKE_CROSSCOMPILING_EMULATOR="$node" \
   -DCMAKE_FIND_ROOT_PATH="$deps" -DCMAKE_BUILD_TYPE=Release -DZARKEL_WERROR=ON \
   -DZARKEL_GUI=OFF -DZARKEL_CLI=ON -DZARKEL_TESTS="$tests" -DZARKEL_SITE_DIR="$build/site" \
-  -DZARKEL_WEB_PACKAGES="$web/node_modules" "${launcher[@]}" >/dev/null
-targets=(zarkel_site zarkel-cli)
+  -DZARKEL_WEB_PACKAGES="$web/node_modules" -DZARKEL_SINGLE_FILE_DIR="$build" "${launcher[@]}" \
+  >/dev/null
+targets=(zarkel_site zarkel_single_file zarkel-cli)
 [ "$mode" = test ] && targets+=(zarkel_core_tests zarkel_session_tests)
 rm -rf "$build/site"  # put together anew, so that nothing stale is served
 cmake --build "$build/zarkel" --parallel "$jobs" --target "${targets[@]}"
 mkdir -p "$build/cli"
 cp "$build/zarkel/src/cli/zarkel-cli.js" "$build/zarkel/src/cli/zarkel-cli.wasm" "$build/cli/"
+version=$(sed -n 's/^project(zarkel VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
+single_file="$build/zarkel-$version.html"
 echo "site: $build/site"
+echo "the single file: $single_file"
 echo "zarkel-cli for node: node $build/cli/zarkel-cli.js"
 
 case $mode in
@@ -193,4 +200,10 @@ for browser in chromium firefox; do
   echo "== the page in headless $browser"
   (cd "$web" && ZARKEL_SITE_DIR="$build/site" ZARKEL_BROWSER="$browser" "$node" \
     --test tests/*.test.mjs)
+done
+# The single file opened from the disk: the page's workflow and writes, and its own suite.
+for browser in chromium firefox; do
+  echo "== the single file in headless $browser, from its file: address"
+  (cd "$web" && ZARKEL_SINGLE_FILE="$single_file" ZARKEL_BROWSER="$browser" "$node" \
+    --test tests/page.test.mjs tests/writes.test.mjs tests/single-file.test.mjs)
 done

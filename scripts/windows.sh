@@ -5,11 +5,23 @@
 # scenarios that must equal, byte for byte, what the Linux build writes from them. Then packs
 # zarkel-cli-<version>-windows-x86_64.zip. Headless: wine needs no display for console programs.
 #
+# `scripts/windows.sh --build` builds zarkel-cli.exe and packs the zip only, without the suites
+# and wine (scripts/release.sh). The zip is the same bytes at every run from one commit.
+#
 # Folders: build-windows (or ZARKEL_WINDOWS_BUILD) for the Windows build, its GoogleTest and its
 # own wine prefix; build (or ZARKEL_LINUX_BUILD) for the Linux zarkel-cli of the round trip.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$top/scripts/packages.sh"
+source "$top/scripts/reproducible.sh"
+case "$*" in
+  "") build_only=false ;;
+  --build) build_only=true ;;
+  *)
+    echo "usage: scripts/windows.sh [--build]" >&2
+    exit 2
+    ;;
+esac
 "$top/scripts/ensure-packages.sh" "${BUILD_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
 
 build=${ZARKEL_WINDOWS_BUILD:-$top/build-windows}
@@ -43,8 +55,34 @@ echo "== Windows build"
 cmake -S "$top" -B "$build/zarkel" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DZARKEL_WINDOWS_PREFIX="$deps" -DCMAKE_BUILD_TYPE=Release -DZARKEL_WERROR=ON \
   -DZARKEL_GUI=OFF -DZARKEL_CLI=ON -DZARKEL_TESTS=ON >/dev/null
-cmake --build "$build/zarkel" --parallel "$jobs" --target zarkel_core_tests zarkel_session_tests \
-  zarkel_cli_tests zarkel-cli
+if $build_only; then
+  cmake --build "$build/zarkel" --parallel "$jobs" --target zarkel-cli
+else
+  cmake --build "$build/zarkel" --parallel "$jobs" --target zarkel_core_tests \
+    zarkel_session_tests zarkel_cli_tests zarkel-cli
+fi
+
+pack() {
+  echo "== Windows zip"
+  local version exe="$build/zarkel-cli.exe"
+  version=$(sed -n 's/^project(zarkel VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
+  # Linked statically: the runtime (libstdc++, libgcc, winpthread) is inside the exe, and it
+  # needs no DLL but Windows' own.
+  if x86_64-w64-mingw32-objdump -p "$build/zarkel/src/cli/zarkel-cli.exe" |
+    grep -iE "DLL Name: (libstdc|libgcc|libwinpthread)"; then
+    echo "zarkel-cli.exe needs a MinGW runtime DLL" >&2
+    exit 1
+  fi
+  # strip writes a link time into the PE header unless SOURCE_DATE_EPOCH gives one: the 0 that
+  # the linker left there (--no-insert-timestamp), so that every build has the same bytes.
+  SOURCE_DATE_EPOCH=0 x86_64-w64-mingw32-strip -o "$exe" "$build/zarkel/src/cli/zarkel-cli.exe"
+  SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(source_date_epoch "$top")} \
+    windows_zip "$exe" "$top" "$version" "$build"
+}
+if $build_only; then
+  pack
+  exit 0
+fi
 
 echo "== Linux zarkel-cli for the round trip"
 cmake -S "$top" -B "$linux" >/dev/null
@@ -85,21 +123,4 @@ done
 diff -r "$trip/linux" "$trip/windows"
 echo "round trip: the $(ls "$trip/windows" | wc -l) files written are alike"
 
-echo "== Windows zip"
-version=$(sed -n 's/^project(zarkel VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
-package="zarkel-cli-$version-windows-x86_64"
-stage="$build/$package"
-rm -rf "$stage" "$build/$package.zip"
-mkdir -p "$stage"
-# Linked statically: the runtime (libstdc++, libgcc, winpthread) is inside the exe, and it needs
-# no DLL but Windows' own.
-if x86_64-w64-mingw32-objdump -p "$build/zarkel/src/cli/zarkel-cli.exe" |
-  grep -iE "DLL Name: (libstdc|libgcc|libwinpthread)"; then
-  echo "zarkel-cli.exe needs a MinGW runtime DLL" >&2
-  exit 1
-fi
-x86_64-w64-mingw32-strip -o "$stage/zarkel-cli.exe" "$build/zarkel/src/cli/zarkel-cli.exe"
-cp "$top/README.md" "$stage/"
-cp -r "$top/examples" "$stage/"
-(cd "$build" && zip -qr "$package.zip" "$package")
-echo "$build/$package.zip"
+pack

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/utf8_path.h"
+#include "base/version.h"
 #include "model/campaign_settings.h"
 #include "model/dialogs.h"
 #include "model/editor_state.h"
@@ -39,7 +40,7 @@ val Slots(CampaignPage page) {
 }
 
 // The core's fixed texts that the page shows: captions, dialog titles, the Homemade question,
-// what a write declined says.
+// what a write declined says, and the program's version.
 val Texts() {
   val texts = val::object();
   val limits = val::array();
@@ -75,6 +76,7 @@ val Texts() {
   question.set("text", kConfirmOriginalConversion);
   texts.set("homemadeQuestion", question);
   texts.set("notWritten", std::string(kNotWritten));
+  texts.set("version", std::string(kVersion));
   return texts;
 }
 

@@ -156,6 +156,7 @@ async function start() {
   });
 
   showEditMenu(session.snapshot());
+  document.getElementById('version').textContent = `zarkel ${app.texts.version}`;
   // The page's parts, for the tests and the benchmarks that drive it.
   window.zarkel = { app, map, tabs, open };
   function openDemoOnHash() {

@@ -9,9 +9,11 @@
 // at the first visit. Registers the site's service worker once `pageReady` (a promise) has
 // settled: the first visit's copy of the site should not compete with the page itself for the
 // network. Answers the registration, or null where the browser keeps no site (no service
-// workers, or an address that is not secure: any but https and localhost). Call it once, at the
-// start.
+// workers, or an address that is not secure: any but https and localhost), and on a file:
+// address (the single-file edition), which is offline already and where browsers offer service
+// workers all the same but keep none. Call it once, at the start.
 export async function watchForUpdates(onUpdated, pageReady = Promise.resolve()) {
+  if (window.location.protocol === 'file:') return null;
   if (!('serviceWorker' in navigator) || !window.isSecureContext) return null;
   const { serviceWorker } = navigator;
   let kept = serviceWorker.controller;

@@ -7,6 +7,10 @@
 // the browser: chromium (the default) or firefox; ZARKEL_CHROMIUM and ZARKEL_FIREFOX where
 // they are (/usr/bin/chromium, /usr/bin/firefox-esr); ZARKEL_NATIVE_CLI the native zarkel-cli
 // whose outputs the page's writes are held against (build/src/cli/zarkel-cli).
+//
+// ZARKEL_SINGLE_FILE names the single-file edition (zarkel-VERSION.html): the suites that run on
+// it then open it from its file: address, with no server, and any request for an address that is
+// not a file:, data: or blob: one counts as a problem.
 import { execFile } from 'node:child_process';
 import { rmSync } from 'node:fs';
 import { access, cp, mkdtemp, readdir, readFile, rm, writeFile } from 'node:fs/promises';
@@ -30,6 +34,11 @@ if (BROWSER !== 'chromium' && BROWSER !== 'firefox') {
 export const NATIVE_CLI =
   process.env.ZARKEL_NATIVE_CLI ?? path.join(repository, 'build/src/cli/zarkel-cli');
 export const EXAMPLES = path.join(repository, 'examples');
+export const SINGLE_FILE = process.env.ZARKEL_SINGLE_FILE ?
+  path.resolve(process.env.ZARKEL_SINGLE_FILE) : null;
+// The addresses the single file may ask for: itself, and what it makes in memory.
+const LOCAL_PROTOCOLS = ['file:', 'data:', 'blob:'];
+export const isLocalAddress = (url) => LOCAL_PROTOCOLS.includes(new URL(url).protocol);
 
 // One of the site's scripts (`files-in.js`), loaded in node. The site holds no package.json,
 // so node 18 would read its `.js` files as CommonJS and fail at their first `export`: they are
@@ -69,9 +78,12 @@ export const WAIT_MS = 60_000;
 // Serves the site (`siteDir`, the built one by default) and starts the browser. Close it with
 // `close()`, also after a failure. `stopServer()` and `startServer()` take the site off the
 // network and put it back on the same address.
-export async function startSite({ siteDir = SITE_DIR } = {}) {
-  let server = await serveSite(siteDir, 0);
-  const { port } = server.address();
+// With ZARKEL_SINGLE_FILE and no `siteDir`, nothing is served: the address is the file's.
+export async function startSite({ siteDir } = {}) {
+  const single = SINGLE_FILE && !siteDir;
+  siteDir ??= SITE_DIR;
+  let server = single ? null : await serveSite(siteDir, 0);
+  const port = server?.address().port;
   const profile = await mkdtemp(path.join(os.tmpdir(), `zarkel-${BROWSER}-`));
   let browser;
   try {
@@ -84,7 +96,7 @@ export async function startSite({ siteDir = SITE_DIR } = {}) {
       protocolTimeout: WAIT_MS,
     });
   } catch (error) {
-    server.close();
+    server?.close();
     await rm(profile, { recursive: true, force: true });
     throw error;
   }
@@ -95,13 +107,15 @@ export async function startSite({ siteDir = SITE_DIR } = {}) {
     server = null;
   };
   return {
-    address: siteAddress(server),
+    address: single ? pathToFileURL(SINGLE_FILE).href : siteAddress(server),
+    single,
     browser,
     get server() {
       return server;
     },
     stopServer,
     async startServer() {
+      if (single) return;
       server ??= await serveSite(siteDir, port);
     },
     async close() {
@@ -113,7 +127,8 @@ export async function startSite({ siteDir = SITE_DIR } = {}) {
 }
 
 // A new tab that records what went wrong in `problems`: console errors, uncaught exceptions,
-// failed requests, answers of 400 and above, and any request to a host other than the site's.
+// failed requests, answers of 400 and above, and any request to a host other than the site's
+// (for the single file: any request that is not for a file:, data: or blob: address).
 // With `downloadPath`, the tab lives in a browser context of its own whose downloads go there.
 export async function newPage(site, { downloadPath } = {}) {
   const page = downloadPath
@@ -130,7 +145,9 @@ export async function newPage(site, { downloadPath } = {}) {
   page.on('pageerror', (error) => problems.push(`uncaught: ${error.message}`));
   page.on('request', (request) => {
     const url = new URL(request.url());
-    if (url.protocol.startsWith('http') && url.origin !== origin) {
+    if (site.single) {
+      if (!isLocalAddress(request.url())) problems.push(`request off the disk: ${request.url()}`);
+    } else if (url.protocol.startsWith('http') && url.origin !== origin) {
       problems.push(`request to another host: ${request.url()}`);
     }
   });

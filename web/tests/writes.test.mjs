@@ -4,7 +4,7 @@
 // question is asked in the page first. A file of the wrong layout is refused with the core's
 // message.
 import assert from 'node:assert/strict';
-import { cp, mkdtemp, readdir, rm } from 'node:fs/promises';
+import { cp, mkdtemp, readdir, readFile, rm } from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
@@ -134,16 +134,21 @@ test('an Original scenario dropped as four upper-case files: the wrong layout re
   await page.waitForSelector('#open-file:not([disabled])');
   const names = { 'vessin.scn': 'VESSIN.SCN', 'svessin.tst': 'SVESSIN.TST', 'vessin.tit': 'VESSIN.TIT',
                   'vessin.des': 'VESSIN.DES' };
-  await page.evaluate(async (renamed) => {
+  // Handed in from here, since the single file has no demo folder beside it to fetch from.
+  const dropped = {};
+  for (const [name, upper] of Object.entries(names)) {
+    dropped[upper] = (await readFile(path.join(EXAMPLES, name))).toString('base64');
+  }
+  await page.evaluate(async (files) => {
     const drop = new DataTransfer();
-    for (const [name, upper] of Object.entries(renamed)) {
-      const bytes = await (await fetch(`demo/${name}`)).arrayBuffer();
+    for (const [upper, base64] of Object.entries(files)) {
+      const bytes = Uint8Array.from(atob(base64), (char) => char.charCodeAt(0));
       drop.items.add(new File([bytes], upper));
     }
     const target = document.getElementById('drop');
     target.dispatchEvent(new DragEvent('dragover', { dataTransfer: drop, bubbles: true, cancelable: true }));
     target.dispatchEvent(new DragEvent('drop', { dataTransfer: drop, bubbles: true, cancelable: true }));
-  }, names);
+  }, dropped);
   await page.waitForFunction(() => document.getElementById('file-name').value === 'VESSIN.SCN');
   assert.equal(await page.$eval('input[name="layout"]:checked', (radio) => radio.value), 'original',
                'only the Original layout fits the file');
