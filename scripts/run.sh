@@ -15,6 +15,8 @@ cmake --build "$top/build" --parallel "$(nproc)" --target zarkel
 if [ $# -eq 0 ]; then
   demo="${ZARKEL_DEMO_DIR:-$HOME/zarkel-demo}"
   mkdir -p "$demo"
+  # A relative folder is taken from where the script was started, before the cd below.
+  demo=$(cd "$demo" && pwd)
   for file in "$top"/examples/*; do
     [ -e "$demo/${file##*/}" ] || cp "$file" "$demo/"
   done
