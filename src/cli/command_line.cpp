@@ -21,6 +21,8 @@ constexpr const char* kAbout =
 
 constexpr const char* kCheckHelp =
     R"(Findings, each printed as KIND: TEXT after the open and the edits:
+  implausible-content the file does not look like a scenario: most unit names not text,
+                      most ids, countries, sides or order numbers beyond the game's
   outside-map         a placed unit at a column or row beyond the map
   shared-hex          two placed units on one hex, both air units or neither (not checked
                       without --equipment: a note on stderr says so)

@@ -8,6 +8,7 @@
 #include "base/errors.h"
 #include "base/integer_text.h"
 #include "roster/campaign_values.h"
+#include "roster/plausible_content.h"
 
 namespace zarkel {
 
@@ -226,6 +227,8 @@ void CheckEquipment(const EditorState& state, const std::vector<ListedUnit>& lis
 
 const char* FindingKindName(FindingKind kind) {
   switch (kind) {
+    case FindingKind::ImplausibleContent:
+      return "implausible-content";
     case FindingKind::OutsideMap:
       return "outside-map";
     case FindingKind::SharedHex:
@@ -250,6 +253,11 @@ ScenarioCheck CheckScenario(const EditorState& state, const LimitTexts& limitTex
                             LineNumbers lines) {
   const std::vector<ListedUnit> listed = ListedUnits(state.scenario, lines);
   ScenarioCheck check;
+  const std::vector<std::string> implausible = ImplausibleContent(state);
+  if (!implausible.empty()) {
+    check.findings.push_back(
+        Finding{FindingKind::ImplausibleContent, 0, 0, ImplausibleContentText(state, implausible)});
+  }
   CheckPlacement(state, listed, check.findings);
   CheckCounts(state, limitTexts, check.findings);
   CheckEquipment(state, listed, check.findings);

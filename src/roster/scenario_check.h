@@ -13,17 +13,18 @@
 namespace zarkel {
 
 enum class FindingKind {
-  OutsideMap,        // a placed unit at a column or row beyond the map
-  SharedHex,         // two placed air units, or two placed units that are not air units, on a hex
-  TooManyUnits,      // a side with more than 80 core or 120 auxiliary units
-  LimitBelowCount,   // a campaign limit below the figure of "Update Current Values" it limits
-  LimitNotWritable,  // a campaign limit text that a writer would refuse (not a number, or not
-                     // a number from 0 to 255)
-  UnknownEquipment,  // an equipment id at or beyond the entry count of the equipment file read
+  ImplausibleContent,  // the scenario does not look like one at all (plausible_content.h)
+  OutsideMap,          // a placed unit at a column or row beyond the map
+  SharedHex,           // two placed air units, or two placed units that are not air units, on a hex
+  TooManyUnits,        // a side with more than 80 core or 120 auxiliary units
+  LimitBelowCount,     // a campaign limit below the figure of "Update Current Values" it limits
+  LimitNotWritable,    // a campaign limit text that a writer would refuse (not a number, or not
+                       // a number from 0 to 255)
+  UnknownEquipment,    // an equipment id at or beyond the entry count of the equipment file read
 };
 
-// "outside-map", "shared-hex", "too-many-units", "limit-below-count", "limit-not-writable",
-// "unknown-equipment".
+// "implausible-content", "outside-map", "shared-hex", "too-many-units", "limit-below-count",
+// "limit-not-writable", "unknown-equipment".
 const char* FindingKindName(FindingKind kind);
 
 struct Finding {

@@ -10,6 +10,7 @@
 #include "output/order_of_battle.h"
 #include "roster/campaign_edits.h"
 #include "roster/edit_report.h"
+#include "roster/plausible_content.h"
 #include "roster/transfer.h"
 #include "session/equipment_status.h"
 
@@ -95,6 +96,12 @@ OpenResult Session::Open(OpenRequest request, const DialogAnswers& answers, bool
                       MissingCompanionsNote(state_.scenario);
       if (read && !state_.equipment.note.empty())
         change.status += ". " + state_.equipment.note;
+      // A file of the layout's size opens whatever it holds; one that is no scenario is said so.
+      const std::vector<std::string> implausible = ImplausibleContent(state_);
+      if (!implausible.empty()) {
+        dialogs.ShowMessage(ImplausibleContentText(state_, implausible) +
+                            " It was opened all the same; check it before writing it.");
+      }
     }
     return result;
   });

@@ -12,6 +12,7 @@
 #include "output/campaign_writer.h"
 #include "output/homemade_writer.h"
 #include "output/order_of_battle.h"
+#include "roster/plausible_content.h"
 #include "scenario_builder.h"
 #include "scripted_dialogs.h"
 #include "temp_dir.h"
@@ -92,6 +93,7 @@ bool IsAir(std::uint8_t unitClass) {
 
 TEST_P(DemoScenarioTest, HoldsWhatTheSetPromises) {
   const ScenarioData& s = state.scenario;
+  EXPECT_EQ(ImplausibleContent(state), std::vector<std::string>{});
   EXPECT_GE(s.units.size(), 50);
   EXPECT_LE(s.units.size(), 80);
   std::set<int> classes;

@@ -278,6 +278,22 @@ TEST_F(SessionTest, CompanionFilesMissingAtTheOpeningAreNamedAndFoundWhenTheWrit
   EXPECT_TRUE(titleInUse);
 }
 
+TEST_F(SessionTest, AFileThatIsNoScenarioOpensAndIsSaidSo) {
+  testing::Bytes bytes = testing::BuildScenario(wc.source).bytes;
+  // Every unit slot filled with control bytes and a strength: names that are not text.
+  const std::int64_t unitArea = testing::BuildScenario(wc.source).unitAreaOffset;
+  for (std::int64_t i = unitArea; i < unitArea + 1200 * 218; ++i)
+    bytes[static_cast<std::size_t>(i)] = 0x05;
+  testing::WriteFileBytes(fx.dir / "noise.scn", bytes);
+  ASSERT_TRUE(session.Open(fx.Request("noise.scn", ScenarioLayout::Homemade)).opened);
+  ASSERT_EQ(fx.dialogs.messages.size(), 1u);
+  EXPECT_EQ(fx.dialogs.messages[0],
+            "\"noise.scn\" does not look like a scenario of the game: 1200 of 1200 unit names are "
+            "not text; 1200 of 1200 units have an equipment id beyond the equipment file (ids 0 "
+            "to 29); 1200 of 1200 units belong to no side. It was opened all the same; check it "
+            "before writing it.");
+}
+
 TEST_F(SessionTest, OnlyItsOwnAnswerReplacesAFileAndNoSaysNothingWasWritten) {
   const std::string out = (fx.dir / "out").string();
   testing::WriteFileText(fx.dir / "out" / "OB.txt", "earlier");
