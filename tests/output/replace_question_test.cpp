@@ -94,7 +94,10 @@ TEST_F(ReplaceQuestionTest, AFileInUseIsRefusedBeforeAnythingIsAsked) {
 }
 
 TEST_F(ReplaceQuestionTest, ALinkCountsAsThereEvenWhenItLeadsNowhere) {
-  std::filesystem::create_symlink(fx.dir / "gone.txt", out / "OB.txt");
+  std::error_code error;
+  std::filesystem::create_symlink(fx.dir / "gone.txt", out / "OB.txt", error);
+  if (error)
+    GTEST_SKIP() << "no file links here: " << error.message();
   EXPECT_EQ(ExistingTargets(out, {"OB.txt", "other.txt"}), std::vector<std::string>{"OB.txt"});
   fx.dialogs.AnswerReplace(false);
   EXPECT_FALSE(WriteOrderOfBattle(state, fx.dialogs, OrderOfBattleRequest{out.string(), "OB"}));
