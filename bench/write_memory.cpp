@@ -123,6 +123,7 @@ void Write(EditorState& editor, const std::string& write, const fs::path& output
     request.battleType = values.battleType;
     request.limitTexts = values.limitTexts;
     testing::ScriptedDialogs dialogs;
+    dialogs.ReplaceAll();  // the same folder every time
     dialogs.AnswerYesNo(true);
     WriteHomemadeScenario(editor, dialogs, request);
   } else {

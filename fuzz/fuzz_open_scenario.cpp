@@ -134,6 +134,7 @@ void ExerciseWriters(EditorState& state) {
     request.battleType = values.battleType;
     request.limitTexts = values.limitTexts;
     testing::ScriptedDialogs dialogs;
+    dialogs.ReplaceAll();  // the same folder every run
     dialogs.AnswerYesNo(true);
     WriteHomemadeScenario(state, dialogs, request);
     CheckReopens(state.scenario, out, "home.scn", ScenarioLayout::Homemade);

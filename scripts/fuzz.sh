@@ -54,7 +54,7 @@ for target in "${targets[@]}"; do
     -timeout=30 -rss_limit_mb=3072 -print_final_stats=1 -artifact_prefix="$findings/" \
     "$corpus" "$build/seeds/$target" >"$log" 2>&1 || status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
-  coverage=$(grep -o 'cov: [0-9]* ft: [0-9]*' "$log" | tail -1)
+  coverage=$(grep -o 'cov: [0-9]* ft: [0-9]*' "$log" | tail -1 || true)
   echo "   ${runs:-?} runs, ${coverage:-no coverage line}, corpus $(ls "$corpus" | wc -l) inputs"
   if [ "$status" -ne 0 ] || [ -n "$(ls -A "$findings")" ]; then
     echo "   FINDING (exit $status); see $log and $findings"

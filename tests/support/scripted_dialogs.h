@@ -46,12 +46,13 @@ class ScriptedDialogs : public Dialogs {
   }
 
   void AnswerReplace(bool yes) { replaceAnswers_.push_back(yes); }
-  // Every replace question answered Yes, for writes that are not about it.
+  // Every replace question answered Yes and not kept, for writes that are not about it (a
+  // benchmark or a fuzz target writes thousands of times).
   void ReplaceAll() { replaceAll_ = true; }
   bool AskReplace(const std::string& text) override {
-    replaceQuestions.push_back(text);
     if (replaceAll_)
       return true;
+    replaceQuestions.push_back(text);
     if (replaceAnswers_.empty())
       throw std::logic_error("unexpected replace question: " + text);
     const bool yes = replaceAnswers_.front();
