@@ -1,6 +1,6 @@
 // The equipment-name file from arbitrary bytes, read with the count of an equipment file of 300
-// entries: every name is a whole line without its line end, and the lines past the end of the
-// text are empty.
+// entries: every name is a whole line without its line end (CR LF, CR or LF), and the lines past
+// the end of the text are empty.
 #include <cstdint>
 #include <string>
 
@@ -49,16 +49,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::size_t at = 0;
   for (int id = 0; id < kEntries; ++id) {
     const std::string& name = state.equipment.names.at(id);
-    fuzz::Require(name.find('\r') == std::string::npos, "a name holds a line end");
+    fuzz::Require(name.find_first_of("\r\n") == std::string::npos, "a name holds a line end");
     fuzz::Require(name.find('\x1a') == std::string::npos, "a name runs past the end of the text");
     fuzz::Require(text.compare(std::min(at, size), name.size(), name) == 0,
                   "a name is not the line of the file");
     at += name.size();
-    fuzz::Require(at >= size || text[at] == '\r' || text[at] == '\x1a', "a name stops mid-line");
+    fuzz::Require(at >= size || text[at] == '\r' || text[at] == '\n' || text[at] == '\x1a',
+                  "a name stops mid-line");
+    // A line end is CR LF, a lone CR or a lone LF.
     if (at < size && text[at] == '\r') {
       ++at;
       if (at < size && text[at] == '\n')
         ++at;
+    } else if (at < size && text[at] == '\n') {
+      ++at;
     }
   }
   fuzz::Require(state.equipment.equipmentCount == kEntries, "the name file changed the count");
