@@ -208,7 +208,7 @@ void RegisterWriters() {
     request.battleType = values.battleType;
     request.limitTexts = values.limitTexts;
     testing::ScriptedDialogs dialogs;
-    dialogs.ReplaceAll();  // the same folder every time
+    dialogs.ReplaceAll();       // the same folder every time
     dialogs.AnswerYesNo(true);  // asked before converting an Original scenario
     WriteHomemadeScenario(editor, dialogs, request);
   };

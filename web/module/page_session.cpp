@@ -62,6 +62,14 @@ val WrittenFiles(const zarkel::WrittenFiles& written) {
   return files;
 }
 
+// A write's result: the files it made, or that a question answered No stopped it.
+void SetWritten(val& result, const std::optional<zarkel::WrittenFiles>& written) {
+  if (written)
+    result.set("written", WrittenFiles(*written));
+  else
+    result.set("declined", true);
+}
+
 }  // namespace
 
 template <typename Work>
@@ -294,12 +302,8 @@ val PageSession::WriteCampaign(const val& request) {
     const ShownFolder shown(names_, folder, TextField(request, "shownAs").value_or(folder));
     const CampaignPage page =
         TextField(request, "page") == "allied" ? CampaignPage::Allied : CampaignPage::Axis;
-    const std::optional<zarkel::WrittenFiles> written =
-        session_.WriteCampaign(page, TextField(request, "slot").value_or(""), folder);
-    if (written)
-      result.set("written", WrittenFiles(*written));
-    else
-      result.set("declined", true);
+    SetWritten(result,
+               session_.WriteCampaign(page, TextField(request, "slot").value_or(""), folder));
   });
 }
 
@@ -307,12 +311,8 @@ val PageSession::WriteOrderOfBattle(const val& request) {
   return Run([&](val& result) {
     const std::string folder = TextField(request, "folder").value_or("");
     const ShownFolder shown(names_, folder, TextField(request, "shownAs").value_or(folder));
-    const std::optional<zarkel::WrittenFiles> written =
-        session_.WriteOrderOfBattle(folder, TextField(request, "name").value_or(""));
-    if (written)
-      result.set("written", WrittenFiles(*written));
-    else
-      result.set("declined", true);
+    SetWritten(result,
+               session_.WriteOrderOfBattle(folder, TextField(request, "name").value_or("")));
   });
 }
 
@@ -322,12 +322,8 @@ val PageSession::WriteHomemade(const val& request) {
     const ShownFolder shown(names_, folder, TextField(request, "shownAs").value_or(folder));
     DialogAnswers answers;
     answers.yesNo = FlagField(request, "answer");
-    const std::optional<zarkel::WrittenFiles> written =
-        session_.WriteHomemade(folder, TextField(request, "name").value_or(""), answers);
-    if (written)
-      result.set("written", WrittenFiles(*written));
-    else
-      result.set("declined", true);
+    SetWritten(result,
+               session_.WriteHomemade(folder, TextField(request, "name").value_or(""), answers));
   });
 }
 

@@ -249,6 +249,19 @@ export async function showPage(page, id) {
   await page.waitForSelector(`#page-${id}:not([hidden])`);
 }
 
+// Checks the side, selects the first `count` core lines and presses "Transfer =>".
+export async function transferFirst(page, side, count) {
+  await showPage(page, 'transfer');
+  await page.click(`input[name="side"][value="${side}"]`);
+  await page.waitForSelector('#core-lines option');
+  await page.focus('#core-lines');
+  await page.keyboard.press('Home');
+  await page.keyboard.down('Shift');
+  for (let i = 1; i < count; i += 1) await page.keyboard.press('ArrowDown');
+  await page.keyboard.up('Shift');
+  await page.click('#to-aux');
+}
+
 // Replaces the text of the field `selector` by `text` and finishes the edit with Tab.
 export async function typeInto(page, selector, text) {
   await page.click(selector);

@@ -16,16 +16,17 @@ import {
   BROWSER,
   EXAMPLES,
   SINGLE_FILE,
+  answerDialog,
+  downloaded,
   isLocalAddress,
   nativeWrites,
   newPage,
   newPageWithDownloads,
   openDialog,
-  answerDialog,
   showPage,
   startSite,
+  transferFirst,
   unzipped,
-  downloaded,
   waitForText,
 } from './harness.mjs';
 
@@ -40,19 +41,6 @@ after(async () => {
   await site?.close();
   for (const folder of scratch) await rm(folder, { recursive: true, force: true });
 });
-
-// Checks the side, selects the first `count` core lines and presses "Transfer =>".
-async function transferFirst(page, side, count) {
-  await showPage(page, 'transfer');
-  await page.click(`input[name="side"][value="${side}"]`);
-  await page.waitForSelector('#core-lines option');
-  await page.focus('#core-lines');
-  await page.keyboard.press('Home');
-  await page.keyboard.down('Shift');
-  for (let i = 1; i < count; i += 1) await page.keyboard.press('ArrowDown');
-  await page.keyboard.up('Shift');
-  await page.click('#to-aux');
-}
 
 const OPEN = ['--layout', 'homemade', 'kardel.scn', '--equipment', 'equipment.eqp', '--names',
               'equipment.txt'];

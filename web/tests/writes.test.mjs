@@ -20,6 +20,7 @@ import {
   openDialog,
   showPage,
   startSite,
+  transferFirst,
   typeInto,
   unzipped,
   waitForText,
@@ -39,19 +40,6 @@ async function pageWithDownloads() {
   const opened = await newPageWithDownloads(site);
   scratch.push(opened.downloads);
   return opened;
-}
-
-// Checks the side, selects the first `count` core lines and presses "Transfer =>".
-async function transferFirst(page, side, count) {
-  await showPage(page, 'transfer');
-  await page.click(`input[name="side"][value="${side}"]`);
-  await page.waitForSelector('#core-lines option');
-  await page.focus('#core-lines');
-  await page.keyboard.press('Home');
-  await page.keyboard.down('Shift');
-  for (let i = 1; i < count; i += 1) await page.keyboard.press('ArrowDown');
-  await page.keyboard.up('Shift');
-  await page.click('#to-aux');
 }
 
 // Drops demo files on the page as the user's, each under its name in `given` ({demo: given}).
@@ -140,21 +128,7 @@ test('an Original scenario dropped as four upper-case files: the wrong layout re
   await page.waitForSelector('#open-file:not([disabled])');
   const names = { 'vessin.scn': 'VESSIN.SCN', 'svessin.tst': 'SVESSIN.TST', 'vessin.tit': 'VESSIN.TIT',
                   'vessin.des': 'VESSIN.DES' };
-  // Handed in from here, since the single file has no demo folder beside it to fetch from.
-  const dropped = {};
-  for (const [name, upper] of Object.entries(names)) {
-    dropped[upper] = (await readFile(path.join(EXAMPLES, name))).toString('base64');
-  }
-  await page.evaluate(async (files) => {
-    const drop = new DataTransfer();
-    for (const [upper, base64] of Object.entries(files)) {
-      const bytes = Uint8Array.from(atob(base64), (char) => char.charCodeAt(0));
-      drop.items.add(new File([bytes], upper));
-    }
-    const target = document.getElementById('drop');
-    target.dispatchEvent(new DragEvent('dragover', { dataTransfer: drop, bubbles: true, cancelable: true }));
-    target.dispatchEvent(new DragEvent('drop', { dataTransfer: drop, bubbles: true, cancelable: true }));
-  }, dropped);
+  await dropDemoFiles(page, names);
   await page.waitForFunction(() => document.getElementById('file-name').value === 'VESSIN.SCN');
   assert.equal(await page.$eval('input[name="layout"]:checked', (radio) => radio.value), 'original',
                'only the Original layout fits the file');
