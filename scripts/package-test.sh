@@ -150,7 +150,8 @@ metainfo=$(installed '/usr/share/metainfo/.*\.metainfo\.xml')
 for path in /usr/bin/zarkel /usr/bin/zarkel-cli /usr/share/man/man1/zarkel.1.gz \
   /usr/share/man/man1/zarkel-cli.1.gz /usr/share/icons/hicolor/scalable/apps/zarkel.svg \
   /usr/share/icons/hicolor/{48x48,128x128,256x256}/apps/zarkel.png \
-  /usr/share/doc/zarkel/README.md /usr/share/doc/zarkel/examples/{kardel,vessin}.scn; do
+  /usr/share/doc/zarkel/README.md /usr/share/doc/zarkel/docs/{architecture,cli,window}.md \
+  /usr/share/doc/zarkel/examples/{kardel,vessin}.scn; do
   [ -n "$(installed "$path")" ] || fail "the package holds no $path"
 done
 

@@ -82,6 +82,9 @@ windows="$look/zarkel-cli-$version-windows-x86_64"
 cmp "$windows/zarkel-cli.exe" "$top/build-windows/zarkel-cli.exe" || fail "zarkel-cli.exe differs"
 diff -r "$clone/examples" "$windows/examples" || fail "the Windows zip's demo set differs"
 cmp "$clone/README.md" "$windows/README.md" || fail "the Windows zip's README differs"
+for doc in "$clone"/docs/*.md; do
+  cmp "$doc" "$windows/docs/$(basename "$doc")" || fail "the Windows zip's $(basename "$doc") differs"
+done
 pe_time=$(x86_64-w64-mingw32-objdump -p "$windows/zarkel-cli.exe" | grep "^Time/Date")
 [[ $pe_time == *1970 ]] || fail "zarkel-cli.exe carries its link time: $pe_time"
 mkdir -p "$look/sources"

@@ -18,7 +18,8 @@ stable_zip() {
 }
 
 # windows_zip EXE TOP VERSION FOLDER: FOLDER/zarkel-cli-VERSION-windows-x86_64.zip of the stripped
-# EXE, the README and the demo set of the sources in TOP; prints its path.
+# EXE, the README with the documents of docs/ (without their pictures) and the demo set of the
+# sources in TOP; prints its path.
 windows_zip() {
   local exe=$1 top=$2 version=$3 folder=$4
   local package="zarkel-cli-$version-windows-x86_64"
@@ -27,6 +28,8 @@ windows_zip() {
   mkdir -p "$stage"
   cp "$exe" "$stage/zarkel-cli.exe"
   cp "$top/README.md" "$stage/"
+  mkdir "$stage/docs"
+  cp "$top"/docs/*.md "$stage/docs/"
   cp -r "$top/examples" "$stage/"
   stable_zip "$folder/$package.zip" "$stage"
   rm -rf "$stage"
