@@ -5,6 +5,7 @@
 
 #include "load/equipment_load.h"
 #include "load/open_scenario.h"
+#include "model/vocabulary.h"
 #include "output/companion_files.h"
 #include "scenario_builder.h"
 #include "scenario_fixture.h"
@@ -119,7 +120,7 @@ const char* SizeName(Size size) {
 }
 
 const char* LayoutName(ScenarioLayout layout) {
-  return layout == ScenarioLayout::Homemade ? "homemade" : "original";
+  return WordsOf(layout).key;
 }
 
 std::string ScenarioFileName(Size size, ScenarioLayout layout) {

@@ -32,6 +32,7 @@
 
 #include "bench_inputs.h"
 #include "history_steps.h"
+#include "model/vocabulary.h"
 #include "output/campaign_writer.h"
 #include "output/homemade_writer.h"
 #include "output/order_of_battle.h"
@@ -134,8 +135,7 @@ void Write(EditorState& editor, const std::string& write, const fs::path& output
 int MeasureOne(const fs::path& inputs, const fs::path& output, const std::string& write,
                const std::string& sizeName, const std::string& layoutName) {
   const Size size = sizeName == "largest" ? Size::Largest : Size::Typical;
-  const ScenarioLayout layout =
-      layoutName == "original" ? ScenarioLayout::Original : ScenarioLayout::Homemade;
+  const ScenarioLayout layout = LayoutByKey(layoutName).value_or(ScenarioLayout::Homemade);
   EditorState editor = StateWithEquipment(inputs);
   OpenInput(editor, inputs, size, layout);
   fs::create_directories(output);

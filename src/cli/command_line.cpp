@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/version.h"
+#include "model/vocabulary.h"
 
 namespace zarkel::cli {
 
@@ -193,11 +194,18 @@ std::vector<std::string> SlotCaptions() {
   return captions;
 }
 
+std::vector<std::string> LayoutKeys() {
+  std::vector<std::string> keys;
+  for (const LayoutWords& words : kLayoutWords)
+    keys.emplace_back(words.key);
+  return keys;
+}
+
 void AddCommon(Flags& flags) {
   CLI::App& app = *flags.app;
   app.add_option("--layout", flags.layout, "the scenario's layout")
       ->required()
-      ->check(CLI::IsMember({"homemade", "original"}));
+      ->check(CLI::IsMember(LayoutKeys()));
   app.add_option("SCENARIO", flags.scenario, "the scenario file (.scn)")->required()->type_name("");
   app.add_option("--equipment", flags.equipment, "the equipment file (.eqp); skipped if absent")
       ->type_name("EQP");
@@ -260,7 +268,7 @@ Command ToCommand(const Flags& flags) {
   Command command;
   command.kind = flags.kind;
   command.layoutName = flags.layout;
-  command.layout = flags.layout == "original" ? ScenarioLayout::Original : ScenarioLayout::Homemade;
+  command.layout = LayoutByKey(flags.layout).value_or(ScenarioLayout::Homemade);
   command.scenario = flags.scenario;
   command.equipment = Given(flags, "--equipment", flags.equipment);
   command.names = Given(flags, "--names", flags.names);

@@ -5,6 +5,7 @@
 
 #include "base/errors.h"
 #include "model/campaign_settings.h"
+#include "model/vocabulary.h"
 #include "session/session.h"
 
 namespace zarkel::cli {
@@ -101,7 +102,7 @@ std::string LimitNames(const char* last) {
 // Reading each edit's value.
 
 Edit ReadSide(const EditFlag& flag, const std::string& value, std::int32_t) {
-  return Edit{&flag, SideEdit{value == "allies" ? 1 : 0}};
+  return Edit{&flag, SideEdit{SideByKey(value).value_or(0)}};
 }
 
 Edit ReadTransfer(const EditFlag& flag, const std::string& value, std::int32_t) {

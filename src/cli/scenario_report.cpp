@@ -7,6 +7,7 @@
 
 #include "base/latin1_text.h"
 #include "load/companion_summary.h"
+#include "model/vocabulary.h"
 
 namespace zarkel::cli {
 
@@ -14,8 +15,6 @@ namespace {
 
 // Objects keep their keys in the order they were added.
 using Json = nlohmann::ordered_json;
-
-constexpr const char* kSideTitles[kSideCount] = {"Axis", "Allies", "Third side"};
 
 // The units of a side's core or auxiliary list, in list (roster) order.
 std::vector<const UnitRecord*> ListUnits(const ScenarioData& scenario, std::int32_t side,
@@ -144,8 +143,8 @@ std::string ScenarioSummary(const EditorState& state, const Command& command) {
   for (std::int32_t side = 0; side < kSideCount; ++side) {
     const auto core = ListUnits(scenario, side, false);
     const auto aux = ListUnits(scenario, side, true);
-    text += "\n" + std::string(kSideTitles[side]) + ": " + std::to_string(core.size()) + " core, " +
-            std::to_string(aux.size()) + " auxiliary\n";
+    text += "\n" + std::string(kSideWords[static_cast<std::size_t>(side)].title) + ": " +
+            std::to_string(core.size()) + " core, " + std::to_string(aux.size()) + " auxiliary\n";
     for (const bool isAux : {false, true}) {
       const auto& units = isAux ? aux : core;
       if (units.empty())

@@ -1,9 +1,11 @@
 #include "model/scenario_layout.h"
 
+#include "model/vocabulary.h"
+
 namespace zarkel {
 
 const char* LayoutCaption(ScenarioLayout layout) {
-  return layout == ScenarioLayout::Homemade ? "Homemade" : "Orvane Original";
+  return WordsOf(layout).caption;
 }
 
 std::int32_t HeaderSize(ScenarioLayout layout) {

@@ -13,6 +13,7 @@
 
 #include "base/errors.h"
 #include "base/utf8_path.h"
+#include "model/vocabulary.h"
 #include "output/files_in_use.h"
 #include "output/replace_question.h"
 #include "roster/scenario_check.h"
@@ -25,8 +26,6 @@
 namespace zarkel {
 
 namespace {
-
-constexpr const char* kSideTitles[kSideCount] = {"Axis", "Allies", "Third side"};
 
 constexpr const char* kSavePictureTitle = "Save Picture";
 
@@ -127,8 +126,9 @@ void MapPage::Refresh() {
   for (std::int32_t side = 0; side < kSideCount; ++side) {
     const auto& names = content_->unplaced[static_cast<std::size_t>(side)];
     auto* title = new QTreeWidgetItem(
-        unplaced_,
-        {QStringLiteral("%1 (%2)").arg(QString::fromLatin1(kSideTitles[side])).arg(names.size())});
+        unplaced_, {QStringLiteral("%1 (%2)")
+                        .arg(QString::fromLatin1(kSideWords[static_cast<std::size_t>(side)].title))
+                        .arg(names.size())});
     for (const std::string& name : names)
       new QTreeWidgetItem(title, {MapText(name)});
   }

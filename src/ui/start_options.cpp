@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "base/version.h"
+#include "model/vocabulary.h"
 #include "ui/map_picture.h"
 #include "ui/qt_dialogs.h"
 #include "ui/tabw1.h"
@@ -109,21 +110,15 @@ StartCommandLine ReadStartOptions(const QStringList& arguments) {
     options.scenario = Absolute(positional.first());
   if (parser.isSet(layout)) {
     const QString value = parser.value(layout);
-    if (value == QLatin1String("homemade"))
-      options.layout = ScenarioLayout::Homemade;
-    else if (value == QLatin1String("original"))
-      options.layout = ScenarioLayout::Original;
-    else
+    options.layout = LayoutByKey(value.toStdString());
+    if (!options.layout)
       return UsageError(
           parser, QStringLiteral("--layout takes homemade or original, not \"%1\".").arg(value));
   }
   if (parser.isSet(side)) {
     const QString value = parser.value(side);
-    if (value == QLatin1String("axis"))
-      options.side = 0;
-    else if (value == QLatin1String("allies"))
-      options.side = 1;
-    else
+    options.side = SideByKey(value.toStdString());
+    if (!options.side)
       return UsageError(parser,
                         QStringLiteral("--side takes axis or allies, not \"%1\".").arg(value));
   }

@@ -17,6 +17,7 @@
 
 #include "base/errors.h"
 #include "base/integer_text.h"
+#include "model/vocabulary.h"
 #include "roster/campaign_values.h"
 #include "ui/directory_list.h"
 #include "ui/main_menu.h"
@@ -29,9 +30,6 @@ namespace zarkel {
 namespace {
 
 constexpr QSize kDesignedSize(696, 480);
-constexpr const char* kDropEditsTitle = "zarkel";
-constexpr const char* kDropEditsQuestion =
-    "The scenario has changes that were not written. Discard them?";
 
 // Unit names, equipment names and the numbers of the core are single-byte text.
 QString Show(const std::string& text) {
@@ -208,7 +206,7 @@ void TForm1::FinishPendingEdit() {
 
 bool TForm1::MayDropEdits() {
   FinishPendingEdit();
-  return !session_.HasUnwrittenEdits() || dialogs_.AskYesNo(kDropEditsTitle, kDropEditsQuestion);
+  return !session_.HasUnwrittenEdits() || dialogs_.AskYesNo(kDiscardTitle, kDiscardQuestion);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,8 @@
 // The nine pages of TForm1 and their controls, as the window was drawn: names, captions, order
 // and the room each control needs. The handlers they run are in tabw1.cpp.
+#include <algorithm>
+#include <utility>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -19,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include "base/version.h"
+#include "model/vocabulary.h"
 #include "roster/campaign_values.h"
 #include "ui/directory_list.h"
 #include "ui/map_page.h"
@@ -177,16 +181,21 @@ void TForm1::BuildPages() {
       "Label92",
   };
 
-  pages_->addTab(BuildOpenFilePage(), QStringLiteral("Open File"));
-  pages_->addTab(BuildUnitPage(kCoreNames, core_), QStringLiteral("Core Units"));
-  pages_->addTab(BuildUnitPage(kAuxNames, aux_), QStringLiteral("Aux Units "));
-  pages_->addTab(BuildTransferPage(), QStringLiteral("Core/Aux Transfer"));
-  pages_->addTab(BuildCampaignDataPage(), QStringLiteral("Campaign Data"));
-  pages_->addTab(BuildCampaignPage(CampaignPage::Axis), QStringLiteral("Axis Campaign"));
-  pages_->addTab(BuildOrderOfBattlePage(), QStringLiteral("OB's"));
-  pages_->addTab(BuildCampaignPage(CampaignPage::Allied), QStringLiteral("Allied Campaign"));
-  pages_->addTab(BuildHomemadePage(), QStringLiteral("Home Made"));
-  pages_->addTab(new MapPage(*signals_, dialogs_), QStringLiteral("Map"));
+  // The tabs in the order of the vocabulary's pages, each with its caption there.
+  const std::array<QWidget*, kEditorPageCount> tabs{
+      BuildOpenFilePage(),
+      BuildUnitPage(kCoreNames, core_),
+      BuildUnitPage(kAuxNames, aux_),
+      BuildTransferPage(),
+      BuildCampaignDataPage(),
+      BuildCampaignPage(CampaignPage::Axis),
+      BuildOrderOfBattlePage(),
+      BuildCampaignPage(CampaignPage::Allied),
+      BuildHomemadePage(),
+      new MapPage(*signals_, dialogs_),
+  };
+  for (std::size_t page = 0; page < tabs.size(); ++page)
+    pages_->addTab(tabs[page], QString::fromLatin1(kPageWords[page].caption));
   pages_->setCurrentIndex(0);
 
   // The review button of the auxiliary page stays hidden: a click on the list reviews.
@@ -288,27 +297,16 @@ QWidget* TForm1::BuildUnitPage(const UnitPageNames& names, UnitPageControls& c) 
   c.strength = ValueLabel(names.figures[0], blank, 30);
   c.entrenchment = ValueLabel(names.figures[1], blank, 30);
   c.experience = Edit(names.experienceEdit, QString());
-  const std::array<std::pair<const char*, QWidget*>, 12> rows{{
-      {"Name:", c.name},
-      {"Unit Type:", c.unitType},
-      {"Country:", c.country},
-      {"Equipment Name:", c.equipmentName},
-      {"Land Trans:", c.landTransport},
-      {"Naval Trans:", c.navalTransport},
-      {"Column:", c.column},
-      {"Row:", c.row},
-      {"Used:", c.used},
-      {"Strength:", c.strength},
-      {"Entrenchment:", c.entrenchment},
-      {"Experience:", c.experience},
-  }};
-  int row = 0;
-  for (const auto& [caption, field] : rows) {
-    QLabel* label = Caption(QString::fromLatin1(caption));
-    label->setBuddy(field);
-    fields->addWidget(label, row, 0);
-    fields->addWidget(field, row, 1);
-    ++row;
+  // In the order of the vocabulary's unit fields, each with its caption there.
+  const std::array<QWidget*, kReviewFieldCount> rows{
+      c.name,   c.unitType, c.country, c.equipmentName, c.landTransport, c.navalTransport,
+      c.column, c.row,      c.used,    c.strength,      c.entrenchment,  c.experience,
+  };
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    QLabel* label = Caption(QString::fromLatin1(kReviewFieldWords[row].caption));
+    label->setBuddy(rows[row]);
+    fields->addWidget(label, static_cast<int>(row), 0);
+    fields->addWidget(rows[row], static_cast<int>(row), 1);
   }
   fields->setColumnStretch(1, 1);
   c.accept = Button(names.acceptButton, QStringLiteral("Accept Changes"));
@@ -401,25 +399,14 @@ QWidget* TForm1::BuildCampaignDataPage() {
 
   // Left column the Axis limits, right column the Allied ones (the side each limits); tab order
   // goes down each column.
-  struct LimitPlace {
-    LimitField field;
-    const char* edit;
-    int row;
-  };
-  static const std::array<LimitPlace, kLimitFieldCount> kPlaces{{
-      {kAxisLandCoreMax, "Edit3", 0},
-      {kAxisNavalCoreMax, "Edit4", 1},
-      {kAxisAuxMax, "Edit8", 2},
-      {kAxisCoreMax, "Edit9", 3},
-      {kAlliedLandCoreMax, "Edit6", 0},
-      {kAlliedNavalCoreMax, "Edit7", 1},
-      {kAlliedAuxMax, "Edit10", 2},
-      {kAlliedCoreMax, "Edit11", 3},
-  }};
+  std::array<LimitPlace, kLimitFieldCount> places = kLimitPlaces;
+  std::stable_sort(places.begin(), places.end(), [](const LimitPlace& a, const LimitPlace& b) {
+    return std::make_pair(Limit(a.field).side, a.row) < std::make_pair(Limit(b.field).side, b.row);
+  });
   auto* limits = new QGridLayout;
   layout->addLayout(limits);
-  for (const LimitPlace& place : kPlaces) {
-    QLineEdit* edit = Edit(place.edit, QString::fromLatin1(place.edit));
+  for (const LimitPlace& place : places) {
+    QLineEdit* edit = Edit(place.firstText, QString::fromLatin1(place.firstText));
     edit->setMaximumWidth(edit->fontMetrics().averageCharWidth() * 12);
     const LimitSetting& limit = Limit(place.field);
     QLabel* caption = Caption(QString::fromLatin1(limit.caption));
@@ -454,8 +441,6 @@ QWidget* TForm1::BuildCampaignDataPage() {
 
   auto* currentFrame = new QGroupBox(QStringLiteral("Current Unit Characteristics"));
   auto* current = new QGridLayout(currentFrame);
-  const std::array<const char*, 4> countCaptions{
-      "# of Core:", "# of Aux:", "# of non-naval Core:", "# of naval Core:"};
   const std::array<const char*, 4> axisNames{"Label64", "Label65", "Label66", "Label67"};
   const std::array<const char*, 4> alliedNames{"Label73", "Label74", "Label75", "Label76"};
   current->addWidget(Caption(QStringLiteral("Axis Units Characteristics")), 0, 0, 1, 2);
@@ -463,13 +448,13 @@ QWidget* TForm1::BuildCampaignDataPage() {
   for (std::size_t i = 0; i < 4; ++i) {
     const int row = static_cast<int>(i) + 1;
     axisCounts_[i] = ValueLabel(axisNames[i], QString(), 6);
-    current->addWidget(Caption(QString::fromLatin1(countCaptions[i])), row, 0);
+    current->addWidget(Caption(QString::fromLatin1(kUnitCountCaptions[i])), row, 0);
     current->addWidget(axisCounts_[i], row, 1);
   }
   for (std::size_t i = 0; i < 4; ++i) {
     const int row = static_cast<int>(i) + 1;
     alliedCounts_[i] = ValueLabel(alliedNames[i], QString(), 6);
-    current->addWidget(Caption(QString::fromLatin1(countCaptions[i])), row, 3);
+    current->addWidget(Caption(QString::fromLatin1(kUnitCountCaptions[i])), row, 3);
     current->addWidget(alliedCounts_[i], row, 4);
   }
   current->setColumnMinimumWidth(2, 24);

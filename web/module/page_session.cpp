@@ -14,6 +14,7 @@
 #include "js_values.h"
 #include "load/open_scenario.h"
 #include "model/scenario_status.h"
+#include "model/vocabulary.h"
 #include "session_values.h"
 
 namespace zarkel::web {
@@ -21,16 +22,12 @@ namespace zarkel::web {
 namespace {
 
 const char* LayoutName(ScenarioLayout layout) {
-  return layout == ScenarioLayout::Original ? "original" : "homemade";
+  return WordsOf(layout).key;
 }
 
-// None for anything but the two names: the core answers that with its own message.
+// None for anything but a layout's key: the core answers that with its own message.
 std::optional<ScenarioLayout> LayoutNamed(const std::optional<std::string>& name) {
-  if (name == "homemade")
-    return ScenarioLayout::Homemade;
-  if (name == "original")
-    return ScenarioLayout::Original;
-  return std::nullopt;
+  return name ? LayoutByKey(*name) : std::nullopt;
 }
 
 // An undo or redo name, which names units by their single-byte names.

@@ -12,6 +12,7 @@
 #include "model/campaign_settings.h"
 #include "model/dialogs.h"
 #include "model/editor_state.h"
+#include "model/vocabulary.h"
 #include "output/campaign_writer.h"
 #include "output/homemade_writer.h"
 #include "output/replace_question.h"
@@ -39,8 +40,9 @@ val Slots(CampaignPage page) {
   return slots;
 }
 
-// The core's fixed texts that the page shows: captions, dialog titles, the Homemade question,
-// what a write declined says, and the program's version.
+// The core's fixed texts that the page shows: the vocabulary (layouts, sides, pages, the review's
+// fields, the counts' captions, where each limit stands), captions, dialog titles, the Homemade
+// and discard questions, what a write declined says, and the program's version.
 val Texts() {
   val texts = val::object();
   val limits = val::array();
@@ -52,9 +54,45 @@ val Texts() {
     composition.set(i, CompositionRows()[i].caption);
   texts.set("composition", composition);
   val layouts = val::object();
-  layouts.set("homemade", LayoutCaption(ScenarioLayout::Homemade));
-  layouts.set("original", LayoutCaption(ScenarioLayout::Original));
+  for (const LayoutWords& words : kLayoutWords)
+    layouts.set(words.key, words.caption);
   texts.set("layouts", layouts);
+  // Where each limit's edit stands: the side it limits is its column.
+  val limitPlaces = val::array();
+  for (const LimitPlace& place : kLimitPlaces) {
+    val entry = val::object();
+    entry.set("field", static_cast<std::int32_t>(place.field));
+    entry.set("column", Limit(place.field).side);
+    entry.set("row", place.row);
+    entry.set("firstText", place.firstText);
+    limitPlaces.set(static_cast<std::int32_t>(place.field), entry);
+  }
+  texts.set("limitPlaces", limitPlaces);
+  val sides = val::array();
+  for (const SideWords& words : kSideWords)
+    sides.set(words.side, words.title);
+  texts.set("sides", sides);
+  val pages = val::object();
+  for (const PageWords& words : kPageWords)
+    pages.set(words.key, words.caption);
+  texts.set("pages", pages);
+  val fields = val::array();
+  for (std::size_t i = 0; i < kReviewFieldWords.size(); ++i) {
+    val entry = val::object();
+    entry.set("key", kReviewFieldWords[i].key);
+    entry.set("caption", kReviewFieldWords[i].caption);
+    entry.set("editable", kReviewFieldWords[i].editable);
+    fields.set(i, entry);
+  }
+  texts.set("reviewFields", fields);
+  val counts = val::array();
+  for (std::size_t i = 0; i < kUnitCountCaptions.size(); ++i)
+    counts.set(i, kUnitCountCaptions[i]);
+  texts.set("countCaptions", counts);
+  val discard = val::object();
+  discard.set("title", kDiscardTitle);
+  discard.set("text", kDiscardQuestion);
+  texts.set("discardQuestion", discard);
   val campaign = val::object();
   for (const CampaignPage page : {CampaignPage::Axis, CampaignPage::Allied}) {
     val entry = val::object();
