@@ -57,7 +57,7 @@ runs=("$@")
 [ ${#runs[@]} -eq 0 ] && runs=(--min-runs 20)
 for layout in homemade original; do
   write="campaign --layout $layout largest-$layout.scn --equipment equip.eqp --names equip.txt"
-  write+=" --name bench --dir $work/out"
+  write+=" --name bench --dir $work/out --replace"
   echo "== open and campaign write of the largest $layout scenario: node against native"
   hyperfine -N --warmup 3 --style basic "${runs[@]}" \
     -n native "$linux/src/cli/zarkel-cli $write" \
