@@ -39,6 +39,18 @@ std::string Stripped(std::string_view text) {
   return first == std::string::npos ? std::string() : trimmed.substr(first);
 }
 
+// A cell as a message quotes it: in double quotes, a long one cut after 40 bytes (at the start of
+// a UTF-8 character), so that a line pasted into one cell does not make the message a page long.
+std::string Quoted(const std::string& text) {
+  constexpr std::size_t kLongest = 40;
+  if (text.size() <= kLongest)
+    return "\"" + text + "\"";
+  std::size_t cut = kLongest;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+    --cut;
+  return "\"" + text.substr(0, cut) + "...\"";
+}
+
 bool SameLetters(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
@@ -151,8 +163,8 @@ void Reader::ReadOnlyColumnsMatch(std::int32_t line, const ObFields& cells,
                                   const ObFields& expected) {
   const auto differs = [&](ObColumn column) {
     Problem(line, ObColumnCaption(column),
-            "\"" + cells[At(column)] + "\" differs from the unit's \"" +
-                Trimmed(expected[At(column)]) + "\"; an import does not change " +
+            Quoted(cells[At(column)]) + " differs from the unit's " +
+                Quoted(Trimmed(expected[At(column)])) + "; an import does not change " +
                 ObColumnCaption(column));
   };
   const auto text = [&](ObColumn column, bool numberLike) {
@@ -200,7 +212,7 @@ void Reader::ReadLine(const CsvRecord& record) {
     ++side;
   if (side == kSideCount) {
     Problem(line, ObColumnCaption(ObColumn::Side),
-            "\"" + label + "\" matches no unit: the sides are \"Axis\", \"Allies\" and \"Aux 1\"");
+            Quoted(label) + " matches no unit: the sides are \"Axis\", \"Allies\" and \"Aux 1\"");
     return;
   }
   const SideRoster& roster = Roster(side);
@@ -257,7 +269,7 @@ void Reader::ReadLine(const CsvRecord& record) {
     auxFlag = SameLetters(classText, ObClassLabel(1)) ? 1 : 0;
   } else {
     Problem(line, ObColumnCaption(ObColumn::Class),
-            "\"" + classText + "\" is neither \"Core\" nor \"Aux\"");
+            Quoted(classText) + " is neither \"Core\" nor \"Aux\"");
   }
   const auto byte = [&](ObColumn column, UnitField field) -> std::uint8_t {
     try {

@@ -302,6 +302,11 @@ TEST_F(ObImportTest, ColumnsTheEditorDoesNotEditAreRefused) {
     EXPECT_NE(problem.reason.find("\"" + std::string(value) + "\" differs"), std::string::npos)
         << problem.reason;
   }
+  // A long cell is cut in the message.
+  EXPECT_EQ(
+      OnlyProblem(WithCell(written, 2, kName, std::string(500, 'x'))).reason,
+      "\"" + std::string(40, 'x') +
+          "...\" differs from the unit's \"Grenadier Rgt 1\"; an import does not change Name");
   // A line moved to the other side matches another unit, whose name is not that of the line.
   const ObImport moved = Read(WithCell(written, 2, kSide, "Allies"));
   EXPECT_TRUE(moved.plan.Empty());
