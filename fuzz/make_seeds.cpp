@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "scenario_builder.h"
 #include "ob_scenario.h"
+#include "scenario_builder.h"
 #include "scenario_fixture.h"
 
 namespace {
