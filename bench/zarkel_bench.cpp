@@ -20,10 +20,13 @@
 #include "load/open_scenario.h"
 #include "output/campaign_writer.h"
 #include "output/homemade_writer.h"
+#include "output/ob_spreadsheet.h"
 #include "output/order_of_battle.h"
 #include "roster/campaign_values.h"
+#include "roster/ob_import.h"
 #include "roster/side_rosters.h"
 #include "roster/undo_redo.h"
+#include "scenario_builder.h"
 #include "scripted_dialogs.h"
 #include "temp_dir.h"
 
@@ -37,6 +40,7 @@ constexpr double kMaxRatio = 2.0;                 // an operation against its pl
 constexpr double kMaxLargestCampaignRatio = 1.5;  // the largest scenario's campaign write
 constexpr double kMaxRefreshSeconds = 0.001;      // RefreshRosters of a side with 200 units
 constexpr double kMaxUndoSeconds = 0.001;         // an undo or a redo, its refresh included
+constexpr double kMaxImportSeconds = 0.010;       // an order of battle of 600 units imported
 constexpr std::size_t kHistorySteps = 1000;
 constexpr std::uint32_t kHistorySeed = 11;
 
@@ -287,6 +291,51 @@ void RegisterUndoRedo(Size size) {
       ->Unit(benchmark::kMicrosecond);
 }
 
+// The import of the largest scenario's order of battle in the spreadsheet form, read from its
+// file, with a new experience in each of the 400 Axis and Allied lines and a new place for every
+// tenth: the reading, the plan and its application. Each iteration then takes the import back,
+// outside the time measured.
+void RegisterObImport() {
+  const std::string name = "ob_import/largest";
+  benchmark::RegisterBenchmark(
+      name.c_str(),
+      [=](benchmark::State& state) {
+        Workspace& work = Work();
+        EditorState editor = work.equipped;
+        OpenInput(editor, work.inputs, Size::Largest, ScenarioLayout::Homemade);
+        EditorState edited = editor;
+        for (std::int32_t side = 0; side < 2; ++side) {
+          std::int32_t position = 0;
+          for (const RosterPair& pair : edited.scenario.rosters[side].pairs) {
+            UnitRecord& unit = edited.scenario.units.at(pair.unitIndex);
+            unit.setExperience(static_cast<std::uint8_t>((unit.experience() + 1) % 6));
+            if (++position % 10 == 0)
+              unit.setColumnLow(static_cast<std::uint8_t>(unit.columnLow() ^ 1));
+          }
+        }
+        const fs::path file = work.written / "import" / "OB.csv";
+        fs::create_directories(file.parent_path());
+        testing::WriteFileText(file, ObSpreadsheetBytes(edited));
+        std::vector<double> times;
+        for (auto _ : state) {
+          const auto start = Clock::now();
+          const ObImport import = ReadObImportFile(editor, file);
+          const AppliedImport applied = ApplyImportPlan(editor, import.plan);
+          const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+          if (!import.problems.empty() || import.plan.edits.size() != 400)
+            state.SkipWithError("the import did not plan the 400 units' edits");
+          RevertImport(editor, applied);
+          times.push_back(seconds);
+          state.SetIterationTime(seconds);
+        }
+        Outcome outcome{Median(times), 0.0, kMaxImportSeconds};
+        state.counters["op_median_us"] = outcome.operation * 1e6;
+        Outcomes()[name] = outcome;
+      })
+      ->UseManualTime()
+      ->Unit(benchmark::kMicrosecond);
+}
+
 // Prints the summary and tells whether every target was met.
 bool PrintSummary() {
   bool met = true;
@@ -325,6 +374,7 @@ int main(int argc, char** argv) {
   // The largest scenario's full rosters leave a transfer no room: its steps are unit changes.
   RegisterUndoRedo(Size::Spacious);
   RegisterUndoRedo(Size::Largest);
+  RegisterObImport();
 
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv))

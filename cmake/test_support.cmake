@@ -5,7 +5,10 @@ if(NOT TARGET zarkel_test_support)
     ${PROJECT_SOURCE_DIR}/tests/support/scenario_builder.cpp
     ${PROJECT_SOURCE_DIR}/tests/support/temp_dir.cpp
     ${PROJECT_SOURCE_DIR}/tests/support/scenario_fixture.cpp
+    ${PROJECT_SOURCE_DIR}/tests/support/ob_scenario.cpp
   )
+  target_compile_definitions(zarkel_test_support PRIVATE
+                             ZARKEL_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
   target_include_directories(zarkel_test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests/support)
   target_link_libraries(zarkel_test_support PUBLIC zarkel_core)
 endif()

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ob_scenario.h"
 #include "scenario_builder.h"
 #include "scenario_fixture.h"
 
@@ -125,6 +126,13 @@ void PlacenameSeeds(const fs::path& directory) {
   Write(directory, "empty.tst", {});
 }
 
+// The order of battle of tests/data/ob in both forms, as written and as LibreOffice saved them.
+void ObImportSeeds(const fs::path& directory) {
+  for (const char* name : {"source.csv", "source.txt", "edited.csv", "lo-semicolon.csv",
+                           "lo-comma-1252.csv", "lo-edited-semicolon.csv", "lo-own-semicolon.csv"})
+    Write(directory, name, ToBytes(ObFixtureFile(name)));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -137,5 +145,6 @@ int main(int argc, char** argv) {
   EquipmentSeeds(directory / "equipment_file");
   NameSeeds(directory / "equipment_names");
   PlacenameSeeds(directory / "placenames");
+  ObImportSeeds(directory / "ob_import");
   return 0;
 }

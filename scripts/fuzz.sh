@@ -5,13 +5,13 @@
 # is kept in build-fuzz/findings/<target>/.
 #
 #   scripts/fuzz.sh SECONDS [TARGET...]   targets: open_scenario equipment_file equipment_names
-#                                         placenames (all when none is named)
+#                                         placenames ob_import (all when none is named)
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 seconds=${1:?usage: scripts/fuzz.sh SECONDS [TARGET...]}
 shift
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(open_scenario equipment_file equipment_names placenames)
+[ ${#targets[@]} -eq 0 ] && targets=(open_scenario equipment_file equipment_names placenames ob_import)
 
 source "$top/scripts/packages.sh"
 "$top/scripts/ensure-packages.sh" cmake make g++ "${FUZZ_PACKAGES[@]}"

@@ -64,6 +64,18 @@ void StoreUnitChanges(EditorState& state, Dialogs& dialogs, std::int32_t k,
 
 }  // namespace
 
+std::uint8_t UnitFieldByte(const std::string& text, UnitField field) {
+  return FieldByte(text, field);
+}
+
+bool IsValidUsedText(const std::string& text) {
+  return text == kUsedPlaced || text == kUsedNotPlaced;
+}
+
+const char* UsedTextRejection() {
+  return kUsedRejected;
+}
+
 std::optional<ReviewFields> ReviewUnit(const EditorState& state, UnitPage page,
                                        std::optional<std::int32_t> selectedLine) {
   const std::int32_t k = UnitBehindLine(state, page, selectedLine);

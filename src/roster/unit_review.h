@@ -75,6 +75,13 @@ class UnitFieldError : public ConversionError {
   UnitField field_;
 };
 
+// The checks of "Accept Changes", for other edits that take typed texts (the import of an order
+// of battle): the byte stored for a column, row or experience text, or UnitFieldError as above;
+// whether a used text is one of the two valid entries, and the message for one that is not.
+std::uint8_t UnitFieldByte(const std::string& text, UnitField field);
+bool IsValidUsedText(const std::string& text);
+const char* UsedTextRejection();
+
 // "Accept Changes". Column, row and experience are converted and stored in that order; a text
 // that is not an integer, or a number outside 0 to 255, throws UnitFieldError with the earlier
 // fields already stored. The used text must be exactly "0" or "NO". Whatever bytes of the unit
