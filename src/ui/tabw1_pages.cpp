@@ -19,7 +19,7 @@
 #include <QVBoxLayout>
 
 #include "base/version.h"
-#include "roster/campaign_values.h"
+#include "model/campaign_display.h"
 #include "ui/directory_list.h"
 #include "ui/map_page.h"
 #include "ui/session_signals.h"
