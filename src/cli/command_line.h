@@ -15,9 +15,8 @@
 #include <vector>
 
 #include "cli/edits.h"
-#include "output/campaign_writer.h"
-#include "roster/side_rosters.h"
-#include "roster/unit_review.h"
+#include "model/campaign_page.h"
+#include "model/scenario_layout.h"
 
 namespace zarkel::cli {
 

@@ -74,20 +74,6 @@ UnitField UnitFieldNamed(const EditFlag& flag, const std::string& name) {
   Invalid(flag, "unknown field \"" + name + "\" (column, row, used or experience)");
 }
 
-std::string& FieldText(UnitEditTexts& texts, UnitField field) {
-  switch (field) {
-    case UnitField::Column:
-      return texts.column;
-    case UnitField::Row:
-      return texts.row;
-    case UnitField::Used:
-      return texts.used;
-    case UnitField::Experience:
-      break;
-  }
-  return texts.experience;
-}
-
 // The limits' names as the help and an unknown name list them.
 std::string LimitNames(const char* last) {
   std::string names;
@@ -155,22 +141,6 @@ Edit ReadHistory(const EditFlag& flag, const std::string&, std::int32_t argument
 
 // The operation of each edit.
 
-// The window lists only lines that exist; a line number past a list names no unit, and doing
-// nothing with it would report success for an edit that was not made.
-void RequireLine(const Session& session, const Edit& edit, std::int32_t line, bool coreList) {
-  const EditorState& state = session.state();
-  const auto& map = coreList ? state.view.coreListMap : state.view.auxListMap;
-  const auto count = static_cast<std::int32_t>(map.size());
-  if (line < count)
-    return;
-  const std::string list =
-      std::string(SideName(state.view.currentSide)) + (coreList ? " core list" : " auxiliary list");
-  throw Refusal(edit.flag->flag + std::string(": line ") + std::to_string(line) +
-                " is not on the " + list +
-                (count == 0 ? ", which is empty."
-                            : ", which has lines 0 to " + std::to_string(count - 1) + "."));
-}
-
 bool ChooseSide(Session& session, const Edit& edit) {
   session.ChooseSide(std::get<SideEdit>(edit.change).side);
   return true;
@@ -178,8 +148,10 @@ bool ChooseSide(Session& session, const Edit& edit) {
 
 bool Transfer(Session& session, const Edit& edit) {
   const auto& transfer = std::get<TransferEdit>(edit.change);
+  // Lines of the core list go to the auxiliary list, and back.
+  const UnitPage list = transfer.toAux ? UnitPage::Core : UnitPage::Aux;
   for (const std::int32_t line : transfer.lines)
-    RequireLine(session, edit, line, transfer.toAux);
+    session.RequireListedLine(list, line, edit.flag->flag);
   if (transfer.toAux) {
     session.TransferToAux(transfer.lines);
   } else {
@@ -193,17 +165,16 @@ bool Transfer(Session& session, const Edit& edit) {
 // `'x' is not a valid integer value: "--core-unit 3: row"`.
 bool ChangeUnit(Session& session, const Edit& edit) {
   const auto& unit = std::get<UnitEdit>(edit.change);
-  RequireLine(session, edit, unit.line, unit.page == UnitPage::Core);
+  session.RequireListedLine(unit.page, unit.line, edit.flag->flag);
   const std::string named = edit.flag->flag + std::string(" ") + std::to_string(unit.line);
-  const std::optional<ReviewFields> shown = session.Review(unit.page, unit.line);
-  if (!shown)
-    throw Refusal(std::string(edit.flag->flag) + ": line " + std::to_string(unit.line) +
-                  " shows no unit.");
-  UnitEditTexts texts{shown->column, shown->row, shown->used, shown->experience};
-  for (const auto& [field, text] : unit.texts)
-    FieldText(texts, field) = text;
   try {
-    return !session.Accept(unit.page, unit.line, texts).shownAfterRejection.has_value();
+    const std::optional<AcceptResult> accepted =
+        session.AcceptFields(unit.page, unit.line, unit.texts);
+    if (!accepted) {
+      throw Refusal(std::string(edit.flag->flag) + ": line " + std::to_string(unit.line) +
+                    " shows no unit.");
+    }
+    return !accepted->shownAfterRejection.has_value();
   } catch (const UnitFieldError& error) {
     throw error.Naming(named + ": " + UnitFieldName(error.field()));
   }

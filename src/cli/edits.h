@@ -10,7 +10,7 @@
 #include <variant>
 #include <vector>
 
-#include "roster/unit_review.h"
+#include "model/unit_edit.h"
 
 namespace zarkel {
 class Session;

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "base/latin1_text.h"
-#include "load/companion_summary.h"
 #include "model/vocabulary.h"
 
 namespace zarkel::cli {
@@ -106,7 +105,8 @@ std::string TerminalText(const std::string& text) {
   return PrintableLatin1(text);
 }
 
-std::string ScenarioSummary(const EditorState& state, const Command& command) {
+std::string ScenarioSummary(const Session& session, const Command& command) {
+  const EditorState& state = session.state();
   const ScenarioData& scenario = state.scenario;
   const ScenarioGeometry& geometry = scenario.geometry;
   const bool withEquipment = command.equipment.has_value();
@@ -123,7 +123,7 @@ std::string ScenarioSummary(const EditorState& state, const Command& command) {
     line("Title:", std::to_string(geometry.titleLength) + " bytes");
   } else {
     // An Original scenario keeps these beside it; the writers read them from there.
-    const CompanionSummary companions = ReadCompanionSummary(scenario.companions);
+    const CompanionSummary companions = session.Companions();
     line("Place names:", CompanionLine(companions.placeNames, ""));
     line("Description:", CompanionLine(companions.description, " bytes"));
     line("Title:", CompanionLine(companions.title, " bytes"));
@@ -158,7 +158,8 @@ std::string ScenarioSummary(const EditorState& state, const Command& command) {
   return text;
 }
 
-std::string ScenarioJson(const EditorState& state, const Command& command) {
+std::string ScenarioJson(const Session& session, const Command& command) {
+  const EditorState& state = session.state();
   const ScenarioData& scenario = state.scenario;
   const ScenarioGeometry& geometry = scenario.geometry;
   const bool withEquipment = command.equipment.has_value();
@@ -171,7 +172,7 @@ std::string ScenarioJson(const EditorState& state, const Command& command) {
     json["titleLength"] = geometry.titleLength;
   } else {
     // Read from the companion files; null for one that cannot be read, whose path says which.
-    const CompanionSummary companions = ReadCompanionSummary(scenario.companions);
+    const CompanionSummary companions = session.Companions();
     const std::tuple<const char*, const char*, const CompanionReading&> texts[] = {
         {"placeNameCount", "placeNameFile", companions.placeNames},
         {"descriptionLength", "descriptionFile", companions.description},

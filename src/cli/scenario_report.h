@@ -5,6 +5,7 @@
 
 #include "cli/command_line.h"
 #include "model/editor_state.h"
+#include "session/session.h"
 
 namespace zarkel::cli {
 
@@ -14,10 +15,10 @@ std::string TerminalText(const std::string& text);
 
 // The summary for people: header values, limits, and each side's core and auxiliary units in
 // list order.
-std::string ScenarioSummary(const EditorState& state, const Command& command);
+std::string ScenarioSummary(const Session& session, const Command& command);
 
 // The same as one JSON object (compact, on one line). Unit types and equipment names are
 // included when an equipment file was given.
-std::string ScenarioJson(const EditorState& state, const Command& command);
+std::string ScenarioJson(const Session& session, const Command& command);
 
 }  // namespace zarkel::cli

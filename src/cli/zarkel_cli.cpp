@@ -10,9 +10,9 @@
 #include "base/utf8_path.h"
 #include "cli/command_line.h"
 #include "cli/edits.h"
-#include "cli/flag_dialogs.h"
 #include "cli/scenario_report.h"
-#include "output/output_name.h"
+#include "session/dialog_answers.h"
+#include "session/printed_dialogs.h"
 #include "session/session.h"
 
 namespace zarkel::cli {
@@ -23,6 +23,10 @@ constexpr int kDone = 0;
 constexpr int kStopped = 1;
 constexpr int kUsage = 2;
 constexpr int kFindings = 1;  // check: at least one finding printed
+
+// What follows a question answered No because its flag was not given.
+constexpr const char* kAnsweredNo = "Answered No: --yes answers Yes.";
+constexpr const char* kNotReplaced = "Not written: --replace replaces the files that are there.";
 
 std::string AbsolutePath(const std::string& path) {
   return Utf8FromPath(std::filesystem::absolute(PathFromUtf8(path)));
@@ -36,17 +40,31 @@ std::optional<std::string> AbsolutePath(const std::optional<std::string>& path) 
 }
 
 OpenRequest MakeOpenRequest(const Command& command) {
-  const std::filesystem::path scenario = std::filesystem::absolute(PathFromUtf8(command.scenario));
-  OpenRequest request;
-  request.layout = command.layout;
-  request.directory = Utf8FromPath(scenario.parent_path());
-  request.fileName = Utf8FromPath(scenario.filename());
+  OpenRequest request = Session::OpenRequestFor(command.layout, command.scenario);
   // A companion file given on the command line stands for a cleared check box and the file
   // picked in its dialog.
   request.placenameDefault = !command.placenames;
   request.titleDefault = !command.title;
   request.descriptionDefault = !command.description;
   return request;
+}
+
+// The dialogs answered from the command line: each file dialog by the path its flag gave (none:
+// Cancel), the Homemade writer's question by --yes and the question whether to replace files
+// that are there by --replace alone (without the flag: No, and the question is printed with the
+// flag that answers it).
+DialogAnswers FlagAnswers(const Command& command) {
+  DialogAnswers answers;
+  answers.files = {{FileDialogKind::Equipment, AbsolutePath(command.equipment)},
+                   {FileDialogKind::EquipmentNames, AbsolutePath(command.names)},
+                   {FileDialogKind::Placenames, AbsolutePath(command.placenames)},
+                   {FileDialogKind::Title, AbsolutePath(command.title)},
+                   {FileDialogKind::Description, AbsolutePath(command.description)}};
+  answers.yesNo = command.yes;
+  answers.yesNoDeclinedNote = kAnsweredNo;
+  answers.replace = command.replace;
+  answers.replaceDeclinedNote = kNotReplaced;
+  return answers;
 }
 
 // Writes what the command asks for. Returns none when a writer's question was answered No.
@@ -69,14 +87,10 @@ std::optional<WrittenFiles> Write(Session& session, const Command& command) {
 int Run(const Command& command) {
   if (command.kind != CommandKind::Info && command.kind != CommandKind::Check) {
     // Named as it was given, before anything is opened.
-    RequireNameWithoutFolder(command.name, "--name");
+    Session::RequireNameWithoutFolder(command.name, "--name");
   }
-  FlagDialogs dialogs(std::cerr, command.yes, command.replace);
-  dialogs.SetAnswer(FileDialogKind::Equipment, AbsolutePath(command.equipment));
-  dialogs.SetAnswer(FileDialogKind::EquipmentNames, AbsolutePath(command.names));
-  dialogs.SetAnswer(FileDialogKind::Placenames, AbsolutePath(command.placenames));
-  dialogs.SetAnswer(FileDialogKind::Title, AbsolutePath(command.title));
-  dialogs.SetAnswer(FileDialogKind::Description, AbsolutePath(command.description));
+  PrintedDialogs printed(std::cerr);
+  AnsweredDialogs dialogs(printed, FlagAnswers(command));
   Session session(dialogs);
 
   if (!session.Open(MakeOpenRequest(command)).opened)
@@ -85,8 +99,7 @@ int Run(const Command& command) {
   if (!session.state().equipment.note.empty())
     std::cerr << session.state().equipment.note << '\n';
   if (command.kind == CommandKind::Info) {
-    const EditorState& state = session.state();
-    std::cout << (command.json ? ScenarioJson(state, command) : ScenarioSummary(state, command))
+    std::cout << (command.json ? ScenarioJson(session, command) : ScenarioSummary(session, command))
               << std::flush;
     return kDone;
   }
@@ -109,7 +122,7 @@ int Run(const Command& command) {
   if (!written)
     return kStopped;
   // The same line the window's status bar shows.
-  std::cout << WrittenFilesLine(*written) << std::endl;
+  std::cout << Session::WrittenLine(*written) << std::endl;
   return kDone;
 }
 

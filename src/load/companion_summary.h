@@ -7,22 +7,10 @@
 #include <optional>
 #include <string>
 
+#include "model/companion_reading.h"
 #include "model/editor_state.h"
 
 namespace zarkel {
-
-struct CompanionReading {
-  std::string path;                    // as fixed at opening (UTF-8); empty when none was chosen
-  std::optional<std::int64_t> amount;  // place names, or bytes; none when it cannot be read
-  bool missing = false;                // no file stands at `path`
-  std::string problem;                 // otherwise, the message of the failed read
-};
-
-struct CompanionSummary {
-  CompanionReading placeNames;
-  CompanionReading description;
-  CompanionReading title;
-};
 
 // What an opening of an Original scenario adds to its status line about companion files that
 // are not there, which a campaign or Homemade write needs: `; not found: "SVESSIN.tst" and

@@ -10,14 +10,9 @@
 
 #include "model/dialogs.h"
 #include "model/editor_state.h"
+#include "model/equipment_read.h"
 
 namespace zarkel {
-
-// The files a load of the equipment read: none where its dialog was cancelled.
-struct EquipmentRead {
-  std::optional<std::string> equipmentPath;
-  std::optional<std::string> namesPath;
-};
 
 constexpr std::int32_t kEquipmentEntrySize = 168;
 constexpr std::int32_t kEquipmentChunkEntries = 7;  // entries read at a time (1176 bytes)

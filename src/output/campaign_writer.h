@@ -6,22 +6,12 @@
 #include <optional>
 #include <string>
 
+#include "model/campaign_page.h"
 #include "model/dialogs.h"
 #include "model/editor_state.h"
 #include "output/write_report.h"
 
 namespace zarkel {
-
-enum class CampaignPage { Axis, Allied };
-
-// A campaign slot of the game: its radio button, caption and file base name.
-struct CampaignSlot {
-  const char* radioButton;  // "RadioButton5" ...
-  const char* caption;      // "Central China" ...
-  const char* baseName;     // "cchina" ...
-};
-// The 13 slots of each page, in the order of their radio buttons on the page.
-const std::array<CampaignSlot, 13>& CampaignSlots(CampaignPage page);
 
 struct CampaignWriteRequest {
   CampaignPage page = CampaignPage::Axis;
@@ -31,13 +21,10 @@ struct CampaignWriteRequest {
   LimitTexts limitTexts;        // Edit3 .. Edit11
 };
 
-// Writes the four files and returns them; the edits made so far then count as written. Refuses
+// Writes the four files and returns them (the session then counts the edits as written). Refuses
 // an empty slot name before anything else; asks before it replaces files that are there, and
 // returns none, having written nothing, when the answer is No.
 std::optional<WrittenFiles> WriteCampaignScenario(EditorState& state, Dialogs& dialogs,
                                                   const CampaignWriteRequest& request);
-
-// "Axis Campaign" or "Allied Campaign", the page's caption.
-const char* CampaignPageCaption(CampaignPage page);
 
 }  // namespace zarkel

@@ -7,14 +7,9 @@
 #include <vector>
 
 #include "model/editor_state.h"
+#include "model/file_in_use.h"
 
 namespace zarkel {
-
-// A file the editor has read and still works from, with the words that name it in a refusal.
-struct FileInUse {
-  std::filesystem::path path;
-  const char* what;  // "the opened scenario", "the equipment-name file in use", ...
-};
 
 // The opened scenario and, of an Original one, its place-name, title and description files
 // (the writers read them again); the equipment file and the equipment-name file the tables were

@@ -88,7 +88,6 @@ std::optional<WrittenFiles> WriteHomemadeScenario(EditorState& state, Dialogs& d
 
   WriteUnitAreaAndTail(source, state, output, buffer);
   output.Commit();
-  state.history.MarkWritten();
   return WrittenFiles{PathFromUtf8(request.directory), {request.name + ".scn"}};
 }
 

@@ -7,13 +7,10 @@
 
 #include "model/dialogs.h"
 #include "model/editor_state.h"
+#include "model/write_questions.h"
 #include "output/write_report.h"
 
 namespace zarkel {
-
-constexpr const char* kConfirmTitle = "Confirm";
-constexpr const char* kConfirmOriginalConversion =
-    "Continue ? (answer yes only if the scenario origonally created in the battle generator)";
 
 struct HomemadeWriteRequest {
   std::string directory;        // DirectoryListBox5
@@ -30,7 +27,7 @@ bool CheckHomemadeWrite(const EditorState& state, const HomemadeWriteRequest& re
 
 // Returns the file written, or none when the user answered No to the question whether to
 // replace the file that is there, or to the confirmation (nothing is written then). Refuses an
-// empty name before asking anything. After a write the edits made so far count as written.
+// empty name before asking anything. The session counts the edits as written after a write.
 std::optional<WrittenFiles> WriteHomemadeScenario(EditorState& state, Dialogs& dialogs,
                                                   const HomemadeWriteRequest& request);
 

@@ -8,10 +8,9 @@
 #include <vector>
 
 #include "model/dialogs.h"
+#include "model/write_questions.h"
 
 namespace zarkel {
-
-constexpr const char* kReplaceTitle = "Replace";
 
 // The names of `names` that stand in `directory` already, in the order given. A name that
 // differs from an existing file only in letter case counts where the file system ignores case,

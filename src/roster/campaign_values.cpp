@@ -1,15 +1,9 @@
 #include "roster/campaign_values.h"
 
-#include <algorithm>
-
 #include "base/errors.h"
 #include "base/integer_text.h"
 
 namespace zarkel {
-
-std::int32_t ClampBattleType(std::int64_t value) {
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, 0, 2));
-}
 
 CampaignValuesDisplay ShowCampaignValues(const ScenarioData& scenario) {
   CampaignValuesDisplay display;

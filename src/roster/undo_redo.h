@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "model/undone_step.h"
 #include "roster/side_rosters.h"
 
 namespace zarkel {
@@ -17,15 +18,6 @@ namespace zarkel {
 // when there is nothing to undo (or redo).
 std::optional<std::string> UndoName(const EditorState& state);
 std::optional<std::string> RedoName(const EditorState& state);
-
-// What an undo or a redo changed.
-struct UndoneStep {
-  std::string name;  // as UndoName or RedoName gave it before
-  // After a transfer or a unit change: the refresh of its side, which is now the current side,
-  // as with that side's button checked.
-  std::optional<RosterDisplay> rosters;
-  bool campaignEntries = false;  // the type or a limit text changed
-};
 
 // Takes the last step back: the scenario as it was before it. Returns none, changing nothing,
 // when there is no step to undo.

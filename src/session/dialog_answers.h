@@ -1,11 +1,12 @@
-// Answers given before an operation to the dialogs it may show, for a face that cannot stop in
-// the middle of an operation to ask (the browser page, zarkel-cli): the file an open-file
-// dialog would return, and the answer to a Yes/No question. A dialog without an answer given
-// here is shown as usual.
+// Answers given before an operation to the dialogs it may show, for every face: the page and
+// zarkel-cli, which cannot stop in the middle of an operation to ask, answer from what the user
+// gave beforehand (the files chosen, the flags); the window answers the file dialogs its command
+// line names, once. A dialog without an answer given here is shown as usual.
 #pragma once
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/dialogs.h"
@@ -15,20 +16,29 @@ namespace zarkel {
 struct FileAnswer {
   FileDialogKind kind = FileDialogKind::Equipment;
   std::optional<std::string> path;  // the full path chosen; none stands for Cancel
+  bool once = false;  // answers the first dialog of its kind alone; those after it are shown
 };
 
 struct DialogAnswers {
   std::vector<FileAnswer> files;
   std::optional<bool> yesNo;    // true for Yes
   std::optional<bool> replace;  // the replace question's own answer; yesNo does not answer it
+  // A face that answers No for the user (a flag not given) says so where its messages go: the
+  // question's text as a message, followed by this line when it is not empty ("Answered No:
+  // --yes answers Yes."). None: a question answered No in advance shows nothing.
+  std::optional<std::string> yesNoDeclinedNote;
+  std::optional<std::string> replaceDeclinedNote;
 };
 
-// `shown`, with the dialogs that `answers` answers taken out: those return their answer and show
-// nothing. Messages and errors are always shown.
+// `shown`, with the dialogs that the answers answer taken out: those return their answer and
+// show nothing. Messages and errors are always shown.
 class AnsweredDialogs : public Dialogs {
  public:
-  AnsweredDialogs(Dialogs& shown, const DialogAnswers& answers)
-      : shown_(shown), answers_(answers) {}
+  explicit AnsweredDialogs(Dialogs& shown, DialogAnswers answers = {})
+      : shown_(shown), answers_(std::move(answers)) {}
+
+  // Adds an answer to the file dialogs of its kind, in place of one given before.
+  void Answer(FileAnswer answer);
 
   std::optional<std::string> ChooseFile(FileDialogKind kind,
                                         const FileDialogMemory& memory) override;
@@ -38,8 +48,10 @@ class AnsweredDialogs : public Dialogs {
   void ShowError(const std::string& text) override { shown_.ShowError(text); }
 
  private:
+  bool Answered(bool answer, const std::string& text, const std::optional<std::string>& note);
+
   Dialogs& shown_;
-  const DialogAnswers& answers_;
+  DialogAnswers answers_;
 };
 
 }  // namespace zarkel

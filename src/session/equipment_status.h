@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "load/equipment_load.h"
+#include "model/equipment_read.h"
 
 namespace zarkel {
 

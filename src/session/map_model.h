@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "model/editor_state.h"
-#include "roster/unit_review.h"
+#include "model/unit_edit.h"
 #include "session/hex_geometry.h"
 
 namespace zarkel {

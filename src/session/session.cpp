@@ -3,15 +3,28 @@
 #include <algorithm>
 
 #include "base/errors.h"
+#include "base/output_file.h"
+#include "base/source_file.h"
+#include "base/utf8_path.h"
 #include "load/companion_summary.h"
 #include "load/equipment_load.h"
+#include "load/open_scenario.h"
 #include "model/scenario_status.h"
+#include "output/campaign_writer.h"
+#include "output/files_in_use.h"
 #include "output/homemade_writer.h"
 #include "output/order_of_battle.h"
+#include "output/output_name.h"
+#include "output/replace_question.h"
+#include "output/write_report.h"
 #include "roster/campaign_edits.h"
+#include "roster/campaign_values.h"
 #include "roster/edit_report.h"
 #include "roster/plausible_content.h"
+#include "roster/scenario_check.h"
 #include "roster/transfer.h"
+#include "roster/undo_redo.h"
+#include "roster/unit_review.h"
 #include "session/equipment_status.h"
 
 namespace zarkel {
@@ -56,6 +69,14 @@ void Session::Announce(SessionChange& change, std::uint64_t historyRevision) {
                                     [](const auto& entry) { return !entry.second; }),
                      observers_.end());
   }
+}
+
+std::optional<std::string> Session::UndoName() const {
+  return zarkel::UndoName(state_);
+}
+
+std::optional<std::string> Session::RedoName() const {
+  return zarkel::RedoName(state_);
 }
 
 std::int32_t Session::Subscribe(Observer observer) {
@@ -105,6 +126,35 @@ OpenResult Session::Open(OpenRequest request, const DialogAnswers& answers, bool
     }
     return result;
   });
+}
+
+OpenRequest Session::OpenRequestFor(std::optional<ScenarioLayout> layout, const std::string& path) {
+  OpenRequest request;
+  request.layout = layout;
+  // No file named: the opening says so.
+  if (path.empty())
+    return request;
+  const std::filesystem::path scenario = std::filesystem::absolute(PathFromUtf8(path));
+  request.directory = Utf8FromPath(scenario.parent_path());
+  request.fileName = Utf8FromPath(scenario.filename());
+  return request;
+}
+
+std::vector<ScenarioLayout> Session::LayoutsAccepting(const std::string& path) {
+  std::vector<ScenarioLayout> layouts;
+  try {
+    SourceFile file(PathFromUtf8(path));
+    for (const ScenarioLayout layout : {ScenarioLayout::Homemade, ScenarioLayout::Original}) {
+      try {
+        CheckScenarioSize(file, layout);
+        layouts.push_back(layout);
+      } catch (const Refusal&) {
+      }
+    }
+  } catch (const EditorError&) {
+    // A file that cannot be read fits no layout; the opening says why.
+  }
+  return layouts;
 }
 
 void Session::ReloadEquipment(const DialogAnswers& answers) {
@@ -198,10 +248,49 @@ AcceptResult Session::MoveUnit(std::int32_t unitIndex, std::int32_t column, std:
     throw Refusal("\"" + state_.scenario.units.at(unitIndex).ShownName() +
                   "\" is not on the lists of the side chosen: choose its side to move it.");
   }
-  const ReviewFields shown = *zarkel::ReviewUnit(state_, listed->page, listed->line);
-  return Accept(
+  return *AcceptFields(
       listed->page, listed->line,
-      UnitEditTexts{std::to_string(column), std::to_string(row), shown.used, shown.experience});
+      {{UnitField::Column, std::to_string(column)}, {UnitField::Row, std::to_string(row)}});
+}
+
+std::optional<AcceptResult> Session::AcceptFields(
+    UnitPage page, std::int32_t line,
+    const std::vector<std::pair<UnitField, std::string>>& fields) {
+  const std::optional<ReviewFields> shown = zarkel::ReviewUnit(state_, page, line);
+  if (!shown)
+    return std::nullopt;
+  UnitEditTexts texts{shown->column, shown->row, shown->used, shown->experience};
+  for (const auto& [field, text] : fields) {
+    switch (field) {
+      case UnitField::Column:
+        texts.column = text;
+        break;
+      case UnitField::Row:
+        texts.row = text;
+        break;
+      case UnitField::Used:
+        texts.used = text;
+        break;
+      case UnitField::Experience:
+        texts.experience = text;
+        break;
+    }
+  }
+  return Accept(page, line, texts);
+}
+
+void Session::RequireListedLine(UnitPage page, std::int32_t line,
+                                const std::string& askedBy) const {
+  const bool core = page == UnitPage::Core;
+  const auto& map = core ? state_.view.coreListMap : state_.view.auxListMap;
+  const auto count = static_cast<std::int32_t>(map.size());
+  if (line >= 0 && line < count)
+    return;
+  const std::string list =
+      std::string(SideName(state_.view.currentSide)) + (core ? " core list" : " auxiliary list");
+  throw Refusal(askedBy + ": line " + std::to_string(line) + " is not on the " + list +
+                (count == 0 ? ", which is empty."
+                            : ", which has lines 0 to " + std::to_string(count - 1) + "."));
 }
 
 RosterDisplay Session::UnusedClick() {
@@ -271,14 +360,33 @@ ScenarioCheck Session::Check(LineNumbers lines) const {
   return CheckScenario(state_, limitTexts(), lines);
 }
 
-namespace {
-
-// The status line of a write: what it put on disk, or that it wrote nothing.
-std::string WriteStatus(const std::optional<WrittenFiles>& written) {
-  return written ? WrittenFilesLine(*written) : std::string(kNotWritten);
+CompanionSummary Session::Companions() const {
+  return ReadCompanionSummary(state_.scenario.companions);
 }
 
-}  // namespace
+std::vector<FileInUse> Session::FilesInUse() const {
+  return zarkel::FilesInUse(state_);
+}
+
+void Session::RequireNameWithoutFolder(const std::string& name, const std::string& field) {
+  zarkel::RequireNameWithoutFolder(name, field);
+}
+
+std::string Session::WrittenLine(const WrittenFiles& files) {
+  return WrittenFilesLine(files);
+}
+
+std::string Session::ReplaceQuestionText(const std::filesystem::path& directory,
+                                         const std::vector<std::string>& existing) {
+  return ReplaceQuestion(directory, existing);
+}
+
+void Session::Wrote(SessionChange& change, std::optional<WrittenFiles> written, bool scenario) {
+  if (written && scenario)
+    state_.history.MarkWritten();
+  change.written = std::move(written);
+  change.status = change.written ? WrittenFilesLine(*change.written) : std::string(kNotWritten);
+}
 
 std::optional<WrittenFiles> Session::WriteCampaign(CampaignPage page, const std::string& slotName,
                                                    const std::string& directory,
@@ -286,8 +394,7 @@ std::optional<WrittenFiles> Session::WriteCampaign(CampaignPage page, const std:
   return Operate([&](SessionChange& change) {
     AnsweredDialogs dialogs(dialogs_, answers);
     const CampaignWriteRequest request{page, slotName, directory, battleType(), limitTexts()};
-    change.written = WriteCampaignScenario(state_, dialogs, request);
-    change.status = WriteStatus(change.written);
+    Wrote(change, WriteCampaignScenario(state_, dialogs, request), true);
     return change.written;
   });
 }
@@ -297,18 +404,31 @@ std::optional<WrittenFiles> Session::WriteOrderOfBattle(const std::string& direc
                                                         const DialogAnswers& answers) {
   return Operate([&](SessionChange& change) {
     AnsweredDialogs dialogs(dialogs_, answers);
-    change.written =
-        zarkel::WriteOrderOfBattle(state_, dialogs, OrderOfBattleRequest{directory, name});
-    change.status = WriteStatus(change.written);
+    Wrote(change,
+          zarkel::WriteOrderOfBattle(state_, dialogs, OrderOfBattleRequest{directory, name}),
+          false);
     return change.written;
   });
 }
 
-void Session::ReportWritten(const WrittenFiles& files) {
-  Operate([&](SessionChange& change) {
-    change.written = files;
-    change.status = WrittenFilesLine(files);
-    return true;
+std::optional<WrittenFiles> Session::WriteFileOfFace(const std::filesystem::path& target,
+                                                     const std::function<std::string()>& make,
+                                                     const DialogAnswers& answers) {
+  return Operate([&](SessionChange& change) {
+    // A file the editor works from is refused before any question.
+    zarkel::CheckWriteTargets({target}, FilesInUse());
+    const WrittenFiles files{target.parent_path(), {Utf8FromPath(target.filename())}};
+    AnsweredDialogs dialogs(dialogs_, answers);
+    if (!ConfirmReplace(dialogs, files.directory, files.names)) {
+      // Nothing to tell: the face said nothing either when it was answered No.
+      return std::optional<WrittenFiles>();
+    }
+    const std::string bytes = make();
+    OutputFile output(target);
+    output.Write(bytes);
+    output.Commit();
+    Wrote(change, files, false);
+    return change.written;
   });
 }
 
@@ -322,9 +442,10 @@ std::optional<WrittenFiles> Session::WriteHomemade(const std::string& directory,
                                                    const DialogAnswers& answers) {
   return Operate([&](SessionChange& change) {
     AnsweredDialogs dialogs(dialogs_, answers);
-    change.written = WriteHomemadeScenario(
-        state_, dialogs, HomemadeWriteRequest{directory, name, battleType(), limitTexts()});
-    change.status = WriteStatus(change.written);
+    Wrote(change,
+          WriteHomemadeScenario(state_, dialogs,
+                                HomemadeWriteRequest{directory, name, battleType(), limitTexts()}),
+          true);
     return change.written;
   });
 }

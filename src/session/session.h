@@ -13,16 +13,17 @@
 #include <utility>
 #include <vector>
 
-#include "load/open_scenario.h"
+#include "model/campaign_display.h"
+#include "model/campaign_page.h"
+#include "model/companion_reading.h"
 #include "model/dialogs.h"
 #include "model/editor_state.h"
-#include "output/campaign_writer.h"
-#include "output/files_in_use.h"
-#include "output/write_report.h"
-#include "roster/campaign_values.h"
-#include "roster/scenario_check.h"
-#include "roster/undo_redo.h"
-#include "roster/unit_review.h"
+#include "model/file_in_use.h"
+#include "model/open_request.h"
+#include "model/scenario_findings.h"
+#include "model/undone_step.h"
+#include "model/unit_edit.h"
+#include "model/written_files.h"
 #include "session/dialog_answers.h"
 #include "session/map_model.h"
 #include "session/session_change.h"
@@ -42,8 +43,8 @@ class Session {
   std::int32_t battleType() const { return state_.scenario.entries.battleType; }
   const LimitTexts& limitTexts() const { return state_.scenario.entries.limitTexts; }
   bool HasUnwrittenEdits() const { return state_.history.HasUnwrittenEdits(); }
-  std::optional<std::string> UndoName() const { return zarkel::UndoName(state_); }
-  std::optional<std::string> RedoName() const { return zarkel::RedoName(state_); }
+  std::optional<std::string> UndoName() const;
+  std::optional<std::string> RedoName() const;
 
   // An observer is told after every operation that changed something, also one that failed
   // half-way. Returns the number that Unsubscribe takes.
@@ -57,6 +58,13 @@ class Session {
   // failure leaves the open scenario as it was; equipment read before it stays read.
   OpenResult Open(OpenRequest request, const DialogAnswers& answers = {},
                   bool rereadEquipment = false);
+  // The request of an opening of the scenario file at `path` (UTF-8; a relative one is taken from
+  // the working folder): its folder and file name, the companion files found by default. An
+  // empty path names no file.
+  static OpenRequest OpenRequestFor(std::optional<ScenarioLayout> layout, const std::string& path);
+  // The layouts whose checks of the size accept the scenario file at `path`, in the order
+  // Homemade, Original; none for a file that cannot be read (the opening says why).
+  static std::vector<ScenarioLayout> LayoutsAccepting(const std::string& path);
   // "Reload Equipment File"; the status names the files read.
   void ReloadEquipment(const DialogAnswers& answers = {});
 
@@ -80,6 +88,16 @@ class Session {
   // accepted as "Accept Changes" accepts it, with the same checks and messages. Throws Refusal
   // for a unit that is not on the lists of the side chosen.
   AcceptResult MoveUnit(std::int32_t unitIndex, std::int32_t column, std::int32_t row);
+  // The unit at `line` of the list of `page` reviewed, the texts given put into the fields they
+  // name, and accepted as "Accept Changes" accepts them. None when the line shows no unit.
+  std::optional<AcceptResult> AcceptFields(
+      UnitPage page, std::int32_t line,
+      const std::vector<std::pair<UnitField, std::string>>& fields);
+  // Throws Refusal when `line` is not on the list of `page` of the side chosen, which a face that
+  // names lines by number (zarkel-cli) must rule out: a line past the list names no unit, and
+  // doing nothing with it would report an edit that was not made. `askedBy` begins the refusal:
+  // `--to-aux: line 7 is not on the Axis core list, which has lines 0 to 3.`
+  void RequireListedLine(UnitPage page, std::int32_t line, const std::string& askedBy) const;
   // A click on a line of an unused list.
   RosterDisplay UnusedClick();
 
@@ -94,8 +112,15 @@ class Session {
   std::optional<UndoneStep> Undo();
   std::optional<UndoneStep> Redo();
 
-  // A file that a face wrote by itself (the map's picture), told as the writers' files are.
-  void ReportWritten(const WrittenFiles& files);
+  // A file whose bytes a face makes (the map's picture), written as the writers write theirs:
+  // the target checked as every write checks its targets (Refusal for a file in use, a folder, a
+  // folder that is not there), the replace question asked when the file is there (`answers`
+  // answers it without showing it), then the bytes `make` answers put in place at once and the
+  // file reported as the writers' files are. None, having written nothing, when the question was
+  // answered No. Such a file is no scenario: the edits do not count as written by it.
+  std::optional<WrittenFiles> WriteFileOfFace(const std::filesystem::path& target,
+                                              const std::function<std::string()>& make,
+                                              const DialogAnswers& answers = {});
 
   // What the map shows: the counters of the three sides, those of the side chosen movable.
   MapContent Map() const { return BuildMapContent(state_, side_); }
@@ -104,19 +129,27 @@ class Session {
   // the face counts them.
   ScenarioCheck Check(LineNumbers lines) const;
 
+  // What the companion files of an open Original scenario hold, read as the writers read them.
+  CompanionSummary Companions() const;
+
   // The files the open scenario depends on (the scenario, its companions, the equipment files),
   // which no write may replace.
-  std::vector<FileInUse> FilesInUse() const { return zarkel::FilesInUse(state_); }
-  // The check every write makes of its targets before it asks or writes anything, for a file a
-  // face writes by itself (the map's picture): throws Refusal for a file in use, a target that is
-  // a folder, or a folder that is not there.
-  void CheckWriteTargets(const std::vector<std::filesystem::path>& targets) const {
-    zarkel::CheckWriteTargets(targets, FilesInUse());
-  }
+  std::vector<FileInUse> FilesInUse() const;
+
+  // Refuses an output name that holds a folder, before anything is opened or written: `field`
+  // names where it was typed (`--name`).
+  static void RequireNameWithoutFolder(const std::string& name, const std::string& field);
+  // The line a write's status says and zarkel-cli prints: `Wrote a.scn and sa.tst in "/x"`.
+  static std::string WrittenLine(const WrittenFiles& files);
+  // The question a write into a folder asks when `existing` stand there already.
+  static std::string ReplaceQuestionText(const std::filesystem::path& directory,
+                                         const std::vector<std::string>& existing);
 
   // The three writers, with the type and limits as they stand. Each asks before it replaces
   // files that are there (`answers.replace` answers that question without showing it) and
-  // returns none, having written nothing, when it was answered No.
+  // returns none, having written nothing, when it was answered No. A campaign or Homemade write
+  // writes the scenario, so that the edits made so far then count as written; an order of
+  // battle does not.
   std::optional<WrittenFiles> WriteCampaign(CampaignPage page, const std::string& slotName,
                                             const std::string& directory,
                                             const DialogAnswers& answers = {});
@@ -143,6 +176,9 @@ class Session {
   std::optional<RosterDisplay> Transfer(const std::vector<std::int32_t>& lines, bool toAux);
   void Announce(SessionChange& change, std::uint64_t historyRevision);
   void Taken(const std::optional<UndoneStep>& step, SessionChange& change);
+  // The end of every write: what it wrote, the status saying so, the edits counted as written
+  // when it wrote the scenario.
+  void Wrote(SessionChange& change, std::optional<WrittenFiles> written, bool scenario);
 
   Dialogs& dialogs_;
   EditorState state_;

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "output/write_report.h"
-#include "roster/side_rosters.h"
-#include "roster/unit_review.h"
+#include "model/roster_display.h"
+#include "model/unit_edit.h"
+#include "model/written_files.h"
 
 namespace zarkel {
 

@@ -1,17 +1,14 @@
 #include "ui/map_command.h"
 
-#include <QFileInfo>
 #include <cstdio>
 #include <filesystem>
-#include <map>
+#include <iostream>
 
 #include "base/errors.h"
 #include "base/utf8_path.h"
-#include "load/open_scenario.h"
-#include "output/files_in_use.h"
-#include "output/replace_question.h"
-#include "output/write_report.h"
-#include "session/map_model.h"
+#include "session/dialog_answers.h"
+#include "session/printed_dialogs.h"
+#include "session/session.h"
 #include "ui/map_picture.h"
 #include "ui/qt_dialogs.h"
 
@@ -19,67 +16,45 @@ namespace zarkel {
 
 namespace {
 
-// The equipment dialogs answered from the flags; messages printed.
-class FlagDialogs : public Dialogs {
- public:
-  explicit FlagDialogs(const StartOptions& options) : replace_(options.replace) {
-    if (!options.equipment.isEmpty())
-      answers_[FileDialogKind::Equipment] = FileSystemName(options.equipment);
-    if (!options.names.isEmpty())
-      answers_[FileDialogKind::EquipmentNames] = FileSystemName(options.names);
-  }
-  std::optional<std::string> ChooseFile(FileDialogKind kind, const FileDialogMemory&) override {
-    const auto answer = answers_.find(kind);
-    if (answer == answers_.end())
-      return std::nullopt;
-    return answer->second;
-  }
-  void ShowMessage(const std::string& text) override { Print(text); }
-  bool AskYesNo(const std::string&, const std::string& text) override {
-    Print(text);
-    return false;
-  }
-
-  bool AskReplace(const std::string& text) override {
-    if (!replace_)
-      Print(text + "\nNot written: --replace replaces the file that is there.");
-    return replace_;
-  }
-
-  static void Print(const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); }
-
- private:
-  bool replace_;
-  std::map<FileDialogKind, std::string> answers_;
-};
+// The equipment dialogs answered from the flags (a dialog without its flag cancelled), a
+// question answered No and printed, the replace question answered by --replace.
+DialogAnswers FlagAnswers(const StartOptions& options) {
+  DialogAnswers answers;
+  if (!options.equipment.isEmpty())
+    answers.files.push_back({FileDialogKind::Equipment, FileSystemName(options.equipment)});
+  if (!options.names.isEmpty())
+    answers.files.push_back({FileDialogKind::EquipmentNames, FileSystemName(options.names)});
+  answers.yesNo = false;
+  answers.yesNoDeclinedNote = "";
+  answers.replace = options.replace;
+  answers.replaceDeclinedNote = "Not written: --replace replaces the file that is there.";
+  return answers;
+}
 
 }  // namespace
 
 int SaveMapFromCommandLine(const StartOptions& options) {
+  PrintedDialogs printed(std::cerr);
   try {
-    EditorState state;
-    FlagDialogs dialogs(options);
-    const QFileInfo scenario(options.scenario);
-    OpenRequest request;
-    request.layout = options.layout;
-    request.directory = FileSystemName(scenario.absolutePath());
-    request.fileName = FileSystemName(scenario.fileName());
-    if (!OpenScenario(state, dialogs, request).opened)
+    AnsweredDialogs dialogs(printed, FlagAnswers(options));
+    Session session(dialogs);
+    if (!session.Open(Session::OpenRequestFor(options.layout, FileSystemName(options.scenario)))
+             .opened)
       return 1;
     const std::filesystem::path target(PathFromUtf8(FileSystemName(options.saveMap)));
-    CheckWriteTargets({target}, FilesInUse(state));
-    if (!ConfirmReplace(dialogs, target.parent_path(), {Utf8FromPath(target.filename())}))
+    const std::optional<WrittenFiles> written = session.WriteFileOfFace(target, [&] {
+      // Every side in full colour: no side is chosen.
+      const MapContent content = session.Map();
+      const QImage picture =
+          RenderMapPicture(content, false, options.width.value_or(DefaultPictureWidth(content)));
+      return PngBytes(picture, target);
+    });
+    if (!written)
       return 1;
-    const MapContent content = BuildMapContent(state, std::nullopt);
-    const QImage picture =
-        RenderMapPicture(content, false, options.width.value_or(DefaultPictureWidth(content)));
-    WritePicture(picture, target);
-    std::printf("%s\n", WrittenFilesLine(
-                            WrittenFiles{target.parent_path(), {Utf8FromPath(target.filename())}})
-                            .c_str());
+    std::printf("%s\n", Session::WrittenLine(*written).c_str());
     return 0;
   } catch (const std::exception& error) {
-    FlagDialogs::Print(error.what());
+    printed.ShowMessage(error.what());
     return 1;
   }
 }

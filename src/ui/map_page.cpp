@@ -14,9 +14,6 @@
 #include "base/errors.h"
 #include "base/utf8_path.h"
 #include "model/vocabulary.h"
-#include "output/files_in_use.h"
-#include "output/replace_question.h"
-#include "roster/scenario_check.h"
 #include "ui/map_picture.h"
 #include "ui/map_qt.h"
 #include "ui/map_view.h"
@@ -209,16 +206,13 @@ void MapPage::SavePicture() {
   try {
     const QFileInfo chosen(path);
     const std::filesystem::path target(PathFromUtf8(FileSystemName(chosen.absoluteFilePath())));
-    // A file the editor works from is refused before any question.
-    session_.session().CheckWriteTargets({target});
-    if (!ConfirmReplace(dialogs_, target.parent_path(), {Utf8FromPath(target.filename())}))
-      return;
-    // Every side in full colour, whichever is chosen.
-    const MapContent all = BuildMapContent(session_.session().state(), std::nullopt);
-    WritePicture(RenderMapPicture(all, evenColumnsLow_->isChecked(), DefaultPictureWidth(all)),
-                 target);
-    session_.session().ReportWritten(
-        WrittenFiles{target.parent_path(), {Utf8FromPath(target.filename())}});
+    Session& session = session_.session();
+    session.WriteFileOfFace(target, [&] {
+      // Every side in full colour, whichever is chosen.
+      const MapContent all = BuildMapContent(session.state(), std::nullopt);
+      return PngBytes(RenderMapPicture(all, evenColumnsLow_->isChecked(), DefaultPictureWidth(all)),
+                      target);
+    });
   } catch (const EditorError& error) {
     dialogs_.ShowError(error.what());
   }

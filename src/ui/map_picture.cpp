@@ -8,7 +8,6 @@
 #include <string>
 
 #include "base/errors.h"
-#include "base/output_file.h"
 #include "session/hex_geometry.h"
 #include "ui/map_renderer.h"
 
@@ -49,17 +48,13 @@ QImage RenderMapPicture(const MapContent& content, bool evenColumnsLow, int widt
   return image;
 }
 
-void WritePicture(const QImage& image, const std::filesystem::path& path) {
+std::string PngBytes(const QImage& image, const std::filesystem::path& path) {
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
   if (!image.save(&buffer, "PNG"))
     throw IoError("Cannot make the picture", path);
-  // Through the editor's own output file, as every file it writes.
-  OutputFile output(path);
-  output.Write(reinterpret_cast<const std::uint8_t*>(png.constData()),
-               static_cast<std::size_t>(png.size()));
-  output.Commit();
+  return png.toStdString();
 }
 
 }  // namespace zarkel

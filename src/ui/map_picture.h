@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <filesystem>
+#include <string>
 
 #include "session/map_model.h"
 
@@ -19,10 +20,8 @@ int DefaultPictureWidth(const MapContent& content);
 // without hexes and for a picture higher than kMaxPictureSide.
 QImage RenderMapPicture(const MapContent& content, bool evenColumnsLow, int width);
 
-// Writes `image` as PNG to `path` through OutputFile: under a temporary name beside it, put in
-// place only when all of it is on the disk, so that a failure leaves no file behind. Throws
-// IoError, or Refusal for a folder that is missing or a target that is a folder. The caller has
-// checked the target against the files in use (CheckWriteTargets).
-void WritePicture(const QImage& image, const std::filesystem::path& path);
+// The bytes of `image` as a PNG file, for the session to write to `path` as it writes every file
+// (Session::WriteFileOfFace). Throws IoError naming `path` when the picture cannot be encoded.
+std::string PngBytes(const QImage& image, const std::filesystem::path& path);
 
 }  // namespace zarkel

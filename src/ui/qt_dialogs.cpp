@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QStringDecoder>
 
-#include "output/replace_question.h"
+#include "model/write_questions.h"
 
 namespace zarkel {
 

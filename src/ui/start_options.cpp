@@ -153,25 +153,11 @@ StartCommandLine ReadStartOptions(const QStringList& arguments) {
   return result;
 }
 
-void StartDialogs::AnswerOnce(FileDialogKind kind, std::string path) {
-  answers_[kind] = std::move(path);
-}
-
-std::optional<std::string> StartDialogs::ChooseFile(FileDialogKind kind,
-                                                    const FileDialogMemory& memory) {
-  const auto answer = answers_.find(kind);
-  if (answer == answers_.end())
-    return shown_.ChooseFile(kind, memory);
-  std::string path = std::move(answer->second);
-  answers_.erase(answer);
-  return path;
-}
-
-void ApplyStartOptions(TForm1& window, StartDialogs& dialogs, const StartOptions& options) {
+void ApplyStartOptions(TForm1& window, AnsweredDialogs& dialogs, const StartOptions& options) {
   if (!options.equipment.isEmpty())
-    dialogs.AnswerOnce(FileDialogKind::Equipment, FileSystemName(options.equipment));
+    dialogs.Answer({FileDialogKind::Equipment, FileSystemName(options.equipment), true});
   if (!options.names.isEmpty())
-    dialogs.AnswerOnce(FileDialogKind::EquipmentNames, FileSystemName(options.names));
+    dialogs.Answer({FileDialogKind::EquipmentNames, FileSystemName(options.names), true});
   if (options.side)
     window.CheckSide(*options.side);
   if (!options.scenario.isEmpty())

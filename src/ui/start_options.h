@@ -16,12 +16,12 @@
 
 #include <QString>
 #include <QStringList>
-#include <map>
 #include <optional>
 #include <string>
 
 #include "model/dialogs.h"
 #include "model/scenario_layout.h"
+#include "session/dialog_answers.h"
 
 class QApplication;
 
@@ -54,29 +54,8 @@ StartCommandLine ReadStartOptions(const QStringList& arguments);
 // The program's name and version, as the window, its boxes and --version show them.
 void SetUpApplication(QApplication& application);
 
-// Dialogs that answer chosen file dialogs once from the command line and pass everything else on
-// to the dialogs the user sees.
-class StartDialogs : public Dialogs {
- public:
-  explicit StartDialogs(Dialogs& shown) : shown_(shown) {}
-
-  void AnswerOnce(FileDialogKind kind, std::string path);
-
-  std::optional<std::string> ChooseFile(FileDialogKind kind,
-                                        const FileDialogMemory& memory) override;
-  void ShowMessage(const std::string& text) override { shown_.ShowMessage(text); }
-  bool AskYesNo(const std::string& title, const std::string& text) override {
-    return shown_.AskYesNo(title, text);
-  }
-  bool AskReplace(const std::string& text) override { return shown_.AskReplace(text); }
-  void ShowError(const std::string& text) override { shown_.ShowError(text); }
-
- private:
-  Dialogs& shown_;
-  std::map<FileDialogKind, std::string> answers_;
-};
-
-// Takes the steps the options stand for on `window`, whose dialogs are `dialogs`.
-void ApplyStartOptions(TForm1& window, StartDialogs& dialogs, const StartOptions& options);
+// Takes the steps the options stand for on `window`, whose dialogs are `dialogs`: the equipment
+// files given answer their dialogs once, and a dialog without its file shows as usual.
+void ApplyStartOptions(TForm1& window, AnsweredDialogs& dialogs, const StartOptions& options);
 
 }  // namespace zarkel

@@ -17,8 +17,8 @@
 
 #include "base/errors.h"
 #include "base/integer_text.h"
+#include "model/campaign_display.h"
 #include "model/vocabulary.h"
-#include "roster/campaign_values.h"
 #include "ui/directory_list.h"
 #include "ui/main_menu.h"
 #include "ui/qt_dialogs.h"

@@ -12,8 +12,8 @@
 #include <memory>
 #include <string>
 
+#include "model/campaign_page.h"
 #include "model/dialogs.h"
-#include "output/campaign_writer.h"
 #include "session/session.h"
 
 class QCheckBox;

@@ -22,8 +22,8 @@
 #include <QVBoxLayout>
 
 #include "base/version.h"
+#include "model/campaign_display.h"
 #include "model/vocabulary.h"
-#include "roster/campaign_values.h"
 #include "ui/directory_list.h"
 #include "ui/map_page.h"
 #include "ui/session_signals.h"

@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     return zarkel::SaveMapFromCommandLine(*commandLine.options);
 
   zarkel::QtDialogs shownDialogs;
-  zarkel::StartDialogs dialogs(shownDialogs);
+  zarkel::AnsweredDialogs dialogs(shownDialogs);
   zarkel::TForm1 window(dialogs);
   shownDialogs.SetParentWindow(&window);
   window.show();

@@ -132,6 +132,7 @@ TEST_F(UndoRedoTest, StepsAreNamedShownOnTheirSideAndCountedAsWrittenOrNot) {
   EXPECT_EQ(state.history.StepCount(), 2u);
 
   Written("w");
+  state.history.MarkWritten();  // as the session does after a write of the scenario
   EXPECT_FALSE(state.history.HasUnwrittenEdits());
   UndoStep(state);
   EXPECT_TRUE(state.history.HasUnwrittenEdits());

@@ -29,7 +29,7 @@ class Form {
   ScriptedDialogs& dialogs() { return fixture_.dialogs; }
   // The window's dialogs, as the program gives them: the script, behind the answers that the
   // command line can give.
-  StartDialogs& startDialogs() { return startDialogs_; }
+  AnsweredDialogs& startDialogs() { return startDialogs_; }
 
   template <typename T>
   T* Get(const char* name) {
@@ -67,7 +67,7 @@ class Form {
   void Open(const char* file, const char* layoutButton);
 
   ScenarioFixture fixture_;
-  StartDialogs startDialogs_{fixture_.dialogs};
+  AnsweredDialogs startDialogs_{fixture_.dialogs};
   std::unique_ptr<TForm1> window_;
 };
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "output/replace_question.h"
+#include "model/write_questions.h"
 
 namespace zarkel::web {
 

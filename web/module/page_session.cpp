@@ -9,10 +9,8 @@
 
 #include "base/errors.h"
 #include "base/latin1_text.h"
-#include "base/source_file.h"
 #include "base/utf8_path.h"
 #include "js_values.h"
-#include "load/open_scenario.h"
 #include "model/scenario_status.h"
 #include "model/vocabulary.h"
 #include "session_values.h"
@@ -111,12 +109,8 @@ void PageSession::ForgetFolder(const std::string& folder) {
 
 val PageSession::Open(const val& request) {
   return Run([&](val& result) {
-    const std::filesystem::path scenario =
-        PathFromUtf8(TextField(request, "scenario").value_or(""));
-    OpenRequest open;
-    open.layout = LayoutNamed(TextField(request, "layout"));
-    open.directory = Utf8FromPath(scenario.parent_path());
-    open.fileName = Utf8FromPath(scenario.filename());
+    OpenRequest open = Session::OpenRequestFor(LayoutNamed(TextField(request, "layout")),
+                                               TextField(request, "scenario").value_or(""));
     open.placenameDefault = FlagField(request, "placenameDefault").value_or(true);
     open.titleDefault = FlagField(request, "titleDefault").value_or(true);
     open.descriptionDefault = FlagField(request, "descriptionDefault").value_or(true);
@@ -133,18 +127,8 @@ val PageSession::Open(const val& request) {
 
 val PageSession::LayoutsAccepting(const std::string& path) {
   val layouts = val::array();
-  try {
-    SourceFile file(PathFromUtf8(path));
-    for (const ScenarioLayout layout : {ScenarioLayout::Homemade, ScenarioLayout::Original}) {
-      try {
-        CheckScenarioSize(file, layout);
-        layouts.call<void>("push", val(LayoutName(layout)));
-      } catch (const Refusal&) {
-      }
-    }
-  } catch (const EditorError&) {
-    // A file that cannot be read fits no layout; the opening says why.
-  }
+  for (const ScenarioLayout layout : Session::LayoutsAccepting(path))
+    layouts.call<void>("push", val(LayoutName(layout)));
   return layouts;
 }
 

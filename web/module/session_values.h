@@ -7,11 +7,11 @@
 #include <array>
 #include <utility>
 
+#include "model/campaign_display.h"
 #include "model/dialogs.h"
-#include "roster/campaign_values.h"
-#include "roster/scenario_check.h"
-#include "roster/side_rosters.h"
-#include "roster/unit_review.h"
+#include "model/roster_display.h"
+#include "model/scenario_findings.h"
+#include "model/unit_edit.h"
 #include "session/map_model.h"
 #include "session/session_change.h"
 

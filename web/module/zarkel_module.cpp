@@ -9,17 +9,17 @@
 
 #include "base/utf8_path.h"
 #include "base/version.h"
+#include "model/campaign_page.h"
 #include "model/campaign_settings.h"
 #include "model/dialogs.h"
 #include "model/editor_state.h"
+#include "model/roster_display.h"
+#include "model/write_questions.h"
+#include "model/written_files.h"
 #include "model/vocabulary.h"
-#include "output/campaign_writer.h"
-#include "output/homemade_writer.h"
-#include "output/replace_question.h"
-#include "output/write_report.h"
 #include "page_map.h"
 #include "page_session.h"
-#include "roster/side_rosters.h"
+#include "session/session.h"
 #include "session_values.h"
 
 namespace zarkel::web {
@@ -127,7 +127,7 @@ val ReplaceQuestionOf(const std::string& folder, const val& names) {
     existing.push_back(names[i].as<std::string>());
   val question = val::object();
   question.set("title", kReplaceTitle);
-  question.set("text", ReplaceQuestion(PathFromUtf8(folder), existing));
+  question.set("text", Session::ReplaceQuestionText(PathFromUtf8(folder), existing));
   return question;
 }
 

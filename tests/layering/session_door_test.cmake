@@ -1,0 +1,122 @@
+# The session is the only door: no file of a face (src/ui, src/cli, web/module) and not
+# src/session/session.h reaches a header of roster/, output/ or load/, directly or through the
+# headers it includes. Reads the sources, follows every quoted include (from src/, else beside
+# the including file) and fails naming each chain that arrives below the session.
+#
+#   cmake -DSOURCE_DIR=<top of the tree> -P session_door_test.cmake
+cmake_minimum_required(VERSION 3.20)
+if(NOT SOURCE_DIR)
+  message(FATAL_ERROR "SOURCE_DIR is not set")
+endif()
+
+set(below_session "src/roster/" "src/output/" "src/load/")
+
+# The file an include names, relative to SOURCE_DIR; empty when it is none of the tree's
+# (a system header, a generated one).
+function(resolve_include including name out)
+  set(found "")
+  if(EXISTS "${SOURCE_DIR}/src/${name}")
+    set(found "src/${name}")
+  else()
+    get_filename_component(folder "${including}" DIRECTORY)
+    if(EXISTS "${SOURCE_DIR}/${folder}/${name}")
+      file(RELATIVE_PATH found "${SOURCE_DIR}" "${SOURCE_DIR}/${folder}/${name}")
+    endif()
+  endif()
+  set(${out} "${found}" PARENT_SCOPE)
+endfunction()
+
+# The files `file` includes, kept in a global property once read.
+function(direct_includes file out)
+  string(MAKE_C_IDENTIFIER "includes_${file}" key)
+  get_property(known GLOBAL PROPERTY ${key} SET)
+  if(NOT known)
+    file(STRINGS "${SOURCE_DIR}/${file}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    set(resolved "")
+    foreach(line IN LISTS lines)
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*$" "\\1" name "${line}")
+      resolve_include("${file}" "${name}" target)
+      if(target)
+        list(APPEND resolved "${target}")
+      endif()
+    endforeach()
+    set_property(GLOBAL PROPERTY ${key} "${resolved}")
+  endif()
+  get_property(resolved GLOBAL PROPERTY ${key})
+  set(${out} "${resolved}" PARENT_SCOPE)
+endfunction()
+
+function(below_session_file file out)
+  set(result FALSE)
+  foreach(prefix IN LISTS below_session)
+    string(FIND "${file}" "${prefix}" at)
+    if(at EQUAL 0)
+      set(result TRUE)
+    endif()
+  endforeach()
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()
+
+# Breadth first from `start`; every header below the session that is reached is reported once,
+# with the shortest chain of includes that reaches it.
+function(check_reach start out)
+  string(MAKE_C_IDENTIFIER "from_${start}" parent_prefix)
+  set(queue "${start}")
+  set(seen "${start}")
+  set(found "")
+  while(queue)
+    list(POP_FRONT queue file)
+    direct_includes("${file}" next)
+    foreach(target IN LISTS next)
+      if(target IN_LIST seen)
+        continue()
+      endif()
+      list(APPEND seen "${target}")
+      string(MAKE_C_IDENTIFIER "${parent_prefix}_${target}" parent_key)
+      set(${parent_key} "${file}")
+      below_session_file("${target}" below)
+      if(below)
+        set(chain "${target}")
+        set(step "${file}")
+        while(NOT step STREQUAL "")
+          set(chain "${step} -> ${chain}")
+          string(MAKE_C_IDENTIFIER "${parent_prefix}_${step}" step_key)
+          if(DEFINED ${step_key})
+            set(step "${${step_key}}")
+          else()
+            set(step "")
+          endif()
+        endwhile()
+        list(APPEND found "${chain}")
+      else()
+        list(APPEND queue "${target}")
+      endif()
+    endforeach()
+  endwhile()
+  set(${out} "${found}" PARENT_SCOPE)
+endfunction()
+
+file(GLOB_RECURSE faces RELATIVE "${SOURCE_DIR}"
+     "${SOURCE_DIR}/src/ui/*.h" "${SOURCE_DIR}/src/ui/*.cpp"
+     "${SOURCE_DIR}/src/cli/*.h" "${SOURCE_DIR}/src/cli/*.cpp"
+     "${SOURCE_DIR}/web/module/*.h" "${SOURCE_DIR}/web/module/*.cpp")
+list(SORT faces)
+list(APPEND faces "src/session/session.h")
+list(LENGTH faces face_count)
+if(face_count LESS 10)
+  message(FATAL_ERROR "only ${face_count} files of the faces found under ${SOURCE_DIR}")
+endif()
+
+set(violations "")
+foreach(face IN LISTS faces)
+  check_reach("${face}" chains)
+  foreach(chain IN LISTS chains)
+    string(APPEND violations "  ${chain}\n")
+  endforeach()
+endforeach()
+
+if(violations)
+  message(FATAL_ERROR "Past the session: these includes reach roster/, output/ or load/:\n"
+                      "${violations}")
+endif()
+message(STATUS "${face_count} files of the faces reach nothing below the session")
