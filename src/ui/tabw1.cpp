@@ -19,6 +19,7 @@
 #include "base/integer_text.h"
 #include "roster/campaign_values.h"
 #include "ui/directory_list.h"
+#include "ui/failure_box.h"
 #include "ui/main_menu.h"
 #include "ui/qt_dialogs.h"
 #include "ui/session_signals.h"
@@ -178,13 +179,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::Run(const std::function<void()>& work) {
-  try {
-    work();
-  } catch (const EditorError& error) {
-    dialogs_.ShowError(error.what());
-  } catch (const std::exception& error) {
-    dialogs_.ShowError(error.what());
-  }
+  RunShowingFailure(dialogs_, work);
 }
 
 void TForm1::FinishPendingEdit() {
