@@ -11,8 +11,7 @@ source "$top/scripts/packages.sh"
 
 build="$top/build-bench"
 # Configured as scripts/bench.sh configures it, so that the two share the build.
-cmake -S "$top" -B "$build" -DZARKEL_BENCH=ON -DZARKEL_TESTS=OFF -DZARKEL_GUI=ON \
-  -DZARKEL_CLI=ON -DZARKEL_WERROR=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S "$top" --preset bench -B "$build" >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target zarkel-cli zarkel_write_inputs >/dev/null
 
 work=$(mktemp -d /dev/shm/zarkel-bench-cli.XXXXXX)

@@ -24,10 +24,9 @@ build=${ZARKEL_WEB_BUILD:-$top/build-web}
 linux=${ZARKEL_LINUX_BUILD:-$top/build}
 bench=${ZARKEL_BENCH_BUILD:-$top/build-bench}
 "$top/scripts/web.sh" --build >/dev/null
-cmake -S "$top" -B "$linux" >/dev/null
+cmake -S "$top" --preset build -B "$linux" >/dev/null
 cmake --build "$linux" --parallel "$(nproc)" --target zarkel-cli make_generated_set >/dev/null
-cmake -S "$top" -B "$bench" -DZARKEL_BENCH=ON -DZARKEL_TESTS=OFF -DZARKEL_GUI=ON \
-  -DZARKEL_CLI=ON -DZARKEL_WERROR=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S "$top" --preset bench -B "$bench" >/dev/null
 cmake --build "$bench" --parallel "$(nproc)" --target zarkel_bench zarkel_map_bench \
   zarkel_write_inputs >/dev/null
 

@@ -12,8 +12,7 @@ source "$top/scripts/packages.sh"
 "$top/scripts/ensure-packages.sh" cmake make g++ "${BENCH_PACKAGES[@]}"
 
 build="$top/build-bench"
-cmake -S "$top" -B "$build" -DZARKEL_BENCH=ON -DZARKEL_TESTS=OFF -DZARKEL_GUI=ON \
-  -DZARKEL_CLI=ON -DZARKEL_WERROR=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S "$top" --preset bench -B "$build" >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target zarkel_bench zarkel_write_memory \
   zarkel_map_bench
 

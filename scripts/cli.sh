@@ -7,6 +7,6 @@ source "$top/scripts/packages.sh"
 "$top/scripts/ensure-packages.sh" "${BUILD_PACKAGES[@]}" >&2
 
 # Configured as it stands (no options changed), so that the build's other users keep theirs.
-cmake -S "$top" -B "$top/build" >/dev/null
+cmake -S "$top" --preset build >/dev/null
 cmake --build "$top/build" --parallel "$(nproc)" --target zarkel-cli >&2
 exec "$top/build/src/cli/zarkel-cli" "$@"

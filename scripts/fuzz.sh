@@ -18,8 +18,7 @@ source "$top/scripts/packages.sh"
 
 build="$top/build-fuzz"
 echo "== fuzz build"
-CC=clang-14 CXX=clang++-14 cmake -S "$top" -B "$build" -DZARKEL_FUZZ=ON -DZARKEL_TESTS=OFF \
-  -DZARKEL_GUI=OFF -DZARKEL_CLI=OFF -DZARKEL_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$top" --preset fuzz -B "$build" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 
 rm -rf "$build/seeds"

@@ -11,11 +11,9 @@ source "$top/scripts/packages.sh"
 "$top/scripts/ensure-packages.sh" "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" >&2
 
 build="$top/build-package"
-# No path of this folder goes into the programs: the sources are "." in them.
-cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-  -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$top=." \
-  -DZARKEL_TESTS=OFF -DZARKEL_GUI=ON -DZARKEL_CLI=ON -DZARKEL_WERROR=ON -DZARKEL_STATIC_CLI=OFF \
-  >/dev/null
+# No path of this folder goes into the programs: the sources are "." in them (the preset maps
+# them so).
+cmake -S "$top" --preset package -B "$build" >/dev/null
 cmake --build "$build" --parallel "$(nproc)" >&2
 rm -f "$build"/zarkel_*.deb
 (cd "$build" && cpack -G DEB >&2)

@@ -10,7 +10,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$top/scripts/packages.sh"
 "$top/scripts/ensure-packages.sh" "${BUILD_PACKAGES[@]}"
 
-cmake -S "$top" -B "$top/build" -DZARKEL_GUI=ON >/dev/null
+cmake -S "$top" --preset window >/dev/null
 cmake --build "$top/build" --parallel "$(nproc)" --target zarkel
 if [ $# -eq 0 ]; then
   demo="${ZARKEL_DEMO_DIR:-$HOME/zarkel-demo}"

@@ -10,20 +10,18 @@ source "$top/scripts/packages.sh"
 "$top/scripts/ensure-packages.sh" "${BUILD_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
 jobs=$(nproc)
 
-run_suite() {  # build directory, extra cmake options...
-  local dir=$1
-  shift
+run_suite() {  # build directory, configure preset (CMakePresets.json)
+  local dir=$1 preset=$2
   echo "== $(basename "$dir")"
-  cmake -S "$top" -B "$dir" -DZARKEL_WERROR=ON -DZARKEL_TESTS=ON -DZARKEL_GUI=ON -DZARKEL_CLI=ON \
-    "$@" >/dev/null
+  cmake -S "$top" --preset "$preset" -B "$dir" >/dev/null
   cmake --build "$dir" --parallel "$jobs"
   (cd "$dir" && ctest --output-on-failure --no-tests=error --timeout 600)
 }
 
-run_suite "$top/build"
+run_suite "$top/build" test
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  run_suite "$top/build-sanitize" -DZARKEL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+  run_suite "$top/build-sanitize" sanitize
 
 echo "== windows"
 windows_start=$SECONDS

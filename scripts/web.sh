@@ -84,9 +84,8 @@ echo "== WebAssembly build"
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 # emcmake would run the suites with a node flag that node 20 no longer knows: node plain instead.
-emcmake cmake -S "$top" -B "$build/zarkel" -DCMAKE_CROSSCOMPILING_EMULATOR="$node" \
-  -DCMAKE_FIND_ROOT_PATH="$deps" -DCMAKE_BUILD_TYPE=Release -DZARKEL_WERROR=ON \
-  -DZARKEL_GUI=OFF -DZARKEL_CLI=ON -DZARKEL_TESTS="$tests" -DZARKEL_SITE_DIR="$build/site" \
+emcmake cmake -S "$top" --preset web -B "$build/zarkel" -DCMAKE_CROSSCOMPILING_EMULATOR="$node" \
+  -DCMAKE_FIND_ROOT_PATH="$deps" -DZARKEL_TESTS="$tests" -DZARKEL_SITE_DIR="$build/site" \
   -DZARKEL_WEB_PACKAGES="$web/node_modules" -DZARKEL_SINGLE_FILE_DIR="$build" "${launcher[@]}" \
   >/dev/null
 targets=(zarkel_site zarkel_single_file zarkel-cli)
@@ -110,7 +109,7 @@ echo "== core and session suites under node"
 (cd "$build/zarkel" && ctest --output-on-failure --no-tests=error --timeout 900)
 
 echo "== round trip: the node zarkel-cli writes what the native one writes"
-cmake -S "$top" -B "$linux" >/dev/null
+cmake -S "$top" --preset build -B "$linux" >/dev/null
 cmake --build "$linux" --parallel "$jobs" --target zarkel-cli make_generated_set
 native_cli="$linux/src/cli/zarkel-cli"
 node_cli="$build/cli/zarkel-cli.js"

@@ -52,9 +52,7 @@ if [ ! -d "$deps/share/cmake/nlohmann_json" ]; then
 fi
 
 echo "== Windows build"
-cmake -S "$top" -B "$build/zarkel" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-  -DZARKEL_WINDOWS_PREFIX="$deps" -DCMAKE_BUILD_TYPE=Release -DZARKEL_WERROR=ON \
-  -DZARKEL_GUI=OFF -DZARKEL_CLI=ON -DZARKEL_TESTS=ON >/dev/null
+cmake -S "$top" --preset windows -B "$build/zarkel" -DZARKEL_WINDOWS_PREFIX="$deps" >/dev/null
 if $build_only; then
   cmake --build "$build/zarkel" --parallel "$jobs" --target zarkel-cli
 else
@@ -85,7 +83,7 @@ if $build_only; then
 fi
 
 echo "== Linux zarkel-cli for the round trip"
-cmake -S "$top" -B "$linux" >/dev/null
+cmake -S "$top" --preset build -B "$linux" >/dev/null
 cmake --build "$linux" --parallel "$jobs" --target zarkel-cli
 
 # A wine prefix of this build's own, and one wine server kept running for all the runs.

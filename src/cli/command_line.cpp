@@ -450,11 +450,7 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
         return CommandLine{ToCommand(flags), 0};
     }
     throw CLI::RequiredError::Subcommand(1);
-  } catch (const CLI::CallForHelp& e) {
-    return CommandLine{std::nullopt, app.exit(e)};
-  } catch (const CLI::CallForAllHelp& e) {
-    return CommandLine{std::nullopt, app.exit(e)};
-  } catch (const CLI::CallForVersion& e) {
+  } catch (const CLI::Success& e) {  // --help, --help-all, --version: printed, then exit 0
     return CommandLine{std::nullopt, app.exit(e)};
   } catch (const CLI::ParseError& e) {
     return usageError(e.what(), first);

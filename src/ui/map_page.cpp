@@ -14,6 +14,7 @@
 #include "base/errors.h"
 #include "base/utf8_path.h"
 #include "model/vocabulary.h"
+#include "ui/failure_box.h"
 #include "ui/map_picture.h"
 #include "ui/map_qt.h"
 #include "ui/map_view.h"
@@ -171,12 +172,8 @@ void MapPage::Click(std::int32_t unitIndex) {
   const MapCounter* counter = Counter(unitIndex);
   if (counter == nullptr || !counter->movable())
     return;
-  try {
-    // Reviewed on its page, as a click on its line would.
-    session_.session().ReviewUnit(unitIndex);
-  } catch (const EditorError& error) {
-    dialogs_.ShowError(error.what());
-  }
+  // Reviewed on its page, as a click on its line would.
+  RunShowingFailure(dialogs_, [&] { session_.session().ReviewUnit(unitIndex); });
   view_->SetSelectedUnit(unitIndex);
 }
 
@@ -186,11 +183,7 @@ void MapPage::Drop(std::int32_t unitIndex, int column, int row) {
     return;
   // Accepted as "Accept Changes" accepts a typed column and row; the rosters shown again build
   // the counters anew.
-  try {
-    session_.session().MoveUnit(unitIndex, column, row);
-  } catch (const EditorError& error) {
-    dialogs_.ShowError(error.what());
-  }
+  RunShowingFailure(dialogs_, [&] { session_.session().MoveUnit(unitIndex, column, row); });
 }
 
 void MapPage::SavePicture() {

@@ -20,6 +20,7 @@
 #include "model/campaign_display.h"
 #include "model/vocabulary.h"
 #include "ui/directory_list.h"
+#include "ui/failure_box.h"
 #include "ui/main_menu.h"
 #include "ui/qt_dialogs.h"
 #include "ui/session_signals.h"
@@ -176,13 +177,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::Run(const std::function<void()>& work) {
-  try {
-    work();
-  } catch (const EditorError& error) {
-    dialogs_.ShowError(error.what());
-  } catch (const std::exception& error) {
-    dialogs_.ShowError(error.what());
-  }
+  RunShowingFailure(dialogs_, work);
 }
 
 void TForm1::FinishPendingEdit() {

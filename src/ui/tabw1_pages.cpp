@@ -28,8 +28,11 @@
 #include "ui/map_page.h"
 #include "ui/session_signals.h"
 #include "ui/tabw1.h"
+#include "ui/widget_kit.h"
 
 namespace zarkel {
+
+using namespace widgets;
 
 namespace {
 
@@ -60,52 +63,6 @@ class BattleTypeSpinBox : public QSpinBox {
     text = QString::number(whole ? ClampBattleType(value) : 0);
   }
 };
-
-template <typename W>
-W* Named(W* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
-
-QLabel* Caption(const QString& text) {
-  return new QLabel(text);
-}
-
-QLabel* NamedLabel(const char* name, const QString& text) {
-  return Named(new QLabel(text), name);
-}
-
-// A read-only field of the unit detail or a figure: framed, so that an empty one still shows.
-QLabel* ValueLabel(const char* name, const QString& text, int minimumChars) {
-  QLabel* label = NamedLabel(name, text);
-  label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  label->setMinimumWidth(label->fontMetrics().averageCharWidth() * minimumChars);
-  return label;
-}
-
-QPushButton* Button(const char* name, const QString& caption) {
-  QPushButton* button = Named(new QPushButton(caption), name);
-  button->setAutoDefault(true);  // Enter presses the focused button, as Space does
-  return button;
-}
-
-QLineEdit* Edit(const char* name, const QString& text) {
-  return Named(new QLineEdit(text), name);
-}
-
-QListWidget* List(const char* name) {
-  QListWidget* list = Named(new QListWidget, name);
-  list->setSelectionMode(QAbstractItemView::SingleSelection);
-  return list;
-}
-
-// A 4 x 4 control without caption that runs an operation when clicked.
-QLabel* Trigger(const char* name) {
-  QLabel* label = NamedLabel(name, QString());
-  label->setFixedSize(4, 4);
-  return label;
-}
 
 }  // namespace
 

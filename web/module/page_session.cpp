@@ -72,10 +72,9 @@ val PageSession::Run(Work&& work) {
   val result = val::object();
   try {
     work(result);
-  } catch (const EditorError& error) {
-    result.set("error", Shown(error.what()));
   } catch (const std::exception& error) {
-    // Not one of the editor's failures, but the page must hear of it rather than get a number.
+    // The editor's failures (EditorError), and any other: the page must hear of it rather than
+    // get a number.
     result.set("error", Shown(error.what()));
   }
   val messages = val::array();
