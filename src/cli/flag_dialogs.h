@@ -13,7 +13,7 @@
 
 namespace zarkel::cli {
 
-constexpr const char* kAnsweredNo = "Answered No: --yes answers Yes.";
+constexpr const char* kAnsweredNo = "Not written: --yes answers Yes.";
 constexpr const char* kNotReplaced = "Not written: --replace replaces the files that are there.";
 
 class FlagDialogs : public Dialogs {

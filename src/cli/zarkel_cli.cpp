@@ -6,13 +6,15 @@
 #include <vector>
 
 #include "base/errors.h"
+#include "base/integer_text.h"
 #include "base/platform_file.h"
 #include "base/utf8_path.h"
 #include "cli/command_line.h"
 #include "cli/edits.h"
 #include "cli/flag_dialogs.h"
 #include "cli/scenario_report.h"
-#include "output/output_name.h"
+#include "model/campaign_settings.h"
+#include "output/write_name.h"
 #include "session/session.h"
 
 namespace zarkel::cli {
@@ -49,6 +51,19 @@ OpenRequest MakeOpenRequest(const Command& command) {
   return request;
 }
 
+// The refusal of a limit's text, named by the --limit that gave it: the first limit that does
+// not convert, in the order a writer converts them.
+ConversionError NamedByLimitFlag(const ConversionError& error, const LimitTexts& texts) {
+  for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {
+    try {
+      ParseByte(texts[static_cast<std::size_t>(field)], std::string());
+    } catch (const ConversionError&) {
+      return error.Naming(std::string("--limit ") + Limit(field).name);
+    }
+  }
+  return error;
+}
+
 // Writes what the command asks for. Returns none when a writer's question was answered No.
 std::optional<WrittenFiles> Write(Session& session, const Command& command) {
   const std::string directory = AbsolutePath(command.directory);
@@ -69,7 +84,11 @@ std::optional<WrittenFiles> Write(Session& session, const Command& command) {
 int Run(const Command& command) {
   if (command.kind != CommandKind::Info && command.kind != CommandKind::Check) {
     // Named as it was given, before anything is opened.
-    RequireNameWithoutFolder(command.name, "--name");
+    const std::vector<std::string> files =
+        command.kind == CommandKind::OrderOfBattle ? OrderOfBattleFileNames(command.name)
+        : command.kind == CommandKind::Campaign    ? CampaignFileNames(command.name)
+                                                   : HomemadeFileNames(command.name);
+    RequireWriteName(command.name, "given in --name", files);
   }
   FlagDialogs dialogs(std::cerr, command.yes, command.replace);
   dialogs.SetAnswer(FileDialogKind::Equipment, AbsolutePath(command.equipment));
@@ -105,7 +124,14 @@ int Run(const Command& command) {
       std::cerr << note << '\n';
     return check.findings.empty() ? kDone : kFindings;
   }
-  const std::optional<WrittenFiles> written = Write(session, command);
+  std::optional<WrittenFiles> written;
+  try {
+    written = Write(session, command);
+  } catch (const ConversionError& error) {
+    // A limit the writer refused came from a --limit: named by that flag, not by the window's
+    // caption.
+    throw NamedByLimitFlag(error, session.limitTexts());
+  }
   if (!written)
     return kStopped;
   // The same line the window's status bar shows.

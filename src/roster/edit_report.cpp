@@ -14,6 +14,17 @@ std::string Quoted(const std::string& latin1Name) {
   return "\"" + PrintableLatin1(latin1Name) + "\"";
 }
 
+// What follows the report of a unit placed outside the map: the byte is the user's and is
+// stored, but the game has no such hex.
+std::string OffMapNote(const EditorState& state, const UnitRecord& unit) {
+  const ScenarioGeometry& geometry = state.scenario.geometry;
+  if (unit.IsUnused() ||
+      (unit.columnLow() < geometry.mapSizeA && unit.rowLow() < geometry.mapSizeB))
+    return std::string();
+  return "; it now stands off the " + std::to_string(geometry.mapSizeA) + " x " +
+         std::to_string(geometry.mapSizeB) + " map";
+}
+
 std::string UnitStepText(const EditorState& state, const UnitChangeStep& change) {
   const UnitRecord& unit = state.scenario.units.at(change.unitIndex);
   bool hex = false;
@@ -28,8 +39,9 @@ std::string UnitStepText(const EditorState& state, const UnitChangeStep& change)
   const std::string name = Quoted(unit.ShownName());
   const std::string at =
       "column " + std::to_string(unit.columnLow()) + ", row " + std::to_string(unit.rowLow());
+  const std::string offMap = hex || placement ? OffMapNote(state, unit) : std::string();
   if (hex && !placement && !experience && !unit.IsUnused())
-    return "Moved " + name + " to " + at;
+    return "Moved " + name + " to " + at + offMap;
 
   // The column and row of a unit that is not placed are not a place on the map.
   std::vector<std::string> parts;
@@ -42,7 +54,7 @@ std::string UnitStepText(const EditorState& state, const UnitChangeStep& change)
   std::string text = "Changed " + name;
   for (std::size_t i = 0; i < parts.size(); ++i)
     text += (i == 0 ? ": " : ", ") + parts[i];
-  return text;
+  return text + offMap;
 }
 
 }  // namespace

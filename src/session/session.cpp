@@ -8,6 +8,7 @@
 #include "model/scenario_status.h"
 #include "output/homemade_writer.h"
 #include "output/order_of_battle.h"
+#include "output/writer_checks.h"
 #include "roster/campaign_edits.h"
 #include "roster/edit_report.h"
 #include "roster/plausible_content.h"
@@ -146,7 +147,9 @@ std::optional<RosterDisplay> Session::Transfer(const std::vector<std::int32_t>& 
         return change.rosters;
       },
       [&](SessionChange& change) {
-        change.status = RecordedStepText(state_, recorded).value_or(std::string());
+        change.status = state_.scenario.layout
+                            ? RecordedStepText(state_, recorded).value_or(std::string())
+                            : kNoScenarioOpen;
       });
 }
 
@@ -186,9 +189,11 @@ AcceptResult Session::Accept(UnitPage page, std::optional<std::int32_t> line,
         change.rosters = result.refreshed;
         return result;
       },
-      // Also after a stop half-way: what was stored is a step.
+      // Also after a refusal, which stored nothing.
       [&](SessionChange& change) {
-        change.status = AcceptText(state_, page, line, recorded).value_or(std::string());
+        change.status = state_.scenario.layout
+                            ? AcceptText(state_, page, line, recorded).value_or(std::string())
+                            : kNoScenarioOpen;
       });
 }
 
@@ -213,6 +218,11 @@ RosterDisplay Session::UnusedClick() {
 
 bool Session::SetType(std::int64_t value) {
   return Operate([&](SessionChange& change) {
+    // Nothing to change before an opening: the texts shown are the window's own.
+    if (!state_.scenario.layout) {
+      change.status = kNoScenarioOpen;
+      return false;
+    }
     change.campaignEntries = SetScenarioType(state_, value);
     if (change.campaignEntries)
       change.status = StepDoneText(state_, EditStep{0, TypeStep{0, battleType()}});
@@ -222,6 +232,10 @@ bool Session::SetType(std::int64_t value) {
 
 bool Session::SetLimit(std::int32_t field, const std::string& text) {
   return Operate([&](SessionChange& change) {
+    if (!state_.scenario.layout) {
+      change.status = kNoScenarioOpen;
+      return false;
+    }
     change.campaignEntries = SetLimitText(state_, field, text);
     if (change.campaignEntries)
       change.status = StepDoneText(state_, EditStep{0, LimitStep{field, {}, text}});
@@ -284,6 +298,7 @@ std::optional<WrittenFiles> Session::WriteCampaign(CampaignPage page, const std:
                                                    const std::string& directory,
                                                    const DialogAnswers& answers) {
   return Operate([&](SessionChange& change) {
+    RequireOpenScenario(state_.scenario);
     AnsweredDialogs dialogs(dialogs_, answers);
     const CampaignWriteRequest request{page, slotName, directory, battleType(), limitTexts()};
     change.written = WriteCampaignScenario(state_, dialogs, request);
@@ -313,6 +328,7 @@ void Session::ReportWritten(const WrittenFiles& files) {
 }
 
 bool Session::HomemadeWriteAsks(const std::string& directory, const std::string& name) const {
+  RequireOpenScenario(state_.scenario);
   return CheckHomemadeWrite(state_,
                             HomemadeWriteRequest{directory, name, battleType(), limitTexts()});
 }
@@ -321,6 +337,7 @@ std::optional<WrittenFiles> Session::WriteHomemade(const std::string& directory,
                                                    const std::string& name,
                                                    const DialogAnswers& answers) {
   return Operate([&](SessionChange& change) {
+    RequireOpenScenario(state_.scenario);
     AnsweredDialogs dialogs(dialogs_, answers);
     change.written = WriteHomemadeScenario(
         state_, dialogs, HomemadeWriteRequest{directory, name, battleType(), limitTexts()});
