@@ -104,11 +104,18 @@ void QtDialogsTest::messagesQuestionsAndErrorsUseTheirBoxes() {
   QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("renamed"));
   QCoreApplication::setApplicationName(QStringLiteral("zarkel"));
 
+  // A question: Enter answers No (it asks before edits are dropped or a file converted).
+  QAbstractButton* defaultButton = nullptr;
+  QAbstractButton* noButton = nullptr;
   WhenShown<QMessageBox>([&](QMessageBox* box) {
     read(box);
+    defaultButton = box->defaultButton();
+    noButton = box->button(QMessageBox::No);
     box->button(QMessageBox::No)->click();
   });
   QVERIFY(!dialogs.AskYesNo("Confirm", "Continue ?"));
+  QVERIFY(noButton != nullptr);
+  QCOMPARE(defaultButton, noButton);
   QCOMPARE(icon, QMessageBox::Question);
   QCOMPARE(title, QStringLiteral("Confirm"));
   WhenShown<QMessageBox>([&](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
