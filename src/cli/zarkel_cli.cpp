@@ -64,6 +64,22 @@ ConversionError NamedByLimitFlag(const ConversionError& error, const LimitTexts&
   return error;
 }
 
+// A finding about a limit names the --limit that sets it beside the caption the window shows:
+// `The limit "max # of axis Aux" (--limit axisAuxMax) is '300', ...`.
+std::string WithLimitFlag(const std::string& text) {
+  for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {
+    std::string caption = LimitCaptionInMessages(field);
+    const std::string mark = " ***";
+    if (caption.size() >= mark.size() &&
+        caption.compare(caption.size() - mark.size(), mark.size(), mark) == 0)
+      caption.erase(caption.size() - mark.size());
+    const std::string quoted = "The limit \"" + caption + "\"";
+    if (text.compare(0, quoted.size(), quoted) == 0)
+      return quoted + " (--limit " + Limit(field).name + ")" + text.substr(quoted.size());
+  }
+  return text;
+}
+
 // Writes what the command asks for. Returns none when a writer's question was answered No.
 std::optional<WrittenFiles> Write(Session& session, const Command& command) {
   const std::string directory = AbsolutePath(command.directory);
@@ -118,7 +134,8 @@ int Run(const Command& command) {
     // Lines counted from 0, as --core-unit and --to-aux take them.
     const ScenarioCheck check = session.Check(LineNumbers::FromZero);
     for (const Finding& finding : check.findings)
-      std::cout << FindingKindName(finding.kind) << ": " << TerminalText(finding.text) << '\n';
+      std::cout << FindingKindName(finding.kind) << ": "
+                << TerminalText(WithLimitFlag(finding.text)) << '\n';
     std::cout << std::flush;
     for (const std::string& note : check.notes)
       std::cerr << note << '\n';
