@@ -238,6 +238,9 @@ bool TForm1::UnitFieldsTyped() const {
 }
 
 std::optional<QString> TForm1::HeldText(const QLineEdit* edit) const {
+  // Before an opening the limits hold the window's own texts, which the scenario does not.
+  if (!state().scenario.layout)
+    return std::nullopt;
   for (std::size_t i = 0; i < limits_.size(); ++i) {
     if (limits_[i] == edit)
       return Show(session_.limitTexts()[i]);

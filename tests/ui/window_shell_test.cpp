@@ -215,6 +215,10 @@ void WindowShellTest::nothingOpenEditsAndWritesSayToOpenFirst() {
   QCOMPARE(f().Text("Edit3"), QStringLiteral("Edit3"));
   QCOMPARE(f().Text("Edit11"), QStringLiteral("Edit11"));
   QVERIFY(!f().window().session().HasUnwrittenEdits());
+  // The undo keys in a limit's field leave the window's own text as it is.
+  f().ShowPageOf("Edit3");
+  QTest::keyClick(f().Get<QLineEdit>("Edit3"), Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(f().Text("Edit3"), QStringLiteral("Edit3"));
   // A limit left: nothing changes, the status says why.
   f().ShowPageOf("Edit11");
   f().SetText("Edit11", "7");
