@@ -27,7 +27,9 @@ std::string Upper(std::string text) {
 // The device name Windows keeps that the part of `fileName` before its first dot is, or empty.
 // Superscript digits (UTF-8 C2 B9, C2 B2, C2 B3) count as digits after COM and LPT, as there.
 std::string ReservedDevice(const std::string& fileName) {
-  const std::string stem = Upper(fileName.substr(0, fileName.find('.')));
+  std::string stem = Upper(fileName.substr(0, fileName.find('.')));
+  // Windows drops the blanks before the dot too: "con .txt" is the device as well.
+  stem.erase(stem.find_last_not_of(' ') + 1);
   static const std::array<const char*, 4> kPlain = {"CON", "PRN", "AUX", "NUL"};
   for (const char* device : kPlain) {
     if (stem == device)

@@ -50,6 +50,9 @@ TEST(WriteName, RefusesDeviceNamesBeforeTheFirstDotInAnyCase) {
     EXPECT_NE(Fault(device).find("a name Windows keeps for a device"), std::string::npos) << device;
   }
   EXPECT_EQ(Fault("con"), "is a name Windows keeps for a device (CON)");
+  EXPECT_EQ(Fault("nul .old"),
+            "has \"nul \" before its first dot, a name Windows keeps for a device "
+            "(NUL)");
   EXPECT_EQ(Fault("Aux.old"),
             "has \"Aux\" before its first dot, a name Windows keeps for a device "
             "(AUX)");
