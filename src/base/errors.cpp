@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <system_error>
 
+#include "base/shown_path.h"
+
 namespace zarkel {
 
 namespace {
@@ -23,6 +25,37 @@ bool ParentDirectoryMissing(const std::filesystem::path& path) {
 // A file named in a message: in double quotes after the text; nothing when there is no name.
 std::string NamedFile(const std::string& text, const std::filesystem::path& path) {
   return path.empty() ? text : text + ": " + QuotedPath(path);
+}
+
+// Which of the paths the runtime calls "Invalid filename" this one is: a folder on its way that
+// is not there, or is a file, or a name longer than the system takes. Empty when none of them
+// is found (a name the system refuses for another reason).
+std::string InvalidFilenameReason(const std::filesystem::path& path) {
+  if (path.empty())
+    return "no file name was given";
+  for (const std::filesystem::path& part : path) {
+    if (part.native().size() > 255) {
+      return "a name in it has " + std::to_string(part.native().size()) +
+             " bytes, and a file name may have 255";
+    }
+  }
+  // The nearest folder on the way that is there; the part after it is missing, or it is a file.
+  std::error_code ignored;
+  std::filesystem::path missing;
+  for (std::filesystem::path folder = path.parent_path(); !folder.empty();
+       folder = folder.parent_path()) {
+    const std::filesystem::file_status status = std::filesystem::status(folder, ignored);
+    if (std::filesystem::is_directory(status))
+      break;
+    if (std::filesystem::exists(status))
+      return QuotedPath(folder) + " is a file, not a folder";
+    missing = folder;
+    if (folder == folder.parent_path())
+      break;
+  }
+  if (!missing.empty())
+    return "the folder " + QuotedPath(missing) + " does not exist";
+  return std::string();
 }
 
 std::string UnclassifiedText(long code) {
@@ -67,8 +100,16 @@ std::string SystemErrorText(int errorNumber, const std::filesystem::path& path) 
 IoError::IoError(const std::string& runtimeText, const std::filesystem::path& path)
     : EditorError(NamedFile(runtimeText, path)), runtimeText_(runtimeText) {}
 
+IoError::IoError(const std::string& runtimeText, const std::filesystem::path& path,
+                 const std::string& reason)
+    : EditorError(NamedFile(runtimeText, path) + (reason.empty() ? "" : " (" + reason + ")")),
+      runtimeText_(runtimeText) {}
+
 IoError IoError::FromSystemError(int errorNumber, const std::filesystem::path& path) {
-  return IoError(SystemErrorText(errorNumber, path), path);
+  const std::string text = SystemErrorText(errorNumber, path);
+  if (text == "Invalid filename")
+    return IoError(text, path, InvalidFilenameReason(path));
+  return IoError(text, path);
 }
 
 IoError IoError::Unclassified(long code, const std::filesystem::path& path) {
@@ -109,6 +150,10 @@ ConversionError ConversionError::Naming(const std::string& fieldCaption) const {
   if (range_)
     return OutOfRange(range_->value, range_->lowest, range_->highest, fieldCaption);
   return ConversionError(rejectedText_, fieldCaption);
+}
+
+std::string QuotedPath(const std::filesystem::path& path) {
+  return "\"" + Utf8FromPath(ShownPath(path)) + "\"";
 }
 
 Refusal FolderNotFile(const std::filesystem::path& path, const std::string& fileKind) {

@@ -23,9 +23,15 @@ class EditorError : public std::runtime_error {
 class IoError : public EditorError {
  public:
   explicit IoError(const std::string& runtimeText, const std::filesystem::path& path = {});
+  // The same, with what made it fail after the file: `Invalid filename: "/nonexist/x.eqp" (the
+  // folder "/nonexist" does not exist)`. runtimeText() stays the runtime's text alone.
+  IoError(const std::string& runtimeText, const std::filesystem::path& path,
+          const std::string& reason);
 
   // Maps a system error number (errno) to the runtime's text. `path` is the file the failing
-  // call was about: a missing file and a missing directory on its way differ only by it.
+  // call was about: a missing file and a missing directory on its way differ only by it. An
+  // "Invalid filename" says which kind it is: a folder on the way missing, a file where a folder
+  // should be, a name too long.
   static IoError FromSystemError(int errorNumber, const std::filesystem::path& path = {});
 
   // A failure that the system numbers in a way no errno stands for (a Win32 error code without
@@ -76,10 +82,8 @@ class Refusal : public EditorError {
   explicit Refusal(const std::string& text) : EditorError(text) {}
 };
 
-// A file name as messages show it: in double quotes.
-inline std::string QuotedPath(const std::filesystem::path& path) {
-  return "\"" + Utf8FromPath(path) + "\"";
-}
+// A file name as messages show it: in double quotes, tidied (ShownPath, shown_path.h).
+std::string QuotedPath(const std::filesystem::path& path);
 
 // A folder named where a file is meant: `"/home/me/demo" is a folder, not a scenario file`.
 Refusal FolderNotFile(const std::filesystem::path& path, const std::string& fileKind = "file");

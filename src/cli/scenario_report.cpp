@@ -5,6 +5,7 @@
 #include <tuple>
 #include <vector>
 
+#include "base/counted.h"
 #include "base/latin1_text.h"
 #include "model/vocabulary.h"
 
@@ -89,11 +90,15 @@ std::string UnitRow(const EditorState& state, std::int32_t line, const UnitRecor
 
 // An Original scenario's companion file as the summary shows it: what it holds and where it is,
 // or why it cannot say.
-std::string CompanionLine(const CompanionReading& reading, const char* unit) {
+std::string CompanionLine(const CompanionReading& reading, const char* one = nullptr,
+                          const char* many = nullptr) {
   if (reading.path.empty())
     return "no file chosen";
-  if (reading.amount)
-    return std::to_string(*reading.amount) + unit + ", from " + reading.path;
+  if (reading.amount) {
+    return (one == nullptr ? std::to_string(*reading.amount)
+                           : Counted(*reading.amount, one, many)) +
+           ", from " + reading.path;
+  }
   if (reading.missing)
     return "missing: " + reading.path;
   return "unreadable: " + reading.problem;
@@ -119,14 +124,14 @@ std::string ScenarioSummary(const Session& session, const Command& command) {
   line("Map:", std::to_string(geometry.mapSizeA) + " x " + std::to_string(geometry.mapSizeB));
   if (command.layout == ScenarioLayout::Homemade) {
     line("Place names:", std::to_string(geometry.placeNameCount));
-    line("Description:", std::to_string(geometry.descriptionLength) + " bytes");
-    line("Title:", std::to_string(geometry.titleLength) + " bytes");
+    line("Description:", Counted(geometry.descriptionLength, "byte", "bytes"));
+    line("Title:", Counted(geometry.titleLength, "byte", "bytes"));
   } else {
     // An Original scenario keeps these beside it; the writers read them from there.
     const CompanionSummary companions = session.Companions();
-    line("Place names:", CompanionLine(companions.placeNames, ""));
-    line("Description:", CompanionLine(companions.description, " bytes"));
-    line("Title:", CompanionLine(companions.title, " bytes"));
+    line("Place names:", CompanionLine(companions.placeNames));
+    line("Description:", CompanionLine(companions.description, "byte", "bytes"));
+    line("Title:", CompanionLine(companions.title, "byte", "bytes"));
   }
   line("Scenario type:", std::to_string(scenario.battleType));
   line("Units:", std::to_string(scenario.units.size()));

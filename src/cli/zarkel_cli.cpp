@@ -6,11 +6,13 @@
 #include <vector>
 
 #include "base/errors.h"
+#include "base/integer_text.h"
 #include "base/platform_file.h"
 #include "base/utf8_path.h"
 #include "cli/command_line.h"
 #include "cli/edits.h"
 #include "cli/scenario_report.h"
+#include "model/campaign_settings.h"
 #include "session/dialog_answers.h"
 #include "session/printed_dialogs.h"
 #include "session/session.h"
@@ -25,7 +27,7 @@ constexpr int kUsage = 2;
 constexpr int kFindings = 1;  // check: at least one finding printed
 
 // What follows a question answered No because its flag was not given.
-constexpr const char* kAnsweredNo = "Answered No: --yes answers Yes.";
+constexpr const char* kAnsweredNo = "Not written: --yes answers Yes.";
 constexpr const char* kNotReplaced = "Not written: --replace replaces the files that are there.";
 
 std::string AbsolutePath(const std::string& path) {
@@ -67,6 +69,35 @@ DialogAnswers FlagAnswers(const Command& command) {
   return answers;
 }
 
+// The refusal of a limit's text, named by the --limit that gave it: the first limit that does
+// not convert, in the order a writer converts them.
+ConversionError NamedByLimitFlag(const ConversionError& error, const LimitTexts& texts) {
+  for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {
+    try {
+      ParseByte(texts[static_cast<std::size_t>(field)], std::string());
+    } catch (const ConversionError&) {
+      return error.Naming(std::string("--limit ") + Limit(field).name);
+    }
+  }
+  return error;
+}
+
+// A finding about a limit names the --limit that sets it beside the caption the window shows:
+// `The limit "max # of axis Aux" (--limit axisAuxMax) is '300', ...`.
+std::string WithLimitFlag(const std::string& text) {
+  for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {
+    std::string caption = LimitCaptionInMessages(field);
+    const std::string mark = " ***";
+    if (caption.size() >= mark.size() &&
+        caption.compare(caption.size() - mark.size(), mark.size(), mark) == 0)
+      caption.erase(caption.size() - mark.size());
+    const std::string quoted = "The limit \"" + caption + "\"";
+    if (text.compare(0, quoted.size(), quoted) == 0)
+      return quoted + " (--limit " + Limit(field).name + ")" + text.substr(quoted.size());
+  }
+  return text;
+}
+
 // Writes what the command asks for. Returns none when a writer's question was answered No.
 std::optional<WrittenFiles> Write(Session& session, const Command& command) {
   const std::string directory = AbsolutePath(command.directory);
@@ -84,10 +115,16 @@ std::optional<WrittenFiles> Write(Session& session, const Command& command) {
   return std::nullopt;
 }
 
+WriteKind KindOf(CommandKind kind) {
+  return kind == CommandKind::OrderOfBattle ? WriteKind::OrderOfBattle
+         : kind == CommandKind::Campaign    ? WriteKind::Campaign
+                                            : WriteKind::Homemade;
+}
+
 int Run(const Command& command) {
   if (command.kind != CommandKind::Info && command.kind != CommandKind::Check) {
     // Named as it was given, before anything is opened.
-    Session::RequireNameWithoutFolder(command.name, "--name");
+    Session::RequireWriteName(KindOf(command.kind), command.name, "given in --name");
   }
   PrintedDialogs printed(std::cerr);
   AnsweredDialogs dialogs(printed, FlagAnswers(command));
@@ -112,13 +149,21 @@ int Run(const Command& command) {
     // Lines counted from 0, as --core-unit and --to-aux take them.
     const ScenarioCheck check = session.Check(LineNumbers::FromZero);
     for (const Finding& finding : check.findings)
-      std::cout << FindingKindName(finding.kind) << ": " << TerminalText(finding.text) << '\n';
+      std::cout << FindingKindName(finding.kind) << ": "
+                << TerminalText(WithLimitFlag(finding.text)) << '\n';
     std::cout << std::flush;
     for (const std::string& note : check.notes)
       std::cerr << note << '\n';
     return check.findings.empty() ? kDone : kFindings;
   }
-  const std::optional<WrittenFiles> written = Write(session, command);
+  std::optional<WrittenFiles> written;
+  try {
+    written = Write(session, command);
+  } catch (const ConversionError& error) {
+    // A limit the writer refused came from a --limit: named by that flag, not by the window's
+    // caption.
+    throw NamedByLimitFlag(error, session.limitTexts());
+  }
   if (!written)
     return kStopped;
   // The same line the window's status bar shows.

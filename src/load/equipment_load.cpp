@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/byte_order.h"
+#include "base/counted.h"
 #include "base/errors.h"
 #include "base/source_file.h"
 #include "base/text_lines.h"
@@ -35,8 +36,8 @@ EquipmentFileContent ReadEquipmentFile(const std::string& path) {
   if (file.Size() < needed) {
     const std::uint64_t present = (file.Size() - 2) / kEquipmentEntrySize;
     throw Refusal(QuotedPath(file.Path()) + " is not a complete equipment file: it declares " +
-                  std::to_string(content.count) + " entries but holds " + std::to_string(present) +
-                  ".");
+                  Counted(content.count, "entry", "entries") + " but holds " +
+                  std::to_string(present) + ".");
   }
 
   std::vector<std::uint8_t> chunk(kEquipmentChunkEntries * kEquipmentEntrySize);
@@ -103,11 +104,11 @@ EquipmentRead LoadEquipment(EditorState& state, Dialogs& dialogs) {
     std::int32_t present = 0;
     std::vector<std::string> names = ReadEquipmentNames(*path, equipment.equipmentCount, present);
     if (present < equipment.equipmentCount) {
-      equipment.note = QuotedPath(PathFromUtf8(*path)) + " holds " + std::to_string(present) +
-                       (present == 1 ? " name" : " names") + " for the " +
-                       std::to_string(equipment.equipmentCount) +
-                       " entries of the equipment file: equipment ids from " +
-                       std::to_string(present) + " on have no name.";
+      equipment.note = QuotedPath(PathFromUtf8(*path)) + " holds " +
+                       Counted(present, "name", "names") + " for the " +
+                       Counted(equipment.equipmentCount, "entry", "entries") +
+                       " of the equipment file: equipment ids from " + std::to_string(present) +
+                       " on have no name.";
     }
     MakeRoom(equipment, names.size());
     std::move(names.begin(), names.end(), equipment.names.begin());

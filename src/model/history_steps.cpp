@@ -53,6 +53,21 @@ std::string UnitChangeStep::Name(const ScenarioData& scenario) const {
   return "Change of " + scenario.units.at(unitIndex).ShownName();
 }
 
+namespace {
+
+// What follows the report of a unit placed outside the map: the byte is the user's and is
+// stored, but the game has no such hex.
+std::string OffMapNote(const ScenarioData& scenario, const UnitRecord& unit) {
+  const ScenarioGeometry& geometry = scenario.geometry;
+  if (unit.IsUnused() ||
+      (unit.columnLow() < geometry.mapSizeA && unit.rowLow() < geometry.mapSizeB))
+    return std::string();
+  return "; it now stands off the " + std::to_string(geometry.mapSizeA) + " x " +
+         std::to_string(geometry.mapSizeB) + " map";
+}
+
+}  // namespace
+
 std::string UnitChangeStep::DoneText(const ScenarioData& scenario) const {
   const UnitRecord& unit = scenario.units.at(unitIndex);
   bool hex = false;
@@ -67,8 +82,9 @@ std::string UnitChangeStep::DoneText(const ScenarioData& scenario) const {
   const std::string name = Quoted(unit.ShownName());
   const std::string at =
       "column " + std::to_string(unit.columnLow()) + ", row " + std::to_string(unit.rowLow());
+  const std::string offMap = hex || placement ? OffMapNote(scenario, unit) : std::string();
   if (hex && !placement && !experience && !unit.IsUnused())
-    return "Moved " + name + " to " + at;
+    return "Moved " + name + " to " + at + offMap;
 
   // The column and row of a unit that is not placed are not a place on the map.
   std::vector<std::string> parts;
@@ -81,7 +97,7 @@ std::string UnitChangeStep::DoneText(const ScenarioData& scenario) const {
   std::string text = "Changed " + name;
   for (std::size_t i = 0; i < parts.size(); ++i)
     text += (i == 0 ? ": " : ", ") + parts[i];
-  return text;
+  return text + offMap;
 }
 
 void UnitChangeStep::Put(ScenarioData& scenario, std::int32_t, StepValues values) const {

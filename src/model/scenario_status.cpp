@@ -1,6 +1,7 @@
 #include "model/scenario_status.h"
 
 #include "base/latin1_text.h"
+#include "base/shown_path.h"
 #include "base/utf8_path.h"
 
 namespace zarkel {
@@ -24,7 +25,8 @@ std::string ScenarioStatusText(const ScenarioData& scenario) {
 
 std::string OpenedText(const ScenarioData& scenario) {
   return "Opened \"" +
-         Utf8OrLatin1(Utf8FromPath(PathFromUtf8(scenario.geometry.sourcePath).make_preferred())) +
+         Utf8OrLatin1(
+             Utf8FromPath(ShownPath(PathFromUtf8(scenario.geometry.sourcePath)).make_preferred())) +
          "\"";
 }
 

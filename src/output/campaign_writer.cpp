@@ -11,6 +11,7 @@
 #include "output/output_name.h"
 #include "output/replace_question.h"
 #include "output/scenario_body.h"
+#include "output/write_name.h"
 #include "output/writer_checks.h"
 #include "roster/campaign_values.h"
 
@@ -21,7 +22,8 @@ std::optional<WrittenFiles> WriteCampaignScenario(EditorState& state, Dialogs& d
   const std::string page = std::string("the \"") + CampaignPageCaption(request.page) + "\" page";
   RequireOutputName(request.slotName, "the name box on " + page,
                     "Check a campaign slot on " + page +
-                        ", or the button beside the name box with a name typed in it.");
+                        ", or the button beside the name box with a name typed in it.",
+                    CampaignFileNames(request.slotName));
   ScenarioData& scenario = state.scenario;
   const ScenarioLayout layout = RequireOpenScenario(scenario);
   const bool original = layout == ScenarioLayout::Original;

@@ -7,6 +7,7 @@
 #include "base/output_file.h"
 #include "base/platform_file.h"
 #include "base/utf8_path.h"
+#include "output/write_name.h"
 
 namespace zarkel {
 
@@ -98,6 +99,11 @@ std::vector<FileInUse> FilesInUse(const EditorState& state) {
 
 void CheckWriteTargets(const std::vector<std::filesystem::path>& targets,
                        const std::vector<FileInUse>& inUse) {
+  // A file chosen whole (the map's picture) follows the rule a typed name follows.
+  for (const std::filesystem::path& target : targets) {
+    const std::string fileName = Utf8FromPath(target.filename());
+    RequireWriteName(fileName, "of the file to write", {fileName});
+  }
   RequireFolders(targets);
   Resolver resolver;
   std::vector<ResolvedPath> inUsePaths;

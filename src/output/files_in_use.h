@@ -16,7 +16,8 @@ namespace zarkel {
 // last read from. Files not read (no scenario open, a dialog cancelled) are not listed.
 std::vector<FileInUse> FilesInUse(const EditorState& state);
 
-// Checks the targets of one write, all of them, before anything is asked or written: the folder
+// Checks the targets of one write, all of them, before anything is asked or written: the file
+// name of each follows the write-name rule (write_name.h), the folder
 // of each exists (`The folder "…/nosuchdir" does not exist`), none is itself a folder
 // (`"…/x.txt" is a folder, not a file`), and none is a file in use. A target is a file in use
 // when it is the same file by the file system's identity (a link, "..", another spelling of a

@@ -12,6 +12,7 @@
 #include "output/output_name.h"
 #include "output/replace_question.h"
 #include "output/scenario_body.h"
+#include "output/write_name.h"
 #include "output/writer_checks.h"
 #include "roster/campaign_values.h"
 
@@ -28,7 +29,8 @@ std::filesystem::path OutputPath(const HomemadeWriteRequest& request) {
 }  // namespace
 
 bool CheckHomemadeWrite(const EditorState& state, const HomemadeWriteRequest& request) {
-  RequireOutputName(request.name, kNameField, std::string("Type one into ") + kNameField + ".");
+  RequireOutputName(request.name, kNameField, std::string("Type one into ") + kNameField + ".",
+                    HomemadeFileNames(request.name));
   const ScenarioLayout layout = RequireOpenScenario(state.scenario);
   // The target is checked before the question: a write that cannot go ahead asks nothing.
   CheckWriteTargets({OutputPath(request)}, FilesInUse(state));

@@ -56,8 +56,9 @@ std::string ObSpreadsheetBytes(const EditorState& state) {
 
 std::optional<WrittenFiles> WriteObSpreadsheet(const EditorState& state, Dialogs& dialogs,
                                                const ObSpreadsheetRequest& request) {
-  RequireOutputName(request.name, kNameField, std::string("Type one into ") + kNameField + ".");
   const std::string fileName = ObSpreadsheetFileName(request.name);
+  RequireOutputName(request.name, kNameField, std::string("Type one into ") + kNameField + ".",
+                    {fileName});
   const std::filesystem::path target = PathFromUtf8(request.directory) / PathFromUtf8(fileName);
   CheckWriteTargets({target}, FilesInUse(state));
   if (!ConfirmReplace(dialogs, PathFromUtf8(request.directory), {fileName}))

@@ -10,6 +10,7 @@
 #include "output/files_in_use.h"
 #include "output/output_name.h"
 #include "output/replace_question.h"
+#include "output/write_name.h"
 
 namespace zarkel {
 
@@ -60,7 +61,8 @@ void AppendUnitLine(const EditorState& state, std::int32_t side, const RosterPai
 
 std::optional<WrittenFiles> WriteOrderOfBattle(const EditorState& state, Dialogs& dialogs,
                                                const OrderOfBattleRequest& request) {
-  RequireOutputName(request.name, kNameField, std::string("Type one into ") + kNameField + ".");
+  RequireOutputName(request.name, kNameField, std::string("Type one into ") + kNameField + ".",
+                    OrderOfBattleFileNames(request.name));
   const std::string fileName = request.name + ".txt";
   const std::filesystem::path target = PathFromUtf8(request.directory) / PathFromUtf8(fileName);
   CheckWriteTargets({target}, FilesInUse(state));

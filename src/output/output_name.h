@@ -4,19 +4,16 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace zarkel {
 
-// Refuses a name that holds a character which would make it a path and put the file elsewhere
-// than in the folder chosen: "/", and on Windows also "\" and the ":" of a drive.
-// `field` names where the name was typed: `The name "../escaped" given in --name holds "/":
-// type a file name without a folder. Nothing was written.`
-void RequireNameWithoutFolder(const std::string& name, const std::string& field);
-
 // Refuses a write whose output name is empty, which would make a file named only by its
 // extension (hidden on most systems and of no use to the game); `choose` says what to pick.
-// Then refuses a name that is a path, as above.
-void RequireOutputName(const std::string& name, const std::string& field,
-                       const std::string& choose);
+// Then refuses a name that the write-name rule refuses (write_name.h), `field` naming where it
+// was typed: `The name "../escaped" given in --name holds "/": type a file name without a
+// folder. Nothing was written.` `fileNames` are the files the write makes from it.
+void RequireOutputName(const std::string& name, const std::string& field, const std::string& choose,
+                       const std::vector<std::string>& fileNames);
 
 }  // namespace zarkel

@@ -6,7 +6,7 @@ namespace zarkel {
 
 ScenarioLayout RequireOpenScenario(const ScenarioData& scenario) {
   if (!scenario.layout) {
-    throw Refusal("No scenario is open. Open one on the \"Open File\" page first.");
+    throw Refusal(kNoScenarioOpen);
   }
   return *scenario.layout;
 }

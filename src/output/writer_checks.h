@@ -8,6 +8,10 @@
 
 namespace zarkel {
 
+// What an edit or a write made with no scenario open says.
+inline constexpr const char* kNoScenarioOpen =
+    "No scenario is open. Open one on the \"Open File\" page first.";
+
 // Throws Refusal when no scenario has been opened; returns the layout of the last opening.
 ScenarioLayout RequireOpenScenario(const ScenarioData& scenario);
 

@@ -33,25 +33,26 @@ std::uint8_t FieldByte(const std::string& text, UnitField field) {
   }
 }
 
-// The stores of "Accept Changes" into unit k; stops after a rejected used text, with what the
-// edits show then in `result`.
+// The stores of "Accept Changes" into unit k. Every field is checked before any is stored: a
+// column, row or experience that is refused throws before the unit changes, and a rejected used
+// text stores nothing either, with what the edits show then in `result`.
 void StoreUnitChanges(EditorState& state, Dialogs& dialogs, std::int32_t k,
                       const UnitEditTexts& texts, AcceptResult& result) {
   UnitRecord& unit = state.scenario.units.at(k);
-  const std::string previousStatus = UsedStatus(unit);
-
-  // Each value is stored as soon as it is converted.
-  unit.setColumnLow(FieldByte(texts.column, UnitField::Column));
-  unit.setRowLow(FieldByte(texts.row, UnitField::Row));
-  unit.setExperience(FieldByte(texts.experience, UnitField::Experience));
+  const std::uint8_t column = FieldByte(texts.column, UnitField::Column);
+  const std::uint8_t row = FieldByte(texts.row, UnitField::Row);
+  const std::uint8_t experience = FieldByte(texts.experience, UnitField::Experience);
 
   if (texts.used != kUsedPlaced && texts.used != kUsedNotPlaced) {
     dialogs.ShowMessage(kUsedRejected);
     result.shownAfterRejection =
         UnitEditTexts{std::to_string(unit.columnLow()), std::to_string(unit.rowLow()),
-                      previousStatus, std::to_string(unit.experience())};
+                      UsedStatus(unit), std::to_string(unit.experience())};
     return;
   }
+  unit.setColumnLow(column);
+  unit.setRowLow(row);
+  unit.setExperience(experience);
   if (texts.used == kUsedPlaced) {
     unit.setPlacementMarks(0);
   } else {
@@ -134,20 +135,12 @@ AcceptResult AcceptUnitChanges(EditorState& state, Dialogs& dialogs, UnitPage pa
       result.refreshed = RefreshRosters(state, side);
     return result;
   }
-  // Whatever was stored becomes one step of the history, also when the accept stops half-way.
+  // What was stored is one step of the history; a refused accept stores nothing.
   const UnitRecord before = state.scenario.units.at(k);
-  const auto record = [&] {
-    UnitChangeStep change = DiffUnit(k, before, state.scenario.units.at(k));
-    if (!change.bytes.empty())
-      state.history.Record(EditStep{state.view.currentSide, std::move(change)});
-  };
-  try {
-    StoreUnitChanges(state, dialogs, k, texts, result);
-  } catch (...) {
-    record();
-    throw;
-  }
-  record();
+  StoreUnitChanges(state, dialogs, k, texts, result);
+  UnitChangeStep change = DiffUnit(k, before, state.scenario.units.at(k));
+  if (!change.bytes.empty())
+    state.history.Record(EditStep{state.view.currentSide, std::move(change)});
   if (!result.shownAfterRejection)
     result.refreshed = RefreshRosters(state, side);
   return result;

@@ -29,10 +29,11 @@ std::uint8_t UnitFieldByte(const std::string& text, UnitField field);
 bool IsValidUsedText(const std::string& text);
 const char* UsedTextRejection();
 
-// "Accept Changes". Column, row and experience are converted and stored in that order; a text
-// that is not an integer, or a number outside 0 to 255, throws UnitFieldError with the earlier
-// fields already stored. The used text must be exactly "0" or "NO". Whatever bytes of the unit
-// were changed, by a whole accept or by one that stopped, make one step of the edit history.
+// "Accept Changes", all or nothing. Column, row and experience are converted in that order; a
+// text that is not an integer, or a number outside 0 to 255, throws UnitFieldError for the first
+// such field, and the used text must be exactly "0" or "NO". Every field is checked before any
+// is stored: an accept refused for any of them leaves the unit as it was. The bytes an accept
+// changed make one step of the edit history.
 AcceptResult AcceptUnitChanges(EditorState& state, Dialogs& dialogs, UnitPage page,
                                std::optional<std::int32_t> selectedLine, const UnitEditTexts& texts,
                                SideButtons side);

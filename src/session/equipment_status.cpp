@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "base/latin1_text.h"
+#include "base/shown_path.h"
 #include "base/utf8_path.h"
 
 namespace zarkel {
@@ -11,7 +12,7 @@ namespace {
 
 // A path as the status line shows it: quoted, in the system's own separators.
 std::string Quoted(const std::string& path) {
-  return "\"" + Utf8OrLatin1(Utf8FromPath(PathFromUtf8(path).make_preferred())) + "\"";
+  return "\"" + Utf8OrLatin1(Utf8FromPath(ShownPath(PathFromUtf8(path)).make_preferred())) + "\"";
 }
 
 }  // namespace

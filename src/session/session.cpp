@@ -14,9 +14,10 @@
 #include "output/files_in_use.h"
 #include "output/homemade_writer.h"
 #include "output/order_of_battle.h"
-#include "output/output_name.h"
 #include "output/replace_question.h"
+#include "output/write_name.h"
 #include "output/write_report.h"
+#include "output/writer_checks.h"
 #include "roster/campaign_edits.h"
 #include "roster/campaign_values.h"
 #include "roster/edit_report.h"
@@ -196,7 +197,9 @@ std::optional<RosterDisplay> Session::Transfer(const std::vector<std::int32_t>& 
         return change.rosters;
       },
       [&](SessionChange& change) {
-        change.status = RecordedStepText(state_, recorded).value_or(std::string());
+        change.status = state_.scenario.layout
+                            ? RecordedStepText(state_, recorded).value_or(std::string())
+                            : kNoScenarioOpen;
       });
 }
 
@@ -206,6 +209,11 @@ std::optional<RosterDisplay> Session::TransferToAux(const std::vector<std::int32
 
 std::optional<RosterDisplay> Session::TransferToCore(const std::vector<std::int32_t>& lines) {
   return Transfer(lines, false);
+}
+
+std::optional<ReviewFields> Session::FieldsOf(UnitPage page,
+                                              std::optional<std::int32_t> line) const {
+  return zarkel::ReviewUnit(state_, page, line);
 }
 
 std::optional<ReviewFields> Session::Review(UnitPage page, std::optional<std::int32_t> line) {
@@ -236,9 +244,11 @@ AcceptResult Session::Accept(UnitPage page, std::optional<std::int32_t> line,
         change.rosters = result.refreshed;
         return result;
       },
-      // Also after a stop half-way: what was stored is a step.
+      // Also after a refusal, which stored nothing.
       [&](SessionChange& change) {
-        change.status = AcceptText(state_, page, line, recorded).value_or(std::string());
+        change.status = state_.scenario.layout
+                            ? AcceptText(state_, page, line, recorded).value_or(std::string())
+                            : kNoScenarioOpen;
       });
 }
 
@@ -302,6 +312,11 @@ RosterDisplay Session::UnusedClick() {
 
 bool Session::SetType(std::int64_t value) {
   return Operate([&](SessionChange& change) {
+    // Nothing to change before an opening: the texts shown are the window's own.
+    if (!state_.scenario.layout) {
+      change.status = kNoScenarioOpen;
+      return false;
+    }
     change.campaignEntries = SetScenarioType(state_, value);
     if (change.campaignEntries)
       change.status = StepDoneText(state_, EditStep{0, TypeStep{0, battleType()}});
@@ -311,6 +326,10 @@ bool Session::SetType(std::int64_t value) {
 
 bool Session::SetLimit(std::int32_t field, const std::string& text) {
   return Operate([&](SessionChange& change) {
+    if (!state_.scenario.layout) {
+      change.status = kNoScenarioOpen;
+      return false;
+    }
     change.campaignEntries = SetLimitText(state_, field, text);
     if (change.campaignEntries)
       change.status = StepDoneText(state_, EditStep{0, LimitStep{field, {}, text}});
@@ -368,8 +387,15 @@ std::vector<FileInUse> Session::FilesInUse() const {
   return zarkel::FilesInUse(state_);
 }
 
-void Session::RequireNameWithoutFolder(const std::string& name, const std::string& field) {
-  zarkel::RequireNameWithoutFolder(name, field);
+void Session::RequireWriteName(WriteKind kind, const std::string& name, const std::string& given) {
+  switch (kind) {
+    case WriteKind::Campaign:
+      return zarkel::RequireWriteName(name, given, CampaignFileNames(name));
+    case WriteKind::Homemade:
+      return zarkel::RequireWriteName(name, given, HomemadeFileNames(name));
+    case WriteKind::OrderOfBattle:
+      return zarkel::RequireWriteName(name, given, OrderOfBattleFileNames(name));
+  }
 }
 
 std::string Session::WrittenLine(const WrittenFiles& files) {
@@ -392,6 +418,7 @@ std::optional<WrittenFiles> Session::WriteCampaign(CampaignPage page, const std:
                                                    const std::string& directory,
                                                    const DialogAnswers& answers) {
   return Operate([&](SessionChange& change) {
+    RequireOpenScenario(state_.scenario);
     AnsweredDialogs dialogs(dialogs_, answers);
     const CampaignWriteRequest request{page, slotName, directory, battleType(), limitTexts()};
     Wrote(change, WriteCampaignScenario(state_, dialogs, request), true);
@@ -433,6 +460,7 @@ std::optional<WrittenFiles> Session::WriteFileOfFace(const std::filesystem::path
 }
 
 bool Session::HomemadeWriteAsks(const std::string& directory, const std::string& name) const {
+  RequireOpenScenario(state_.scenario);
   return CheckHomemadeWrite(state_,
                             HomemadeWriteRequest{directory, name, battleType(), limitTexts()});
 }
@@ -441,6 +469,7 @@ std::optional<WrittenFiles> Session::WriteHomemade(const std::string& directory,
                                                    const std::string& name,
                                                    const DialogAnswers& answers) {
   return Operate([&](SessionChange& change) {
+    RequireOpenScenario(state_.scenario);
     AnsweredDialogs dialogs(dialogs_, answers);
     Wrote(change,
           WriteHomemadeScenario(state_, dialogs,

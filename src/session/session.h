@@ -23,6 +23,7 @@
 #include "model/scenario_findings.h"
 #include "model/undone_step.h"
 #include "model/unit_edit.h"
+#include "model/write_kind.h"
 #include "model/written_files.h"
 #include "session/dialog_answers.h"
 #include "session/map_model.h"
@@ -79,6 +80,9 @@ class Session {
   std::optional<RosterDisplay> TransferToCore(const std::vector<std::int32_t>& lines);
 
   // The unit behind a line of a page's list, shown for review; none when the line shows none.
+  // The fields of the unit behind a line as a review shows them, without showing them (what a
+  // face compares its fields with); none when the line shows none.
+  std::optional<ReviewFields> FieldsOf(UnitPage page, std::optional<std::int32_t> line) const;
   std::optional<ReviewFields> Review(UnitPage page, std::optional<std::int32_t> line);
   // The same, for a unit chosen by itself (on the map): found on the lists of the side chosen.
   std::optional<UnitReview> ReviewUnit(std::int32_t unitIndex);
@@ -136,9 +140,9 @@ class Session {
   // which no write may replace.
   std::vector<FileInUse> FilesInUse() const;
 
-  // Refuses an output name that holds a folder, before anything is opened or written: `field`
-  // names where it was typed (`--name`).
-  static void RequireNameWithoutFolder(const std::string& name, const std::string& field);
+  // Refuses a name that a write of this kind cannot be given on every system its files go to,
+  // before anything is opened or written: `given` says where it was typed ("given in --name").
+  static void RequireWriteName(WriteKind kind, const std::string& name, const std::string& given);
   // The line a write's status says and zarkel-cli prints: `Wrote a.scn and sa.tst in "/x"`.
   static std::string WrittenLine(const WrittenFiles& files);
   // The question a write into a folder asks when `existing` stand there already.

@@ -69,6 +69,8 @@ void QtDialogs::ShowMessage(const std::string& text) {
 bool QtDialogs::AskYesNo(const std::string& title, const std::string& text) {
   QMessageBox box(QMessageBox::Question, MessageText(title), MessageText(text),
                   QMessageBox::Yes | QMessageBox::No, parent_);
+  // Enter answers No: the questions ask before something is dropped or converted.
+  box.setDefaultButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
 }
 

@@ -31,7 +31,11 @@ StartCommandLine UsageError(const QCommandLineParser& parser, const QString& pro
   StartCommandLine result;
   result.exitCode = kUsageExitCode;
   result.toStandardError = true;
-  result.text = QStringLiteral("zarkel: ") + problem + QStringLiteral("\n\n") + HelpText(parser);
+  // Three lines, as zarkel-cli words one: the problem, the usage line, where the rest is.
+  const QString usage = HelpText(parser).section(QLatin1Char('\n'), 0, 0);
+  result.text = QStringLiteral("zarkel: ") + problem + QStringLiteral("\nUsage: zarkel") +
+                usage.mid(usage.indexOf(QStringLiteral(" [options]"))) +
+                QStringLiteral("\nRun \"zarkel --help\" for more.\n");
   return result;
 }
 

@@ -21,6 +21,7 @@
 #include "model/vocabulary.h"
 #include "ui/directory_list.h"
 #include "ui/failure_box.h"
+#include "ui/field_undo.h"
 #include "ui/main_menu.h"
 #include "ui/qt_dialogs.h"
 #include "ui/session_signals.h"
@@ -143,6 +144,16 @@ void TForm1::ConnectHandlers() {
     const auto field = static_cast<LimitField>(i);
     connect(limits_[i], &QLineEdit::editingFinished, this, [this, field] { LimitExit(field); });
   }
+  // The keys of undo and redo in an edit whose text the scenario holds.
+  fieldUndo_ = new FieldUndo([this](const QLineEdit* edit) { return HeldText(edit); },
+                             [this](QLineEdit* edit) { UndoFromField(edit, false); },
+                             [this](QLineEdit* edit) { UndoFromField(edit, true); }, this);
+  for (QLineEdit* edit : limits_)
+    fieldUndo_->Watch(edit);
+  for (UnitPageControls* c : {&core_, &aux_}) {
+    for (QLineEdit* edit : {c->column, c->row, c->used, c->experience})
+      fieldUndo_->Watch(edit);
+  }
   connect(battleType_, &QSpinBox::valueChanged, this, &TForm1::BattletypeExit);
   connect(battleType_, &QSpinBox::editingFinished, this, &TForm1::BattletypeExit);
   // Another page brought to the front leaves the edit that was being typed.
@@ -181,6 +192,9 @@ void TForm1::Run(const std::function<void()>& work) {
 }
 
 void TForm1::FinishPendingEdit() {
+  // Before an opening the controls hold the window's own texts ("Edit3" ...), which are no edit.
+  if (!session_.state().scenario.layout)
+    return;
   // Any of the nine controls whose text the session does not hold yet: the one being typed in,
   // or one set by a script without the focus. All are read before the first step is made, since
   // each step shows the session's texts again.
@@ -201,7 +215,65 @@ void TForm1::FinishPendingEdit() {
 
 bool TForm1::MayDropEdits() {
   FinishPendingEdit();
-  return !session_.HasUnwrittenEdits() || dialogs_.AskYesNo(kDiscardTitle, kDiscardQuestion);
+  return (!session_.HasUnwrittenEdits() && !UnitFieldsTyped()) ||
+         dialogs_.AskYesNo(kDiscardTitle, kDiscardQuestion);
+}
+
+bool TForm1::UnitFieldsTyped() const {
+  for (const UnitPageControls* c : {&core_, &aux_}) {
+    for (const QLineEdit* edit : {c->column, c->row, c->used, c->experience}) {
+      const std::optional<QString> held = HeldText(edit);
+      if (held && edit->text() != *held)
+        return true;
+    }
+  }
+  return false;
+}
+
+std::optional<QString> TForm1::HeldText(const QLineEdit* edit) const {
+  // Before an opening the limits hold the window's own texts, which the scenario does not.
+  if (!state().scenario.layout)
+    return std::nullopt;
+  for (std::size_t i = 0; i < limits_.size(); ++i) {
+    if (limits_[i] == edit)
+      return Show(session_.limitTexts()[i]);
+  }
+  for (const UnitPage page : {UnitPage::Core, UnitPage::Aux}) {
+    const UnitPageControls& c = page == UnitPage::Core ? core_ : aux_;
+    if (edit != c.column && edit != c.row && edit != c.used && edit != c.experience)
+      continue;
+    const std::optional<ReviewFields> fields = session_.FieldsOf(page, SelectedLine(c.all));
+    if (!fields)
+      return std::nullopt;
+    return Show(edit == c.column ? fields->column
+                : edit == c.row  ? fields->row
+                : edit == c.used ? fields->used
+                                 : fields->experience);
+  }
+  return std::nullopt;
+}
+
+void TForm1::UndoFromField(QLineEdit* edit, bool redo) {
+  // The unit the edit reviewed, found again after the step wherever its line now is.
+  std::optional<std::int32_t> unit;
+  for (const UnitPage page : {UnitPage::Core, UnitPage::Aux}) {
+    const UnitPageControls& c = PageControls(page);
+    if (edit == c.column || edit == c.row || edit == c.used || edit == c.experience) {
+      const auto& map = page == UnitPage::Core ? state().view.coreListMap : state().view.auxListMap;
+      const std::optional<std::int32_t> line = SelectedLine(c.all);
+      const std::int32_t side = state().view.currentSide;
+      const auto& pairs = state().scenario.rosters.at(side).pairs;
+      if (line && *line < static_cast<std::int32_t>(map.size()) && map[*line] >= 1 &&
+          map[*line] < static_cast<std::int32_t>(pairs.size()))
+        unit = pairs.at(static_cast<std::size_t>(map[*line])).unitIndex;
+    }
+  }
+  if (redo)
+    Redo();
+  else
+    Undo();
+  if (unit)
+    Run([this, unit] { session_.ReviewUnit(*unit); });
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

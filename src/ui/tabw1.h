@@ -6,10 +6,12 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
 
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "model/campaign_page.h"
@@ -29,6 +31,7 @@ class QTabWidget;
 namespace zarkel {
 
 class DirectoryList;
+class FieldUndo;
 class FileList;
 class MainMenu;
 class SessionSignals;
@@ -132,8 +135,16 @@ class TForm1 : public QMainWindow {
   // Makes the edit of a limit or of the type that still has the focus a step, as leaving it
   // would: before a write, an undo, or a question about unwritten edits.
   void FinishPendingEdit();
-  // True when nothing unwritten would be lost, or the user agrees to lose it.
+  // True when nothing unwritten would be lost, or the user agrees to lose it. A unit's column,
+  // row, used text or experience typed and not accepted counts as unwritten, as a limit does.
   bool MayDropEdits();
+  bool UnitFieldsTyped() const;
+  // The text the scenario holds for a limit's edit or a reviewed unit's edit; none for another
+  // edit, or a unit edit with no unit reviewed.
+  std::optional<QString> HeldText(const QLineEdit* edit) const;
+  // The Edit menu's "Undo" and "Redo" from the keys in such an edit: a unit edit shows the
+  // restored values of the unit it reviewed.
+  void UndoFromField(QLineEdit* edit, bool redo);
 
   std::int32_t BattleTypeValue() const;
   void Review(UnitPage page);
@@ -158,6 +169,7 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<SessionSignals> signals_;
   std::unique_ptr<WindowStatus> status_;
   MainMenu* menu_ = nullptr;
+  FieldUndo* fieldUndo_ = nullptr;
   std::string currentFileName_;
 
   QTabWidget* pages_ = nullptr;

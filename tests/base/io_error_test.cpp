@@ -94,6 +94,33 @@ TEST(IoErrorText, CreatingOutputsWhereTheyCannotGo) {
   EXPECT_EQ(testing::ReadFileBytes(dir / "protected.scn"), testing::ToBytes("keep me"));
 }
 
+// The runtime's text stays; the message adds which kind of "Invalid filename" it is.
+TEST(IoErrorText, AnInvalidFilenameSaysWhichKindItIs) {
+  TempDir dir;
+  auto message = [](const std::filesystem::path& path) -> std::string {
+    try {
+      SourceFile file(path);
+    } catch (const IoError& error) {
+      EXPECT_EQ(error.runtimeText(), "Invalid filename") << path;
+      return error.what();
+    }
+    return "opened";
+  };
+  const std::filesystem::path missing = dir.path() / "nonexist" / "deeper" / "x.eqp";
+  EXPECT_EQ(message(missing), "Invalid filename: \"" + missing.string() + "\" (the folder \"" +
+                                  (dir.path() / "nonexist").string() + "\" does not exist)");
+  testing::WriteFileText(dir / "kardel.scn", "x");
+  const std::filesystem::path below = dir.path() / "kardel.scn" / "a.scn";
+  EXPECT_EQ(message(below), "Invalid filename: \"" + below.string() + "\" (\"" +
+                                (dir / "kardel.scn").string() + "\" is a file, not a folder)");
+#ifndef __EMSCRIPTEN__
+  const std::filesystem::path longName = dir.path() / std::string(300, 'n');
+  EXPECT_EQ(message(longName), "Invalid filename: \"" + longName.string() +
+                                   "\" (a name in it has 300 bytes, and a file name may have 255)");
+#endif
+  EXPECT_EQ(message(""), "Invalid filename (no file name was given)");
+}
+
 #ifndef _WIN32
 TEST(IoErrorText, TooManyOpenFiles) {
 #ifdef __EMSCRIPTEN__

@@ -69,12 +69,16 @@ TEST_F(CheckTest, EachMistakeIsOneLine) {
             "shared-hex: \"Fighters\" (Axis, core line 2) and \"Bombers\" (Allies, core line 0) "
             "share column 2, row 2, and both are air units.\n"
             "too-many-units: The third side has 81 core units; a side holds at most 80.\n"
-            "limit-below-count: The limit \"max axis core\" is 2, but Axis has 3 core units.\n"
-            "limit-below-count: The limit \"max # of allied Aux\" is 0, but Allies has 2 "
+            "limit-below-count: The limit \"max axis core\" (--limit axisCoreMax) is 2, but Axis "
+            "has 3 core units.\n"
+            "limit-below-count: The limit \"max # of allied Aux\" (--limit alliedAuxMax) is 0, but "
+            "Allies has 2 "
             "auxiliary units.\n"
-            "limit-not-writable: The limit \"max # of axis Aux\" is 'abc', which is not a number "
+            "limit-not-writable: The limit \"max # of axis Aux\" (--limit axisAuxMax) is 'abc', "
+            "which is not a number "
             "from 0 to 255; writing will refuse it.\n"
-            "limit-not-writable: The limit \"max allied core\" is '258', which is not a number "
+            "limit-not-writable: The limit \"max allied core\" (--limit alliedCoreMax) is '258', "
+            "which is not a number "
             "from 0 to 255; writing will refuse it.\n"
             "unknown-equipment: \"Ghost\" (Allies, auxiliary line 1) has equipment id 40, "
             "outside the equipment table (ids 0 to 29).\n");
@@ -131,13 +135,17 @@ TEST_F(CheckTest, EachCoreLimitIsHeldAgainstItsOwnCount) {
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.out,
-            "limit-below-count: The limit \"max axis land core units\" is 0, but Axis has 1 "
+            "limit-below-count: The limit \"max axis land core units\" (--limit axisLandCoreMax) "
+            "is 0, but Axis has 1 "
             "non-naval core unit.\n"
-            "limit-below-count: The limit \"max axis navy core units\" is 2, but Axis has 3 "
+            "limit-below-count: The limit \"max axis navy core units\" (--limit axisNavalCoreMax) "
+            "is 2, but Axis has 3 "
             "naval core units.\n"
-            "limit-below-count: The limit \"max allied land core units\" is 2, but Allies has 3 "
+            "limit-below-count: The limit \"max allied land core units\" (--limit "
+            "alliedLandCoreMax) is 2, but Allies has 3 "
             "non-naval core units.\n"
-            "limit-below-count: The limit \"max allied navy core units\" is 0, but Allies "
+            "limit-below-count: The limit \"max allied navy core units\" (--limit "
+            "alliedNavalCoreMax) is 0, but Allies "
             "has 1 naval core unit.\n");
 
   // At their counts, the four limits hold.

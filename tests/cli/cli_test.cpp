@@ -332,7 +332,7 @@ TEST_F(CliTest, HomemadeFromAnOriginalAsksAndTakesTheCompanionsGiven) {
 
   const testing::CliRun no = Run(args);
   EXPECT_EQ(no.exitCode, 1);
-  EXPECT_EQ(no.err, kConfirm + "Answered No: --yes answers Yes.\n");
+  EXPECT_EQ(no.err, kConfirm + "Not written: --yes answers Yes.\n");
   EXPECT_EQ(OutCount(), 0u);
 
   // The question that --yes answers is not printed.
@@ -413,10 +413,13 @@ TEST_F(CliTest, AFailureOrAStoppingMessageWritesNothing) {
        "\"0\" and \"NO\" are the only two valid entries\n"},
       {{"homemade", "--layout", "homemade", "small.scn", "--limit", "axisCoreMax=abc", "--dir",
         "out"},
-       "'abc' is not a valid integer value: \"max axis core\"\n"},
+       "'abc' is not a valid integer value: \"--limit axisCoreMax\"\n"},
       {{"homemade", "--layout", "homemade", "small.scn", "--limit", "axisCoreMax=300", "--dir",
         "out"},
-       "300 does not fit \"max axis core\" (0 to 255)\n"},
+       "300 does not fit \"--limit axisCoreMax\" (0 to 255)\n"},
+      {{"campaign", "--layout", "homemade", "small.scn", "--limit", "axisAuxMax=300", "--name", "c",
+        "--dir", "out"},
+       "300 does not fit \"--limit axisAuxMax\" (0 to 255)\n"},
       // An edit flag's text is named by the flag, the line and the field.
       {{"ob", "--layout", "homemade", "small.scn", "--side", "axis", "--core-unit", "0:row=x",
         "--dir", "out"},
@@ -435,6 +438,28 @@ TEST_F(CliTest, AFailureOrAStoppingMessageWritesNothing) {
       {{"ob", "--layout", "homemade", "small.scn", "--dir", "out", "--name", "../escaped"},
        "The name \"../escaped\" given in --name holds \"/\": type a file name without a folder. "
        "Nothing was written.\n"},
+      // The names Windows cannot take, refused before anything is opened.
+      {{"ob", "--layout", "homemade", "small.scn", "--dir", "out", "--name", "."},
+       "The name \".\" given in --name stands for a folder, not a file. Nothing was written.\n"},
+      {{"homemade", "--layout", "homemade", "small.scn", "--dir", "out", "--name", "two\nlines"},
+       "The name \"two\\x0Alines\" given in --name holds the control character 0x0A, which "
+       "Windows does not allow in a file name. Nothing was written.\n"},
+      {{"campaign", "--layout", "homemade", "small.scn", "--dir", "out", "--name", "Con"},
+       "The name \"Con\" given in --name is a name Windows keeps for a device (CON). Nothing "
+       "was written.\n"},
+      {{"campaign", "--layout", "homemade", "small.scn", "--dir", "out", "--name",
+        std::string(251, 'n')},
+       "The name \"" + std::string(251, 'n') +
+           "\" given in --name is too long: the longest file it makes would have a name of 256 "
+           "bytes, and a file name may have 255. Nothing was written.\n"},
+      // "Invalid filename" says which kind it is.
+      {{"ob", "--layout", "homemade", "small.scn", "--equipment",
+        (fx.dir / "nonexist" / "x.eqp").string(), "--dir", "out"},
+       "Invalid filename: \"" + (fx.dir / "nonexist" / "x.eqp").string() + "\" (the folder \"" +
+           (fx.dir / "nonexist").string() + "\" does not exist)\n"},
+      {{"ob", "--layout", "homemade", "small.scn", "--dir", "small.scn"},
+       "Invalid filename: \"" + (fx.dir / "small.scn" / "OB.txt").string() + "\" (\"" + sourceHere +
+           "\" is a file, not a folder)\n"},
       {{"ob", "--layout", "homemade", "small.scn", "--dir", "nosuchdir"},
        "The folder \"" + (fx.dir / "nosuchdir").string() + "\" does not exist\n"},
       {{"info", "--layout", "homemade", "out"},
@@ -453,6 +478,22 @@ TEST_F(CliTest, AFailureOrAStoppingMessageWritesNothing) {
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(testing::Snapshot(fx.dir.path()), before) << message;
   }
+}
+
+TEST_F(CliTest, PathsInMessagesAreShownWithoutDotPartsAndParentPartsResolvedOnTheDisk) {
+  const std::filesystem::path root = std::filesystem::canonical(fx.dir.path());
+  std::filesystem::create_directories(root / "t1" / "deep");
+#ifndef _WIN32
+  // Through a link, ".." leads to the parent of the link's target.
+  std::filesystem::create_directory_symlink(root / "t1" / "deep", root / "link");
+  const testing::CliRun linked =
+      Run({"ob", "--layout", "homemade", "small.scn", "--dir", "link/../out2", "--name", "x"});
+  EXPECT_EQ(linked.err, "The folder \"" + (root / "t1" / "out2").string() + "\" does not exist\n");
+#endif
+  const testing::CliRun run =
+      Run({"ob", "--layout", "homemade", "./small.scn", "--dir", "./t1/.././out/.", "--name", "x"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, "Wrote x.txt in \"" + (root / "out").string() + "\"\n");
 }
 
 TEST_F(CliTest, AUsageErrorPrintsItsCauseAndTheUsageAndExitsTwo) {

@@ -103,6 +103,12 @@ TEST_F(EquipmentLoadTest, ShorterAndLongerNameFiles) {
   Load(std::nullopt, Names(JoinLines({"p", "q", "r", "s", "t", "u"})));
   EXPECT_EQ(state.equipment.names[3], "s");
   EXPECT_EQ(state.equipment.names[4], "") << "only as many lines as the count are read";
+  // One entry, no name: the counts in the singular where they are one.
+  const std::string none = Names("");
+  Load(Equipment({1}), none);
+  EXPECT_EQ(state.equipment.note, "\"" + none +
+                                      "\" holds 0 names for the 1 entry of the equipment file: "
+                                      "equipment ids from 0 on have no name.");
 }
 
 TEST_F(EquipmentLoadTest, CancelledDialogsKeepWhatTheTablesHeld) {
@@ -138,6 +144,17 @@ TEST_F(EquipmentLoadTest, ATruncatedEquipmentFileIsRefusedAndChangesNothing) {
   EXPECT_EQ(state.equipment.equipmentCount, 2);
   EXPECT_EQ(state.equipment.ClassOf(0), 3);
   EXPECT_FALSE(state.equipment.equipmentLoaded) << "the next opening asks again";
+
+  // One entry declared and none there.
+  const std::string one = Equipment({}, 1);
+  dialogs.Answer(FileDialogKind::Equipment, one);
+  try {
+    LoadEquipment(state, dialogs);
+    FAIL();
+  } catch (const Refusal& refusal) {
+    EXPECT_EQ(std::string(refusal.what()),
+              "\"" + one + "\" is not a complete equipment file: it declares 1 entry but holds 0.");
+  }
 
   // Too short for even the count: said so, not "declares 0 entries but holds 0".
   for (const char* content : {"", "x"}) {

@@ -15,6 +15,8 @@ class EditReportTest : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::ScenarioPlan plan;
+    plan.mapSizeA = 20;                                                   // columns 0 to 19
+    plan.mapSizeB = 30;                                                   // rows 0 to 29
     testing::UnitPlan placed = testing::NamedUnit("J\xE4ger\x01", 0, 0);  // Latin-1, a control
     placed.column = 5;
     placed.row = 7;
@@ -35,7 +37,7 @@ class EditReportTest : public ::testing::Test {
     try {
       AcceptUnitChanges(state, fx.dialogs, UnitPage::Core, line, texts, axis);
     } catch (const ConversionError&) {
-      // What was stored before the text that is no number is a step all the same.
+      // Nothing is stored: the line says there was no change.
     }
     return AcceptText(state, UnitPage::Core, line, before);
   }
@@ -53,8 +55,17 @@ TEST_F(EditReportTest, EachEditSaysWhatItDid) {
             "Changed " + jaeger + ": column 3, row 9, experience 6");
   EXPECT_EQ(Accept(0, {"3", "9", "NO", "6"}), "Changed " + jaeger + ": not placed");
   EXPECT_EQ(Accept(1, {"4", "8", "0", "2"}), "Changed \"Reserve\": placed at column 4, row 8");
-  // Stopped at the experience: the column stored before it is what the line reports.
-  EXPECT_EQ(Accept(1, {"6", "8", "0", "x"}), "Moved \"Reserve\" to column 6, row 8");
+  // Refused at the experience: the column before it is not stored either.
+  EXPECT_EQ(Accept(1, {"6", "8", "0", "x"}), "No change to \"Reserve\"");
+  // Off the map: stored, since the byte is the user's, and said so.
+  EXPECT_EQ(Accept(1, {"4", "40", "0", "2"}),
+            "Moved \"Reserve\" to column 4, row 40; it now stands off the 20 x 30 map");
+  EXPECT_EQ(Accept(1, {"20", "29", "0", "3"}),
+            "Changed \"Reserve\": column 20, row 29, experience 3; it now stands off the 20 x 30 "
+            "map");
+  EXPECT_EQ(Accept(1, {"19", "29", "0", "3"}), "Moved \"Reserve\" to column 19, row 29");
+  // A unit not placed stands nowhere: no note.
+  EXPECT_EQ(Accept(1, {"40", "40", "NO", "3"}), "Changed \"Reserve\": not placed");
 
   std::uint64_t before = state.history.StepsRecorded();
   TransferToAux(state, {0, 1}, axis);

@@ -93,38 +93,51 @@ TEST_F(UnitReviewTest, UsedNoSetsColumnAndRowTo256AndSaysSo) {
   EXPECT_EQ(result.refreshed->unusedCoreNames, (Lines{"Panzer", "Placed"}));
 }
 
-TEST_F(UnitReviewTest, AnyOtherUsedTextIsRejectedButTheNumbersAreAlreadyStored) {
+TEST_F(UnitReviewTest, AnyOtherUsedTextIsRejectedAndNothingIsStored) {
+  const UnitRecord opened = state.scenario.units.at(2);  // column 5, row 7, experience 4
+  const std::size_t steps = state.history.StepCount();
   const auto result = AcceptUnitChanges(state, fx.dialogs, UnitPage::Core, 1,
                                         UnitEditTexts{"44", "$FF", "no", "255"}, axis);
   EXPECT_EQ(fx.dialogs.messages, Lines{"\"0\" and \"NO\" are the only two valid entries"});
   EXPECT_FALSE(result.refreshed.has_value());
   ASSERT_TRUE(result.shownAfterRejection.has_value());
-  EXPECT_EQ(result.shownAfterRejection->column, "44");
-  EXPECT_EQ(result.shownAfterRejection->row, "255");
+  // The edits show the unit as it still is.
+  EXPECT_EQ(result.shownAfterRejection->column, "5");
+  EXPECT_EQ(result.shownAfterRejection->row, "7");
   EXPECT_EQ(result.shownAfterRejection->used, "0");
-  EXPECT_EQ(result.shownAfterRejection->experience, "255");
-  EXPECT_EQ(state.scenario.units.at(2).column(), 44) << "the high byte stays as it was";
+  EXPECT_EQ(result.shownAfterRejection->experience, "4");
+  EXPECT_EQ(state.scenario.units.at(2).bytes, opened.bytes);
+  EXPECT_EQ(state.history.StepCount(), steps);
   for (const char* used : {" 0", "NO ", "No", ""}) {
     EXPECT_TRUE(AcceptUnitChanges(state, fx.dialogs, UnitPage::Core, 1,
                                   UnitEditTexts{"1", "1", used, "1"}, axis)
                     .shownAfterRejection.has_value())
         << "'" << used << "'";
   }
+  EXPECT_EQ(state.scenario.units.at(2).bytes, opened.bytes);
 }
 
-TEST_F(UnitReviewTest, AConversionErrorStopsAtItsField) {
+TEST_F(UnitReviewTest, AConversionErrorNamesItsFieldAndStoresNothing) {
+  const UnitRecord opened = state.scenario.units.at(3);
   try {
     AcceptUnitChanges(state, fx.dialogs, UnitPage::Aux, 0, UnitEditTexts{"33", "x7", "0", "5"},
                       axis);
     FAIL();
-  } catch (const ConversionError& error) {
+  } catch (const UnitFieldError& error) {
     EXPECT_STREQ(error.what(), "'x7' is not a valid integer value");
+    EXPECT_EQ(error.field(), UnitField::Row);
   }
-  const UnitRecord& aux = state.scenario.units.at(3);
-  EXPECT_EQ(aux.columnLow(), 33);
-  EXPECT_EQ(aux.rowLow(), 12);
-  EXPECT_EQ(aux.experience(), 4);
-  EXPECT_EQ(UsedStatus(aux), "NO");
+  EXPECT_EQ(state.scenario.units.at(3).bytes, opened.bytes);
+  // Column 20, row 300, experience 5: the row is refused, the column not stored before it.
+  try {
+    AcceptUnitChanges(state, fx.dialogs, UnitPage::Aux, 0, UnitEditTexts{"20", "300", "0", "5"},
+                      axis);
+    FAIL();
+  } catch (const UnitFieldError& error) {
+    EXPECT_STREQ(error.what(), "300 does not fit \"Row\" (0 to 255)");
+  }
+  EXPECT_EQ(state.scenario.units.at(3).bytes, opened.bytes);
+  EXPECT_EQ(state.history.StepCount(), 0u);
   EXPECT_THROW(AcceptUnitChanges(state, fx.dialogs, UnitPage::Aux, 0,
                                  UnitEditTexts{"", "1", "0", "1"}, axis),
                ConversionError);
@@ -132,8 +145,8 @@ TEST_F(UnitReviewTest, AConversionErrorStopsAtItsField) {
 
 // A unit's column, row and experience and the eight limits are one byte each in the file. A
 // number outside 0 to 255 is refused where a text that is not a number is: at "Accept Changes"
-// for a unit (the fields before it stored, as one step of the history), at the write for a
-// limit (the limits before it stored).
+// for a unit (nothing of the unit stored), at the write for a limit (the limits before it
+// stored).
 TEST_F(UnitReviewTest, ANumberThatDoesNotFitAByteIsRefusedLikeATextThatIsNotANumber) {
   constexpr int kTooLarge = -1;
   constexpr int kNotANumber = -2;
@@ -183,8 +196,8 @@ TEST_F(UnitReviewTest, ANumberThatDoesNotFitAByteIsRefusedLikeATextThatIsNotANum
                     : "'" + std::string(c.text) + "' is not a valid integer value")
           << at;
       for (int other = 0; other < 3; ++other)
-        EXPECT_EQ(values[other], other < field ? 9 : before[other]) << at << ", field " << other;
-      EXPECT_EQ(state.history.StepCount(), steps + (field > 0 ? 1 : 0)) << at;
+        EXPECT_EQ(values[other], before[other]) << at << ", field " << other;
+      EXPECT_EQ(state.history.StepCount(), steps) << at;
     }
 
     // The same text as "max axis core", the sixth limit in edit order.

@@ -203,20 +203,72 @@ TEST_F(SessionTest, ChangesOfOneFieldFoldIntoOneStepUntilAWriteOrAnUndo) {
   EXPECT_EQ(session.battleType(), 1);
 }
 
-TEST_F(SessionTest, AMoveHasTheChecksOfAcceptChangesAndViewsHearOfAFailureHalfWay) {
+TEST_F(SessionTest, AMoveHasTheChecksOfAcceptChangesAndViewsHearOfARefusal) {
   session.ChooseSide(1);
   EXPECT_THROW(session.MoveUnit(UnitNamed("Axis A"), 1, 1), Refusal);
   session.ChooseSide(0);
   told.clear();
-  // A used text that is not "0" or "NO" stops the accept after the column and row are stored.
+  const std::size_t steps = session.state().history.StepCount();
+  const UnitRecord before = session.state().scenario.units.at(UnitNamed("Axis A"));
+  // A used text that is not "0" or "NO" refuses the whole accept: the column and row typed
+  // with it are not stored.
   const AcceptResult stopped = session.Accept(UnitPage::Core, 0, {"7", "8", "maybe", "1"});
   ASSERT_TRUE(stopped.shownAfterRejection);
   EXPECT_EQ(fx.dialogs.messages.back(), "\"0\" and \"NO\" are the only two valid entries");
   EXPECT_THROW(session.Accept(UnitPage::Core, 0, {"9", "x", "0", "1"}), ConversionError);
   ASSERT_EQ(told.size(), 2u);
-  EXPECT_TRUE(told[0].history && told[1].history && !told[1].rosters);
-  EXPECT_EQ(told[1].status, "Moved \"Axis A\" to column 9, row 8");
-  EXPECT_EQ(session.state().history.StepCount(), 2u);
+  EXPECT_TRUE(!told[0].history && !told[1].history && !told[1].rosters);
+  EXPECT_EQ(told[1].status, "No change to \"Axis A\"");
+  EXPECT_EQ(session.state().history.StepCount(), steps);
+  EXPECT_EQ(session.state().scenario.units.at(UnitNamed("Axis A")).bytes, before.bytes);
+
+  // A move off the map is stored, and the status says where the unit now stands.
+  session.MoveUnit(UnitNamed("Axis A"), 1, 250);
+  EXPECT_EQ(session.state().scenario.units.at(UnitNamed("Axis A")).rowLow(), 250);
+  const ScenarioGeometry& map = session.state().scenario.geometry;
+  EXPECT_EQ(told.back().status, "Moved \"Axis A\" to column 1, row 250; it now stands off the " +
+                                    std::to_string(map.mapSizeA) + " x " +
+                                    std::to_string(map.mapSizeB) + " map");
+}
+
+TEST(SessionWithNothingOpen, EditsAndWritesSaySoAndDoNothingButTheOrderOfBattle) {
+  testing::ScenarioFixture fx;
+  Session session{fx.dialogs};
+  std::vector<std::string> statuses;
+  session.Subscribe([&](const SessionChange& change) { statuses.push_back(change.status); });
+  const std::string openFirst = "No scenario is open. Open one on the \"Open File\" page first.";
+
+  // The window leaves its limit edits with their own texts ("Edit11").
+  EXPECT_FALSE(session.SetLimit(kAlliedCoreMax, "Edit11"));
+  EXPECT_FALSE(session.SetType(2));
+  session.Accept(UnitPage::Core, 0, {"1", "1", "0", "1"});
+  session.TransferToAux({0});
+  EXPECT_EQ(statuses, std::vector<std::string>(4, openFirst));
+  EXPECT_FALSE(session.HasUnwrittenEdits());
+  EXPECT_FALSE(session.UndoName());
+  EXPECT_EQ(session.limitTexts()[kAlliedCoreMax], "");
+
+  // Writes say the same before they look at the name.
+  const std::string out = fx.dir.path().string();
+  for (const std::string name : {"", "camp"}) {
+    try {
+      session.WriteCampaign(CampaignPage::Axis, name, out);
+      ADD_FAILURE() << "written";
+    } catch (const Refusal& refusal) {
+      EXPECT_EQ(refusal.what(), openFirst);
+    }
+    try {
+      session.WriteHomemade(out, name);
+      ADD_FAILURE() << "written";
+    } catch (const Refusal& refusal) {
+      EXPECT_EQ(refusal.what(), openFirst);
+    }
+  }
+  EXPECT_THROW(session.HomemadeWriteAsks(out, "camp"), Refusal);
+  EXPECT_FALSE(std::filesystem::exists(fx.dir / "camp.scn"));
+  // "Write OB" writes its header and the three blank lines of the sides.
+  ASSERT_TRUE(session.WriteOrderOfBattle(out, "OB"));
+  EXPECT_TRUE(std::filesystem::exists(fx.dir / "OB.txt"));
 }
 
 TEST_F(SessionTest, TheHomemadeWritersQuestionCanBeAnsweredUpFront) {

@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "roster/unit_review.h"
 #include "tabw1_fixture.h"
 
 namespace zarkel {
@@ -34,6 +35,9 @@ class EditMenuTest : public QObject {
   void closingOrOpeningAsksBeforeDroppingUnwrittenEdits();
   void aLimitLeftWithTabIsAStepThatClosingAsksAboutAndUndoTakesBack();
   void closingWhileALimitIsStillTypedAsksToo();
+  void closingWhileAUnitFieldIsTypedButNotAcceptedAsks();
+  void undoKeysInALimitFieldNeverLeaveItAndTheScenarioDisagreeing();
+  void undoKeysInAUnitFieldShowTheRestoredValue();
 
  private:
   Form& f() { return *form_; }
@@ -170,6 +174,94 @@ void EditMenuTest::closingWhileALimitIsStillTypedAsksToo() {
   QVERIFY(!f().window().close());
   QCOMPARE(f().dialogs().questions.size(), std::size_t{1});
   QCOMPARE(Action("UndoAction")->text(), QStringLiteral("Undo Change of max allied core"));
+}
+
+void EditMenuTest::closingWhileAUnitFieldIsTypedButNotAcceptedAsks() {
+  f().ClickItem("ListBox1", 0);
+  const QString column = f().Text("Edit14");
+  f().SetText("Edit14", "9");
+  f().dialogs().AnswerYesNo(false);
+  QVERIFY(!f().window().close());
+  QCOMPARE(f().dialogs().questions.size(), std::size_t{1});
+  QCOMPARE(f().Text("Edit14"), QStringLiteral("9"));  // kept
+  // "Open File" asks as well.
+  f().dialogs().AnswerYesNo(false);
+  f().Click("Button1");
+  QCOMPARE(f().dialogs().questions.size(), std::size_t{2});
+
+  // The unit reviewed again shows what it holds: nothing is left unwritten.
+  f().ClickItem("ListBox1", 0);
+  QCOMPARE(f().Text("Edit14"), column);
+  QVERIFY(f().window().close());
+  QCOMPARE(f().dialogs().questions.size(), std::size_t{2});
+}
+
+void EditMenuTest::undoKeysInALimitFieldNeverLeaveItAndTheScenarioDisagreeing() {
+  QVERIFY(QTest::qWaitForWindowActive(&f().window()));
+  f().ShowPageOf("Edit9");  // "max axis core", 5 as opened
+  auto* limit = f().Get<QLineEdit>("Edit9");
+  const auto held = [&] { return f().window().session().limitTexts()[kAxisCoreMax]; };
+  limit->setFocus();
+  limit->selectAll();
+  QTest::keyClicks(limit, "50");
+  QTest::keyClick(limit, Qt::Key_Return);  // a step
+  QCOMPARE(held(), std::string("50"));
+  QVERIFY(limit->hasFocus());
+
+  // Nothing typed since: the keys are the menu's, and the field shows what they restore.
+  QTest::keyClick(limit, Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(held(), std::string("5"));
+  QCOMPARE(limit->text(), QStringLiteral("5"));
+  QVERIFY(!Action("UndoAction")->isEnabled());
+  QTest::keyClick(limit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  QCOMPARE(held(), std::string("50"));
+  QCOMPARE(limit->text(), QStringLiteral("50"));
+  QTest::keyClick(limit, Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(limit, Qt::Key_Y, Qt::ControlModifier);
+  QCOMPARE(held(), std::string("50"));
+  QCOMPARE(limit->text(), QStringLiteral("50"));
+
+  // Typing not yet a step: the keys take back the typing and leave the history alone.
+  limit->end(false);
+  QTest::keyClicks(limit, "7");
+  QCOMPARE(limit->text(), QStringLiteral("507"));
+  QTest::keyClick(limit, Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(limit->text(), QStringLiteral("50"));
+  QCOMPARE(held(), std::string("50"));
+  QCOMPARE(Action("UndoAction")->text(), QStringLiteral("Undo Change of max axis core"));
+  QTest::keyClick(limit, Qt::Key_Y, Qt::ControlModifier);
+  QCOMPARE(limit->text(), QStringLiteral("507"));
+  QCOMPARE(held(), std::string("50"));
+}
+
+void EditMenuTest::undoKeysInAUnitFieldShowTheRestoredValue() {
+  QVERIFY(QTest::qWaitForWindowActive(&f().window()));
+  f().ClickItem("ListBox1", 0);
+  const QString experience = f().Text("Edit21");
+  const auto stored = [&] {
+    const std::optional<std::int32_t> line = 0;
+    return QString::fromStdString(
+        ReviewUnit(f().window().state(), UnitPage::Core, line).value_or(ReviewFields{}).experience);
+  };
+  f().SetText("Edit21", "9");
+  f().Click("Button9");
+  QCOMPARE(stored(), QStringLiteral("9"));
+  f().ClickItem("ListBox1", 0);  // reviewed again after the accept's refresh
+  auto* field = f().Get<QLineEdit>("Edit21");
+  field->setFocus();
+  QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(stored(), experience);
+  QCOMPARE(field->text(), experience);
+  QVERIFY(field->hasFocus());
+  QTest::keyClick(field, Qt::Key_Y, Qt::ControlModifier);
+  QCOMPARE(stored(), QStringLiteral("9"));
+  QCOMPARE(field->text(), QStringLiteral("9"));
+  // Typed and not accepted: the typing is taken back, the unit keeps its 9.
+  field->selectAll();
+  QTest::keyClicks(field, "4");
+  QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(field->text(), QStringLiteral("9"));
+  QCOMPARE(stored(), QStringLiteral("9"));
 }
 
 }  // namespace zarkel

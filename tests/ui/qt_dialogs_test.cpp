@@ -104,11 +104,15 @@ void QtDialogsTest::messagesQuestionsAndErrorsUseTheirBoxes() {
   QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("renamed"));
   QCoreApplication::setApplicationName(QStringLiteral("zarkel"));
 
+  // A question: Enter answers No (it asks before edits are dropped or a file converted).
+  bool enterAnswersNo = false;
   WhenShown<QMessageBox>([&](QMessageBox* box) {
     read(box);
+    enterAnswersNo = box->defaultButton() == box->button(QMessageBox::No);
     box->button(QMessageBox::No)->click();
   });
   QVERIFY(!dialogs.AskYesNo("Confirm", "Continue ?"));
+  QVERIFY(enterAnswersNo);
   QCOMPARE(icon, QMessageBox::Question);
   QCOMPARE(title, QStringLiteral("Confirm"));
   WhenShown<QMessageBox>([&](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });

@@ -50,7 +50,7 @@ class TForm1Test : public QObject {
   void reviewsCoreAndAuxiliaryUnits();
   void acceptPlacesAnUnusedUnit();
   void acceptNoMarksAUnitUnused();
-  void acceptRejectsOtherUsedTextsAfterStoringTheNumbers();
+  void acceptRejectsOtherUsedTextsAndStoresNothing();
   void acceptReportsARowThatIsNotANumber();
   void acceptWithNothingSelectedDiffersByPage();
   void unusedListsAreNotSelectable();
@@ -400,10 +400,12 @@ void TForm1Test::acceptNoMarksAUnitUnused() {
   QCOMPARE(f().Text("Edit16"), QStringLiteral("NO"));
 }
 
-void TForm1Test::acceptRejectsOtherUsedTextsAfterStoringTheNumbers() {
+void TForm1Test::acceptRejectsOtherUsedTextsAndStoresNothing() {
   f().OpenOriginal();
   f().Click("RadioButton3");
   f().ClickItem("ListBox4", 0);  // Flak 88, unused
+  const QStringList shown = {f().Text("Edit17"), f().Text("Edit18"), f().Text("Edit19"),
+                             f().Text("Edit20")};
   f().SetText("Edit17", "44");
   f().SetText("Edit18", "$FF");
   f().SetText("Edit19", "no");
@@ -411,10 +413,11 @@ void TForm1Test::acceptRejectsOtherUsedTextsAfterStoringTheNumbers() {
   f().Click("Button10");
   QCOMPARE(f().dialogs().messages,
            std::vector<std::string>{"\"0\" and \"NO\" are the only two valid entries"});
-  QCOMPARE(f().Text("Edit17"), QStringLiteral("44"));
-  QCOMPARE(f().Text("Edit18"), QStringLiteral("255"));
+  // Nothing stored: the edits show the unit as it still is.
+  QCOMPARE(
+      (QStringList{f().Text("Edit17"), f().Text("Edit18"), f().Text("Edit19"), f().Text("Edit20")}),
+      shown);
   QCOMPARE(f().Text("Edit19"), QStringLiteral("NO"));
-  QCOMPARE(f().Text("Edit20"), QStringLiteral("7"));
   // No refresh: the unit stays chosen and shown, and still counts as unused.
   QCOMPARE(f().Text("Label47"), QStringLiteral("Flak 88"));
   QCOMPARE(f().Get<QListWidget>("ListBox4")->selectedItems().size(), 1);
@@ -427,24 +430,26 @@ void TForm1Test::acceptReportsARowThatIsNotANumber() {
   f().OpenOriginal();
   f().Click("RadioButton3");
   f().ClickItem("ListBox1", 0);
+  const QString column = f().Text("Edit14");
+  QVERIFY(column != QStringLiteral("9") && column != QStringLiteral("8"));
   f().SetText("Edit14", "9");
   f().SetText("Edit15", "abc");
   f().Click("Button9");
   QCOMPARE(f().dialogs().errors, std::vector<std::string>{"'abc' is not a valid integer value"});
   QCOMPARE(f().Text("Label26"), QStringLiteral("Grenadiers"));  // no refresh
-  // The column before the failing field is stored; the window goes on working.
+  // Nothing is stored, the column before the failing field neither; the window goes on working.
   f().Click("Button7");
-  QCOMPARE(f().Text("Edit14"), QStringLiteral("9"));
+  QCOMPARE(f().Text("Edit14"), column);
   QCOMPARE(f().Text("Edit15"), QStringLiteral("4"));
 
-  // A number that does not fit the byte stops there too, naming the field.
+  // A number that does not fit the byte is refused too, naming the field.
   f().dialogs().errors.clear();
   f().SetText("Edit14", "8");
   f().SetText("Edit15", "300");
   f().Click("Button9");
   QCOMPARE(f().dialogs().errors, std::vector<std::string>{"300 does not fit \"Row\" (0 to 255)"});
   f().Click("Button7");
-  QCOMPARE(f().Text("Edit14"), QStringLiteral("8"));
+  QCOMPARE(f().Text("Edit14"), column);
   QCOMPARE(f().Text("Edit15"), QStringLiteral("4"));
 }
 

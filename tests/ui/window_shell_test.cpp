@@ -44,6 +44,7 @@ class WindowShellTest : public QObject {
   void aFailedOpenLeavesTheLayoutOfTheScenarioOpen();
   void aFullPathInFilenameMovesTheFolderList();
   void writesWithoutANameAreRefused();
+  void nothingOpenEditsAndWritesSayToOpenFirst();
   void anEmptyOrSignOnlyScenarioTypeIsWrittenAsZero();
 
  private:
@@ -61,7 +62,12 @@ void WindowShellTest::readsTheCommandLine() {
   const StartCommandLine unknown = ReadStartOptions({"zarkel", "--bogus"});
   QCOMPARE(unknown.exitCode, 2);
   QVERIFY(unknown.toStandardError);
-  QVERIFY(unknown.text.contains(QStringLiteral("--layout <homemade|original>")));
+  // Three lines, as zarkel-cli prints them: not the whole help.
+  QCOMPARE(unknown.text, QStringLiteral("zarkel: Unknown option 'bogus'.\n"
+                                        "Usage: zarkel [options] [SCENARIO]\n"
+                                        "Run \"zarkel --help\" for more.\n"));
+  QVERIFY(ReadStartOptions({"zarkel", "--help"})
+              .text.contains(QStringLiteral("--layout <homemade|original>")));
   QCOMPARE(ReadStartOptions({"zarkel", "a.scn", "--layout", "campaign"}).exitCode, 2);
   QCOMPARE(ReadStartOptions({"zarkel", "--side", "neutral"}).exitCode, 2);
   QCOMPARE(ReadStartOptions({"zarkel", "a.scn", "b.scn"}).exitCode, 2);
@@ -177,14 +183,52 @@ void WindowShellTest::theStatusBarSaysWhatEachEditDid() {
   QCOMPARE(Message(), QStringLiteral("Undid: Change of Grenadiers"));
   f().window().Redo();
   QCOMPARE(Message(), QStringLiteral("Redid: Change of Grenadiers"));
-  // An accept stopped by a text that is no number: what it stored before is a step all the same.
+  // An accept refused by one field stores none: column 20, row 300, experience 5.
   expectErrors_ = true;
   f().ClickItem("ListBox1", 0);
-  f().SetText("Edit14", "7");
-  f().SetText("Edit21", "x");
+  const ReviewFields before = *f().window().session().Review(UnitPage::Core, 0);
+  f().SetText("Edit14", "20");
+  f().SetText("Edit15", "300");
+  f().SetText("Edit21", "5");
   f().Click("Button9");
-  QCOMPARE(f().dialogs().errors.size(), std::size_t{1});
-  QCOMPARE(Message(), QStringLiteral("Moved \"Grenadiers\" to column 7, row 4"));
+  QCOMPARE(f().dialogs().errors, std::vector<std::string>{"300 does not fit \"Row\" (0 to 255)"});
+  QCOMPARE(Message(), QStringLiteral("No change to \"Grenadiers\""));
+  const ReviewFields after = *f().window().session().Review(UnitPage::Core, 0);
+  QCOMPARE(after.column, before.column);
+  QCOMPARE(after.experience, before.experience);
+  QCOMPARE(f().window().session().UndoName(), std::optional<std::string>("Change of Grenadiers"));
+  // A row off the map is stored and said so.
+  f().SetText("Edit15", "40");
+  f().Click("Button9");
+  QVERIFY2(Message().startsWith(QStringLiteral("Moved \"Grenadiers\" to column ")) &&
+               Message().contains(QStringLiteral(", row 40; it now stands off the ")),
+           qPrintable(Message()));
+}
+
+void WindowShellTest::nothingOpenEditsAndWritesSayToOpenFirst() {
+  const QString openFirst =
+      QStringLiteral("No scenario is open. Open one on the \"Open File\" page first.");
+  // "Open File" with no file chosen: the limits keep the window's own texts, no step is made.
+  expectErrors_ = true;
+  f().Click("Button1");
+  QVERIFY2(!Message().startsWith(QStringLiteral("Changed")), qPrintable(Message()));
+  QCOMPARE(f().Text("Edit3"), QStringLiteral("Edit3"));
+  QCOMPARE(f().Text("Edit11"), QStringLiteral("Edit11"));
+  QVERIFY(!f().window().session().HasUnwrittenEdits());
+  // The undo keys in a limit's field leave the window's own text as it is.
+  f().ShowPageOf("Edit3");
+  QTest::keyClick(f().Get<QLineEdit>("Edit3"), Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(f().Text("Edit3"), QStringLiteral("Edit3"));
+  // A limit left: nothing changes, the status says why.
+  f().ShowPageOf("Edit11");
+  f().SetText("Edit11", "7");
+  Q_EMIT f().Get<QLineEdit>("Edit11")->editingFinished();
+  QCOMPARE(Message(), openFirst);
+  QVERIFY(!f().window().session().UndoName());
+  // "Write OB" writes its header and the blank lines of the sides.
+  f().GoTo("DirectoryListBox3", Out());
+  f().Click("Button4");
+  QVERIFY2(Message().startsWith(QStringLiteral("Wrote OB.txt")), qPrintable(Message()));
 }
 
 void WindowShellTest::folderCaptionsAndTheCurrentFolderFollowEveryChange() {
