@@ -53,6 +53,9 @@ inline const LimitSetting& Limit(std::int32_t field) {
   return LimitSettings().at(static_cast<std::size_t>(field));
 }
 
+// What the step of a type change is named after: "Change of Type of Scenario".
+constexpr const char* kScenarioTypeCaption = "Type of Scenario";
+
 // The caption without its leading and trailing blanks, as messages name the edit:
 // "max allied core", "max axis navy core units ***".
 std::string LimitCaptionInMessages(std::int32_t field);

@@ -2,46 +2,6 @@
 
 namespace zarkel {
 
-namespace {
-
-// The field a step of the type or of a limit changes; none for the other steps.
-constexpr std::int32_t kTypeField = -1;
-std::optional<std::int32_t> FoldingField(const EditStep& step) {
-  if (std::holds_alternative<TypeStep>(step.change))
-    return kTypeField;
-  if (const auto* limit = std::get_if<LimitStep>(&step.change))
-    return limit->field;
-  return std::nullopt;
-}
-
-bool ChangesNothing(const EditStep& step) {
-  if (const auto* type = std::get_if<TypeStep>(&step.change))
-    return type->before == type->after;
-  if (const auto* limit = std::get_if<LimitStep>(&step.change))
-    return limit->before == limit->after;
-  return false;
-}
-
-// The earlier step takes the value the later one leaves.
-void Fold(EditStep& earlier, const EditStep& later) {
-  if (auto* type = std::get_if<TypeStep>(&earlier.change))
-    type->after = std::get<TypeStep>(later.change).after;
-  else
-    std::get<LimitStep>(earlier.change).after = std::get<LimitStep>(later.change).after;
-}
-
-}  // namespace
-
-UnitChangeStep DiffUnit(std::int32_t unitIndex, const UnitRecord& before, const UnitRecord& after) {
-  UnitChangeStep step;
-  step.unitIndex = unitIndex;
-  for (std::size_t i = 0; i < before.bytes.size(); ++i) {
-    if (before.bytes[i] != after.bytes[i])
-      step.bytes.push_back({static_cast<std::uint8_t>(i), before.bytes[i], after.bytes[i]});
-  }
-  return step;
-}
-
 void EditHistory::Record(EditStep step) {
   steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(done_), steps_.end());
   if (written_ && *written_ > done_)
@@ -54,8 +14,7 @@ void EditHistory::Record(EditStep step) {
 }
 
 void EditHistory::RecordFolding(EditStep step) {
-  const std::optional<std::int32_t> field = FoldingField(step);
-  if (foldable_ && field && done_ == steps_.size() && FoldingField(steps_.back()) == field) {
+  if (foldable_ && done_ == steps_.size() && FoldsWith(steps_.back(), step)) {
     Fold(steps_.back(), step);
     if (ChangesNothing(steps_.back())) {
       // Back where the step began. A write since would have ended the folding, so the written
@@ -70,7 +29,7 @@ void EditHistory::RecordFolding(EditStep step) {
   if (ChangesNothing(step))
     return;
   Record(std::move(step));
-  foldable_ = field.has_value();
+  foldable_ = Folds(steps_.back());
 }
 
 void EditHistory::StepBack() {

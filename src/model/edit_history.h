@@ -2,61 +2,18 @@
 // type or of a limit as one step that keeps only what it changed, so that it can be undone and
 // done again. A step costs memory in proportion to the edit (the roster positions moved, the
 // bytes of one record changed, the texts of one limit), never to the scenario. The operations
-// that edit record their steps; roster/undo_redo.h takes them back.
+// that edit record their steps (model/history_steps.h says what each kind does); roster/undo_redo.h
+// takes them back.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string>
-#include <variant>
 #include <vector>
 
-#include "model/unit_record.h"
+#include "model/history_steps.h"
 
 namespace zarkel {
-
-// A transfer: the roster positions of the step's side whose flag it set to `auxFlag` (1 to the
-// auxiliary units, 0 to the core); each of them held the other flag before.
-struct TransferStep {
-  std::uint8_t auxFlag = 0;
-  std::vector<std::int32_t> positions;
-};
-
-// One byte of a unit record as it was before the step and after it.
-struct ByteChange {
-  std::uint8_t offset = 0;  // within the 218-byte record
-  std::uint8_t before = 0;
-  std::uint8_t after = 0;
-};
-static_assert(scn::kUnitRecordSize <= 256, "a record offset fits in a byte");
-
-// An accepted unit change: the bytes of one record that "Accept Changes" changed.
-struct UnitChangeStep {
-  std::int32_t unitIndex = 0;  // position in UnitTable
-  std::vector<ByteChange> bytes;
-};
-
-// A change of the scenario type, as its spin control holds it (0 to 2).
-struct TypeStep {
-  std::int32_t before = 0;
-  std::int32_t after = 0;
-};
-
-// A change of one limit's text, as typed.
-struct LimitStep {
-  std::int32_t field = 0;  // a LimitField
-  std::string before;
-  std::string after;
-};
-
-struct EditStep {
-  std::int32_t side = 0;  // the side shown when the step was made: 0 Axis, 1 Allies
-  std::variant<TransferStep, UnitChangeStep, TypeStep, LimitStep> change;
-};
-
-// The record of changed bytes between two states of one unit; no bytes when nothing changed.
-UnitChangeStep DiffUnit(std::int32_t unitIndex, const UnitRecord& before, const UnitRecord& after);
 
 class EditHistory {
  public:

@@ -10,9 +10,6 @@
 
 namespace zarkel {
 
-// What the step of a type change is named after: "Change of Type of Scenario".
-constexpr const char* kScenarioTypeCaption = "Type of Scenario";
-
 // Sets the scenario type as its spin control takes a number: brought into 0..2. Returns false
 // when the type already held that value (no step is made then).
 bool SetScenarioType(EditorState& state, std::int64_t value);

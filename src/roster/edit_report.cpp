@@ -1,9 +1,6 @@
 #include "roster/edit_report.h"
 
-#include <vector>
-
 #include "base/latin1_text.h"
-#include "roster/campaign_edits.h"
 #include "roster/undo_redo.h"
 
 namespace zarkel {
@@ -14,53 +11,10 @@ std::string Quoted(const std::string& latin1Name) {
   return "\"" + PrintableLatin1(latin1Name) + "\"";
 }
 
-std::string UnitStepText(const EditorState& state, const UnitChangeStep& change) {
-  const UnitRecord& unit = state.scenario.units.at(change.unitIndex);
-  bool hex = false;
-  bool placement = false;
-  bool experience = false;
-  for (const ByteChange& byte : change.bytes) {
-    hex = hex || byte.offset == unit::kColumnOffset || byte.offset == unit::kRowOffset;
-    placement =
-        placement || byte.offset == unit::kColumnOffset + 1 || byte.offset == unit::kRowOffset + 1;
-    experience = experience || byte.offset == unit::kExperienceOffset;
-  }
-  const std::string name = Quoted(unit.ShownName());
-  const std::string at =
-      "column " + std::to_string(unit.columnLow()) + ", row " + std::to_string(unit.rowLow());
-  if (hex && !placement && !experience && !unit.IsUnused())
-    return "Moved " + name + " to " + at;
-
-  // The column and row of a unit that is not placed are not a place on the map.
-  std::vector<std::string> parts;
-  if (placement)
-    parts.push_back(unit.IsUnused() ? "not placed" : "placed at " + at);
-  else if (hex && !unit.IsUnused())
-    parts.push_back(at);
-  if (experience)
-    parts.push_back("experience " + std::to_string(unit.experience()));
-  std::string text = "Changed " + name;
-  for (std::size_t i = 0; i < parts.size(); ++i)
-    text += (i == 0 ? ": " : ", ") + parts[i];
-  return text;
-}
-
 }  // namespace
 
 std::string StepDoneText(const EditorState& state, const EditStep& step) {
-  if (const auto* transfer = std::get_if<TransferStep>(&step.change)) {
-    const std::size_t count = transfer->positions.size();
-    return "Transferred " + std::to_string(count) + (count == 1 ? " unit" : " units") +
-           (transfer->auxFlag == 1 ? " to auxiliary" : " to core");
-  }
-  if (const auto* change = std::get_if<UnitChangeStep>(&step.change))
-    return UnitStepText(state, *change);
-  if (const auto* type = std::get_if<TypeStep>(&step.change))
-    return std::string("Changed \"") + kScenarioTypeCaption + "\" to " +
-           std::to_string(type->after);
-  const auto& limit = std::get<LimitStep>(step.change);
-  return "Changed \"" + LimitCaptionInMessages(limit.field) + "\" to '" +
-         PrintableLatin1(limit.after) + "'";
+  return DoneTextOf(state.scenario, step);
 }
 
 std::optional<std::string> RecordedStepText(const EditorState& state,
