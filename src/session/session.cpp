@@ -3,11 +3,14 @@
 #include <algorithm>
 
 #include "base/errors.h"
+#include "base/utf8_path.h"
 #include "load/companion_summary.h"
 #include "load/equipment_load.h"
 #include "model/scenario_status.h"
 #include "output/homemade_writer.h"
+#include "output/ob_spreadsheet.h"
 #include "output/order_of_battle.h"
+#include "output/writer_checks.h"
 #include "roster/campaign_edits.h"
 #include "roster/edit_report.h"
 #include "roster/plausible_content.h"
@@ -324,6 +327,57 @@ std::optional<WrittenFiles> Session::WriteHomemade(const std::string& directory,
     AnsweredDialogs dialogs(dialogs_, answers);
     change.written = WriteHomemadeScenario(
         state_, dialogs, HomemadeWriteRequest{directory, name, battleType(), limitTexts()});
+    change.status = WriteStatus(change.written);
+    return change.written;
+  });
+}
+
+bool Session::ApplyImport(const std::string& fileName, const std::function<ObImport()>& read) {
+  return Operate([&](SessionChange& change) {
+    RequireOpenScenario(state_.scenario);
+    ObImport imported = read();
+    if (!imported.problems.empty())
+      throw Refusal(ImportRefusalText(fileName, imported.problems));
+    change.status = ImportSummary(imported.plan);
+    if (imported.plan.Empty())
+      return false;
+    AppliedImport applied = ApplyImportPlan(state_, imported.plan);
+    if (applied.Empty())
+      return false;
+    state_.history.Record(EditStep{
+        state_.view.currentSide,
+        ImportStep{fileName, change.status, std::move(applied.flags), std::move(applied.units)}});
+    change.rosters = RefreshRosters(state_, Buttons());
+    return true;
+  });
+}
+
+bool Session::ImportOrderOfBattle(const std::filesystem::path& path) {
+  const std::string fileName = Utf8FromPath(path.filename());
+  return ApplyImport(fileName, [&] { return ReadObImportFile(state_, path); });
+}
+
+bool Session::ChooseAndImportOrderOfBattle(const DialogAnswers& answers) {
+  RequireOpenScenario(state_.scenario);
+  AnsweredDialogs dialogs(dialogs_, answers);
+  const std::optional<std::string> chosen =
+      ChooseFile(state_, dialogs, FileDialogKind::OrderOfBattle);
+  if (!chosen)
+    return false;
+  return ImportOrderOfBattle(PathFromUtf8(*chosen));
+}
+
+bool Session::ImportOrderOfBattleBytes(const std::string& fileName, std::string_view bytes) {
+  return ApplyImport(fileName, [&] { return ReadObImport(state_, fileName, bytes); });
+}
+
+std::optional<WrittenFiles> Session::WriteObSpreadsheet(const std::string& directory,
+                                                        const std::string& name,
+                                                        const DialogAnswers& answers) {
+  return Operate([&](SessionChange& change) {
+    AnsweredDialogs dialogs(dialogs_, answers);
+    change.written =
+        zarkel::WriteObSpreadsheet(state_, dialogs, ObSpreadsheetRequest{directory, name});
     change.status = WriteStatus(change.written);
     return change.written;
   });
