@@ -347,7 +347,9 @@ bool Session::ApplyImport(const std::string& fileName, const std::function<ObImp
     state_.history.Record(EditStep{
         state_.view.currentSide,
         ImportStep{fileName, change.status, std::move(applied.flags), std::move(applied.units)}});
-    change.rosters = RefreshRosters(state_, Buttons());
+    // Before a side is chosen the lists show no side, and stay so.
+    if (side_)
+      change.rosters = RefreshRosters(state_, Buttons());
     return true;
   });
 }

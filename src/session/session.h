@@ -139,7 +139,9 @@ class Session {
   // (Refusal with the file, the lines and the reasons), changing nothing; one that changes
   // nothing says so and makes no step. Otherwise its changes are made at once, across both sides,
   // as one step of the history ("Import of OB.csv") that undo and redo take whole; the lists are
-  // built again for the side shown, which an undo or a redo keeps. True when a step was made.
+  // built again for the side shown, which an undo or a redo keeps (before any side is chosen, an
+  // undo or a redo shows the side the lists were last built for, as for every step). True when a
+  // step was made.
   // Throws IoError when the file cannot be read.
   bool ImportOrderOfBattle(const std::filesystem::path& path);
   // "Import OB…" with the file chosen in its dialog (`answers` may answer it without showing it),

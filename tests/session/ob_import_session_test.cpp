@@ -36,12 +36,13 @@ class ObImportSessionTest : public ::testing::Test {
     session.Subscribe([this](const SessionChange& change) { told.push_back(change); });
     before = Units(session.state());
   }
-  void Open(Session& opened) {
+  void Open(Session& opened, bool chooseAxis = true) {
     DialogAnswers answers;
     answers.files = {{FileDialogKind::Equipment, fx.equipmentPath},
                      {FileDialogKind::EquipmentNames, fx.namesPath}};
     ASSERT_TRUE(opened.Open(fx.Request("s.scn", ScenarioLayout::Homemade), answers).opened);
-    opened.ChooseSide(0);
+    if (chooseAxis)
+      opened.ChooseSide(0);
   }
   std::filesystem::path Put(const std::string& name, const std::string& bytes) {
     testing::WriteFileText(fx.dir / name, bytes);
@@ -186,6 +187,17 @@ TEST_F(ObImportSessionTest, BytesFromThePageImportAsTheFileDoes) {
   EXPECT_EQ(told.back().status.rfind("Imported \"picked.csv\": ", 0), 0u);
   ASSERT_TRUE(session.Undo());
   EXPECT_EQ(Units(session.state()), before);
+
+  // Before a side is chosen the lists show none, and an import does not build them.
+  Session unchosen{fx.dialogs};
+  Open(unchosen, false);
+  std::vector<SessionChange> heard;
+  unchosen.Subscribe([&heard](const SessionChange& change) { heard.push_back(change); });
+  ASSERT_TRUE(unchosen.ImportOrderOfBattleBytes("OB.csv", testing::ObFixtureFile("edited.csv")));
+  ASSERT_EQ(heard.size(), 1u);
+  EXPECT_FALSE(heard[0].rosters);
+  EXPECT_TRUE(heard[0].history);
+  EXPECT_FALSE(unchosen.side());
 }
 
 }  // namespace
