@@ -160,6 +160,12 @@ for entry in homemade:kardel original:vessin; do
     --yes
   run 0 "ob-$base" "$top/examples" ob "${open[@]}" "${edits[@]}" --name "trip-$base"
   run 0 "check-$base" "$top/examples" check "${open[@]}" "${edits[@]}"
+  # The order of battle in the spreadsheet form after the edits, imported into the scenario as
+  # opened: the transfer and the unit change come back through the import.
+  run 0 "ob-sheet-$base" "$top/examples" ob "${open[@]}" "${edits[@]}" --name "trip-$base" \
+    --spreadsheet
+  run 0 "import-$base" "$top/examples" campaign "${open[@]}" \
+    --import-ob "$trip/native/ob-sheet-$base/trip-$base.csv" --name "trip-import-$base"
 done
 generated_edits() {  # the edits of one generated scenario; only tiny is found without fault
   case $1 in

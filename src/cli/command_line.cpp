@@ -46,7 +46,8 @@ struct CommandSynopsis {
 };
 constexpr CommandSynopsis kCommands[] = {
     {"info", "--layout homemade|original SCENARIO [COMMON] [--json]"},
-    {"ob", "--layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME] [--replace]"},
+    {"ob",
+     "--layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME] [--spreadsheet] [--replace]"},
     {"campaign",
      "--layout L SCENARIO [COMMON] [EDITS] --dir DIR (--slot CAPTION | --name NAME) "
      "[--page axis|allied] [--replace]"},
@@ -116,6 +117,7 @@ struct Flags {
   std::string page;
   bool yes = false;
   bool replace = false;
+  bool spreadsheet = false;
   std::map<const CLI::Option*, const EditFlag*> editOptions;
   // Where each flag without a value stands on the command line (argv indices, in order).
   std::map<std::string, std::vector<std::int32_t>> flagArguments;
@@ -287,6 +289,7 @@ Command ToCommand(const Flags& flags) {
   command.name = flags.name;
   command.yes = flags.yes;
   command.replace = flags.replace;
+  command.spreadsheet = flags.spreadsheet;
   if (flags.kind != CommandKind::Info)
     command.edits = ReadEdits(flags);
 
@@ -337,14 +340,19 @@ void DefineCommands(CLI::App& app, std::array<Flags, 5>& all, int argc, const ch
 
   Flags& ob = all[1];
   ob.kind = CommandKind::OrderOfBattle;
-  ob.app = app.add_subcommand("ob", "write the order of battle (NAME.txt)");
+  ob.app = app.add_subcommand("ob", "write the order of battle (NAME.txt, or NAME.csv)");
   if (defined("ob")) {
     AddCommon(ob);
     AddEdits(ob);
-    AddOutput(ob, "the directory to write NAME.txt in");
-    ob.app->add_option("--name", ob.name, "the file name without .txt")
+    AddOutput(ob, "the directory to write NAME.txt (NAME.csv) in");
+    ob.app
+        ->add_option("--name", ob.name,
+                     "the file name without .txt (without .csv with --spreadsheet)")
         ->default_val("OB")
         ->type_name("NAME");
+    ob.app->add_flag("--spreadsheet", ob.spreadsheet,
+                     "write the spreadsheet form, NAME.csv: UTF-8, quoted where needed, with each "
+                     "unit's position, which --import-ob reads back");
   }
 
   Flags& campaign = all[2];

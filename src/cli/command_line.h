@@ -2,6 +2,7 @@
 //
 //   zarkel-cli info     --layout homemade|original SCENARIO [COMMON] [--json]
 //   zarkel-cli ob       --layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME]
+//                       [--spreadsheet]
 //   zarkel-cli campaign --layout L SCENARIO [COMMON] [EDITS] --dir DIR
 //                       (--slot CAPTION | --name NAME) [--page axis|allied]
 //   zarkel-cli homemade --layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME] [--yes]
@@ -45,6 +46,7 @@ struct Command {
   CampaignPage page = CampaignPage::Axis;  // campaign
   bool yes = false;                        // homemade: the answer to the confirmation
   bool replace = false;                    // writes: the answer to the replace question
+  bool spreadsheet = false;                // ob: NAME.csv, the spreadsheet form
 };
 
 // The outcome of reading the command line: a command to run, or the exit code when there is

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "base/errors.h"
+#include "base/utf8_path.h"
 #include "model/campaign_settings.h"
 #include "model/vocabulary.h"
 #include "session/session.h"
@@ -139,6 +140,12 @@ Edit ReadHistory(const EditFlag& flag, const std::string&, std::int32_t argument
   return Edit{&flag, HistoryEdit{flag.flag == std::string("--undo"), argument}};
 }
 
+Edit ReadImport(const EditFlag& flag, const std::string& value, std::int32_t) {
+  if (value.empty())
+    Invalid(flag, "give the file to import");
+  return Edit{&flag, ImportEdit{value}};
+}
+
 // The operation of each edit.
 
 bool ChooseSide(Session& session, const Edit& edit) {
@@ -203,6 +210,12 @@ bool UndoOrRedo(Session& session, const Edit& edit) {
   return true;
 }
 
+// "Import OB…": the status says what changed, or that nothing did; a refused file is a Refusal.
+bool ImportOrderOfBattle(Session& session, const Edit& edit) {
+  session.ImportOrderOfBattle(PathFromUtf8(std::get<ImportEdit>(edit.change).path));
+  return true;
+}
+
 // `text` from column kHelpColumn, its words wrapped before kHelpWidth.
 std::string WrappedHelp(const std::string& text) {
   const std::string indent(kHelpColumn, ' ');
@@ -254,8 +267,14 @@ const std::vector<EditFlag>& EditFlags() {
       {"--type", "N", "the scenario type (brought into 0..2)", false, ReadType, SetType},
       {"--limit", "FIELD=TEXT", "a campaign limit: " + LimitNames(", "), false, ReadLimit,
        SetLimit},
+      {"--import-ob", "FILE",
+       "import an order of battle (the .csv of \"ob --spreadsheet\" or the .txt of \"ob\", as "
+       "written or as a spreadsheet saved it): its changes of class, column, row, used and "
+       "experience on both sides as one step; a file with any problem is refused whole",
+       false, ReadImport, ImportOrderOfBattle},
       {"--undo", "",
-       "take back the last step still done (a transfer, a unit change, the type or a limit), "
+       "take back the last step still done (a transfer, a unit change, the type or a limit, an "
+       "import), "
        "as the Edit menu's \"Undo\"; the side of a transfer or unit change becomes the side "
        "chosen. With none left: a usage error",
        false, ReadHistory, UndoOrRedo},

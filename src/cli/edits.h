@@ -45,6 +45,9 @@ struct LimitEdit {
   std::int32_t field = 0;
   std::string text;
 };
+struct ImportEdit {
+  std::string path;  // the order of battle to import, as given
+};
 struct HistoryEdit {
   bool undo = true;
   std::int32_t argument = 0;  // the flag's position on the command line (argv index)
@@ -55,7 +58,8 @@ struct EditFlag;
 // One edit, in the order given on the command line.
 struct Edit {
   const EditFlag* flag = nullptr;
-  std::variant<SideEdit, TransferEdit, UnitEdit, TypeEdit, LimitEdit, HistoryEdit> change;
+  std::variant<SideEdit, TransferEdit, UnitEdit, TypeEdit, LimitEdit, HistoryEdit, ImportEdit>
+      change;
 };
 
 struct EditFlag {

@@ -103,7 +103,8 @@ std::optional<WrittenFiles> Write(Session& session, const Command& command) {
   const std::string directory = AbsolutePath(command.directory);
   switch (command.kind) {
     case CommandKind::OrderOfBattle:
-      return session.WriteOrderOfBattle(directory, command.name);
+      return command.spreadsheet ? session.WriteObSpreadsheet(directory, command.name)
+                                 : session.WriteOrderOfBattle(directory, command.name);
     case CommandKind::Campaign:
       return session.WriteCampaign(command.page, command.name, directory);
     case CommandKind::Homemade:

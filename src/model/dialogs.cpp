@@ -12,6 +12,7 @@ const FileDialogLook& DialogLook(FileDialogKind kind) {
       {"OpenDialog3", "Select Placename File for Orvane Scenario", "tst", "*.tst"},
       {"OpenDialog4", "Select Title File for Orvane Scenario", "tit", "*.tit"},
       {"OpenDialog5", "Select Decsription File for Orvane Scenario", "des", "*.des"},
+      {"ImportObDialog", "Import Order of Battle", "Order of battle", "*.csv *.txt"},
   }};
   return kLooks[static_cast<std::size_t>(kind)];
 }

@@ -58,15 +58,16 @@ struct RosterView {
   std::int32_t AuxListLast() const { return static_cast<std::int32_t>(auxListMap.size()) - 1; }
 };
 
-// The five open-file dialogs of the editor.
+// The open-file dialogs of the editor.
 enum class FileDialogKind : std::int32_t {
   Equipment,       // OpenDialog1
   EquipmentNames,  // OpenDialog2
   Placenames,      // OpenDialog3
   Title,           // OpenDialog4
   Description,     // OpenDialog5
+  OrderOfBattle,   // "Import OB...": an order of battle to import
 };
-constexpr std::int32_t kFileDialogCount = 5;
+constexpr std::int32_t kFileDialogCount = 6;
 
 // What a dialog remembers between showings.
 struct FileDialogMemory {

@@ -128,6 +128,23 @@ void LimitStep::Put(ScenarioData& scenario, std::int32_t, StepValues values) con
   scenario.entries.limitTexts.at(static_cast<std::size_t>(field)) = Chosen(values, before, after);
 }
 
+std::string ImportStep::Name(const ScenarioData&) const {
+  return "Import of " + fileName;
+}
+
+std::string ImportStep::DoneText(const ScenarioData&) const {
+  return summary;
+}
+
+void ImportStep::Put(ScenarioData& scenario, std::int32_t, StepValues values) const {
+  for (const RosterFlagChange& flag : flags) {
+    scenario.rosters.at(static_cast<std::size_t>(flag.side)).pairs.at(flag.position).auxFlag =
+        Chosen(values, flag.before, flag.after);
+  }
+  for (const UnitChangeStep& unit : units)
+    unit.RecordChange::Put(scenario, values);
+}
+
 UnitChangeStep DiffUnit(std::int32_t unitIndex, const UnitRecord& before, const UnitRecord& after) {
   UnitChangeStep step;
   step.unitIndex = unitIndex;

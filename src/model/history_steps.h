@@ -111,7 +111,32 @@ struct LimitStep {
   bool ChangesNothing() const { return before == after; }
 };
 
-using StepKind = std::variant<TransferStep, UnitChangeStep, TypeStep, LimitStep>;
+// A roster flag an import set: the pair at `position` of `side` held `before`, holds `after`.
+struct RosterFlagChange {
+  std::int32_t side = 0;
+  std::int32_t position = 0;
+  std::uint8_t before = 0;
+  std::uint8_t after = 0;
+};
+
+// An imported order of battle: the roster flags and the record bytes it changed, on both sides at
+// once. An undo or a redo builds the lists again for the side shown, which stays the side shown:
+// the step belongs to no side of its own.
+struct ImportStep {
+  std::string fileName;  // as the user sees it, without its folder: "OB.csv"
+  std::string summary;   // the status line of the import, which says what it changed
+  std::vector<RosterFlagChange> flags;
+  std::vector<UnitChangeStep> units;
+
+  // "Import of OB.csv"
+  std::string Name(const ScenarioData& scenario) const;
+  // `Imported "OB.csv": 3 units moved to auxiliary, 12 placements changed`
+  std::string DoneText(const ScenarioData& scenario) const;
+  void Put(ScenarioData& scenario, std::int32_t side, StepValues values) const;
+  static constexpr StepReach kReach{true, false, false};
+};
+
+using StepKind = std::variant<TransferStep, UnitChangeStep, TypeStep, LimitStep, ImportStep>;
 
 struct EditStep {
   std::int32_t side = 0;  // the side shown when the step was made: 0 Axis, 1 Allies

@@ -11,6 +11,9 @@
 
 namespace zarkel {
 
+// The extension of the order of battle's spreadsheet form ("Write OB" writes ".txt").
+inline constexpr const char* kObSpreadsheetExtension = ".csv";
+
 // The fourteen columns of "Write OB", in order. The spreadsheet form puts Position after Side.
 enum class ObColumn : std::int32_t {
   Side,

@@ -8,11 +8,10 @@
 
 #include "model/dialogs.h"
 #include "model/editor_state.h"
+#include "model/ob_columns.h"
 #include "output/write_report.h"
 
 namespace zarkel {
-
-inline constexpr const char* kObSpreadsheetExtension = ".csv";
 
 // The file name of the spreadsheet form for the name typed: "OB" gives "OB.csv".
 std::string ObSpreadsheetFileName(const std::string& name);

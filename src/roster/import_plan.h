@@ -40,14 +40,6 @@ struct ImportPlan {
 // `Importing "OB.csv" changes nothing` for an empty plan.
 std::string ImportSummary(const ImportPlan& plan);
 
-// A roster flag an import set: the pair at `position` of `side` held `before`, holds `after`.
-struct RosterFlagChange {
-  std::int32_t side = 0;
-  std::int32_t position = 0;
-  std::uint8_t before = 0;
-  std::uint8_t after = 0;
-};
-
 // Everything an applied import changed, before and after: enough to take it back and to make it
 // again without the plan.
 struct AppliedImport {

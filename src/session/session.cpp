@@ -13,6 +13,7 @@
 #include "output/campaign_writer.h"
 #include "output/files_in_use.h"
 #include "output/homemade_writer.h"
+#include "output/ob_spreadsheet.h"
 #include "output/order_of_battle.h"
 #include "output/replace_question.h"
 #include "output/write_name.h"
@@ -21,6 +22,7 @@
 #include "roster/campaign_edits.h"
 #include "roster/campaign_values.h"
 #include "roster/edit_report.h"
+#include "roster/ob_import.h"
 #include "roster/plausible_content.h"
 #include "roster/scenario_check.h"
 #include "roster/transfer.h"
@@ -475,6 +477,59 @@ std::optional<WrittenFiles> Session::WriteHomemade(const std::string& directory,
           WriteHomemadeScenario(state_, dialogs,
                                 HomemadeWriteRequest{directory, name, battleType(), limitTexts()}),
           true);
+    return change.written;
+  });
+}
+
+bool Session::ApplyImport(const std::string& fileName, const std::function<ObImport()>& read) {
+  return Operate([&](SessionChange& change) {
+    RequireOpenScenario(state_.scenario);
+    ObImport imported = read();
+    if (!imported.problems.empty())
+      throw Refusal(ImportRefusalText(fileName, imported.problems));
+    change.status = ImportSummary(imported.plan);
+    if (imported.plan.Empty())
+      return false;
+    AppliedImport applied = ApplyImportPlan(state_, imported.plan);
+    if (applied.Empty())
+      return false;
+    state_.history.Record(EditStep{
+        state_.view.currentSide,
+        ImportStep{fileName, change.status, std::move(applied.flags), std::move(applied.units)}});
+    // Before a side is chosen the lists show no side, and stay so.
+    if (side_)
+      change.rosters = RefreshRosters(state_, Buttons());
+    return true;
+  });
+}
+
+bool Session::ImportOrderOfBattle(const std::filesystem::path& path) {
+  const std::string fileName = Utf8FromPath(path.filename());
+  return ApplyImport(fileName, [&] { return ReadObImportFile(state_, path); });
+}
+
+bool Session::ChooseAndImportOrderOfBattle(const DialogAnswers& answers) {
+  RequireOpenScenario(state_.scenario);
+  AnsweredDialogs dialogs(dialogs_, answers);
+  const std::optional<std::string> chosen =
+      ChooseFile(state_, dialogs, FileDialogKind::OrderOfBattle);
+  if (!chosen)
+    return false;
+  return ImportOrderOfBattle(PathFromUtf8(*chosen));
+}
+
+bool Session::ImportOrderOfBattleBytes(const std::string& fileName, std::string_view bytes) {
+  return ApplyImport(fileName, [&] { return ReadObImport(state_, fileName, bytes); });
+}
+
+std::optional<WrittenFiles> Session::WriteObSpreadsheet(const std::string& directory,
+                                                        const std::string& name,
+                                                        const DialogAnswers& answers) {
+  return Operate([&](SessionChange& change) {
+    AnsweredDialogs dialogs(dialogs_, answers);
+    Wrote(change,
+          zarkel::WriteObSpreadsheet(state_, dialogs, ObSpreadsheetRequest{directory, name}),
+          false);
     return change.written;
   });
 }

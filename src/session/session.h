@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -30,6 +31,8 @@
 #include "session/session_change.h"
 
 namespace zarkel {
+
+struct ObImport;
 
 class Session {
  public:
@@ -169,6 +172,28 @@ class Session {
   std::optional<WrittenFiles> WriteHomemade(const std::string& directory, const std::string& name,
                                             const DialogAnswers& answers = {});
 
+  // "Import OB…": the order of battle in the file at `path` (either form, as written or as a
+  // spreadsheet saved it), read and never written. A file with any problem is refused whole
+  // (Refusal with the file, the lines and the reasons), changing nothing; one that changes
+  // nothing says so and makes no step. Otherwise its changes are made at once, across both sides,
+  // as one step of the history ("Import of OB.csv") that undo and redo take whole; the lists are
+  // built again for the side shown, which an undo or a redo keeps (before any side is chosen, an
+  // undo or a redo shows the side the lists were last built for, as for every step). True when a
+  // step was made.
+  // Throws IoError when the file cannot be read.
+  bool ImportOrderOfBattle(const std::filesystem::path& path);
+  // "Import OB…" with the file chosen in its dialog (`answers` may answer it without showing it),
+  // which remembers the file for the next time; false, changing nothing, when it is cancelled.
+  bool ChooseAndImportOrderOfBattle(const DialogAnswers& answers = {});
+  // The same for the content of a file picked by the page: `fileName` is its name as the user
+  // sees it, for the messages and the step.
+  bool ImportOrderOfBattleBytes(const std::string& fileName, std::string_view bytes);
+  // "Write OB" in the spreadsheet form (NAME.csv), with the checks and the question of
+  // WriteOrderOfBattle.
+  std::optional<WrittenFiles> WriteObSpreadsheet(const std::string& directory,
+                                                 const std::string& name,
+                                                 const DialogAnswers& answers = {});
+
  private:
   SideButtons Buttons() const { return SideButtons{side_ == 0, side_ == 1}; }
   // Runs one operation that fills `change`, then tells the observers, also after a failure;
@@ -190,6 +215,9 @@ class Session {
   std::vector<std::pair<std::int32_t, Observer>> observers_;
   std::int32_t nextObserver_ = 1;
   std::int32_t announcing_ = 0;  // observers being told, nested
+
+  // An order of battle read against the open scenario, made one step of the history.
+  bool ApplyImport(const std::string& fileName, const std::function<ObImport()>& read);
 };
 
 }  // namespace zarkel

@@ -29,6 +29,11 @@ QString ActionText(const char* verb, const std::optional<std::string>& step) {
 
 MainMenu::MainMenu(QMainWindow& window, SessionSignals& session)
     : QObject(&window), window_(window), session_(session) {
+  QMenu* file = window.menuBar()->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("FileMenu"));
+  file->addAction(QStringLiteral("Import OB\u2026"), this, &MainMenu::importObChosen)
+      ->setObjectName(QStringLiteral("ImportObAction"));
+
   QMenu* edit = window.menuBar()->addMenu(QStringLiteral("&Edit"));
   edit->setObjectName(QStringLiteral("EditMenu"));
   undo_ = edit->addAction(QStringLiteral("Undo"), this, &MainMenu::undoChosen);

@@ -1,6 +1,6 @@
-// The window's menu bar, added above its nine pages: "Edit" with "Undo" and "Redo" over the
-// session's history, each naming its step and greyed out when there is none; "Help" with
-// "About zarkel". Choosing Undo or Redo is announced, for the window to run it.
+// The window's menu bar, added above its nine pages: "File" with "Import OB…"; "Edit" with "Undo"
+// and "Redo" over the session's history, each naming its step and greyed out when there is none;
+// "Help" with "About zarkel". Choosing an action is announced, for the window to run it.
 #pragma once
 
 #include <QObject>
@@ -26,6 +26,7 @@ class MainMenu : public QObject {
  Q_SIGNALS:
   void undoChosen();
   void redoChosen();
+  void importObChosen();
 
  private:
   void ShowAbout();

@@ -78,6 +78,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
   menu_ = new MainMenu(*this, *signals_);
   connect(menu_, &MainMenu::undoChosen, this, &TForm1::Undo);
   connect(menu_, &MainMenu::redoChosen, this, &TForm1::Redo);
+  connect(menu_, &MainMenu::importObChosen, this, &TForm1::ImportObClick);
   resize(sizeHint().expandedTo(kDesignedSize));
 }
 
@@ -164,6 +165,10 @@ void TForm1::ConnectHandlers() {
           &TForm1::Button4Click);
   connect(findChild<QPushButton*>(QStringLiteral("Button13")), &QPushButton::clicked, this,
           &TForm1::Button13Click);
+  connect(findChild<QPushButton*>(QStringLiteral("ImportObButton")), &QPushButton::clicked, this,
+          &TForm1::ImportObClick);
+  connect(orderOfBattleSpreadsheet_, &QCheckBox::toggled, this,
+          [this](bool checked) { orderOfBattleNameCaption_->setText(ObNameCaption(checked)); });
 
   // What the session announces, whichever view asked for it.
   connect(signals_.get(), &SessionSignals::scenarioOpened, this, &TForm1::ShowOpened);
@@ -490,9 +495,18 @@ void TForm1::WriteCampaign(CampaignPage page) {
 void TForm1::Button4Click() {
   FinishPendingEdit();
   Run([this] {
-    session_.WriteOrderOfBattle(FileSystemName(orderOfBattleDirectory_->directory()),
-                                FileSystemName(orderOfBattleName_->text()));
+    const std::string directory = FileSystemName(orderOfBattleDirectory_->directory());
+    const std::string name = FileSystemName(orderOfBattleName_->text());
+    if (orderOfBattleSpreadsheet_->isChecked())
+      session_.WriteObSpreadsheet(directory, name);
+    else
+      session_.WriteOrderOfBattle(directory, name);
   });
+}
+
+void TForm1::ImportObClick() {
+  FinishPendingEdit();
+  Run([this] { session_.ChooseAndImportOrderOfBattle(); });
 }
 
 void TForm1::Button13Click() {

@@ -223,6 +223,14 @@ class TForm1 : public QMainWindow {
   QLineEdit* orderOfBattleName_ = nullptr;
   DirectoryList* homemadeDirectory_ = nullptr;
   QLineEdit* homemadeName_ = nullptr;
+
+  // The order of battle in the spreadsheet form, and its import (File menu and the OB's page).
+  void ImportObClick();
+  QCheckBox* orderOfBattleSpreadsheet_ = nullptr;  // off: "Write OB" writes NAME.txt
+  QLabel* orderOfBattleNameCaption_ = nullptr;     // names the extension the check box gives
 };
+
+// The caption over the OB's file name: ".txt extension added automatically", or ".csv".
+QString ObNameCaption(bool spreadsheet);
 
 }  // namespace zarkel

@@ -23,6 +23,7 @@
 
 #include "base/version.h"
 #include "model/campaign_display.h"
+#include "model/ob_columns.h"
 #include "model/vocabulary.h"
 #include "ui/directory_list.h"
 #include "ui/map_page.h"
@@ -507,19 +508,35 @@ QWidget* TForm1::BuildOrderOfBattlePage() {
 
   auto* name = new QVBoxLayout;
   layout->addLayout(name, 1);
-  QLabel* caption =
-      Caption(QStringLiteral("Name of OB file (  .txt extension added automatically)"));
+  QLabel* caption = Caption(ObNameCaption(false));
   caption->setWordWrap(true);
+  orderOfBattleNameCaption_ = caption;
   name->addWidget(caption);
   orderOfBattleName_ = Edit("Edit13", QStringLiteral("OB"));
   caption->setBuddy(orderOfBattleName_);
   name->addWidget(orderOfBattleName_);
   auto* buttonRow = new QHBoxLayout;
   buttonRow->addWidget(Button("Button4", QStringLiteral("Write OB")));
+  // The spreadsheet form and the import, beside the page's own controls.
+  orderOfBattleSpreadsheet_ =
+      Named(new QCheckBox(QStringLiteral("Spreadsheet form (.csv)")), "ObSpreadsheetCheck");
+  orderOfBattleSpreadsheet_->setToolTip(
+      QStringLiteral("Write the order of battle as NAME.csv, which a spreadsheet opens as it is "
+                     "and \"Import OB\u2026\" reads back"));
+  buttonRow->addWidget(orderOfBattleSpreadsheet_);
   buttonRow->addStretch(1);
   name->addLayout(buttonRow);
+  auto* importRow = new QHBoxLayout;
+  importRow->addWidget(Button("ImportObButton", QStringLiteral("Import OB\u2026")));
+  importRow->addStretch(1);
+  name->addLayout(importRow);
   name->addStretch(1);
   return page;
+}
+
+QString ObNameCaption(bool spreadsheet) {
+  return QStringLiteral("Name of OB file (  %1 extension added automatically)")
+      .arg(QLatin1String(spreadsheet ? kObSpreadsheetExtension : ".txt"));
 }
 
 QWidget* TForm1::BuildHomemadePage() {

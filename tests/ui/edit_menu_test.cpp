@@ -53,7 +53,7 @@ void EditMenuTest::theMenusNameTheirStepsAndGreyOutWhatHasNone() {
   QStringList titles;
   for (QAction* menu : f().window().menuBar()->actions())
     titles << menu->text();
-  QCOMPARE(titles, (QStringList{"&Edit", "&Help"}));
+  QCOMPARE(titles, (QStringList{"&File", "&Edit", "&Help"}));
   QCOMPARE(Action("AboutAction")->text(), QStringLiteral("About zarkel"));
   QCOMPARE(Action("UndoAction")->text(), QStringLiteral("Undo"));
   QVERIFY(!Action("UndoAction")->isEnabled() && !Action("RedoAction")->isEnabled());

@@ -291,8 +291,24 @@ val PageSession::WriteOrderOfBattle(const val& request) {
   return Run([&](val& result) {
     const std::string folder = TextField(request, "folder").value_or("");
     const ShownFolder shown(names_, folder, TextField(request, "shownAs").value_or(folder));
-    SetWritten(result,
-               session_.WriteOrderOfBattle(folder, TextField(request, "name").value_or("")));
+    const std::string name = TextField(request, "name").value_or("");
+    SetWritten(result, FlagField(request, "spreadsheet").value_or(false)
+                           ? session_.WriteObSpreadsheet(folder, name)
+                           : session_.WriteOrderOfBattle(folder, name));
+  });
+}
+
+val PageSession::ImportOrderOfBattle(const val& request) {
+  return Run([&](val& result) {
+    const val bytes = request["bytes"];
+    const std::vector<std::uint8_t> content =
+        bytes.isUndefined() || bytes.isNull()
+            ? std::vector<std::uint8_t>()
+            : emscripten::convertJSArrayToNumberVector<std::uint8_t>(bytes);
+    result.set("imported", session_.ImportOrderOfBattleBytes(
+                               TextField(request, "name").value_or(""),
+                               std::string_view(reinterpret_cast<const char*>(content.data()),
+                                                content.size())));
   });
 }
 

@@ -73,13 +73,18 @@ class PageSession {
   // {written: [{name, bytes: Uint8Array}]}, the files in the order the write made them.
   // {page: "axis" | "allied", slot, folder, shownAs}.
   val WriteCampaign(const val& request);
-  // {name, folder, shownAs}.
+  // {name, folder, shownAs, spreadsheet}: NAME.txt, or with `spreadsheet` the spreadsheet form,
+  // NAME.csv.
   val WriteOrderOfBattle(const val& request);
   // {name, folder, shownAs, answer}: `answer` answers the question the writer asks of an
   // Original scenario.
   // Without it the write stops at the question, answered No, and `asked` holds it for the page
   // to ask. Answers {written} or {declined: true}.
   val WriteHomemade(const val& request);
+
+  // {name, bytes: Uint8Array}: "Import OB…" of the file the user picked, `name` as the user sees
+  // it. Answers {imported}: whether a step was made; a refused file comes back as `error`.
+  val ImportOrderOfBattle(const val& request);
 
   // The files the open scenario works from: [{path, name, what}], `name` as the user gave it.
   val FilesInUse() const;

@@ -161,6 +161,7 @@ EMSCRIPTEN_BINDINGS(zarkel) {
       .function("writeCampaign", &PageSession::WriteCampaign)
       .function("writeOrderOfBattle", &PageSession::WriteOrderOfBattle)
       .function("writeHomemade", &PageSession::WriteHomemade)
+      .function("importOrderOfBattle", &PageSession::ImportOrderOfBattle)
       .function("filesInUse", &PageSession::FilesInUse)
       .function("subscribe", &PageSession::Subscribe)
       .function("unsubscribe", &PageSession::Unsubscribe);

@@ -5,6 +5,7 @@ import { FileStore, loadModule } from './editor.js';
 import { dialogOpen, showMessages, showOutcome } from './dialogs.js';
 import { setUpCampaign } from './campaign.js';
 import { setUpMap } from './map.js';
+import { setUpObImport } from './ob-import.js';
 import { setUpOpen } from './open.js';
 import { setUpTabs } from './tabs.js';
 import { setUpUnits } from './units.js';
@@ -98,6 +99,7 @@ async function start() {
   const map = setUpMap(app);
   pages.push(map);
   setUpWrites(app);
+  setUpObImport(app);
   const open = setUpOpen(app);
   const tabs = setUpTabs(document.getElementById('tabs'), (pageId) => {
     if (pageId === 'page-map') map.shown();

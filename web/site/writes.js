@@ -1,5 +1,6 @@
 // The four writing pages: "Axis Campaign" and "Allied Campaign" (a slot or a name of one's own,
-// "Write out Files"), "OB's" ("Write OB") and "Home Made" ("Write Out File"). The session writes
+// "Write out Files"), "OB's" ("Write OB", the spreadsheet form with its check box) and "Home Made"
+// ("Write Out File"). The session writes
 // into the module's memory; the files then leave the page as a download (a set as one zip) or,
 // with "Write into folder…", straight into a folder the user picks, all of them or none, after
 // the question the window asks before it replaces files that are there.
@@ -118,10 +119,16 @@ export function setUpWrites(app) {
   }
 
   const obName = document.getElementById('ob-name');
+  const obSpreadsheet = document.getElementById('ob-spreadsheet');
   bind(document.getElementById('page-ob'), () => ({
     marksWritten: false,
     call: (folder, shownAs) =>
-      app.session.writeOrderOfBattle({ name: obName.value, folder, shownAs }),
+      app.session.writeOrderOfBattle({
+        name: obName.value,
+        folder,
+        shownAs,
+        spreadsheet: obSpreadsheet.checked,
+      }),
   }));
 
   const homemadeName = document.getElementById('homemade-name');
