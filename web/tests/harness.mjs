@@ -271,3 +271,8 @@ export async function typeInto(page, selector, text) {
   await page.keyboard.type(text);
   await page.keyboard.press('Tab');
 }
+
+// Shows `page` in the colour scheme `scheme` ('light' or 'dark'), whatever the machine's.
+export async function withColourScheme(page, scheme) {
+  await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
+}
