@@ -167,7 +167,15 @@ async function start() {
     const isUndo = key === 'z' && !event.shiftKey;
     if (!isUndo && !(key === 'z' && event.shiftKey) && key !== 'y') return;
     const field = isTextField(event.target) ? event.target : null;
-    if (field && holdsTyping(field)) return;
+    if (field && holdsTyping(field)) {
+      // Undone as one, back to what the field showed: the browser's own undo would run on into
+      // the typing of earlier steps. Its redo stays the field's.
+      if (isUndo) {
+        event.preventDefault();
+        field.value = settledValues.get(field);
+      }
+      return;
+    }
     event.preventDefault();
     if (field) {
       app.run(isUndo ? session.undo() : session.redo());

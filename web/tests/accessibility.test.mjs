@@ -3,22 +3,15 @@
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
 import { createRequire } from 'node:module';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 
-import { newPage, openDemo, showPage, startSite, withColourScheme } from './harness.mjs';
+import { newPage, openDemo, showPage, startSite } from './harness.mjs';
 
 const TABS = ['open', 'core', 'aux', 'transfer', 'campaign', 'axis', 'ob', 'allied', 'homemade',
               'map'];
 const axeSource = await readFile(createRequire(import.meta.url).resolve('axe-core/axe.min.js'),
                                  'utf8');
 
-let site;
-before(async () => {
-  site = await startSite();
-});
-after(async () => {
-  await site?.close();
-});
 
 // axe's violations on the page as it is shown: ["rule (impact): what, where"].
 async function violations(page) {
@@ -34,9 +27,10 @@ async function violations(page) {
 }
 
 for (const scheme of ['light', 'dark']) {
-  test(`no violation of axe-core on any page, in the ${scheme} colour scheme`, async () => {
+  test(`no violation of axe-core on any page, in the ${scheme} colour scheme`, async (t) => {
+    const site = await startSite({ colourScheme: scheme });
+    t.after(() => site.close());
     const { page, problems } = await newPage(site);
-    await withColourScheme(page, scheme);
     await page.setViewport({ width: 1280, height: 800 });
     await page.goto(site.address);
     await page.waitForSelector('#try-demo:not([disabled])');

@@ -54,6 +54,59 @@ test('after a first visit the page, and the demo opened then, open with the site
     }
   });
 
+test('a first visit at #demo keeps the demo set offline; a first visit without it fetches none',
+  async () => {
+    // A browser of its own: nothing of the site is kept in it yet.
+    const fresh = await startSite({ siteDir });
+    const demoNames = JSON.parse(await readFile(path.join(siteDir, 'demo/files.json'), 'utf8'));
+    const demoCached = (page) =>
+      page.evaluate(async (names) => {
+        const kept = await Promise.all(names.map(async (name) => {
+          for (const cacheName of await caches.keys()) {
+            if (await (await caches.open(cacheName)).match(new URL(`demo/${name}`, document.baseURI))) {
+              return true;
+            }
+          }
+          return false;
+        }));
+        return kept;
+      }, ['files.json', ...demoNames]);
+    try {
+      const plain = await newPage(fresh);
+      const fetched = [];
+      plain.page.on('request', (request) => fetched.push(new URL(request.url()).pathname));
+      await plain.page.goto(fresh.address);
+      await plain.page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+      await new Promise((resolve) => setTimeout(resolve, 500));
+      assert.deepEqual(fetched.filter((name) => name.startsWith('/demo/')), []);
+      assert.deepEqual(plain.problems, []);
+      await plain.page.close();
+
+      const { page, problems } = await newPage(fresh);
+      await page.goto(`${fresh.address}#demo`);
+      await waitForText(page, '#scenario', '63 units');
+      await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+      // The worker took the page over once the demo had come: the demo's files come into its
+      // copy after.
+      const deadline = Date.now() + 30_000;
+      let kept = await demoCached(page);
+      while (kept.includes(false) && Date.now() < deadline) {
+        await new Promise((resolve) => setTimeout(resolve, 200));
+        kept = await demoCached(page);
+      }
+      assert.ok(kept.length > 0 && !kept.includes(false), JSON.stringify(kept));
+      assert.deepEqual(problems, []);
+
+      await fresh.stopServer();
+      await page.reload();
+      assert.equal(await waitForText(page, '#scenario', '63 units'),
+                   'kardel.scn \u00b7 Homemade \u00b7 map 40 x 30 \u00b7 63 units');
+      assert.deepEqual(problems, []);
+    } finally {
+      await fresh.close();
+    }
+  });
+
 test('a changed file is a new version: taken in at the next visit once the whole of it is on ' +
      'the server, then announced', async () => {
   const { page, problems } = await visit();

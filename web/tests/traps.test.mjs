@@ -15,7 +15,7 @@ import {
   startSite,
   typeInto,
   waitForText,
-  withColourScheme,
+  retype,
 } from './harness.mjs';
 import { rm } from 'node:fs/promises';
 
@@ -51,8 +51,7 @@ test('Ctrl+Z and Ctrl+Shift+Z or Ctrl+Y in a field: its typing first, then the e
   await showPage(page, 'core');
   await page.select('#core-all', 'Grenadiers');
   assert.equal(await value(page, '#core-experience'), '3');
-  await page.click('#core-experience', { clickCount: 3 });
-  await page.keyboard.type('5');
+  await retype(page, '#core-experience', '5');
   await page.keyboard.press('Enter');
   assert.equal(await text(page, '#status'), 'Changed "Grenadiers": experience 5');
 
@@ -146,8 +145,7 @@ test('a unit field refused says why, also after Enter; Accept keeps the review a
   ];
   for (const [field, typed, why] of refusals) {
     await page.select('#core-all', 'Grenadiers');
-    await page.click(`#core-${field}`, { clickCount: 3 });
-    await page.keyboard.type(typed);
+    await retype(page, `#core-${field}`, typed);
     await page.keyboard.press('Enter');
     // The dialog stays until it is answered: the Enter that showed it does not close it.
     await new Promise((resolve) => setTimeout(resolve, 300));
@@ -175,8 +173,7 @@ test('typing in the own-name box chooses its button; the own-name button has a n
     await showPage(page, campaign);
     const button = `#page-${campaign} .own-name input[type="radio"]`;
     assert.equal(await page.$eval(button, (radio) => radio.checked), false);
-    await page.click(`#page-${campaign} .own`, { clickCount: 3 });
-    await page.keyboard.type('mine');
+    await retype(page, `#page-${campaign} .own`, 'mine');
     assert.equal(await page.$eval(button, (radio) => radio.checked), true);
     assert.equal(await page.$eval(button, (radio) => radio.getAttribute('aria-label')), 'Own name');
   }
@@ -222,10 +219,10 @@ test('at 800 x 600, Core Composition lies below both lists on Core/Aux Transfer'
 
 test('the map follows the dark colour scheme, and shows its zoom', async () => {
   const paperOf = async (scheme) => {
-    const { page, problems } = await newPage(site);
-    await withColourScheme(page, scheme);
+    const schemed = await startSite({ colourScheme: scheme });
+    const { page, problems } = await newPage(schemed);
     await page.setViewport({ width: 1280, height: 720 });
-    await openDemo(site, page);
+    await openDemo(schemed, page);
     await showPage(page, 'map');
     // The middle of the map's canvas, between its hexes' counters or not: its brightness.
     const brightness = await page.evaluate(() => {
@@ -245,7 +242,7 @@ test('the map follows the dark colour scheme, and shows its zoom', async () => {
     assert.ok(Math.abs((await page.evaluate(() => window.zarkel.map.view())).radius - before) < 1e-6);
     assert.match(await text(page, '.map-bar .hint'), /Zoom with the wheel/);
     assert.deepEqual(problems, []);
-    await page.close();
+    await schemed.close();
     return brightness;
   };
   const light = await paperOf('light');
