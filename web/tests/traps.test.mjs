@@ -250,3 +250,41 @@ test('the map follows the dark colour scheme, and shows its zoom', async () => {
   assert.ok(light > 150, `light ${light}`);
   assert.ok(dark < 90, `dark ${dark}`);
 });
+
+test('the Map page\'s lists and its painting are modules that work on their own', async () => {
+  const { page, problems } = await newPage(site);
+  await page.goto(site.address);
+  await page.waitForSelector('#try-demo:not([disabled])');
+  const shown = await page.evaluate(async () => {
+    const { showFindings, showUnplaced } = await import('./map-lists.js');
+    const unplaced = document.createElement('ul');
+    showUnplaced({ unplaced: [['Grenadiers', 'Pioniere'], [], ['Partisans']] }, unplaced);
+    const findings = document.createElement('ol');
+    const notes = document.createElement('p');
+    const check = { findings: [{ text: 'Axis: 21 core units' }], notes: ['no equipment'] };
+    showFindings({ check: () => check }, findings, notes);
+    const { mapPainter } = await import('./map-paint.js');
+    const canvas = document.createElement('canvas');
+    canvas.width = 8;
+    canvas.height = 8;
+    const context = canvas.getContext('2d');
+    const view = { frame: () => ({ paper: [0, 0, 8, 8], notches: [], grid: [], counters: [] }) };
+    mapPainter({ context, view, content: () => ({ counters: [] }), marks: {},
+                 onSchemeChange: () => {} }).draw(8, 8);
+    return {
+      unplaced: [...unplaced.children].map((item) => item.firstChild.textContent),
+      names: [...unplaced.querySelectorAll(':scope li li')].map((item) => item.textContent),
+      findings: [...findings.children].map((item) => item.textContent),
+      notes: notes.hidden ? null : notes.textContent,
+      paper: [...context.getImageData(4, 4, 1, 1).data],
+    };
+  });
+  assert.deepEqual(shown, {
+    unplaced: ['Axis (2)', 'Allies (0)', 'Third side (1)'],
+    names: ['Grenadiers', 'Pioniere', 'Partisans'],
+    findings: ['Axis: 21 core units'],
+    notes: 'no equipment',
+    paper: [238, 230, 204, 255],
+  });
+  assert.deepEqual(problems, []);
+});
