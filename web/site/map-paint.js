@@ -21,11 +21,11 @@ const LIGHT = {
 };
 const DARK = {
   ...SIDES,
-  SIDE_COLOURS: ['rgb(96 108 132)', 'rgb(48 140 58)', 'rgb(190 106 26)'],
+  SIDE_COLOURS: ['rgb(112 126 154)', 'rgb(56 156 68)', 'rgb(204 118 34)'],
   BACKGROUND: 'rgb(24 25 22)',
   PAPER: 'rgb(58 56 48)',
   GRID: 'rgb(92 88 72)',
-  COUNTER_PAPER: 'rgb(40 40 36)',
+  COUNTER_PAPER: 'rgb(30 30 27)',
   HOVER: 'rgb(126 167 230)',
 };
 
