@@ -36,6 +36,11 @@ packages=("${WEB_PACKAGES[@]}")
 # Where node comes from another source than Debian, its package brings npm and conflicts with
 # Debian's npm package: that one is installed only when there is no npm at all.
 command -v npm >/dev/null || "$top/scripts/ensure-packages.sh" npm
+# The Firefox suites send WebDriver BiDi commands that an older Firefox lacks: said here, with
+# what to update, before anything is built.
+if [ "$mode" = test ]; then
+  node "$top/web/tests/firefox-version.mjs" "${ZARKEL_FIREFOX:-/usr/bin/firefox-esr}"
+fi
 
 build=${ZARKEL_WEB_BUILD:-$top/build-web}
 linux=${ZARKEL_LINUX_BUILD:-$top/build}

@@ -213,6 +213,10 @@ std::optional<RosterDisplay> Session::TransferToCore(const std::vector<std::int3
   return Transfer(lines, false);
 }
 
+void Session::RequireOpen() const {
+  RequireOpenScenario(state_.scenario);
+}
+
 std::optional<ReviewFields> Session::FieldsOf(UnitPage page,
                                               std::optional<std::int32_t> line) const {
   return zarkel::ReviewUnit(state_, page, line);

@@ -57,6 +57,14 @@ val WrittenFiles(const zarkel::WrittenFiles& written) {
   return files;
 }
 
+constexpr const char* kHeaderOnly =
+    ": its header line and the three sides' blank lines alone, since no scenario is open";
+
+// An edit with no scenario open changes nothing: it is refused with the writers' own words.
+void RequireOpen(const Session& session) {
+  session.RequireOpen();
+}
+
 // A write's result: the files it made, or that a question answered No stopped it.
 void SetWritten(val& result, const std::optional<zarkel::WrittenFiles>& written) {
   if (written)
@@ -148,6 +156,7 @@ val PageSession::ChooseSide(std::int32_t side) {
 
 val PageSession::Transfer(const val& request) {
   return Run([&](val& result) {
+    RequireOpen(session_);
     const std::vector<std::int32_t> lines = IntegersField(request, "lines");
     const bool toAux = FlagField(request, "toAux").value_or(false);
     const auto display = toAux ? session_.TransferToAux(lines) : session_.TransferToCore(lines);
@@ -178,6 +187,7 @@ val PageSession::Accept(const val& request) {
     const std::optional<UnitPage> page = PageNamed(TextField(request, "page").value_or(""));
     if (!page)
       return;
+    RequireOpen(session_);
     auto typed = [&](const char* name) {
       return TypedAsLatin1(TextField(request, name).value_or(""));
     };
@@ -199,6 +209,7 @@ val PageSession::UnusedClick() {
 
 val PageSession::SetType(double value) {
   return Run([&](val& result) {
+    RequireOpen(session_);
     // The spin control brings any whole number into its bounds; what lies beyond int64 is
     // beyond them too.
     const double clamped = std::isnan(value) ? 0 : std::clamp(value, -1e18, 1e18);
@@ -210,6 +221,7 @@ val PageSession::SetLimit(std::int32_t field, const std::string& text) {
   return Run([&](val& result) {
     if (field < 0 || field >= kLimitFieldCount)
       return;
+    RequireOpen(session_);
     result.set("changed", session_.SetLimit(field, TypedAsLatin1(text)));
   });
 }
@@ -259,7 +271,9 @@ std::string PageSession::Status() const {
 
 val PageSession::Check() const {
   // The page's lists are not numbered either: lines counted from 1, as in the window.
-  const ScenarioCheck check = session_.Check(LineNumbers::FromOne);
+  // Nothing to check before a scenario is open: the limits' first texts are no scenario's.
+  const ScenarioCheck check =
+      session_.state().scenario.layout ? session_.Check(LineNumbers::FromOne) : ScenarioCheck{};
   const std::vector<Finding>& found = check.findings;
   val findings = val::array();
   for (std::size_t i = 0; i < found.size(); ++i) {
@@ -291,10 +305,16 @@ val PageSession::WriteOrderOfBattle(const val& request) {
   return Run([&](val& result) {
     const std::string folder = TextField(request, "folder").value_or("");
     const ShownFolder shown(names_, folder, TextField(request, "shownAs").value_or(folder));
+    const bool opened = session_.state().scenario.layout.has_value();
     const std::string name = TextField(request, "name").value_or("");
-    SetWritten(result, FlagField(request, "spreadsheet").value_or(false)
-                           ? session_.WriteObSpreadsheet(folder, name)
-                           : session_.WriteOrderOfBattle(folder, name));
+    const std::optional<zarkel::WrittenFiles> written =
+        FlagField(request, "spreadsheet").value_or(false)
+            ? session_.WriteObSpreadsheet(folder, name)
+            : session_.WriteOrderOfBattle(folder, name);
+    SetWritten(result, written);
+    // With no scenario open the file holds no unit: the status says what it does hold.
+    if (written && !opened)
+      result.set("status", Shown(Session::WrittenLine(*written)) + kHeaderOnly);
   });
 }
 

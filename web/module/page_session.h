@@ -45,6 +45,7 @@ class PageSession {
   val Review(const val& request);
   // A unit chosen by itself (on the map); answers {review}.
   val ReviewUnit(std::int32_t unitIndex);
+  // The edits (Accept, Transfer, SetType, SetLimit) with no scenario open are refused.
   // {page, line, column, row, used, experience}: "Accept Changes". Answers {shown}: after a used
   // text that is neither "0" nor "NO", the four texts the page's edits show instead.
   val Accept(const val& request);
@@ -74,7 +75,8 @@ class PageSession {
   // {page: "axis" | "allied", slot, folder, shownAs}.
   val WriteCampaign(const val& request);
   // {name, folder, shownAs, spreadsheet}: NAME.txt, or with `spreadsheet` the spreadsheet form,
-  // NAME.csv.
+  // NAME.csv. With no scenario open the file is its header and the sides' blank lines alone,
+  // and `status` says so in place of the session's status.
   val WriteOrderOfBattle(const val& request);
   // {name, folder, shownAs, answer}: `answer` answers the question the writer asks of an
   // Original scenario.

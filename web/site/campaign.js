@@ -16,6 +16,8 @@ const COUNT_CAPTIONS = ['# of Core:', '# of Aux:', '# of non-naval Core:', '# of
 
 export function setUpCampaign(app) {
   const limits = [];
+  // What each field shows of the limits: its first text, then the session's.
+  const held = [...FIRST_TEXTS];
   const grid = document.getElementById('limits');
   for (const row of ROWS) {
     for (const field of row) {
@@ -28,7 +30,10 @@ export function setUpCampaign(app) {
       edit.value = FIRST_TEXTS[field];
       edit.spellcheck = false;
       edit.autocomplete = 'off';
-      edit.addEventListener('change', () => app.run(app.session.setLimit(field, edit.value)));
+      edit.addEventListener('change', () => {
+        // A refused edit (no scenario open) leaves the field showing what it held.
+        if (app.run(app.session.setLimit(field, edit.value)).error) edit.value = held[field];
+      });
       limits[field] = edit;
       grid.append(label, edit);
     }
@@ -68,6 +73,7 @@ export function setUpCampaign(app) {
         type.value = String(change.type);
         change.limits.forEach((text, field) => {
           limits[field].value = text;
+          held[field] = text;
         });
       }
       if (change.rosters) {

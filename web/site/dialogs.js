@@ -16,6 +16,15 @@ function show(heading, body, answers, focused = answers[0].value) {
         title.textContent = heading;
         title.hidden = heading === '';
         text.textContent = body;
+        // A dialog shown by a key's press (Enter in a field) is not answered by the rest of that
+        // press: a key presses its button only after the key went down in the dialog.
+        let keyInDialog = false;
+        const armKeys = (event) => {
+          if (event.type === 'keydown') keyInDialog = true;
+          else if (!keyInDialog) event.preventDefault();
+        };
+        dialog.addEventListener('keydown', armKeys);
+        dialog.addEventListener('keypress', armKeys);
         buttons.replaceChildren(
           ...answers.map(({ caption, value }) => {
             const button = document.createElement('button');
@@ -28,6 +37,8 @@ function show(heading, body, answers, focused = answers[0].value) {
         dialog.addEventListener(
           'close',
           () => {
+            dialog.removeEventListener('keydown', armKeys);
+            dialog.removeEventListener('keypress', armKeys);
             restore?.focus?.();
             resolve(dialog.returnValue);
           },

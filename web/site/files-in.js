@@ -181,7 +181,8 @@ async function readAll(found) {
   const total = files.reduce((sum, { file }) => sum + file.size, 0);
   if (total > MOST_BYTES_READ) {
     throw new Error(
-      `The ${files.length} files given hold ${megabytes(total)} MB, more than the page reads at ` +
+      `${files.length === 1 ? 'The 1 file given holds' : `The ${files.length} files given hold`} ` +
+        `${megabytes(total)} MB, more than the page reads at ` +
         `once (${megabytes(MOST_BYTES_READ)} MB). Give the scenario's files, or the folder that ` +
         'holds them, rather than a larger one.',
     );

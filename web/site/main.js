@@ -58,6 +58,22 @@ function isTextField(element) {
   );
 }
 
+// The browser tab's title: the open file's name, marked while edits are unwritten.
+function showTitle(scenario, unwritten) {
+  const name = scenario.split(' \u00b7 ')[0];
+  document.title = name === '' ? 'zarkel' : `${unwritten ? '\u2022 ' : ''}${name} \u2014 zarkel`;
+}
+
+// What a text field held when its typing last became a step (or was refused, or the page set
+// it): typing since is the field's own, for its own undo.
+const settledValues = new WeakMap();
+function settle(field) {
+  if (isTextField(field)) settledValues.set(field, field.value);
+}
+function holdsTyping(field) {
+  return settledValues.has(field) && settledValues.get(field) !== field.value;
+}
+
 async function start() {
   const module = await loadModule();
   const session = new module.Session();
@@ -81,6 +97,12 @@ async function start() {
     // unwritten, whatever the session saw written.
     setUndelivered(value) {
       app.undelivered = value;
+      showTitle(scenarioLine.textContent, app.hasUnwrittenEdits());
+    },
+    // The field with the focus holds no typing of its own any more: what it shows is the
+    // editor's.
+    settleFocused() {
+      settle(document.activeElement);
     },
     hasUnwrittenEdits() {
       return session.snapshot().unwritten || app.undelivered;
@@ -119,6 +141,7 @@ async function start() {
       app.status.show(change.status);
       scenarioLine.textContent = change.scenario;
       showEditMenu(change);
+      showTitle(change.scenario, change.unwritten || app.undelivered);
     } catch (error) {
       setTimeout(() => {
         throw error;
@@ -136,18 +159,31 @@ async function start() {
   }
   undoButton.addEventListener('click', undo);
   redoButton.addEventListener('click', redo);
+  // In a text field the keys undo its typing while it holds typing that is not yet a step;
+  // otherwise they are the editor's, and the field stays, showing what the step restored.
+  document.addEventListener('focusin', (event) => settle(event.target));
+  document.addEventListener('change', (event) => settle(event.target));
   document.addEventListener('keydown', (event) => {
     if (!(event.ctrlKey || event.metaKey) || event.altKey || dialogOpen()) return;
-    // A text field keeps its own undo while it is being typed in.
-    if (isTextField(event.target)) return;
     const key = event.key.toLowerCase();
-    if (key === 'z' && !event.shiftKey) {
-      event.preventDefault();
-      undo();
-    } else if ((key === 'z' && event.shiftKey) || key === 'y') {
-      event.preventDefault();
-      redo();
+    const isUndo = key === 'z' && !event.shiftKey;
+    if (!isUndo && !(key === 'z' && event.shiftKey) && key !== 'y') return;
+    const field = isTextField(event.target) ? event.target : null;
+    if (field && holdsTyping(field)) {
+      // Undone as one, back to what the field showed: the browser's own undo would run on into
+      // the typing of earlier steps. Its redo stays the field's.
+      if (isUndo) {
+        event.preventDefault();
+        field.value = settledValues.get(field);
+      }
+      return;
     }
+    event.preventDefault();
+    if (field) {
+      app.run(isUndo ? session.undo() : session.redo());
+      settle(field);
+    } else if (isUndo) undo();
+    else redo();
   });
   window.addEventListener('beforeunload', (event) => {
     app.finishEdits();
@@ -158,6 +194,7 @@ async function start() {
   });
 
   showEditMenu(session.snapshot());
+  showTitle('', false);
   document.getElementById('version').textContent = `zarkel ${app.texts.version}`;
   // The page's parts, for the tests and the benchmarks that drive it.
   window.zarkel = { app, map, tabs, open };

@@ -24,6 +24,7 @@ export async function watchForUpdates(onUpdated, pageReady = Promise.resolve()) 
   });
   // A page loaded past the cache (Shift+Reload) has no controller, yet a version is kept.
   kept ??= (await serviceWorker.getRegistration(new URL('./', import.meta.url)))?.active ?? null;
+  if (!serviceWorker.controller) keepDemoFetchedBefore(serviceWorker);
   await Promise.resolve(pageReady).catch(() => {});
   try {
     return await serviceWorker.register(new URL('service-worker.js', import.meta.url));
@@ -32,4 +33,26 @@ export async function watchForUpdates(onUpdated, pageReady = Promise.resolve()) 
     console.warn(`zarkel will not work offline: ${error.message}`);
     return null;
   }
+}
+
+// The demo set fetched before a worker controlled the page (a first visit at #demo) went past
+// the worker, which keeps the demo only as it passes: once a worker controls the page, each of
+// those files is fetched again through it, once (the browser's cache mostly answers).
+function keepDemoFetchedBefore(serviceWorker) {
+  const demo = new URL('demo/', import.meta.url).href;
+  const again = new Set();
+  serviceWorker.addEventListener(
+    'controllerchange',
+    () => {
+      new PerformanceObserver((entries) => {
+        for (const entry of entries.getEntries()) {
+          // workerStart is 0 for a request no worker answered.
+          if (!entry.name.startsWith(demo) || entry.workerStart > 0 || again.has(entry.name)) continue;
+          again.add(entry.name);
+          fetch(entry.name).catch(() => {});
+        }
+      }).observe({ type: 'resource', buffered: true });
+    },
+    { once: true },
+  );
 }

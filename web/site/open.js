@@ -160,8 +160,13 @@ export function setUpOpen(app) {
     return result.opened;
   }
 
+  // While the demo is on its way the button says so but stays enabled: a disabled button would
+  // drop the keyboard focus to the page's body.
+  let demoBusy = false;
   async function openDemo() {
-    demoButton.disabled = true;
+    if (demoBusy) return;
+    demoBusy = true;
+    demoButton.setAttribute('aria-disabled', 'true');
     try {
       give(await fetchDemoSet());
       setFileName(DEMO_OPEN.scenario);
@@ -173,7 +178,8 @@ export function setUpOpen(app) {
     } catch (error) {
       await showMessages([`The demo could not be opened: ${error.message}`]);
     } finally {
-      demoButton.disabled = false;
+      demoBusy = false;
+      demoButton.removeAttribute('aria-disabled');
     }
   }
 

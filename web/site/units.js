@@ -54,6 +54,9 @@ function unitPage(section, app) {
     else fields[key].textContent = text;
   }
 
+  // After a refused used text the edits show what the window shows then, not the review.
+  let keepShown = false;
+
   function chosenLine() {
     return all.selectedIndex >= 0 ? all.selectedIndex : null;
   }
@@ -70,8 +73,15 @@ function unitPage(section, app) {
   section.querySelector('.accept').addEventListener('click', () => {
     const texts = Object.fromEntries(EDITS.map((key) => [key, fields[key].value]));
     const result = app.session.accept({ page, line: chosenLine(), ...texts });
-    if (result.shown) for (const key of EDITS) setField(key, result.shown[key]);
+    if (result.shown) {
+      for (const key of EDITS) setField(key, result.shown[key]);
+      keepShown = true;
+    }
     app.run(result);
+    app.settleFocused();
+    queueMicrotask(() => {
+      keepShown = false;
+    });
   });
   for (const key of EDITS) {
     fields[key].addEventListener('keydown', (event) => {
@@ -81,6 +91,9 @@ function unitPage(section, app) {
 
   return {
     showRosters(rosters) {
+      // The line reviewed stays chosen, and its review shown as it now stands, where the lists
+      // built again still hold it there (after an accept, an undo or redo of a unit's change).
+      const kept = all.selectedIndex >= 0 ? [all.selectedIndex, all.value] : null;
       fillList(all, page === 'core' ? rosters.coreNames : rosters.auxNames);
       fillList(unused, page === 'core' ? rosters.unusedCoreNames : rosters.unusedAuxNames);
       if (rosters.sideCaption !== null) sideCaption.textContent = rosters.sideCaption;
@@ -88,6 +101,16 @@ function unitPage(section, app) {
       for (const [key] of FIELDS) if (key !== 'experience') setField(key, '');
       if (rosters.experience.pageAverage !== null) average.textContent = rosters.experience.pageAverage;
       if (rosters.experience.pageNewUnit !== null) newUnit.textContent = rosters.experience.pageNewUnit;
+      if (kept && all.options[kept[0]]?.value === kept[1]) {
+        all.selectedIndex = kept[0];
+        // After the operation that built the lists has told every page.
+        queueMicrotask(() => {
+          if (!keepShown && all.selectedIndex === kept[0]) {
+            app.session.review({ page, line: kept[0] });
+            app.settleFocused();
+          }
+        });
+      }
     },
     showReview(review) {
       if (review.page !== page) return;

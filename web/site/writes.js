@@ -77,6 +77,7 @@ export function setUpWrites(app) {
         return;
       }
       app.status.release();
+      if (result.status) app.status.show(result.status);
       if (marksWritten) app.setUndelivered(false);
       await showOutcome(result);
       return;
@@ -105,6 +106,11 @@ export function setUpWrites(app) {
       }),
     );
     const own = section.querySelector('.own');
+    // Typing a name of one's own chooses its button.
+    const ownButton = section.querySelector('.own-name input[type="radio"]');
+    own.addEventListener('input', () => {
+      ownButton.checked = true;
+    });
     bind(section, () => {
       const checked = section.querySelector(`input[name="${group}"]:checked`);
       // No slot checked, or the own name's button with an empty name: the writer says what to

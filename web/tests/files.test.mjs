@@ -14,7 +14,7 @@ import {
   startSite,
 } from './harness.mjs';
 
-const { findFile } = await importSiteModule('files-in.js');
+const { filesFromInput, findFile, MOST_BYTES_READ } = await importSiteModule('files-in.js');
 const { zipFiles } = await importSiteModule('files-out.js');
 
 let site;
@@ -104,6 +104,23 @@ const campaignSet = [
   { name: 'trip.tit', bytes: new Uint8Array(0) },
   { name: 'Übersicht.des', bytes: bytes('Two fronts, one bridge.\r\n') },
 ];
+
+test('files given that are too large to read: refused before a byte is read, the count said ' +
+     'in the singular for one file', async () => {
+  const unread = (name, size) => ({
+    name,
+    size,
+    arrayBuffer: () => assert.fail(`${name} was read`),
+  });
+  const megabytes = Math.round((MOST_BYTES_READ + 88 * 1024 * 1024) / (1024 * 1024));
+  await assert.rejects(filesFromInput([unread('huge.scn', MOST_BYTES_READ + 88 * 1024 * 1024)]), {
+    message: new RegExp(`^The 1 file given holds ${megabytes} MB, more than the page reads at once`),
+  });
+  await assert.rejects(
+    filesFromInput([unread('a.scn', MOST_BYTES_READ), unread('b.scn', 88 * 1024 * 1024)]),
+    { message: new RegExp(`^The 2 files given hold ${megabytes} MB, more than the page reads`) },
+  );
+});
 
 test('zipFiles: every file stored as it is, in order, under 1 January 1980', async () => {
   const entries = readZip(await zipFiles(campaignSet));

@@ -75,11 +75,15 @@ const CHROMIUM_FLAGS = [
 // The long waits of a busy two-core machine; a healthy page is far quicker.
 export const WAIT_MS = 60_000;
 
-// Serves the site (`siteDir`, the built one by default) and starts the browser. Close it with
+// Firefox's setting of the colour scheme its pages see: 0 dark, 1 light.
+const FIREFOX_SCHEMES = { dark: 0, light: 1 };
+
+// Serves the site (`siteDir`, the built one by default) and starts the browser. With
+// `colourScheme` ('light' or 'dark') its pages see that scheme, whatever the machine's. Close it with
 // `close()`, also after a failure. `stopServer()` and `startServer()` take the site off the
 // network and put it back on the same address.
 // With ZARKEL_SINGLE_FILE and no `siteDir`, nothing is served: the address is the file's.
-export async function startSite({ siteDir } = {}) {
+export async function startSite({ siteDir, colourScheme } = {}) {
   const single = SINGLE_FILE && !siteDir;
   siteDir ??= SITE_DIR;
   let server = single ? null : await serveSite(siteDir, 0);
@@ -89,7 +93,15 @@ export async function startSite({ siteDir } = {}) {
   try {
     browser = await puppeteer.launch({
       ...(BROWSER === 'firefox'
-        ? { browser: 'firefox', executablePath: FIREFOX }
+        ? {
+          browser: 'firefox',
+          executablePath: FIREFOX,
+          ...(colourScheme && {
+            extraPrefsFirefox: {
+              'layout.css.prefers-color-scheme.content-override': FIREFOX_SCHEMES[colourScheme],
+            },
+          }),
+        }
         : { executablePath: CHROMIUM, args: CHROMIUM_FLAGS }),
       headless: true,
       userDataDir: profile,
@@ -109,6 +121,7 @@ export async function startSite({ siteDir } = {}) {
   return {
     address: single ? pathToFileURL(SINGLE_FILE).href : siteAddress(server),
     single,
+    colourScheme,
     browser,
     get server() {
       return server;
@@ -137,6 +150,10 @@ export async function newPage(site, { downloadPath } = {}) {
     })).newPage()
     : await site.browser.newPage();
   page.setDefaultTimeout(WAIT_MS);
+  // Chromium is told the scheme page by page; Firefox was told at its start.
+  if (site.colourScheme && BROWSER === 'chromium') {
+    await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: site.colourScheme }]);
+  }
   const problems = [];
   const origin = new URL(site.address).origin;
   page.on('console', (message) => {
@@ -270,4 +287,11 @@ export async function typeInto(page, selector, text) {
   await page.keyboard.press('Backspace');
   await page.keyboard.type(text);
   await page.keyboard.press('Tab');
+}
+
+// Replaces the text of the field `selector` by `text`, typed, and leaves the focus there.
+export async function retype(page, selector, text) {
+  await page.click(selector);
+  await page.$eval(selector, (field) => field.select());
+  await page.keyboard.type(text);
 }

@@ -54,6 +54,72 @@ test('after a first visit the page, and the demo opened then, open with the site
     }
   });
 
+test('a first visit at #demo keeps the demo set offline; a first visit without it fetches none',
+  async () => {
+    const demoNames = JSON.parse(await readFile(path.join(siteDir, 'demo/files.json'), 'utf8'));
+    const demoCached = (page) =>
+      page.evaluate(async (names) => {
+        const kept = await Promise.all(names.map(async (name) => {
+          for (const cacheName of await caches.keys()) {
+            if (await (await caches.open(cacheName)).match(new URL(`demo/${name}`, document.baseURI))) {
+              return true;
+            }
+          }
+          return false;
+        }));
+        return kept;
+      }, ['files.json', ...demoNames]);
+
+    // Browsers of their own: nothing of the site is kept in them yet.
+    const plainSite = await startSite({ siteDir });
+    try {
+      const { page, problems } = await newPage(plainSite);
+      const fetched = [];
+      page.on('request', (request) => fetched.push(new URL(request.url()).pathname));
+      await page.goto(plainSite.address);
+      await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+      await new Promise((resolve) => setTimeout(resolve, 500));
+      assert.deepEqual(fetched.filter((name) => name.startsWith('/demo/')), []);
+      assert.deepEqual(await demoCached(page), demoNames.map(() => false).concat(false));
+      assert.deepEqual(problems, []);
+    } finally {
+      await plainSite.close();
+    }
+
+    const fresh = await startSite({ siteDir });
+    try {
+      // The worker comes late, as on a slow network: the demo is fetched before it controls
+      // the page.
+      const [serve] = fresh.server.listeners('request');
+      fresh.server.removeAllListeners('request');
+      fresh.server.on('request', (request, response) => {
+        if (request.url.endsWith('/service-worker.js')) setTimeout(() => serve(request, response), 2000);
+        else serve(request, response);
+      });
+      const { page, problems } = await newPage(fresh);
+      await page.goto(`${fresh.address}#demo`);
+      await waitForText(page, '#scenario', '63 units');
+      assert.equal(await page.evaluate(() => navigator.serviceWorker.controller), null);
+      await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+      const deadline = Date.now() + 30_000;
+      let kept = await demoCached(page);
+      while (kept.includes(false) && Date.now() < deadline) {
+        await new Promise((resolve) => setTimeout(resolve, 200));
+        kept = await demoCached(page);
+      }
+      assert.ok(!kept.includes(false), JSON.stringify(kept));
+      assert.deepEqual(problems, []);
+
+      await fresh.stopServer();
+      await page.reload();
+      assert.equal(await waitForText(page, '#scenario', '63 units'),
+                   'kardel.scn \u00b7 Homemade \u00b7 map 40 x 30 \u00b7 63 units');
+      assert.deepEqual(problems, []);
+    } finally {
+      await fresh.close();
+    }
+  });
+
 test('a changed file is a new version: taken in at the next visit once the whole of it is on ' +
      'the server, then announced', async () => {
   const { page, problems } = await visit();
