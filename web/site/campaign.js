@@ -3,18 +3,19 @@
 // unit counts on "Update Current Values"; the experience figures of both sides.
 import { fillCaptions } from './lists.js';
 
-// The limits as the page lays them out, row by row, Axis on the left: their fields, and the
-// texts the edits show before a scenario is opened (the window's, which are its controls' names).
-const ROWS = [
-  [0, 2],
-  [1, 3],
-  [4, 6],
-  [5, 7],
-];
-const FIRST_TEXTS = ['Edit3', 'Edit4', 'Edit6', 'Edit7', 'Edit8', 'Edit9', 'Edit10', 'Edit11'];
-const COUNT_CAPTIONS = ['# of Core:', '# of Aux:', '# of non-naval Core:', '# of naval Core:'];
 
 export function setUpCampaign(app) {
+  // The limits as the core lays them out, row by row, Axis on the left, and the texts their edits
+  // show before a scenario is opened (the window's, which are its controls' names).
+  const places = app.texts.limitPlaces;
+  const rowCount = Math.max(...places.map((place) => place.row)) + 1;
+  const ROWS = Array.from({ length: rowCount }, (_, row) =>
+    places
+      .filter((place) => place.row === row)
+      .sort((a, b) => a.column - b.column)
+      .map((place) => place.field),
+  );
+  const FIRST_TEXTS = places.map((place) => place.firstText);
   const limits = [];
   // What each field shows of the limits: its first text, then the session's.
   const held = [...FIRST_TEXTS];
@@ -49,7 +50,7 @@ export function setUpCampaign(app) {
 
   const counts = {};
   for (const list of document.querySelectorAll('[data-counts]')) {
-    counts[list.dataset.counts] = fillCaptions(list, COUNT_CAPTIONS);
+    counts[list.dataset.counts] = fillCaptions(list, app.texts.countCaptions);
   }
   document.getElementById('update-values').addEventListener('click', () => {
     const result = app.session.updateCurrentValues();

@@ -1,7 +1,5 @@
 // The Map page's lists: the units not placed, side by side, and the scenario check's findings
 // with what it could not look at.
-const SIDE_NAMES = ['Axis', 'Allies', 'Third side'];
-
 // The check's findings of `session` in `findingsList`, its notes in `checkNotes`.
 export function showFindings(session, findingsList, checkNotes) {
   const { findings, notes } = session.check();
@@ -18,12 +16,13 @@ export function showFindings(session, findingsList, checkNotes) {
   checkNotes.hidden = notes.length === 0;
 }
 
-// The units of each side that stand on no hex, from the map's `content`, in `list`.
-export function showUnplaced(content, list) {
+// The units of each side that stand on no hex, from the map's `content`, in `list`, each side
+// under its title in `sideTitles`.
+export function showUnplaced(content, list, sideTitles) {
   list.replaceChildren(
     ...content.unplaced.map((names, side) => {
       const item = document.createElement('li');
-      item.textContent = `${SIDE_NAMES[side]} (${names.length})`;
+      item.textContent = `${sideTitles[side]} (${names.length})`;
       const unitList = document.createElement('ul');
       unitList.replaceChildren(
         ...names.map((name) => {

@@ -94,7 +94,7 @@ export function setUpMap(app) {
     content = view.setContent(app.session);
     if (content.columns !== sized || content.rows !== rows) fitted = true;
     if (fitted) view.fit(width, height);
-    showUnplaced(content, unplacedList);
+    showUnplaced(content, unplacedList, app.texts.sides);
     showFindings(app.session, findingsList, checkNotes);
     redraw();
   }

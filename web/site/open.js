@@ -12,8 +12,6 @@ import {
   findFile,
 } from './files-in.js';
 
-const DISCARD_TITLE = 'zarkel';
-const DISCARD_QUESTION = 'The scenario has changes that were not written. Discard them?';
 const NO_FILE = '';
 
 export function setUpOpen(app) {
@@ -137,7 +135,9 @@ export function setUpOpen(app) {
 
   async function open() {
     app.finishEdits();
-    if (app.hasUnwrittenEdits() && !(await ask(DISCARD_TITLE, DISCARD_QUESTION))) return;
+    // Enter keeps the edits: No is the default.
+    const { title, text } = app.texts.discardQuestion;
+    if (app.hasUnwrittenEdits() && !(await ask(title, text, { defaultNo: true }))) return;
     const layout = layouts.find((radio) => radio.checked)?.value;
     const request = {
       layout,

@@ -3,26 +3,14 @@
 // review and edit of one unit. Every list and field is filled from what the session tells.
 import { fillCaptions, fillList, selectedLines } from './lists.js';
 
-// The twelve review fields in the order of the page; the four that can be changed are edits.
-const FIELDS = [
-  ['name', 'Name:'],
-  ['unitType', 'Unit Type:'],
-  ['country', 'Country:'],
-  ['equipmentName', 'Equipment Name:'],
-  ['landTransport', 'Land Trans:'],
-  ['navalTransport', 'Naval Trans:'],
-  ['column', 'Column:', true],
-  ['row', 'Row:', true],
-  ['used', 'Used:', true],
-  ['strength', 'Strength:'],
-  ['entrenchment', 'Entrenchment:'],
-  ['experience', 'Experience:', true],
-];
-const EDITS = ['column', 'row', 'used', 'experience'];
 
 // One of the two unit pages ("core" or "aux").
 function unitPage(section, app) {
   const page = section.dataset.page;
+  // The twelve review fields in the order of the page, as the core names them; the four that can
+  // be changed are edits.
+  const FIELDS = app.texts.reviewFields.map(({ key, caption, editable }) => [key, caption, editable]);
+  const EDITS = FIELDS.filter(([, , editable]) => editable).map(([key]) => key);
   const all = section.querySelector('.all');
   const unused = section.querySelector('.unused');
   const sideCaption = section.querySelector('.side-caption');

@@ -258,7 +258,8 @@ test('the Map page\'s lists and its painting are modules that work on their own'
   const shown = await page.evaluate(async () => {
     const { showFindings, showUnplaced } = await import('./map-lists.js');
     const unplaced = document.createElement('ul');
-    showUnplaced({ unplaced: [['Grenadiers', 'Pioniere'], [], ['Partisans']] }, unplaced);
+    showUnplaced({ unplaced: [['Grenadiers', 'Pioniere'], [], ['Partisans']] }, unplaced,
+                 ['Axis', 'Allies', 'Third side']);
     const findings = document.createElement('ol');
     const notes = document.createElement('p');
     const check = { findings: [{ text: 'Axis: 21 core units' }], notes: ['no equipment'] };
