@@ -82,13 +82,13 @@ class Session {
   std::optional<RosterDisplay> TransferToAux(const std::vector<std::int32_t>& lines);
   std::optional<RosterDisplay> TransferToCore(const std::vector<std::int32_t>& lines);
 
-  // The unit behind a line of a page's list, shown for review; none when the line shows none.
   // Throws the refusal an edit meets with no scenario open: "No scenario is open. Open one on
   // the "Open File" page first."
   void RequireOpen() const;
   // The fields of the unit behind a line as a review shows them, without showing them (what a
   // face compares its fields with); none when the line shows none.
   std::optional<ReviewFields> FieldsOf(UnitPage page, std::optional<std::int32_t> line) const;
+  // The unit behind a line of a page's list, shown for review; none when the line shows none.
   std::optional<ReviewFields> Review(UnitPage page, std::optional<std::int32_t> line);
   // The same, for a unit chosen by itself (on the map): found on the lists of the side chosen.
   std::optional<UnitReview> ReviewUnit(std::int32_t unitIndex);
