@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/errors.h"
+#include "base/integer_text.h"
 #include "base/output_file.h"
 #include "base/source_file.h"
 #include "base/utf8_path.h"
@@ -314,6 +315,14 @@ RosterDisplay Session::UnusedClick() {
     change.rosters = UnusedListClick(state_, dialogs_, Buttons());
     return *change.rosters;
   });
+}
+
+std::int32_t Session::TypeOfText(const std::string& text) {
+  try {
+    return ClampBattleType(ParseInteger(text));
+  } catch (const ConversionError&) {
+    return 0;
+  }
 }
 
 bool Session::SetType(std::int64_t value) {

@@ -114,6 +114,9 @@ class Session {
   // "Type of Scenario" (brought into 0..2) and a limit's text as typed; each a step of the
   // history. False when the value was already held.
   bool SetType(std::int64_t value);
+  // The type a text typed for it stands for, as the spin control takes it: a whole number
+  // brought into 0..2; a text that is not one (empty, a lone sign, "abc") reads as 0.
+  static std::int32_t TypeOfText(const std::string& text);
   bool SetLimit(std::int32_t field, const std::string& text);
   // "Update Current Values".
   UnitCountCaptions UpdateCurrentValues();

@@ -16,7 +16,6 @@
 #include <QTabWidget>
 
 #include "base/errors.h"
-#include "base/integer_text.h"
 #include "model/campaign_display.h"
 #include "model/vocabulary.h"
 #include "ui/directory_list.h"
@@ -299,14 +298,8 @@ void TForm1::Redo() {
 }
 
 std::int32_t TForm1::BattleTypeValue() const {
-  // A text that is not a whole number (an empty one, a lone sign) reads as 0, the control's
-  // minimum; a number beyond a bound is brought to it, as leaving the control does.
-  std::int32_t value = 0;
-  try {
-    value = ClampBattleType(ParseInteger(Take(battleType_->cleanText())));
-  } catch (const ConversionError&) {
-    value = 0;
-  }
+  // The control's text as the session reads it; shown again as read.
+  const std::int32_t value = Session::TypeOfText(Take(battleType_->cleanText()));
   const QSignalBlocker quiet(battleType_);
   battleType_->setValue(value);
   return value;

@@ -1,6 +1,7 @@
 // The rules a face used to keep for itself and now asks the session for: the line check, a
 // unit's fields patched and accepted, the layouts that accept a file, an opening from a path,
-// which writes count the edits as written, and a file a face makes written as the writers write.
+// which writes count the edits as written, a file a face makes written as the writers write, and
+// the scenario type read from a typed text.
 #include <gtest/gtest.h>
 
 #include "base/errors.h"
@@ -32,6 +33,16 @@ class SessionRulesTest : public ::testing::Test {
   Session session{fx.dialogs};
   std::vector<SessionChange> told;
 };
+
+// The window's spin control and the page's number field both read the type through this: the
+// page once read "12abc" as 2 and a number past int64 as 2, the window both as 0.
+TEST(SessionTypeText, AWholeNumberIsBroughtIntoItsBoundsAndAnythingElseReadsAsZero) {
+  EXPECT_EQ(Session::TypeOfText("1"), 1);
+  EXPECT_EQ(Session::TypeOfText("7"), 2);
+  EXPECT_EQ(Session::TypeOfText("-3"), 0);
+  for (const char* text : {"", "-", "+", "abc", "12abc", "2.5", "99999999999999999999"})
+    EXPECT_EQ(Session::TypeOfText(text), 0) << text;
+}
 
 TEST_F(SessionRulesTest, ALineOffItsListIsRefusedNamingTheListAndItsLines) {
   session.ChooseSide(1);  // the Allies: one core unit, no auxiliary one

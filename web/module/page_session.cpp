@@ -1,7 +1,6 @@
 #include "page_session.h"
 
 #include <algorithm>
-#include <cmath>
 #include <exception>
 #include <filesystem>
 #include <fstream>
@@ -207,13 +206,10 @@ val PageSession::UnusedClick() {
   return Run([&](val&) { session_.UnusedClick(); });
 }
 
-val PageSession::SetType(double value) {
+val PageSession::SetType(const std::string& text) {
   return Run([&](val& result) {
     RequireOpen(session_);
-    // The spin control brings any whole number into its bounds; what lies beyond int64 is
-    // beyond them too.
-    const double clamped = std::isnan(value) ? 0 : std::clamp(value, -1e18, 1e18);
-    result.set("changed", session_.SetType(static_cast<std::int64_t>(clamped)));
+    result.set("changed", session_.SetType(Session::TypeOfText(text)));
   });
 }
 

@@ -52,7 +52,8 @@ class PageSession {
   val MoveUnit(std::int32_t unitIndex, std::int32_t column, std::int32_t row);
   val UnusedClick();
 
-  val SetType(double value);
+  // The type as typed, read as the window reads it.
+  val SetType(const std::string& text);
   val SetLimit(std::int32_t field, const std::string& text);
   // Answers {counts: {axis: [4], allied: [4]}}.
   val UpdateCurrentValues();

@@ -42,9 +42,8 @@ export function setUpCampaign(app) {
 
   const type = document.getElementById('battle-type');
   type.addEventListener('change', () => {
-    // Any whole number is taken and brought into 0..2 by the session; no number reads as 0.
-    const value = Number.parseInt(type.value, 10);
-    app.run(app.session.setType(Number.isNaN(value) ? 0 : value));
+    // The session reads the text as the window's spin control does.
+    app.run(app.session.setType(type.value));
     type.value = String(app.session.snapshot().type);
   });
 
