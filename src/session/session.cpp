@@ -361,7 +361,7 @@ UnitCountCaptions Session::UpdateCurrentValues() {
   });
 }
 
-void Session::Taken(const std::optional<UndoneStep>& step, SessionChange& change) {
+void Session::TellStepTaken(const std::optional<UndoneStep>& step, SessionChange& change) {
   if (!step)
     return;
   if (step->rosters) {
@@ -376,7 +376,7 @@ std::optional<UndoneStep> Session::Undo() {
   return Operate([&](SessionChange& change) {
     change.status = UndoText(state_).value_or(std::string());
     std::optional<UndoneStep> step = UndoStep(state_);
-    Taken(step, change);
+    TellStepTaken(step, change);
     return step;
   });
 }
@@ -385,7 +385,7 @@ std::optional<UndoneStep> Session::Redo() {
   return Operate([&](SessionChange& change) {
     change.status = RedoText(state_).value_or(std::string());
     std::optional<UndoneStep> step = RedoStep(state_);
-    Taken(step, change);
+    TellStepTaken(step, change);
     return step;
   });
 }

@@ -210,7 +210,9 @@ class Session {
   auto Operate(Work&& work);
   std::optional<RosterDisplay> Transfer(const std::vector<std::int32_t>& lines, bool toAux);
   void Announce(SessionChange& change, std::uint64_t historyRevision);
-  void Taken(const std::optional<UndoneStep>& step, SessionChange& change);
+  // What an undo or a redo changed, told in `change`; the side the step was made on becomes the
+  // side chosen when it changed the rosters.
+  void TellStepTaken(const std::optional<UndoneStep>& step, SessionChange& change);
   // The end of every write: what it wrote, the status saying so, the edits counted as written
   // when it wrote the scenario.
   void Wrote(SessionChange& change, std::optional<WrittenFiles> written, bool scenario);

@@ -33,10 +33,10 @@ namespace {
 constexpr QSize kDesignedSize(696, 480);
 
 // Unit names, equipment names and the numbers of the core are single-byte text.
-QString Show(const std::string& text) {
+QString FromLatin1(const std::string& text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
-std::string Take(const QString& text) {
+std::string ToLatin1(const QString& text) {
   const QByteArray bytes = text.toLatin1();
   return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
@@ -44,7 +44,7 @@ std::string Take(const QString& text) {
 void Fill(QListWidget* list, const std::vector<std::string>& lines) {
   list->clear();
   for (const std::string& line : lines)
-    list->addItem(Show(line));
+    list->addItem(FromLatin1(line));
 }
 
 std::optional<std::int32_t> SelectedLine(const QListWidget* list) {
@@ -204,7 +204,7 @@ void TForm1::FinishPendingEdit() {
   // each step shows the session's texts again.
   std::vector<std::pair<LimitField, std::string>> typed;
   for (std::size_t i = 0; i < limits_.size(); ++i) {
-    std::string text = Take(limits_[i]->text());
+    std::string text = ToLatin1(limits_[i]->text());
     if (text != session_.limitTexts()[i])
       typed.emplace_back(static_cast<LimitField>(i), std::move(text));
   }
@@ -240,7 +240,7 @@ std::optional<QString> TForm1::HeldText(const QLineEdit* edit) const {
     return std::nullopt;
   for (std::size_t i = 0; i < limits_.size(); ++i) {
     if (limits_[i] == edit)
-      return Show(session_.limitTexts()[i]);
+      return FromLatin1(session_.limitTexts()[i]);
   }
   for (const UnitPage page : {UnitPage::Core, UnitPage::Aux}) {
     const UnitPageControls& c = page == UnitPage::Core ? core_ : aux_;
@@ -249,10 +249,10 @@ std::optional<QString> TForm1::HeldText(const QLineEdit* edit) const {
     const std::optional<ReviewFields> fields = session_.FieldsOf(page, SelectedLine(c.all));
     if (!fields)
       return std::nullopt;
-    return Show(edit == c.column ? fields->column
-                : edit == c.row  ? fields->row
-                : edit == c.used ? fields->used
-                                 : fields->experience);
+    return FromLatin1(edit == c.column ? fields->column
+                      : edit == c.row  ? fields->row
+                      : edit == c.used ? fields->used
+                                       : fields->experience);
   }
   return std::nullopt;
 }
@@ -299,7 +299,7 @@ void TForm1::Redo() {
 
 std::int32_t TForm1::BattleTypeValue() const {
   // The control's text as the session reads it; shown again as read.
-  const std::int32_t value = Session::TypeOfText(Take(battleType_->cleanText()));
+  const std::int32_t value = Session::TypeOfText(ToLatin1(battleType_->cleanText()));
   const QSignalBlocker quiet(battleType_);
   battleType_->setValue(value);
   return value;
@@ -416,14 +416,14 @@ void TForm1::Review(UnitPage page) {
 void TForm1::Accept(UnitPage page) {
   Run([this, page] {
     UnitPageControls& c = PageControls(page);
-    const UnitEditTexts texts{Take(c.column->text()), Take(c.row->text()), Take(c.used->text()),
-                              Take(c.experience->text())};
+    const UnitEditTexts texts{ToLatin1(c.column->text()), ToLatin1(c.row->text()),
+                              ToLatin1(c.used->text()), ToLatin1(c.experience->text())};
     const AcceptResult result = session_.Accept(page, SelectedLine(c.all), texts);
     if (result.shownAfterRejection) {
-      c.column->setText(Show(result.shownAfterRejection->column));
-      c.row->setText(Show(result.shownAfterRejection->row));
-      c.used->setText(Show(result.shownAfterRejection->used));
-      c.experience->setText(Show(result.shownAfterRejection->experience));
+      c.column->setText(FromLatin1(result.shownAfterRejection->column));
+      c.row->setText(FromLatin1(result.shownAfterRejection->row));
+      c.used->setText(FromLatin1(result.shownAfterRejection->used));
+      c.experience->setText(FromLatin1(result.shownAfterRejection->experience));
     }
   });
 }
@@ -437,7 +437,7 @@ void TForm1::UnusedClick(QListWidget* list) {
 
 void TForm1::LimitExit(LimitField field) {
   Run([this, field] {
-    session_.SetLimit(field, Take(limits_[static_cast<std::size_t>(field)]->text()));
+    session_.SetLimit(field, ToLatin1(limits_[static_cast<std::size_t>(field)]->text()));
   });
 }
 
@@ -450,8 +450,8 @@ void TForm1::Button6Click() {
   Run([this] {
     const UnitCountCaptions counts = session_.UpdateCurrentValues();
     for (std::size_t i = 0; i < 4; ++i) {
-      axisCounts_[i]->setText(Show(counts.axis[i]));
-      alliedCounts_[i]->setText(Show(counts.allied[i]));
+      axisCounts_[i]->setText(FromLatin1(counts.axis[i]));
+      alliedCounts_[i]->setText(FromLatin1(counts.allied[i]));
     }
   });
 }
@@ -541,11 +541,11 @@ void TForm1::ShowRosters(const RosterDisplay& display) {
     for (QLineEdit* edit : {c->column, c->row, c->used})
       edit->clear();
     if (display.sideCaption)
-      c->sideCaption->setText(Show(*display.sideCaption));
+      c->sideCaption->setText(FromLatin1(*display.sideCaption));
   }
   for (std::size_t i = 0; i < composition_.size(); ++i)
-    composition_[i]->setText(Show(display.compositionCaptions[i]));
-  compositionNote_->setText(Show(display.compositionNote));
+    composition_[i]->setText(FromLatin1(display.compositionCaptions[i]));
+  compositionNote_->setText(FromLatin1(display.compositionNote));
   compositionNote_->setVisible(!display.compositionNote.empty());
   ShowExperience(display.experience);
 }
@@ -572,37 +572,37 @@ void TForm1::ShowCampaignEntries() {
   for (std::size_t i = 0; i < limits_.size(); ++i) {
     if (session_.limitTexts()[i] != shownLimits_[i]) {
       shownLimits_[i] = session_.limitTexts()[i];
-      limits_[i]->setText(Show(shownLimits_[i]));
+      limits_[i]->setText(FromLatin1(shownLimits_[i]));
     }
   }
 }
 
 void TForm1::ShowExperience(const ExperienceCaptions& captions) {
-  axisAverage_->setText(Show(captions.axisAverage));
-  axisNewUnit_->setText(Show(captions.axisNewUnit));
-  alliedAverage_->setText(Show(captions.alliedAverage));
-  alliedNewUnit_->setText(Show(captions.alliedNewUnit));
+  axisAverage_->setText(FromLatin1(captions.axisAverage));
+  axisNewUnit_->setText(FromLatin1(captions.axisNewUnit));
+  alliedAverage_->setText(FromLatin1(captions.alliedAverage));
+  alliedNewUnit_->setText(FromLatin1(captions.alliedNewUnit));
   for (UnitPageControls* c : {&core_, &aux_}) {
     if (captions.pageAverage)
-      c->averageExperience->setText(Show(*captions.pageAverage));
+      c->averageExperience->setText(FromLatin1(*captions.pageAverage));
     if (captions.pageNewUnit)
-      c->newUnitExperience->setText(Show(*captions.pageNewUnit));
+      c->newUnitExperience->setText(FromLatin1(*captions.pageNewUnit));
   }
 }
 
 void TForm1::ShowReview(UnitPageControls& c, const ReviewFields& fields) {
-  c.name->setText(Show(fields.name));
-  c.unitType->setText(Show(fields.unitType));
-  c.country->setText(Show(fields.country));
-  c.equipmentName->setText(Show(fields.equipmentName));
-  c.landTransport->setText(Show(fields.landTransport));
-  c.navalTransport->setText(Show(fields.navalTransport));
-  c.column->setText(Show(fields.column));
-  c.row->setText(Show(fields.row));
-  c.used->setText(Show(fields.used));
-  c.strength->setText(Show(fields.strength));
-  c.entrenchment->setText(Show(fields.entrenchment));
-  c.experience->setText(Show(fields.experience));
+  c.name->setText(FromLatin1(fields.name));
+  c.unitType->setText(FromLatin1(fields.unitType));
+  c.country->setText(FromLatin1(fields.country));
+  c.equipmentName->setText(FromLatin1(fields.equipmentName));
+  c.landTransport->setText(FromLatin1(fields.landTransport));
+  c.navalTransport->setText(FromLatin1(fields.navalTransport));
+  c.column->setText(FromLatin1(fields.column));
+  c.row->setText(FromLatin1(fields.row));
+  c.used->setText(FromLatin1(fields.used));
+  c.strength->setText(FromLatin1(fields.strength));
+  c.entrenchment->setText(FromLatin1(fields.entrenchment));
+  c.experience->setText(FromLatin1(fields.experience));
 }
 
 }  // namespace zarkel
