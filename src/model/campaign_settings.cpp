@@ -2,23 +2,39 @@
 
 namespace zarkel {
 
+namespace {
+
+using B = LimitBlock;
+using C = LimitedCount;
+constexpr std::array<LimitSetting, kLimitFieldCount> kSettings = {{
+    {B::CoreLimits, scn::kAxisLandCoreMaxByte, "max axis land core units", "axisLandCoreMax", 0,
+     C::NonNavalCore, 0, "Edit3"},
+    {B::CoreLimits, scn::kAxisNavalCoreMaxByte, "max axis navy core units ***", "axisNavalCoreMax",
+     0, C::NavalCore, 1, "Edit4"},
+    {B::CoreLimits, scn::kAlliedLandCoreMaxByte, "max allied land core units", "alliedLandCoreMax",
+     1, C::NonNavalCore, 0, "Edit6"},
+    {B::CoreLimits, scn::kAlliedNavalCoreMaxByte, "max allied navy core units ***",
+     "alliedNavalCoreMax", 1, C::NavalCore, 1, "Edit7"},
+    {B::Tail, scn::kAxisAuxMaxByte, "max # of axis Aux ", "axisAuxMax", 0, C::Aux, 2, "Edit8"},
+    {B::Tail, scn::kAxisCoreMaxByte, "max axis core", "axisCoreMax", 0, C::Core, 3, "Edit9"},
+    {B::Tail, scn::kAlliedAuxMaxByte, "max # of allied Aux", "alliedAuxMax", 1, C::Aux, 2,
+     "Edit10"},
+    {B::Tail, scn::kAlliedCoreMaxByte, " max allied core", "alliedCoreMax", 1, C::Core, 3,
+     "Edit11"},
+}};
+
+// A row left out of the table is zero-filled, without texts: that fails to compile.
+static_assert([] {
+  for (const LimitSetting& limit : kSettings) {
+    if (limit.caption == nullptr || limit.name == nullptr || limit.firstText == nullptr)
+      return false;
+  }
+  return true;
+}());
+
+}  // namespace
+
 const std::array<LimitSetting, kLimitFieldCount>& LimitSettings() {
-  using B = LimitBlock;
-  using C = LimitedCount;
-  static const std::array<LimitSetting, kLimitFieldCount> kSettings = {{
-      {B::CoreLimits, scn::kAxisLandCoreMaxByte, "max axis land core units", "axisLandCoreMax", 0,
-       C::NonNavalCore},
-      {B::CoreLimits, scn::kAxisNavalCoreMaxByte, "max axis navy core units ***",
-       "axisNavalCoreMax", 0, C::NavalCore},
-      {B::CoreLimits, scn::kAlliedLandCoreMaxByte, "max allied land core units",
-       "alliedLandCoreMax", 1, C::NonNavalCore},
-      {B::CoreLimits, scn::kAlliedNavalCoreMaxByte, "max allied navy core units ***",
-       "alliedNavalCoreMax", 1, C::NavalCore},
-      {B::Tail, scn::kAxisAuxMaxByte, "max # of axis Aux ", "axisAuxMax", 0, C::Aux},
-      {B::Tail, scn::kAxisCoreMaxByte, "max axis core", "axisCoreMax", 0, C::Core},
-      {B::Tail, scn::kAlliedAuxMaxByte, "max # of allied Aux", "alliedAuxMax", 1, C::Aux},
-      {B::Tail, scn::kAlliedCoreMaxByte, " max allied core", "alliedCoreMax", 1, C::Core},
-  }};
   return kSettings;
 }
 

@@ -45,6 +45,10 @@ struct LimitSetting {
   const char* name;     // zarkel-cli's: "axisLandCoreMax"
   std::int32_t side;    // whose units it limits: 0 Axis, 1 Allies
   LimitedCount count;
+  // Where its edit stands on "Campaign Data": the row in the column of its side (Axis on the
+  // left), and the text the edit shows before a scenario is opened (the window's name of it).
+  std::int32_t row;
+  const char* firstText;
 };
 
 // The setting of each limit, in LimitField order.

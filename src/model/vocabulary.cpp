@@ -45,17 +45,6 @@ constexpr std::array<ReviewFieldWords, kReviewFieldCount> kReviewFieldRows{{
     {ReviewField::Experience, "experience", "Experience:", true},
 }};
 
-constexpr std::array<LimitPlace, kLimitFieldCount> kLimitRows{{
-    {kAxisLandCoreMax, 0, "Edit3"},
-    {kAxisNavalCoreMax, 1, "Edit4"},
-    {kAlliedLandCoreMax, 0, "Edit6"},
-    {kAlliedNavalCoreMax, 1, "Edit7"},
-    {kAxisAuxMax, 2, "Edit8"},
-    {kAxisCoreMax, 3, "Edit9"},
-    {kAlliedAuxMax, 2, "Edit10"},
-    {kAlliedCoreMax, 3, "Edit11"},
-}};
-
 // Every row present, in the order of its enum, with its texts: a row left out of an array
 // sized by the enum's count is zero-filled, which these catch at compile time.
 template <typename Row, std::size_t N, typename IdOf>
@@ -81,14 +70,9 @@ static_assert(InOrder(kSideRows, [](const SideWords& r) { return r.side; }));
 static_assert(InOrder(kPageRows, [](const PageWords& r) { return r.page; }) && Named(kPageRows));
 static_assert(InOrder(kReviewFieldRows, [](const ReviewFieldWords& r) { return r.field; }) &&
               Named(kReviewFieldRows));
-static_assert(InOrder(kLimitRows, [](const LimitPlace& r) { return r.field; }));
 static_assert([] {
   for (const SideWords& row : kSideRows) {
     if (row.key == nullptr || row.title == nullptr)
-      return false;
-  }
-  for (const LimitPlace& row : kLimitRows) {
-    if (row.firstText == nullptr)
       return false;
   }
   return true;
@@ -102,7 +86,14 @@ const std::array<PageWords, kEditorPageCount> kPageWords = kPageRows;
 const std::array<ReviewFieldWords, kReviewFieldCount> kReviewFieldWords = kReviewFieldRows;
 const std::array<const char*, kUnitCountCaptionCount> kUnitCountCaptions{
     "# of Core:", "# of Aux:", "# of non-naval Core:", "# of naval Core:"};
-const std::array<LimitPlace, kLimitFieldCount> kLimitPlaces = kLimitRows;
+const std::array<LimitPlace, kLimitFieldCount> kLimitPlaces = [] {
+  std::array<LimitPlace, kLimitFieldCount> places{};
+  for (std::int32_t field = 0; field < kLimitFieldCount; ++field) {
+    places[static_cast<std::size_t>(field)] =
+        LimitPlace{static_cast<LimitField>(field), Limit(field).row, Limit(field).firstText};
+  }
+  return places;
+}();
 
 const LayoutWords& WordsOf(ScenarioLayout layout) {
   return kLayoutWords[static_cast<std::size_t>(layout)];

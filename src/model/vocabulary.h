@@ -87,9 +87,9 @@ extern const std::array<ReviewFieldWords, kReviewFieldCount> kReviewFieldWords;
 constexpr std::int32_t kUnitCountCaptionCount = 4;
 extern const std::array<const char*, kUnitCountCaptionCount> kUnitCountCaptions;
 
-// Where a limit's edit stands on "Campaign Data": in the column of the side it limits (Axis on
-// the left), on its row, tab order down each column; with the text the edit shows before a
-// scenario is opened (the window's name of the control).
+// Where a limit's edit stands on "Campaign Data" and its first text, as the limits' own table
+// (model/campaign_settings) gives them: in the column of the side it limits (Axis on the left),
+// on its row, tab order down each column.
 struct LimitPlace {
   LimitField field;
   std::int32_t row;
