@@ -116,12 +116,15 @@ class WriteNameWritersTest : public ::testing::Test {
 };
 
 TEST_F(WriteNameWritersTest, EachWriterRefusesTheNameBeforeItAsksOrWrites) {
-  // Files of each name are there, so that a write that went on would ask to replace them; the
-  // scripted dialogs fail the test if anything is asked.
+  // Files of each name are there where the system can hold them (Windows holds none of these),
+  // so that a write that went on would ask to replace them; the scripted dialogs fail the test if
+  // anything is asked.
   const LimitTexts limits = state.scenario.entries.limitTexts;
   for (const std::string name : {"con", "a:b", "..", "x.", "a\nb"}) {
+#ifndef _WIN32
     testing::WriteFileText(out / (name + ".scn"), "there");
     testing::WriteFileText(out / (name + ".txt"), "there");
+#endif
     const auto before = testing::Snapshot(out);
     EXPECT_EQ(Refused([&] {
                 WriteCampaignScenario(state, fx.dialogs,
