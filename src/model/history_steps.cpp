@@ -136,11 +136,14 @@ std::string ImportStep::DoneText(const ScenarioData&) const {
   return summary;
 }
 
+void RosterFlagChange::Put(ScenarioData& scenario, StepValues values) const {
+  scenario.rosters.at(static_cast<std::size_t>(side)).pairs.at(position).auxFlag =
+      Chosen(values, before, after);
+}
+
 void ImportStep::Put(ScenarioData& scenario, std::int32_t, StepValues values) const {
-  for (const RosterFlagChange& flag : flags) {
-    scenario.rosters.at(static_cast<std::size_t>(flag.side)).pairs.at(flag.position).auxFlag =
-        Chosen(values, flag.before, flag.after);
-  }
+  for (const RosterFlagChange& flag : flags)
+    flag.Put(scenario, values);
   for (const UnitChangeStep& unit : units)
     unit.RecordChange::Put(scenario, values);
 }

@@ -117,6 +117,8 @@ struct RosterFlagChange {
   std::int32_t position = 0;
   std::uint8_t before = 0;
   std::uint8_t after = 0;
+
+  void Put(ScenarioData& scenario, StepValues values) const;
 };
 
 // An imported order of battle: the roster flags and the record bytes it changed, on both sides at

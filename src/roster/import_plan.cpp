@@ -76,26 +76,23 @@ AppliedImport ApplyImportPlan(EditorState& state, const ImportPlan& plan) {
   return applied;
 }
 
-void RevertImport(EditorState& state, const AppliedImport& applied) {
+namespace {
+
+void PutImport(EditorState& state, const AppliedImport& applied, StepValues values) {
   for (const RosterFlagChange& flag : applied.flags)
-    state.scenario.rosters[static_cast<std::size_t>(flag.side)].pairs.at(flag.position).auxFlag =
-        flag.before;
-  for (const UnitChangeStep& change : applied.units) {
-    UnitRecord& unit = state.scenario.units.at(change.unitIndex);
-    for (const ByteChange& byte : change.bytes)
-      unit.bytes[byte.offset] = byte.before;
-  }
+    flag.Put(state.scenario, values);
+  for (const UnitChangeStep& change : applied.units)
+    change.RecordChange::Put(state.scenario, values);
+}
+
+}  // namespace
+
+void RevertImport(EditorState& state, const AppliedImport& applied) {
+  PutImport(state, applied, StepValues::Before);
 }
 
 void ReapplyImport(EditorState& state, const AppliedImport& applied) {
-  for (const RosterFlagChange& flag : applied.flags)
-    state.scenario.rosters[static_cast<std::size_t>(flag.side)].pairs.at(flag.position).auxFlag =
-        flag.after;
-  for (const UnitChangeStep& change : applied.units) {
-    UnitRecord& unit = state.scenario.units.at(change.unitIndex);
-    for (const ByteChange& byte : change.bytes)
-      unit.bytes[byte.offset] = byte.after;
-  }
+  PutImport(state, applied, StepValues::After);
 }
 
 }  // namespace zarkel
