@@ -70,14 +70,7 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
 
 // Everything an import may change, and the history.
 std::string Snapshot(const EditorState& state) {
-  std::string bytes;
-  for (const UnitRecord& unit : state.scenario.units)
-    bytes.append(unit.bytes.begin(), unit.bytes.end());
-  for (const SideRoster& roster : state.scenario.rosters) {
-    for (const RosterPair& pair : roster.pairs)
-      bytes += std::to_string(pair.unitIndex) + ":" + std::to_string(pair.auxFlag) + ";";
-  }
-  return bytes + "|" + std::to_string(state.history.Revision());
+  return testing::ImportableContent(state) + "|" + std::to_string(state.history.Revision());
 }
 
 class ObImportTest : public ::testing::Test {

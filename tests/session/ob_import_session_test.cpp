@@ -14,18 +14,7 @@ namespace zarkel {
 namespace {
 
 using testing::Bytes;
-
-// The roster flags and unit records: everything an import may change.
-std::string Units(const EditorState& state) {
-  std::string bytes;
-  for (const UnitRecord& unit : state.scenario.units)
-    bytes.append(unit.bytes.begin(), unit.bytes.end());
-  for (const SideRoster& roster : state.scenario.rosters) {
-    for (const RosterPair& pair : roster.pairs)
-      bytes += std::to_string(pair.unitIndex) + ":" + std::to_string(pair.auxFlag) + ";";
-  }
-  return bytes;
-}
+using testing::ImportableContent;
 
 class ObImportSessionTest : public ::testing::Test {
  protected:
@@ -34,7 +23,7 @@ class ObImportSessionTest : public ::testing::Test {
     std::filesystem::create_directory(fx.dir / "out");
     Open(session);
     session.Subscribe([this](const SessionChange& change) { told.push_back(change); });
-    before = Units(session.state());
+    before = ImportableContent(session.state());
   }
   void Open(Session& opened, bool chooseAxis = true) {
     DialogAnswers answers;
@@ -77,7 +66,7 @@ TEST_F(ObImportSessionTest, TheSpreadsheetFormWrittenAndImportedUnchangedMakesNo
   const std::size_t heard = told.size();
 
   EXPECT_FALSE(session.ImportOrderOfBattle(fx.dir / "out" / "OB.csv"));
-  EXPECT_EQ(Units(session.state()), before);
+  EXPECT_EQ(ImportableContent(session.state()), before);
   EXPECT_FALSE(session.UndoName());
   EXPECT_FALSE(session.HasUnwrittenEdits());
   ASSERT_EQ(told.size(), heard + 1);
@@ -142,7 +131,7 @@ TEST_F(ObImportSessionTest, AnImportIsOneStepAcrossBothSidesThatUndoAndRedoTakeW
 
 TEST_F(ObImportSessionTest, ARefusedImportChangesNeitherTheScenarioNorTheHistory) {
   session.TransferToAux({0});  // a step before, which an undo must still find
-  const std::string edited = Units(session.state());
+  const std::string edited = ImportableContent(session.state());
   const std::uint64_t revision = session.state().history.Revision();
   const std::string changed = testing::ObFixtureFile("edited.csv");
   // A read-only column changed, besides the cells that could be imported.
@@ -167,7 +156,7 @@ TEST_F(ObImportSessionTest, ARefusedImportChangesNeitherTheScenarioNorTheHistory
           0u)
           << what << ": " << refusal.what();
     }
-    EXPECT_EQ(Units(session.state()), edited) << what;
+    EXPECT_EQ(ImportableContent(session.state()), edited) << what;
     EXPECT_EQ(session.state().history.Revision(), revision) << what;
     EXPECT_EQ(told.size(), heard) << what << ": nothing to tell";
   }
@@ -176,7 +165,7 @@ TEST_F(ObImportSessionTest, ARefusedImportChangesNeitherTheScenarioNorTheHistory
 
   // The page hands the bytes in: the same refusal, named by the file the user picked.
   EXPECT_THROW(session.ImportOrderOfBattleBytes("picked.csv", wrongStrength), Refusal);
-  EXPECT_EQ(Units(session.state()), edited);
+  EXPECT_EQ(ImportableContent(session.state()), edited);
 
   Session closed{fx.dialogs};
   EXPECT_THROW(closed.ImportOrderOfBattleBytes("OB.csv", changed), Refusal);
@@ -187,7 +176,7 @@ TEST_F(ObImportSessionTest, BytesFromThePageImportAsTheFileDoes) {
   EXPECT_EQ(session.UndoName(), "Import of picked.csv");
   EXPECT_EQ(told.back().status.rfind("Imported \"picked.csv\": ", 0), 0u);
   ASSERT_TRUE(session.Undo());
-  EXPECT_EQ(Units(session.state()), before);
+  EXPECT_EQ(ImportableContent(session.state()), before);
 
   // Before a side is chosen the lists show none, and an import does not build them.
   Session unchosen{fx.dialogs};

@@ -52,4 +52,15 @@ std::string ObFixtureFile(const std::string& name) {
   return std::string(bytes.begin(), bytes.end());
 }
 
+std::string ImportableContent(const EditorState& state) {
+  std::string bytes;
+  for (const UnitRecord& unit : state.scenario.units)
+    bytes.append(unit.bytes.begin(), unit.bytes.end());
+  for (const SideRoster& roster : state.scenario.rosters) {
+    for (const RosterPair& pair : roster.pairs)
+      bytes += std::to_string(pair.unitIndex) + ":" + std::to_string(pair.auxFlag) + ";";
+  }
+  return bytes;
+}
+
 }  // namespace zarkel::testing

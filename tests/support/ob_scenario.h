@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "model/editor_state.h"
 #include "scenario_builder.h"
 
 namespace zarkel::testing {
@@ -14,6 +15,9 @@ namespace zarkel::testing {
 // the third side: "Garde côtière". Names in Latin-1; the Homemade layout, which needs no
 // companion files to be written.
 ScenarioPlan ObFixtureScenario();
+
+// What an import may change, as one text to compare: every unit record and roster flag.
+std::string ImportableContent(const EditorState& state);
 
 // A file of tests/data/ob as it is on disk.
 std::string ObFixtureFile(const std::string& name);
