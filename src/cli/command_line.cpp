@@ -10,6 +10,7 @@
 
 #include "base/version.h"
 #include "model/vocabulary.h"
+#include "session/write_kinds.h"
 
 namespace zarkel::cli {
 
@@ -289,7 +290,11 @@ Command ToCommand(const Flags& flags) {
   command.name = flags.name;
   command.yes = flags.yes;
   command.replace = flags.replace;
-  command.spreadsheet = flags.spreadsheet;
+  for (const WriteKindRow& row : WriteKinds()) {
+    if (row.commandFlag != nullptr && CommandName(flags.kind) == row.command &&
+        flags.app->count(row.commandFlag) > 0)
+      command.kindFlags.emplace_back(row.commandFlag);
+  }
   if (flags.kind != CommandKind::Info)
     command.edits = ReadEdits(flags);
 

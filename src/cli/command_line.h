@@ -46,7 +46,9 @@ struct Command {
   CampaignPage page = CampaignPage::Axis;  // campaign
   bool yes = false;                        // homemade: the answer to the confirmation
   bool replace = false;                    // writes: the answer to the replace question
-  bool spreadsheet = false;                // ob: NAME.csv, the spreadsheet form
+  // The flags given that choose which write the command makes (WriteKindRow::commandFlag):
+  // "--spreadsheet" for ob's NAME.csv.
+  std::vector<std::string> kindFlags;
 };
 
 // The outcome of reading the command line: a command to run, or the exit code when there is

@@ -98,34 +98,13 @@ std::string WithLimitFlag(const std::string& text) {
   return text;
 }
 
-// Writes what the command asks for. Returns none when a writer's question was answered No.
-std::optional<WrittenFiles> Write(Session& session, const Command& command) {
-  const std::string directory = AbsolutePath(command.directory);
-  switch (command.kind) {
-    case CommandKind::OrderOfBattle:
-      return command.spreadsheet ? session.WriteObSpreadsheet(directory, command.name)
-                                 : session.WriteOrderOfBattle(directory, command.name);
-    case CommandKind::Campaign:
-      return session.WriteCampaign(command.page, command.name, directory);
-    case CommandKind::Homemade:
-      return session.WriteHomemade(directory, command.name);
-    case CommandKind::Info:
-    case CommandKind::Check:
-      break;
-  }
-  return std::nullopt;
-}
-
-WriteKind KindOf(CommandKind kind) {
-  return kind == CommandKind::OrderOfBattle ? WriteKind::OrderOfBattle
-         : kind == CommandKind::Campaign    ? WriteKind::Campaign
-                                            : WriteKind::Homemade;
-}
-
 int Run(const Command& command) {
-  if (command.kind != CommandKind::Info && command.kind != CommandKind::Check) {
+  // None for a command that makes no write.
+  const std::optional<WriteKind> kind =
+      WriteKindOfCommand(CommandName(command.kind), command.kindFlags);
+  if (kind) {
     // Named as it was given, before anything is opened.
-    Session::RequireWriteName(KindOf(command.kind), command.name, "given in --name");
+    Session::RequireWriteName(*kind, command.name, "given in --name");
   }
   PrintedDialogs printed(std::cerr);
   AnsweredDialogs dialogs(printed, FlagAnswers(command));
@@ -146,7 +125,7 @@ int Run(const Command& command) {
     if (!ApplyEdit(session, edit))
       return kStopped;
   }
-  if (command.kind == CommandKind::Check) {
+  if (!kind) {  // the check, the one command besides info that writes nothing
     // Lines counted from 0, as --core-unit and --to-aux take them.
     const ScenarioCheck check = session.Check(LineNumbers::FromZero);
     for (const Finding& finding : check.findings)
@@ -159,7 +138,7 @@ int Run(const Command& command) {
   }
   std::optional<WrittenFiles> written;
   try {
-    written = Write(session, command);
+    written = session.Write({*kind, AbsolutePath(command.directory), command.name, command.page});
   } catch (const ConversionError& error) {
     // A limit the writer refused came from a --limit: named by that flag, not by the window's
     // caption.

@@ -11,11 +11,8 @@
 #include "load/equipment_load.h"
 #include "load/open_scenario.h"
 #include "model/scenario_status.h"
-#include "output/campaign_writer.h"
 #include "output/files_in_use.h"
 #include "output/homemade_writer.h"
-#include "output/ob_spreadsheet.h"
-#include "output/order_of_battle.h"
 #include "output/replace_question.h"
 #include "output/write_name.h"
 #include "output/write_report.h"
@@ -403,14 +400,7 @@ std::vector<FileInUse> Session::FilesInUse() const {
 }
 
 void Session::RequireWriteName(WriteKind kind, const std::string& name, const std::string& given) {
-  switch (kind) {
-    case WriteKind::Campaign:
-      return zarkel::RequireWriteName(name, given, CampaignFileNames(name));
-    case WriteKind::Homemade:
-      return zarkel::RequireWriteName(name, given, HomemadeFileNames(name));
-    case WriteKind::OrderOfBattle:
-      return zarkel::RequireWriteName(name, given, OrderOfBattleFileNames(name));
-  }
+  zarkel::RequireWriteName(name, given, RowOf(kind).fileNames(name));
 }
 
 std::string Session::WrittenLine(const WrittenFiles& files) {
@@ -429,28 +419,28 @@ void Session::Wrote(SessionChange& change, std::optional<WrittenFiles> written, 
   change.status = change.written ? WrittenFilesLine(*change.written) : std::string(kNotWritten);
 }
 
+std::optional<WrittenFiles> Session::Write(const WriteRequest& request,
+                                           const DialogAnswers& answers) {
+  return Operate([&](SessionChange& change) {
+    const WriteKindRow& row = RowOf(request.kind);
+    if (row.writesScenario)
+      RequireOpenScenario(state_.scenario);
+    AnsweredDialogs dialogs(dialogs_, answers);
+    Wrote(change, row.write(state_, dialogs, request), row.writesScenario);
+    return change.written;
+  });
+}
+
 std::optional<WrittenFiles> Session::WriteCampaign(CampaignPage page, const std::string& slotName,
                                                    const std::string& directory,
                                                    const DialogAnswers& answers) {
-  return Operate([&](SessionChange& change) {
-    RequireOpenScenario(state_.scenario);
-    AnsweredDialogs dialogs(dialogs_, answers);
-    const CampaignWriteRequest request{page, slotName, directory, battleType(), limitTexts()};
-    Wrote(change, WriteCampaignScenario(state_, dialogs, request), true);
-    return change.written;
-  });
+  return Write({WriteKind::Campaign, directory, slotName, page}, answers);
 }
 
 std::optional<WrittenFiles> Session::WriteOrderOfBattle(const std::string& directory,
                                                         const std::string& name,
                                                         const DialogAnswers& answers) {
-  return Operate([&](SessionChange& change) {
-    AnsweredDialogs dialogs(dialogs_, answers);
-    Wrote(change,
-          zarkel::WriteOrderOfBattle(state_, dialogs, OrderOfBattleRequest{directory, name}),
-          false);
-    return change.written;
-  });
+  return Write({WriteKind::OrderOfBattle, directory, name}, answers);
 }
 
 std::optional<WrittenFiles> Session::WriteFileOfFace(const std::filesystem::path& target,
@@ -483,15 +473,7 @@ bool Session::HomemadeWriteAsks(const std::string& directory, const std::string&
 std::optional<WrittenFiles> Session::WriteHomemade(const std::string& directory,
                                                    const std::string& name,
                                                    const DialogAnswers& answers) {
-  return Operate([&](SessionChange& change) {
-    RequireOpenScenario(state_.scenario);
-    AnsweredDialogs dialogs(dialogs_, answers);
-    Wrote(change,
-          WriteHomemadeScenario(state_, dialogs,
-                                HomemadeWriteRequest{directory, name, battleType(), limitTexts()}),
-          true);
-    return change.written;
-  });
+  return Write({WriteKind::Homemade, directory, name}, answers);
 }
 
 bool Session::ApplyImport(const std::string& fileName, const std::function<ObImport()>& read) {
@@ -538,13 +520,7 @@ bool Session::ImportOrderOfBattleBytes(const std::string& fileName, std::string_
 std::optional<WrittenFiles> Session::WriteObSpreadsheet(const std::string& directory,
                                                         const std::string& name,
                                                         const DialogAnswers& answers) {
-  return Operate([&](SessionChange& change) {
-    AnsweredDialogs dialogs(dialogs_, answers);
-    Wrote(change,
-          zarkel::WriteObSpreadsheet(state_, dialogs, ObSpreadsheetRequest{directory, name}),
-          false);
-    return change.written;
-  });
+  return Write({WriteKind::ObSpreadsheet, directory, name}, answers);
 }
 
 }  // namespace zarkel

@@ -24,11 +24,11 @@
 #include "model/scenario_findings.h"
 #include "model/undone_step.h"
 #include "model/unit_edit.h"
-#include "model/write_kind.h"
 #include "model/written_files.h"
 #include "session/dialog_answers.h"
 #include "session/map_model.h"
 #include "session/session_change.h"
+#include "session/write_kinds.h"
 
 namespace zarkel {
 
@@ -158,11 +158,12 @@ class Session {
   static std::string ReplaceQuestionText(const std::filesystem::path& directory,
                                          const std::vector<std::string>& existing);
 
-  // The three writers, with the type and limits as they stand. Each asks before it replaces
-  // files that are there (`answers.replace` answers that question without showing it) and
-  // returns none, having written nothing, when it was answered No. A campaign or Homemade write
-  // writes the scenario, so that the edits made so far then count as written; an order of
-  // battle does not.
+  // A write of any kind (write_kinds.h), with the type and limits as they stand. Each asks before
+  // it replaces files that are there (`answers.replace` answers that question without showing
+  // it) and returns none, having written nothing, when it was answered No. A kind that writes the
+  // scenario is refused with none open, and the edits made so far then count as written.
+  std::optional<WrittenFiles> Write(const WriteRequest& request, const DialogAnswers& answers = {});
+  // Shorthands for Write.
   std::optional<WrittenFiles> WriteCampaign(CampaignPage page, const std::string& slotName,
                                             const std::string& directory,
                                             const DialogAnswers& answers = {});
@@ -173,8 +174,7 @@ class Session {
   // whose conversion only a scenario made in the battle generator survives), after the checks it
   // makes before asking: throws their Refusal (no name, no scenario open, a target in use).
   bool HomemadeWriteAsks(const std::string& directory, const std::string& name) const;
-  // None when a question was answered No. `answers.yesNo` answers the conversion question
-  // without showing it.
+  // `answers.yesNo` answers the conversion question without showing it.
   std::optional<WrittenFiles> WriteHomemade(const std::string& directory, const std::string& name,
                                             const DialogAnswers& answers = {});
 
@@ -194,8 +194,7 @@ class Session {
   // The same for the content of a file picked by the page: `fileName` is its name as the user
   // sees it, for the messages and the step.
   bool ImportOrderOfBattleBytes(const std::string& fileName, std::string_view bytes);
-  // "Write OB" in the spreadsheet form (NAME.csv), with the checks and the question of
-  // WriteOrderOfBattle.
+  // "Write OB" in the spreadsheet form (NAME.csv).
   std::optional<WrittenFiles> WriteObSpreadsheet(const std::string& directory,
                                                  const std::string& name,
                                                  const DialogAnswers& answers = {});

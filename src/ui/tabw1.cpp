@@ -480,20 +480,18 @@ void TForm1::WriteCampaign(CampaignPage page) {
   FinishPendingEdit();
   Run([this, page] {
     const std::size_t side = page == CampaignPage::Axis ? 0 : 1;
-    session_.WriteCampaign(page, SlotName(page),
-                           FileSystemName(campaignDirectory_[side]->directory()));
+    session_.Write({WriteKind::Campaign, FileSystemName(campaignDirectory_[side]->directory()),
+                    SlotName(page), page});
   });
 }
 
 void TForm1::Button4Click() {
   FinishPendingEdit();
   Run([this] {
-    const std::string directory = FileSystemName(orderOfBattleDirectory_->directory());
-    const std::string name = FileSystemName(orderOfBattleName_->text());
-    if (orderOfBattleSpreadsheet_->isChecked())
-      session_.WriteObSpreadsheet(directory, name);
-    else
-      session_.WriteOrderOfBattle(directory, name);
+    session_.Write({orderOfBattleSpreadsheet_->isChecked() ? WriteKind::ObSpreadsheet
+                                                           : WriteKind::OrderOfBattle,
+                    FileSystemName(orderOfBattleDirectory_->directory()),
+                    FileSystemName(orderOfBattleName_->text())});
   });
 }
 
@@ -505,8 +503,8 @@ void TForm1::ImportObClick() {
 void TForm1::Button13Click() {
   FinishPendingEdit();
   Run([this] {
-    session_.WriteHomemade(FileSystemName(homemadeDirectory_->directory()),
-                           FileSystemName(homemadeName_->text()));
+    session_.Write({WriteKind::Homemade, FileSystemName(homemadeDirectory_->directory()),
+                    FileSystemName(homemadeName_->text())});
   });
 }
 

@@ -9,6 +9,7 @@
 #include "base/utf8_path.h"
 #include "base/version.h"
 #include "cli_process.h"
+#include "session/write_kinds.h"
 #include "writer_fixture.h"
 
 namespace zarkel {
@@ -592,6 +593,16 @@ TEST_F(CliTest, AUsageErrorPrintsItsCauseAndTheUsageAndExitsTwo) {
                         "CAPTION | --name NAME)\n           [--page axis|allied] [--replace]\n"),
       std::string::npos)
       << overview.out;
+  // Every kind of write is made by a command of zarkel-cli, chosen by the flag its row names.
+  for (const WriteKindRow& row : WriteKinds()) {
+    const testing::CliRun commandHelp = Run({row.command, "--help"});
+    EXPECT_EQ(commandHelp.exitCode, 0) << row.key << commandHelp.err;
+    if (row.commandFlag != nullptr) {
+      EXPECT_NE(commandHelp.out.find(std::string("\n  ") + row.commandFlag + " "),
+                std::string::npos)
+          << row.key << commandHelp.out;
+    }
+  }
 
   const testing::CliRun version = Run({"--version"});
   EXPECT_EQ(version.exitCode, 0);
