@@ -39,27 +39,28 @@ A unit is named with its side, list and line, the lines counted from 0 as --core
 The check only informs. Exit status: 0 no finding, 1 findings (or the open or an edit
 stopped), 2 usage error.)";
 
-// The commands with what each takes, for the overview of --help and the usage line of an error;
-// in the order of CommandKind.
+// The commands with what each takes, for the overview of --help and the usage line of an error:
+// info, the commands of the kinds of write in the order of the kinds, check.
 struct CommandSynopsis {
-  const char* name;
-  const char* takes;
+  std::string name;
+  std::string takes;
 };
-constexpr CommandSynopsis kCommands[] = {
-    {"info", "--layout homemade|original SCENARIO [COMMON] [--json]"},
-    {"ob",
-     "--layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME] [--spreadsheet] [--replace]"},
-    {"campaign",
-     "--layout L SCENARIO [COMMON] [EDITS] --dir DIR (--slot CAPTION | --name NAME) "
-     "[--page axis|allied] [--replace]"},
-    {"homemade",
-     "--layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME] [--yes] [--replace]"},
-    {"check", "--layout L SCENARIO [COMMON] [EDITS]"},
-};
-static_assert(std::size(kCommands) == static_cast<std::size_t>(CommandKind::Check) + 1);
+const std::vector<CommandSynopsis>& Commands() {
+  static const std::vector<CommandSynopsis> commands = [] {
+    std::vector<CommandSynopsis> list{
+        {"info", "--layout homemade|original SCENARIO [COMMON] [--json]"}};
+    for (const WriteKindRow& row : WriteKinds()) {
+      if (row.commandFlag == nullptr)
+        list.push_back({row.command, row.commandWords.takes});
+    }
+    list.push_back({"check", "--layout L SCENARIO [COMMON] [EDITS]"});
+    return list;
+  }();
+  return commands;
+}
 
 const CommandSynopsis* CommandNamed(const std::string& name) {
-  for (const CommandSynopsis& command : kCommands) {
+  for (const CommandSynopsis& command : Commands()) {
     if (name == command.name)
       return &command;
   }
@@ -69,20 +70,20 @@ const CommandSynopsis* CommandNamed(const std::string& name) {
 // "info, ob, campaign, homemade and check" (`last` between the last two).
 std::string CommandNames(const char* last) {
   std::string names;
-  const std::size_t count = std::size(kCommands);
+  const std::size_t count = Commands().size();
   for (std::size_t i = 0; i < count; ++i) {
     if (i > 0)
       names += i + 1 == count ? std::string(" ") + last + " " : ", ";
-    names += kCommands[i].name;
+    names += Commands()[i].name;
   }
   return names;
 }
 
 std::string Overview() {
   std::string text = "Commands:\n";
-  for (const CommandSynopsis& command : kCommands) {
+  for (const CommandSynopsis& command : Commands()) {
     // The options wrap before a "[" or "(" past 90 characters, under the first option.
-    std::string head = std::string("  ") + command.name;
+    std::string head = "  " + command.name;
     head.resize(11, ' ');
     std::string line = head;
     std::string takes = command.takes;
@@ -103,6 +104,7 @@ std::string Overview() {
 // The flag values of one subcommand, bound while CLI11 parses.
 struct Flags {
   CommandKind kind = CommandKind::Info;
+  std::string command;  // its name
   CLI::App* app = nullptr;
   std::string layout;
   std::string scenario;
@@ -118,7 +120,6 @@ struct Flags {
   std::string page;
   bool yes = false;
   bool replace = false;
-  bool spreadsheet = false;
   std::map<const CLI::Option*, const EditFlag*> editOptions;
   // Where each flag without a value stands on the command line (argv indices, in order).
   std::map<std::string, std::vector<std::int32_t>> flagArguments;
@@ -267,9 +268,16 @@ std::optional<CampaignPage> PageOfSlot(const std::string& caption, std::string* 
   return std::nullopt;
 }
 
+// A campaign's command, whose name may be a slot's.
+bool TakesSlots(const Flags& flags) {
+  return flags.kind == CommandKind::Write &&
+         WriteKindOfCommand(flags.command, {}) == WriteKind::Campaign;
+}
+
 Command ToCommand(const Flags& flags) {
   Command command;
   command.kind = flags.kind;
+  command.commandName = flags.command;
   command.layoutName = flags.layout;
   command.layout = LayoutByKey(flags.layout).value_or(ScenarioLayout::Homemade);
   command.scenario = flags.scenario;
@@ -291,14 +299,14 @@ Command ToCommand(const Flags& flags) {
   command.yes = flags.yes;
   command.replace = flags.replace;
   for (const WriteKindRow& row : WriteKinds()) {
-    if (row.commandFlag != nullptr && CommandName(flags.kind) == row.command &&
+    if (row.commandFlag != nullptr && flags.command == row.command &&
         flags.app->count(row.commandFlag) > 0)
       command.kindFlags.emplace_back(row.commandFlag);
   }
   if (flags.kind != CommandKind::Info)
     command.edits = ReadEdits(flags);
 
-  if (flags.kind == CommandKind::Campaign) {
+  if (TakesSlots(flags)) {
     const bool bySlot = flags.app->count("--slot") > 0;
     const bool byName = flags.app->count("--name") > 0;
     if (bySlot == byName)
@@ -324,79 +332,73 @@ Command ToCommand(const Flags& flags) {
 
 namespace {
 
-// The program's commands, defined on `app` into `all`. When the first argument names a command,
-// only that command gets its flags (the others keep their names and descriptions for the
-// overview): defining every flag of every command took as long as the rest of a run's start.
-void DefineCommands(CLI::App& app, std::array<Flags, 5>& all, int argc, const char* const* argv) {
+// A write's command: its options, from the row of its kind (and the flags of the kinds its
+// other flags choose).
+void DefineWrite(Flags& flags, const WriteKindRow& row) {
+  const WriteCommandWords& words = row.commandWords;
+  AddCommon(flags);
+  AddEdits(flags);
+  AddOutput(flags, words.dirHelp);
+  CLI::App& app = *flags.app;
+  const bool slots = TakesSlots(flags);
+  if (slots) {
+    app.add_option("--slot", flags.slot, "a campaign slot, by its caption")
+        ->type_name("CAPTION")
+        ->check(CLI::IsMember(SlotCaptions()).description(""));
+    app.footer("Slot captions (--slot):\n" + SlotList(CampaignPage::Axis) +
+               SlotList(CampaignPage::Allied) + "\n" + EditsHelp());
+  }
+  CLI::Option* name = app.add_option("--name", flags.name, words.nameHelp);
+  if (words.nameDefault != nullptr)
+    name->default_val(words.nameDefault);
+  name->type_name("NAME");
+  if (slots) {
+    app.add_option("--page", flags.page, "the campaign page (default: the slot's page, else axis)")
+        ->check(CLI::IsMember({"axis", "allied"}));
+  }
+  for (const WriteKindRow& form : WriteKinds()) {
+    if (form.commandFlag != nullptr && flags.command == form.command)
+      app.add_flag(form.commandFlag, form.commandFlagHelp);
+  }
+  if (words.yesHelp != nullptr)
+    app.add_flag("--yes", flags.yes, words.yesHelp);
+}
+
+// The program's commands, defined on `app` into `all`, one Flags for each of Commands(). When
+// the first argument names a command, only that command gets its flags (the others keep their
+// names and descriptions for the overview): defining every flag of every command took as long as
+// the rest of a run's start.
+void DefineCommands(CLI::App& app, std::vector<Flags>& all, int argc, const char* const* argv) {
   app.require_subcommand(1);
   app.set_version_flag("--version", std::string("zarkel-cli ") + kVersion);
   const std::string first = argc > 1 ? argv[1] : "";
-  const bool named = first == "info" || first == "ob" || first == "campaign" ||
-                     first == "homemade" || first == "check";
-  auto defined = [&](const char* command) { return !named || first == command; };
+  const bool named = CommandNamed(first) != nullptr;
+  auto defined = [&](const std::string& command) { return !named || first == command; };
+  std::size_t next = 0;
 
-  Flags& info = all[0];
+  Flags& info = all[next++];
   info.kind = CommandKind::Info;
+  info.command = "info";
   info.app = app.add_subcommand("info", "print what the scenario holds");
   if (defined("info")) {
     AddCommon(info);
     info.app->add_flag("--json", info.json, "print one JSON object");
   }
 
-  Flags& ob = all[1];
-  ob.kind = CommandKind::OrderOfBattle;
-  ob.app = app.add_subcommand("ob", "write the order of battle (NAME.txt, or NAME.csv)");
-  if (defined("ob")) {
-    AddCommon(ob);
-    AddEdits(ob);
-    AddOutput(ob, "the directory to write NAME.txt (NAME.csv) in");
-    ob.app
-        ->add_option("--name", ob.name,
-                     "the file name without .txt (without .csv with --spreadsheet)")
-        ->default_val("OB")
-        ->type_name("NAME");
-    ob.app->add_flag("--spreadsheet", ob.spreadsheet,
-                     "write the spreadsheet form, NAME.csv: UTF-8, quoted where needed, with each "
-                     "unit's position, which --import-ob reads back");
+  for (const WriteKindRow& row : WriteKinds()) {
+    if (row.commandFlag != nullptr)
+      continue;
+    Flags& write = all[next++];
+    write.kind = CommandKind::Write;
+    write.command = row.command;
+    write.app = app.add_subcommand(row.command, row.commandWords.about);
+    if (defined(row.command))
+      DefineWrite(write, row);
   }
 
-  Flags& campaign = all[2];
-  campaign.kind = CommandKind::Campaign;
-  campaign.app = app.add_subcommand(
-      "campaign", "write a campaign scenario and its .tst, .tit and .des files under a slot name");
-  if (defined("campaign")) {
-    AddCommon(campaign);
-    AddEdits(campaign);
-    AddOutput(campaign, "the directory to write the four files in");
-    campaign.app->add_option("--slot", campaign.slot, "a campaign slot, by its caption")
-        ->type_name("CAPTION")
-        ->check(CLI::IsMember(SlotCaptions()).description(""));
-    campaign.app->footer("Slot captions (--slot):\n" + SlotList(CampaignPage::Axis) +
-                         SlotList(CampaignPage::Allied) + "\n" + EditsHelp());
-    campaign.app->add_option("--name", campaign.name, "a base name of your own")->type_name("NAME");
-    campaign.app
-        ->add_option("--page", campaign.page,
-                     "the campaign page (default: the slot's page, else axis)")
-        ->check(CLI::IsMember({"axis", "allied"}));
-  }
-
-  Flags& homemade = all[3];
-  homemade.kind = CommandKind::Homemade;
-  homemade.app = app.add_subcommand("homemade", "write the scenario in the Homemade layout");
-  if (defined("homemade")) {
-    AddCommon(homemade);
-    AddEdits(homemade);
-    AddOutput(homemade, "the directory to write NAME.scn in");
-    homemade.app->add_option("--name", homemade.name, "the file name without .scn")
-        ->default_val("User_Specified_Name")
-        ->type_name("NAME");
-    homemade.app->add_flag(
-        "--yes", homemade.yes,
-        "answer Yes to the question asked before converting an Original scenario");
-  }
-
-  Flags& check = all[4];
+  Flags& check = all[next++];
   check.kind = CommandKind::Check;
+  check.command = "check";
   check.app = app.add_subcommand(
       "check", "print the mistakes the game would meet: one line per finding (exit 1 if any)");
   if (defined("check")) {
@@ -415,12 +417,8 @@ std::string UsageHint(const std::string& command) {
   if (named == nullptr) {
     return "Usage: zarkel-cli COMMAND [OPTIONS]\nRun \"zarkel-cli --help\" for more.\n";
   }
-  return std::string("Usage: zarkel-cli ") + named->name + " " + named->takes +
-         "\nRun \"zarkel-cli " + named->name + " --help\" for more.\n";
-}
-
-std::string CommandName(CommandKind kind) {
-  return kCommands[static_cast<std::size_t>(kind)].name;
+  return "Usage: zarkel-cli " + named->name + " " + named->takes + "\nRun \"zarkel-cli " +
+         named->name + " --help\" for more.\n";
 }
 
 CommandLine ReadCommandLine(int argc, const char* const* argv) {
@@ -449,7 +447,8 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
   }
 
   CLI::App app(kAbout, "zarkel-cli");
-  std::array<Flags, 5> all;
+  // Sized once: CLI11 keeps the addresses of the values it fills.
+  std::vector<Flags> all(Commands().size());
   DefineCommands(app, all, argc, argv);
 
   const auto flagArguments = FlagArguments(argc, argv);

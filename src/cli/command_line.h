@@ -21,10 +21,12 @@
 
 namespace zarkel::cli {
 
-enum class CommandKind { Info, OrderOfBattle, Campaign, Homemade, Check };
+// info, a write (the commands of the kinds of write), check.
+enum class CommandKind { Info, Write, Check };
 
 struct Command {
   CommandKind kind = CommandKind::Info;
+  std::string commandName;  // "info", "ob", ...
   ScenarioLayout layout = ScenarioLayout::Homemade;
   std::string layoutName;  // "homemade" or "original", as given
   std::string scenario;    // SCENARIO as given
@@ -64,8 +66,5 @@ CommandLine ReadCommandLine(int argc, const char* const* argv);
 // What follows the cause of a usage error: the usage line of `command` and where to read more;
 // for a name that is no command, the program's.
 std::string UsageHint(const std::string& command);
-
-// "info", "ob", "campaign", "homemade", "check".
-std::string CommandName(CommandKind kind);
 
 }  // namespace zarkel::cli

@@ -100,8 +100,7 @@ std::string WithLimitFlag(const std::string& text) {
 
 int Run(const Command& command) {
   // None for a command that makes no write.
-  const std::optional<WriteKind> kind =
-      WriteKindOfCommand(CommandName(command.kind), command.kindFlags);
+  const std::optional<WriteKind> kind = WriteKindOfCommand(command.commandName, command.kindFlags);
   if (kind) {
     // Named as it was given, before anything is opened.
     Session::RequireWriteName(*kind, command.name, "given in --name");
@@ -125,7 +124,7 @@ int Run(const Command& command) {
     if (!ApplyEdit(session, edit))
       return kStopped;
   }
-  if (!kind) {  // the check, the one command besides info that writes nothing
+  if (command.kind == CommandKind::Check) {
     // Lines counted from 0, as --core-unit and --to-aux take them.
     const ScenarioCheck check = session.Check(LineNumbers::FromZero);
     for (const Finding& finding : check.findings)
@@ -168,8 +167,7 @@ int main(int argc, char** argv) {
   try {
     return zarkel::cli::Run(*commandLine.command);
   } catch (const zarkel::cli::UsageError& error) {
-    std::cerr << error.what() << '\n'
-              << zarkel::cli::UsageHint(zarkel::cli::CommandName(commandLine.command->kind));
+    std::cerr << error.what() << '\n' << zarkel::cli::UsageHint(commandLine.command->commandName);
     return zarkel::cli::kUsage;
   } catch (const zarkel::EditorError& error) {
     std::cerr << error.what() << '\n';

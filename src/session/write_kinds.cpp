@@ -20,25 +20,62 @@ std::vector<std::string> ObSpreadsheetFileNames(const std::string& name) {
 constexpr const char* kHeaderOnly =
     ": its header line and the three sides' blank lines alone, since no scenario is open";
 
+constexpr WriteCommandWords kNoCommand{};
+
 using K = WriteKind;
 constexpr std::array<WriteKindRow, kWriteKindCount> kRows = {{
-    {K::OrderOfBattle, "ob", "ob", nullptr, false, kHeaderOnly, OrderOfBattleFileNames,
+    {K::OrderOfBattle,
+     "ob",
+     "ob",
+     nullptr,
+     nullptr,
+     {"write the order of battle (NAME.txt, or NAME.csv)",
+      "--layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME] [--spreadsheet] [--replace]",
+      "the directory to write NAME.txt (NAME.csv) in",
+      "the file name without .txt (without .csv with --spreadsheet)", "OB", nullptr},
+     false,
+     kHeaderOnly,
+     OrderOfBattleFileNames,
      [](EditorState& state, Dialogs& dialogs, const WriteRequest& request) {
        return WriteOrderOfBattle(state, dialogs, {request.directory, request.name});
      }},
-    {K::ObSpreadsheet, "ob-spreadsheet", "ob", "--spreadsheet", false, kHeaderOnly,
-     ObSpreadsheetFileNames,
+    {K::ObSpreadsheet, "ob-spreadsheet", "ob", "--spreadsheet",
+     "write the spreadsheet form, NAME.csv: UTF-8, quoted where needed, with each unit's "
+     "position, which --import-ob reads back",
+     kNoCommand, false, kHeaderOnly, ObSpreadsheetFileNames,
      [](EditorState& state, Dialogs& dialogs, const WriteRequest& request) {
        return WriteObSpreadsheet(state, dialogs, {request.directory, request.name});
      }},
-    {K::Campaign, "campaign", "campaign", nullptr, true, nullptr, CampaignFileNames,
+    {K::Campaign,
+     "campaign",
+     "campaign",
+     nullptr,
+     nullptr,
+     {"write a campaign scenario and its .tst, .tit and .des files under a slot name",
+      "--layout L SCENARIO [COMMON] [EDITS] --dir DIR (--slot CAPTION | --name NAME) "
+      "[--page axis|allied] [--replace]",
+      "the directory to write the four files in", "a base name of your own", nullptr, nullptr},
+     true,
+     nullptr,
+     CampaignFileNames,
      [](EditorState& state, Dialogs& dialogs, const WriteRequest& request) {
        const CampaignEntries& entries = state.scenario.entries;
        return WriteCampaignScenario(
            state, dialogs,
            {request.page, request.name, request.directory, entries.battleType, entries.limitTexts});
      }},
-    {K::Homemade, "homemade", "homemade", nullptr, true, nullptr, HomemadeFileNames,
+    {K::Homemade,
+     "homemade",
+     "homemade",
+     nullptr,
+     nullptr,
+     {"write the scenario in the Homemade layout",
+      "--layout L SCENARIO [COMMON] [EDITS] --dir DIR [--name NAME] [--yes] [--replace]",
+      "the directory to write NAME.scn in", "the file name without .scn", "User_Specified_Name",
+      "answer Yes to the question asked before converting an Original scenario"},
+     true,
+     nullptr,
+     HomemadeFileNames,
      [](EditorState& state, Dialogs& dialogs, const WriteRequest& request) {
        const CampaignEntries& entries = state.scenario.entries;
        return WriteHomemadeScenario(
@@ -53,6 +90,12 @@ static_assert([] {
     const WriteKindRow& row = kRows[i];
     if (static_cast<std::size_t>(row.kind) != i || row.key == nullptr || row.command == nullptr ||
         row.fileNames == nullptr || row.write == nullptr)
+      return false;
+    // A command of its own has its words; a flag of another kind's command has its help.
+    const WriteCommandWords& words = row.commandWords;
+    if (row.commandFlag == nullptr ? words.about == nullptr || words.takes == nullptr ||
+                                         words.dirHelp == nullptr || words.nameHelp == nullptr
+                                   : row.commandFlagHelp == nullptr)
       return false;
   }
   return true;

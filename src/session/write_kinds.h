@@ -1,7 +1,7 @@
 // The writes the editor makes from the open scenario, one row each: what the session needs to
 // make one and what every face needs to offer it. A new kind is its name in WriteKind and its
-// row in write_kinds.cpp; the session, zarkel-cli, the page's module and the window read the
-// rest from the row.
+// row in write_kinds.cpp; the session, zarkel-cli (its command and flags), the page's module and
+// the window read the rest from the row.
 #pragma once
 
 #include <array>
@@ -36,14 +36,26 @@ struct WriteRequest {
   CampaignPage page = CampaignPage::Axis;  // a campaign's page
 };
 
+// How zarkel-cli offers a kind that has a command of its own: the words of its help.
+struct WriteCommandWords {
+  const char* about;        // the command's line in the overview
+  const char* takes;        // what it takes, after its name in the usage line
+  const char* dirHelp;      // the help of --dir
+  const char* nameHelp;     // the help of --name
+  const char* nameDefault;  // --name's default; nullptr: none
+  const char* yesHelp;      // the help of --yes, which answers the writer's question; nullptr: none
+};
+
 struct WriteKindRow {
   WriteKind kind;
   // The kind's name for the page's module: "ob", "ob-spreadsheet", "campaign", "homemade".
   const char* key;
   // zarkel-cli's command that makes it, and the flag of that command that chooses it over the
-  // command's plain write (nullptr: the plain write).
+  // command's plain write (nullptr: the plain write, whose row has the command's words).
   const char* command;
   const char* commandFlag;
+  const char* commandFlagHelp;
+  WriteCommandWords commandWords;
   // Whether it writes the scenario: it needs one open, and the edits made so far count as
   // written after it.
   bool writesScenario;
