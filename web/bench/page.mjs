@@ -124,7 +124,7 @@ async function openAndWrite(site, scenario) {
       if (!opened.opened) throw new Error(opened.error);
       const put = performance.now();
       const out = store.outputFolder();
-      const result = session.writeCampaign({ page: 'axis', slot: 'bench', folder: out, shownAs: 'bench.zip' });
+      const result = session.write({ kind: 'campaign', page: 'axis', name: 'bench', folder: out, shownAs: 'bench.zip' });
       if (!result.written) throw new Error(result.error);
       const written = performance.now();
       store.discard(out);

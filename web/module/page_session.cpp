@@ -4,6 +4,7 @@
 #include <exception>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <utility>
 
 #include "base/errors.h"
@@ -12,6 +13,7 @@
 #include "js_values.h"
 #include "model/scenario_status.h"
 #include "model/vocabulary.h"
+#include "session/write_kinds.h"
 #include "session_values.h"
 
 namespace zarkel::web {
@@ -55,9 +57,6 @@ val WrittenFiles(const zarkel::WrittenFiles& written) {
   }
   return files;
 }
-
-constexpr const char* kHeaderOnly =
-    ": its header line and the three sides' blank lines alone, since no scenario is open";
 
 // An edit with no scenario open changes nothing: it is refused with the writers' own words.
 void RequireOpen(const Session& session) {
@@ -286,31 +285,27 @@ val PageSession::Check() const {
   return result;
 }
 
-val PageSession::WriteCampaign(const val& request) {
+val PageSession::Write(const val& request) {
   return Run([&](val& result) {
-    const std::string folder = TextField(request, "folder").value_or("");
-    const ShownFolder shown(names_, folder, TextField(request, "shownAs").value_or(folder));
-    const CampaignPage page =
-        TextField(request, "page") == "allied" ? CampaignPage::Allied : CampaignPage::Axis;
-    SetWritten(result,
-               session_.WriteCampaign(page, TextField(request, "slot").value_or(""), folder));
-  });
-}
-
-val PageSession::WriteOrderOfBattle(const val& request) {
-  return Run([&](val& result) {
+    const std::string key = TextField(request, "kind").value_or("");
+    const std::optional<WriteKind> kind = WriteKindByKey(key);
+    if (!kind)
+      throw std::invalid_argument("\"" + key + "\" is no kind of write");
+    const WriteKindRow& row = RowOf(*kind);
     const std::string folder = TextField(request, "folder").value_or("");
     const ShownFolder shown(names_, folder, TextField(request, "shownAs").value_or(folder));
     const bool opened = session_.state().scenario.layout.has_value();
-    const std::string name = TextField(request, "name").value_or("");
-    const std::optional<zarkel::WrittenFiles> written =
-        FlagField(request, "spreadsheet").value_or(false)
-            ? session_.WriteObSpreadsheet(folder, name)
-            : session_.WriteOrderOfBattle(folder, name);
+    DialogAnswers answers;
+    answers.yesNo = FlagField(request, "answer");
+    const std::optional<zarkel::WrittenFiles> written = session_.Write(
+        {*kind, folder, TextField(request, "name").value_or(""),
+         TextField(request, "page") == "allied" ? CampaignPage::Allied : CampaignPage::Axis},
+        answers);
     SetWritten(result, written);
-    // With no scenario open the file holds no unit: the status says what it does hold.
-    if (written && !opened)
-      result.set("status", Shown(Session::WrittenLine(*written)) + kHeaderOnly);
+    result.set("writesScenario", row.writesScenario);
+    // With no scenario open the files hold what they can: the status says what that is.
+    if (written && !opened && row.nothingOpenNote != nullptr)
+      result.set("status", Shown(Session::WrittenLine(*written)) + row.nothingOpenNote);
   });
 }
 
@@ -325,17 +320,6 @@ val PageSession::ImportOrderOfBattle(const val& request) {
                                TextField(request, "name").value_or(""),
                                std::string_view(reinterpret_cast<const char*>(content.data()),
                                                 content.size())));
-  });
-}
-
-val PageSession::WriteHomemade(const val& request) {
-  return Run([&](val& result) {
-    const std::string folder = TextField(request, "folder").value_or("");
-    const ShownFolder shown(names_, folder, TextField(request, "shownAs").value_or(folder));
-    DialogAnswers answers;
-    answers.yesNo = FlagField(request, "answer");
-    SetWritten(result,
-               session_.WriteHomemade(folder, TextField(request, "name").value_or(""), answers));
   });
 }
 

@@ -71,19 +71,18 @@ class PageSession {
   val Check() const;
   const Session& session() const { return session_; }
 
-  // Each writes into the in-memory `folder`, which messages name as `shownAs`, and answers
-  // {written: [{name, bytes: Uint8Array}]}, the files in the order the write made them.
-  // {page: "axis" | "allied", slot, folder, shownAs}.
-  val WriteCampaign(const val& request);
-  // {name, folder, shownAs, spreadsheet}: NAME.txt, or with `spreadsheet` the spreadsheet form,
-  // NAME.csv. With no scenario open the file is its header and the sides' blank lines alone,
-  // and `status` says so in place of the session's status.
-  val WriteOrderOfBattle(const val& request);
-  // {name, folder, shownAs, answer}: `answer` answers the question the writer asks of an
-  // Original scenario.
-  // Without it the write stops at the question, answered No, and `asked` holds it for the page
-  // to ask. Answers {written} or {declined: true}.
-  val WriteHomemade(const val& request);
+  // {kind, name, page, folder, shownAs, answer}: a write of the kind whose key is `kind`
+  // ("campaign", "ob", "ob-spreadsheet", "homemade"; see write_kinds.h) into the in-memory
+  // `folder`, which messages name as `shownAs`. `name` is the name typed, for a campaign the
+  // checked slot's base name or the user's own; `page` ("axis" | "allied") a campaign's page.
+  // `answer` answers the question a writer asks (the Homemade writer's of an Original
+  // scenario); without it the write stops at the question, answered No, and `asked` holds it
+  // for the page to ask. Answers {written: [{name, bytes: Uint8Array}]}, the files in the order
+  // the write made them, or {declined: true}; and {writesScenario}, whether the edits count as
+  // written once the files are delivered. Written with no scenario open, a kind that can be
+  // (the order of battle: its header and the sides' blank lines alone) has `status` say what its
+  // files hold in place of the session's status.
+  val Write(const val& request);
 
   // {name, bytes: Uint8Array}: "Import OB…" of the file the user picked, `name` as the user sees
   // it. Answers {imported}: whether a step was made; a refused file comes back as `error`.

@@ -1,6 +1,6 @@
 // The four writing pages: "Axis Campaign" and "Allied Campaign" (a slot or a name of one's own,
 // "Write out Files"), "OB's" ("Write OB", the spreadsheet form with its check box) and "Home Made"
-// ("Write Out File"). The session writes
+// ("Write Out File"), each asking the session for a write of its kind. The session writes
 // into the module's memory; the files then leave the page as a download (a set as one zip) or,
 // with "Write into folder…", straight into a folder the user picks, all of them or none, after
 // the question the window asks before it replaces files that are there.
@@ -19,10 +19,11 @@ const DOWNLOADS = 'downloads';
 export function setUpWrites(app) {
   const folderWrites = canWriteIntoFolder();
 
-  // Runs a write whose result says which files it made, and delivers them. `call(folder,
-  // shownAs, answer)` calls the session; `zipName` names the zip of a set. A write that the
-  // campaign and Homemade writers make counts as written only once its files are delivered.
-  async function write({ call, zipName, marksWritten }, intoFolder) {
+  // Runs a write whose result says which files it made, and delivers them. `request` is the
+  // session's write request without the folder; `zipName` names the zip of a set. A write of
+  // the scenario (as the session's answer says) counts as written only once its files are
+  // delivered.
+  async function write({ request, zipName }, intoFolder) {
     app.finishEdits();
     let target = null;
     if (intoFolder) {
@@ -39,8 +40,9 @@ export function setUpWrites(app) {
     for (;;) {
       const folder = app.store.outputFolder();
       app.status.hold();
-      const result = call(folder, shownAs, answer);
+      const result = app.session.write({ ...request, folder, shownAs, answer });
       app.store.discard(folder);
+      const marksWritten = result.writesScenario;
       if (!result.written) {
         app.status.release();
         await showOutcome(result);
@@ -118,29 +120,19 @@ export function setUpWrites(app) {
       const slot = checked === null ? '' : checked.value === '' ? own.value : checked.value;
       return {
         zipName: `${slot || 'campaign'}.zip`,
-        marksWritten: true,
-        call: (folder, shownAs) => app.session.writeCampaign({ page, slot, folder, shownAs }),
+        request: { kind: 'campaign', page, name: slot },
       };
     });
   }
 
-  const obName = document.getElementById('ob-name');
-  const obSpreadsheet = document.getElementById('ob-spreadsheet');
-  bind(document.getElementById('page-ob'), () => ({
-    marksWritten: false,
-    call: (folder, shownAs) =>
-      app.session.writeOrderOfBattle({
-        name: obName.value,
-        folder,
-        shownAs,
-        spreadsheet: obSpreadsheet.checked,
-      }),
-  }));
-
-  const homemadeName = document.getElementById('homemade-name');
-  bind(document.getElementById('page-homemade'), () => ({
-    marksWritten: true,
-    call: (folder, shownAs, answer) =>
-      app.session.writeHomemade({ name: homemadeName.value, folder, shownAs, answer }),
-  }));
+  // The pages of a write of a name typed ("OB's", "Home Made"): the section's `data-write` is the
+  // kind of write (the module's key), its `.write-name` the name; a box of the page with a
+  // `data-write` of its own chooses that kind while checked (the spreadsheet form).
+  for (const section of document.querySelectorAll('section[data-write]')) {
+    const name = section.querySelector('.write-name');
+    bind(section, () => {
+      const form = section.querySelector('input[data-write]:checked');
+      return { request: { kind: (form ?? section).dataset.write, name: name.value } };
+    });
+  }
 }
