@@ -51,8 +51,8 @@ std::optional<std::string> RecordsToText(const std::filesystem::path& records,
   const auto textPath = fuzz::Scratch() / "back.tst";
   const bool breaks = HoldsALineBreak(fuzz::ReadWhole(records).substr(0, length));
   try {
-    SourceFile source(records);
-    OutputFile target(textPath);
+    SourceFile source(DiskFileSystem(), records);
+    OutputFile target(DiskFileSystem(), textPath);
     TransferBuffer buffer{};
     PlacenamesToText(source, 0, length, target, buffer);
     target.Commit();
@@ -67,7 +67,7 @@ std::optional<std::string> RecordsToText(const std::filesystem::path& records,
 void TextToRecordsAndBack(const std::filesystem::path& textFile) {
   std::int32_t count = 0;
   try {
-    count = CountPlacenameLines(textFile);
+    count = CountPlacenameLines(DiskFileSystem(), textFile);
   } catch (const Refusal&) {
     return;  // a line too long for a record, or more place names than a scenario holds
   }
@@ -75,8 +75,8 @@ void TextToRecordsAndBack(const std::filesystem::path& textFile) {
 
   const auto recordsPath = fuzz::Scratch() / "records.bin";
   {
-    OutputFile target(recordsPath);
-    TextToPlacenames(textFile, count, target);
+    OutputFile target(DiskFileSystem(), recordsPath);
+    TextToPlacenames(DiskFileSystem(), textFile, count, target);
     target.Commit();
   }
   const std::string records = fuzz::ReadWhole(recordsPath);
@@ -87,7 +87,7 @@ void TextToRecordsAndBack(const std::filesystem::path& textFile) {
 
   // Back to text: the lines again, each up to a zero byte it may hold.
   std::string expected;
-  TextLineReader reader(textFile);
+  TextLineReader reader(DiskFileSystem(), textFile);
   for (std::int32_t line = 0; line < count; ++line) {
     const std::string name = reader.ReadLine();
     expected += name.substr(0, name.find('\0')) + "\r\n";

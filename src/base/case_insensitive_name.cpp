@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "base/errors.h"
-#include "base/platform_file.h"
 #include "base/utf8_path.h"
 
 namespace zarkel {
@@ -23,17 +21,15 @@ std::string Folded(std::string name) {
 
 }  // namespace
 
-std::filesystem::path FindIgnoringCase(const std::filesystem::path& wanted) {
-  if (wanted.filename().empty() || platform::StatusOf(wanted).exists)
+std::filesystem::path FindIgnoringCase(FileSystem& files, const std::filesystem::path& wanted) {
+  if (wanted.filename().empty() || files.StatusOf(wanted).exists)
     return wanted;
   const std::filesystem::path directory = wanted.parent_path();
   const std::string folded = Folded(Utf8FromPath(wanted.filename()));
   std::vector<std::filesystem::path> matches;
-  std::error_code error;
-  for (std::filesystem::directory_iterator it(directory.empty() ? "." : directory, error), end;
-       !error && it != end; it.increment(error)) {
-    if (Folded(Utf8FromPath(it->path().filename())) == folded)
-      matches.push_back(directory / it->path().filename());
+  for (const std::filesystem::path& name : files.NamesIn(directory)) {
+    if (Folded(Utf8FromPath(name)) == folded)
+      matches.push_back(directory / name);
   }
   if (matches.empty())
     return wanted;

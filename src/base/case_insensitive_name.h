@@ -6,6 +6,8 @@
 
 #include <filesystem>
 
+#include "base/file_system.h"
+
 namespace zarkel {
 
 // Returns `wanted` when something of that exact name exists (or its directory cannot be
@@ -13,6 +15,6 @@ namespace zarkel {
 // the case of the letters A to Z is ignored, or `wanted` itself when there is none, so that
 // opening it reports the missing file. Throws Refusal, naming them, when there are two or more.
 // Nothing is renamed.
-std::filesystem::path FindIgnoringCase(const std::filesystem::path& wanted);
+std::filesystem::path FindIgnoringCase(FileSystem& files, const std::filesystem::path& wanted);
 
 }  // namespace zarkel

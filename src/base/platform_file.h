@@ -1,8 +1,7 @@
 // The one place where the editor asks the operating system about files. There are two
 // implementations, one of them built: platform_file_posix.cpp (POSIX calls) and
 // platform_file_win32.cpp (the Win32 API, wide names). Nothing else in the program includes a
-// system header. A test can have the flushes and renames it makes recorded
-// (platform_file_events.h).
+// system header. The core reaches it only through DiskFileSystem (file_system.h).
 //
 // Every failure throws IoError with the runtime's text for the system's error (errno on POSIX,
 // GetLastError on Windows, mapped to the same texts), naming the path given for the message.

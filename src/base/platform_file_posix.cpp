@@ -9,7 +9,6 @@
 
 #include "base/errors.h"
 #include "base/platform_file.h"
-#include "base/platform_file_events.h"
 
 namespace zarkel::platform {
 
@@ -21,10 +20,6 @@ namespace {
 
 int Descriptor(FileHandle file) {
   return static_cast<int>(file);
-}
-
-FileIdentity IdentityOf(const struct stat& info) {
-  return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
 }
 
 }  // namespace
@@ -126,11 +121,6 @@ void FlushToDisk(FileHandle file, const std::filesystem::path& reportAs) {
   } while (result != 0 && errno == EINTR);
   if (result != 0)
     Fail(errno, reportAs);
-  if (std::vector<FileEvent>* const events = FileEventRecord()) {
-    struct stat info {};
-    ::fstat(Descriptor(file), &info);
-    events->push_back({FileEvent::Kind::FileFlush, IdentityOf(info), {}});
-  }
 }
 
 void Close(FileHandle file, const std::filesystem::path& reportAs) {
@@ -143,14 +133,8 @@ void CloseQuietly(FileHandle file) noexcept {
 }
 
 void ReplaceWith(const std::filesystem::path& from, const std::filesystem::path& to) {
-  std::vector<FileEvent>* const events = FileEventRecord();
-  struct stat moved {};
-  if (events)
-    ::stat(from.c_str(), &moved);
   if (::rename(from.c_str(), to.c_str()) != 0)
     Fail(errno, to);
-  if (events)
-    events->push_back({FileEvent::Kind::Rename, IdentityOf(moved), to});
 }
 
 bool KeepUnderSecondName(const std::filesystem::path& path, const std::filesystem::path& earlier) {
@@ -192,8 +176,6 @@ void FlushDirectory(const std::filesystem::path& directory) {
   // EINVAL: a file system that does not sync directories (its renames are as durable as it gets).
   if (result != 0 && failure != EINVAL && failure != EROFS)
     Fail(failure, directory);
-  if (std::vector<FileEvent>* const events = FileEventRecord())
-    events->push_back({FileEvent::Kind::DirectoryFlush, {}, directory});
 }
 
 void RemoveQuietly(const std::filesystem::path& path) noexcept {

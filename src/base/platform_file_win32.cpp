@@ -11,7 +11,6 @@
 
 #include "base/errors.h"
 #include "base/platform_file.h"
-#include "base/platform_file_events.h"
 #include "base/utf8_path.h"
 
 namespace zarkel::platform {
@@ -102,11 +101,6 @@ constexpr std::size_t kLargestTransfer = std::size_t{1} << 30;
 
 bool Identify(const std::filesystem::path& path, BY_HANDLE_FILE_INFORMATION& info);
 
-FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& info) {
-  return {info.dwVolumeSerialNumber,
-          (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
-}
-
 }  // namespace
 
 OpenedFile OpenForReading(const std::filesystem::path& path) {
@@ -186,11 +180,6 @@ std::uint64_t CopyAt(FileHandle from, std::uint64_t offset, FileHandle to, std::
 void FlushToDisk(FileHandle file, const std::filesystem::path& reportAs) {
   if (!FlushFileBuffers(Native(file)))
     FailLast(reportAs);
-  if (std::vector<FileEvent>* const events = FileEventRecord()) {
-    BY_HANDLE_FILE_INFORMATION info{};
-    GetFileInformationByHandle(Native(file), &info);
-    events->push_back({FileEvent::Kind::FileFlush, IdentityOf(info), {}});
-  }
 }
 
 void Close(FileHandle file, const std::filesystem::path& reportAs) {
@@ -203,14 +192,8 @@ void CloseQuietly(FileHandle file) noexcept {
 }
 
 void ReplaceWith(const std::filesystem::path& from, const std::filesystem::path& to) {
-  std::vector<FileEvent>* const events = FileEventRecord();
-  BY_HANDLE_FILE_INFORMATION moved{};
-  if (events)
-    Identify(from, moved);
   if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     FailLast(to);
-  if (events)
-    events->push_back({FileEvent::Kind::Rename, IdentityOf(moved), to});
 }
 
 bool KeepUnderSecondName(const std::filesystem::path& path, const std::filesystem::path& earlier) {
@@ -227,8 +210,7 @@ bool KeepUnderSecondName(const std::filesystem::path& path, const std::filesyste
 void FlushDirectory(const std::filesystem::path& directory) {
   // MOVEFILE_WRITE_THROUGH has stored each rename already: the directory is as flushed as a
   // POSIX one is after its fsync.
-  if (std::vector<FileEvent>* const events = FileEventRecord())
-    events->push_back({FileEvent::Kind::DirectoryFlush, {}, directory});
+  (void)directory;
 }
 
 void RemoveQuietly(const std::filesystem::path& path) noexcept {

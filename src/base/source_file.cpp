@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "base/errors.h"
-#include "base/platform_file.h"
 
 namespace zarkel {
 
@@ -13,28 +12,24 @@ namespace {
 constexpr std::size_t kWindowSize = 64 * 1024;
 }  // namespace
 
-SourceFile::SourceFile(const std::filesystem::path& path) : path_(path) {
+SourceFile::SourceFile(FileSystem& files, const std::filesystem::path& path) : path_(path) {
   if (path.empty())
     throw IoError::FromSystemError(ENOENT, path);
   // Left uninitialised: zeroing it would touch every page of it, even for a file of a few bytes.
   window_.reset(new std::uint8_t[kWindowSize]);
-  platform::OpenedFile opened;
   try {
-    opened = platform::OpenForReading(path);
+    file_ = files.OpenForReading(path);
   } catch (const IoError&) {
     // The system's word for a folder is "access denied", which sends a person looking at
     // permissions.
-    if (platform::StatusOf(path).directory)
+    if (files.StatusOf(path).directory)
       throw FolderNotFile(path);
     throw;
   }
-  file_ = opened.handle;
-  size_ = opened.size;
+  size_ = file_->Size();
 }
 
-SourceFile::~SourceFile() {
-  platform::CloseQuietly(file_);
-}
+SourceFile::~SourceFile() = default;
 
 void SourceFile::Fill(std::uint64_t offset) {
   windowStart_ = offset;
@@ -45,8 +40,8 @@ void SourceFile::Fill(std::uint64_t offset) {
   while (windowLength_ < wanted) {
     std::size_t got = 0;
     try {
-      got = platform::ReadAt(file_, offset + windowLength_, window_.get() + windowLength_,
-                             wanted - windowLength_, path_);
+      got = file_->ReadAt(offset + windowLength_, window_.get() + windowLength_,
+                          wanted - windowLength_);
     } catch (...) {
       windowLength_ = 0;
       throw;

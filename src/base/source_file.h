@@ -7,15 +7,15 @@
 #include <filesystem>
 #include <memory>
 
-#include "base/platform_file.h"
+#include "base/file_system.h"
 
 namespace zarkel {
 
 class SourceFile {
  public:
-  // Opens `path` for reading. Throws IoError when it cannot be opened, Refusal when it names a
-  // folder (`"…/demo" is a folder, not a file`).
-  explicit SourceFile(const std::filesystem::path& path);
+  // Opens `path` of `files` for reading. Throws IoError when it cannot be opened, Refusal when
+  // it names a folder (`"…/demo" is a folder, not a file`).
+  SourceFile(FileSystem& files, const std::filesystem::path& path);
   ~SourceFile();
   SourceFile(const SourceFile&) = delete;
   SourceFile& operator=(const SourceFile&) = delete;
@@ -34,7 +34,7 @@ class SourceFile {
   void Fill(std::uint64_t offset);
 
   std::filesystem::path path_;
-  platform::FileHandle file_ = platform::kNoFile;
+  std::unique_ptr<ReadableFile> file_;
   std::uint64_t size_ = 0;
   // A window of the file kept in memory, so that the many small reads of a copy cost one
   // system call per window rather than one per chunk. Its size is fixed, whatever the file.

@@ -8,7 +8,8 @@ constexpr int kLineFeed = 0x0A;
 constexpr int kEndOfText = 0x1A;
 }  // namespace
 
-TextLineReader::TextLineReader(const std::filesystem::path& path) : file_(path) {}
+TextLineReader::TextLineReader(FileSystem& files, const std::filesystem::path& path)
+    : file_(files, path) {}
 
 int TextLineReader::Peek() {
   std::uint8_t byte = 0;

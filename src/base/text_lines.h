@@ -15,7 +15,7 @@ namespace zarkel {
 class TextLineReader {
  public:
   // Throws IoError when the file cannot be opened.
-  explicit TextLineReader(const std::filesystem::path& path);
+  TextLineReader(FileSystem& files, const std::filesystem::path& path);
 
   // True when no further line can be read: the end of the file or a 0x1A byte is next.
   bool AtEnd();

@@ -41,8 +41,8 @@ std::optional<std::string> AbsolutePath(const std::optional<std::string>& path) 
   return AbsolutePath(*path);
 }
 
-OpenRequest MakeOpenRequest(const Command& command) {
-  OpenRequest request = Session::OpenRequestFor(command.layout, command.scenario);
+OpenRequest MakeOpenRequest(const Session& session, const Command& command) {
+  OpenRequest request = session.OpenRequestFor(command.layout, command.scenario);
   // A companion file given on the command line stands for a cleared check box and the file
   // picked in its dialog.
   request.placenameDefault = !command.placenames;
@@ -109,7 +109,7 @@ int Run(const Command& command) {
   AnsweredDialogs dialogs(printed, FlagAnswers(command));
   Session session(dialogs);
 
-  if (!session.Open(MakeOpenRequest(command)).opened)
+  if (!session.Open(MakeOpenRequest(session, command)).opened)
     return kStopped;
   // What the equipment load found amiss without refusing it.
   if (!session.state().equipment.note.empty())

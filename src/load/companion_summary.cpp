@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "base/errors.h"
-#include "base/platform_file.h"
 #include "base/source_file.h"
 #include "base/utf8_path.h"
 #include "output/companion_files.h"
@@ -14,8 +13,9 @@ namespace zarkel {
 
 namespace {
 
-CompanionReading Read(const std::string& path,
-                      const std::function<std::int64_t(const std::filesystem::path&)>& measure) {
+CompanionReading Read(
+    FileSystem& files, const std::string& path,
+    const std::function<std::int64_t(FileSystem&, const std::filesystem::path&)>& measure) {
   CompanionReading reading;
   reading.path = path;
   if (path.empty()) {
@@ -24,33 +24,33 @@ CompanionReading Read(const std::string& path,
   }
   const std::filesystem::path file = PathFromUtf8(path);
   try {
-    reading.amount = measure(file);
+    reading.amount = measure(files, file);
   } catch (const EditorError& error) {
-    reading.missing = !platform::StatusOf(file).exists;
+    reading.missing = !files.StatusOf(file).exists;
     reading.problem = error.what();
   }
   return reading;
 }
 
-std::int64_t FileBytes(const std::filesystem::path& file) {
-  return static_cast<std::int64_t>(SourceFile(file).Size());
+std::int64_t FileBytes(FileSystem& files, const std::filesystem::path& file) {
+  return static_cast<std::int64_t>(SourceFile(files, file).Size());
 }
 
 }  // namespace
 
-std::string MissingCompanionsNote(const ScenarioData& scenario) {
+std::string MissingCompanionsNote(FileSystem& files, const ScenarioData& scenario) {
   if (scenario.layout != ScenarioLayout::Original)
     return std::string();
   const std::filesystem::path folder = PathFromUtf8(scenario.geometry.sourcePath).parent_path();
   const CompanionPaths& paths = scenario.companions;
   std::vector<std::string> missing;
-  const std::pair<const std::string*, const char*> files[] = {
+  const std::pair<const std::string*, const char*> chosen[] = {
       {&paths.placeNamePath, "no place-name file chosen"},
       {&paths.titlePath, "no title file chosen"},
       {&paths.descriptionPath, "no description file chosen"}};
-  for (const auto& [path, unchosen] : files) {
+  for (const auto& [path, unchosen] : chosen) {
     const std::filesystem::path file = PathFromUtf8(*path);
-    if (!path->empty() && platform::StatusOf(file).exists)
+    if (!path->empty() && files.StatusOf(file).exists)
       continue;
     if (path->empty())
       missing.push_back(unchosen);
@@ -71,11 +71,11 @@ std::string MissingCompanionsNote(const ScenarioData& scenario) {
                                      : " (a campaign or Homemade write needs them)");
 }
 
-CompanionSummary ReadCompanionSummary(const CompanionPaths& paths) {
+CompanionSummary ReadCompanionSummary(FileSystem& files, const CompanionPaths& paths) {
   CompanionSummary summary;
-  summary.placeNames = Read(paths.placeNamePath, CountPlacenameLines);
-  summary.description = Read(paths.descriptionPath, FileBytes);
-  summary.title = Read(paths.titlePath, FileBytes);
+  summary.placeNames = Read(files, paths.placeNamePath, CountPlacenameLines);
+  summary.description = Read(files, paths.descriptionPath, FileBytes);
+  summary.title = Read(files, paths.titlePath, FileBytes);
   return summary;
 }
 

@@ -16,10 +16,10 @@ namespace zarkel {
 // are not there, which a campaign or Homemade write needs: `; not found: "SVESSIN.tst" and
 // "VESSIN.tit" (a campaign or Homemade write needs them)`, a file beside the scenario named by
 // its name alone. Empty when every file is there, and for a Homemade scenario.
-std::string MissingCompanionsNote(const ScenarioData& scenario);
+std::string MissingCompanionsNote(FileSystem& files, const ScenarioData& scenario);
 
 // Reads the three files. A place-name file that a writer would refuse (a name too long, too many
 // names) gives that refusal as its problem.
-CompanionSummary ReadCompanionSummary(const CompanionPaths& paths);
+CompanionSummary ReadCompanionSummary(FileSystem& files, const CompanionPaths& paths);
 
 }  // namespace zarkel

@@ -20,8 +20,8 @@ struct EquipmentFileContent {
 };
 
 // Reads the count and the class byte of every entry, seven entries at a time.
-EquipmentFileContent ReadEquipmentFile(const std::string& path) {
-  SourceFile file(PathFromUtf8(path));
+EquipmentFileContent ReadEquipmentFile(FileSystem& files, const std::string& path) {
+  SourceFile file(files, PathFromUtf8(path));
   std::uint8_t countBytes[2] = {0, 0};
   const std::size_t got = file.ReadAt(0, countBytes, 2);
   EquipmentFileContent content;
@@ -63,9 +63,9 @@ EquipmentFileContent ReadEquipmentFile(const std::string& path) {
 
 // The first `count` lines of the name file; those past its end are empty. `present` tells how
 // many the file held.
-std::vector<std::string> ReadEquipmentNames(const std::string& path, std::int32_t count,
-                                            std::int32_t& present) {
-  TextLineReader reader(PathFromUtf8(path));
+std::vector<std::string> ReadEquipmentNames(FileSystem& files, const std::string& path,
+                                            std::int32_t count, std::int32_t& present) {
+  TextLineReader reader(files, PathFromUtf8(path));
   std::vector<std::string> names;
   names.reserve(static_cast<std::size_t>(count));
   present = 0;
@@ -92,7 +92,7 @@ EquipmentRead LoadEquipment(EditorState& state, Dialogs& dialogs) {
   EquipmentTables& equipment = state.equipment;
   EquipmentRead read;
   if (const auto path = ChooseFile(state, dialogs, FileDialogKind::Equipment)) {
-    const EquipmentFileContent content = ReadEquipmentFile(*path);
+    const EquipmentFileContent content = ReadEquipmentFile(*state.files, *path);
     MakeRoom(equipment, content.count);
     equipment.equipmentCount = content.count;
     std::copy(content.classes.begin(), content.classes.end(), equipment.classOf.begin());
@@ -102,7 +102,8 @@ EquipmentRead LoadEquipment(EditorState& state, Dialogs& dialogs) {
   equipment.note.clear();
   if (const auto path = ChooseFile(state, dialogs, FileDialogKind::EquipmentNames)) {
     std::int32_t present = 0;
-    std::vector<std::string> names = ReadEquipmentNames(*path, equipment.equipmentCount, present);
+    std::vector<std::string> names =
+        ReadEquipmentNames(*state.files, *path, equipment.equipmentCount, present);
     if (present < equipment.equipmentCount) {
       equipment.note = QuotedPath(PathFromUtf8(*path)) + " holds " +
                        Counted(present, "name", "names") + " for the " +

@@ -5,7 +5,6 @@
 #include "base/byte_order.h"
 #include "base/case_insensitive_name.h"
 #include "base/errors.h"
-#include "base/platform_file.h"
 #include "base/source_file.h"
 #include "base/utf8_path.h"
 #include "load/equipment_load.h"
@@ -58,7 +57,7 @@ void FixCompanionPaths(EditorState& state, Dialogs& dialogs, const OpenRequest& 
   auto fix = [&](bool useDefault, const std::string& defaultName, FileDialogKind kind,
                  std::string& path) {
     if (useDefault) {
-      path = Utf8FromPath(FindIgnoringCase(directory / PathFromUtf8(defaultName)));
+      path = Utf8FromPath(FindIgnoringCase(*state.files, directory / PathFromUtf8(defaultName)));
     } else if (const auto chosen = ChooseFile(state, dialogs, kind)) {
       path = *chosen;
     }
@@ -130,15 +129,15 @@ OpenResult OpenScenario(EditorState& state, Dialogs& dialogs, const OpenRequest&
   fresh.companions = state.scenario.companions;
   // A full path typed into "Filename" names the file by itself; a name missing in the case
   // typed is looked for in any case.
-  const std::filesystem::path scenarioPath =
-      FindIgnoringCase(PathFromUtf8(request.directory) / PathFromUtf8(request.fileName));
-  if (platform::StatusOf(scenarioPath).directory) {
+  const std::filesystem::path scenarioPath = FindIgnoringCase(
+      *state.files, PathFromUtf8(request.directory) / PathFromUtf8(request.fileName));
+  if (state.files->StatusOf(scenarioPath).directory) {
     // A name that ends in a separator (an empty "Filename") is shown without it.
     throw FolderNotFile(scenarioPath.has_filename() ? scenarioPath : scenarioPath.parent_path(),
                         "scenario file");
   }
   {
-    SourceFile file(scenarioPath);
+    SourceFile file(*state.files, scenarioPath);
     CheckScenarioSize(file, layout);
     fresh.sourceSize = file.Size();
 

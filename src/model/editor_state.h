@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/file_system.h"
 #include "model/campaign_settings.h"
 #include "model/edit_history.h"
 #include "model/equipment.h"
@@ -87,6 +88,9 @@ struct CurrentUnitCounts {
 };
 
 struct EditorState {
+  // Where the scenario and every file around it are read from and written to: the disk, or the
+  // page's memory. Not owned.
+  FileSystem* files = &DiskFileSystem();
   ScenarioData scenario;
   EquipmentTables equipment;
   RosterView view;

@@ -28,7 +28,7 @@ std::optional<WrittenFiles> WriteCampaignScenario(EditorState& state, Dialogs& d
   const ScenarioLayout layout = RequireOpenScenario(scenario);
   const bool original = layout == ScenarioLayout::Original;
   if (original)
-    FindCompanionsAgain(scenario.companions);
+    FindCompanionsAgain(*state.files, scenario.companions);
   const CompanionPaths& companions = scenario.companions;
 
   const std::filesystem::path directory = PathFromUtf8(request.directory);
@@ -38,27 +38,28 @@ std::optional<WrittenFiles> WriteCampaignScenario(EditorState& state, Dialogs& d
   const std::filesystem::path titlePath = directory / PathFromUtf8(TitleFileName(name));
   const std::filesystem::path descriptionPath = directory / PathFromUtf8(DescriptionFileName(name));
 
-  CheckWriteTargets({scenarioPath, placenamePath, titlePath, descriptionPath}, FilesInUse(state));
+  CheckWriteTargets(*state.files, {scenarioPath, placenamePath, titlePath, descriptionPath},
+                    FilesInUse(state));
   const std::vector<std::string> names = {name + ".scn", PlacenameFileName(name),
                                           TitleFileName(name), DescriptionFileName(name)};
-  if (!ConfirmReplace(dialogs, directory, names))
+  if (!ConfirmReplace(dialogs, *state.files, directory, names))
     return std::nullopt;
 
   TransferBuffer buffer{};
-  SourceFile source(PathFromUtf8(scenario.geometry.sourcePath));
+  SourceFile source(*state.files, PathFromUtf8(scenario.geometry.sourcePath));
   RequireUnchangedSource(scenario, source);
 
-  OutputFile titleOut(titlePath);
-  OutputFile descriptionOut(descriptionPath);
-  OutputFile placenameOut(placenamePath);
-  OutputFile scenarioOut(scenarioPath);
+  OutputFile titleOut(*state.files, titlePath);
+  OutputFile descriptionOut(*state.files, descriptionPath);
+  OutputFile placenameOut(*state.files, placenamePath);
+  OutputFile scenarioOut(*state.files, scenarioPath);
 
   const ScenarioGeometry& geometry = scenario.geometry;
   if (original) {
     // The companion files of an Original source are copied byte for byte.
-    SourceFile title(PathFromUtf8(companions.titlePath));
-    SourceFile placenames(PathFromUtf8(companions.placeNamePath));
-    SourceFile description(PathFromUtf8(companions.descriptionPath));
+    SourceFile title(*state.files, PathFromUtf8(companions.titlePath));
+    SourceFile placenames(*state.files, PathFromUtf8(companions.placeNamePath));
+    SourceFile description(*state.files, PathFromUtf8(companions.descriptionPath));
     CopySideFile(title, titleOut, buffer);
     CopySideFile(placenames, placenameOut, buffer);
     CopySideFile(description, descriptionOut, buffer);

@@ -7,7 +7,6 @@
 #include "base/byte_order.h"
 #include "base/case_insensitive_name.h"
 #include "base/errors.h"
-#include "base/platform_file.h"
 #include "base/text_lines.h"
 #include "base/utf8_path.h"
 
@@ -84,8 +83,8 @@ void PlacenamesToText(SourceFile& source, std::int32_t offset, std::int32_t leng
   writeLines(rest);
 }
 
-std::int32_t CountPlacenameLines(const std::filesystem::path& placenameFile) {
-  TextLineReader reader(placenameFile);
+std::int32_t CountPlacenameLines(FileSystem& files, const std::filesystem::path& placenameFile) {
+  TextLineReader reader(files, placenameFile);
   std::int32_t count = 0;
   while (!reader.AtEnd()) {
     const std::string line = reader.ReadLine();
@@ -100,9 +99,9 @@ std::int32_t CountPlacenameLines(const std::filesystem::path& placenameFile) {
   return count;
 }
 
-void TextToPlacenames(const std::filesystem::path& placenameFile, std::int32_t lineCount,
-                      OutputFile& target) {
-  TextLineReader reader(placenameFile);
+void TextToPlacenames(FileSystem& files, const std::filesystem::path& placenameFile,
+                      std::int32_t lineCount, OutputFile& target) {
+  TextLineReader reader(files, placenameFile);
   std::array<std::uint8_t, kPlaceNameChunk> records{};
   std::int32_t inChunk = 0;
   for (std::int32_t line = 1; line <= lineCount; ++line) {
@@ -138,13 +137,13 @@ void EmbedSideFile(SourceFile& source, OutputFile& target, TransferBuffer& buffe
   CopySideFile(source, target, buffer);
 }
 
-void FindCompanionsAgain(CompanionPaths& paths) {
+void FindCompanionsAgain(FileSystem& files, CompanionPaths& paths) {
   for (std::string* path : {&paths.placeNamePath, &paths.titlePath, &paths.descriptionPath}) {
     if (path->empty())
       continue;
     const std::filesystem::path file = PathFromUtf8(*path);
-    if (!platform::StatusOf(file).exists)
-      *path = Utf8FromPath(FindIgnoringCase(file));
+    if (!files.StatusOf(file).exists)
+      *path = Utf8FromPath(FindIgnoringCase(files, file));
   }
 }
 

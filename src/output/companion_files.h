@@ -34,7 +34,7 @@ std::string DescriptionFileName(const std::string& baseName);  // base + ".des"
 // Each companion path of `paths` that no file stands at is looked for again in its folder with
 // the letter case ignored (FindIgnoringCase), so that a file put there after the scenario was
 // opened is found by the writers; a path still not found stays as it was, for the write to name.
-void FindCompanionsAgain(CompanionPaths& paths);
+void FindCompanionsAgain(FileSystem& files, CompanionPaths& paths);
 
 // Writes one CR LF line per 30-byte place-name record of `source` in [offset, offset + length):
 // the record's bytes up to its first zero byte. Reads 43 records at a time. Throws Refusal for a
@@ -44,12 +44,12 @@ void PlacenamesToText(SourceFile& source, std::int32_t offset, std::int32_t leng
 
 // Counts the lines of a place-name file, checking that each fits a record. Throws Refusal for a
 // line longer than 29 characters or more than 255 lines, naming the file (and the line).
-std::int32_t CountPlacenameLines(const std::filesystem::path& placenameFile);
+std::int32_t CountPlacenameLines(FileSystem& files, const std::filesystem::path& placenameFile);
 
 // Appends `lineCount` 30-byte records made from the first lines of `placenameFile`, in writes of
 // 43 records (1290 bytes) and a last write of the rest. Throws Refusal for a line too long.
-void TextToPlacenames(const std::filesystem::path& placenameFile, std::int32_t lineCount,
-                      OutputFile& target);
+void TextToPlacenames(FileSystem& files, const std::filesystem::path& placenameFile,
+                      std::int32_t lineCount, OutputFile& target);
 
 // Appends the embedded form of a title or description file: its size as a 16-bit little-endian
 // number, then its bytes. Throws Refusal, before writing, for a file of 65536 bytes or more.

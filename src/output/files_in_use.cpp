@@ -1,11 +1,9 @@
 #include "output/files_in_use.h"
 
 #include <map>
-#include <system_error>
 
 #include "base/errors.h"
-#include "base/output_file.h"
-#include "base/platform_file.h"
+#include "base/file_system.h"
 #include "base/utf8_path.h"
 #include "output/write_name.h"
 
@@ -25,16 +23,13 @@ struct ResolvedPath {
 // SameExistingFile, which follows it.
 class Resolver {
  public:
+  explicit Resolver(FileSystem& files) : files_(files) {}
+
   ResolvedPath Resolve(const std::filesystem::path& path) {
     const std::filesystem::path directory = FolderOf(path);
     auto found = directories_.find(directory);
-    if (found == directories_.end()) {
-      std::error_code error;
-      std::filesystem::path resolved = std::filesystem::weakly_canonical(directory, error);
-      if (error)
-        resolved.clear();
-      found = directories_.emplace(directory, resolved).first;
-    }
+    if (found == directories_.end())
+      found = directories_.emplace(directory, files_.ResolvedFolder(directory)).first;
     if (found->second.empty())
       return {path, {}};
     return {path, (found->second / path.filename()).lexically_normal()};
@@ -46,11 +41,12 @@ class Resolver {
   }
 
  private:
+  FileSystem& files_;
   std::map<std::filesystem::path, std::filesystem::path> directories_;
 };
 
-bool SamePlace(const ResolvedPath& a, const ResolvedPath& b) {
-  if (SameExistingFile(a.given, b.given))
+bool SamePlace(FileSystem& files, const ResolvedPath& a, const ResolvedPath& b) {
+  if (files.SameExistingFile(a.given, b.given))
     return true;
   if (a.canonical.empty() || b.canonical.empty())
     return a.given.lexically_normal() == b.given.lexically_normal();
@@ -58,7 +54,7 @@ bool SamePlace(const ResolvedPath& a, const ResolvedPath& b) {
 }
 
 // The folder of every target is there, and no target is a folder itself.
-void RequireFolders(const std::vector<std::filesystem::path>& targets) {
+void RequireFolders(FileSystem& files, const std::vector<std::filesystem::path>& targets) {
   std::vector<std::filesystem::path> checked;
   for (const std::filesystem::path& target : targets) {
     const std::filesystem::path folder = Resolver::FolderOf(target);
@@ -66,11 +62,11 @@ void RequireFolders(const std::vector<std::filesystem::path>& targets) {
     for (const std::filesystem::path& earlier : checked)
       seen = seen || earlier == folder;
     if (!seen) {
-      if (!platform::StatusOf(folder).exists)
+      if (!files.StatusOf(folder).exists)
         throw MissingFolder(folder);
       checked.push_back(folder);
     }
-    if (platform::StatusOf(target).directory)
+    if (files.StatusOf(target).directory)
       throw FolderNotFile(target);
   }
 }
@@ -97,22 +93,22 @@ std::vector<FileInUse> FilesInUse(const EditorState& state) {
   return files;
 }
 
-void CheckWriteTargets(const std::vector<std::filesystem::path>& targets,
+void CheckWriteTargets(FileSystem& files, const std::vector<std::filesystem::path>& targets,
                        const std::vector<FileInUse>& inUse) {
   // A file chosen whole (the map's picture) follows the rule a typed name follows.
   for (const std::filesystem::path& target : targets) {
     const std::string fileName = Utf8FromPath(target.filename());
     RequireWriteName(fileName, "of the file to write", {fileName});
   }
-  RequireFolders(targets);
-  Resolver resolver;
+  RequireFolders(files, targets);
+  Resolver resolver(files);
   std::vector<ResolvedPath> inUsePaths;
   for (const FileInUse& file : inUse)
     inUsePaths.push_back(resolver.Resolve(file.path));
   for (const std::filesystem::path& target : targets) {
     const ResolvedPath targetPath = resolver.Resolve(target);
     for (std::size_t i = 0; i < inUse.size(); ++i) {
-      if (inUse[i].path.empty() || !SamePlace(targetPath, inUsePaths[i]))
+      if (inUse[i].path.empty() || !SamePlace(files, targetPath, inUsePaths[i]))
         continue;
       throw Refusal("Cannot write " + QuotedPath(target) + ": it is " + inUse[i].what +
                     ". Choose another name or folder.");

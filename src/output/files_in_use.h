@@ -25,7 +25,7 @@ std::vector<FileInUse> FilesInUse(const EditorState& state);
 // gone since, the same path once every link of its folder is resolved. Throws Refusal:
 // `Cannot write "…/equipment.txt": it is the equipment-name file in use. Choose another name or
 // folder.`
-void CheckWriteTargets(const std::vector<std::filesystem::path>& targets,
+void CheckWriteTargets(FileSystem& files, const std::vector<std::filesystem::path>& targets,
                        const std::vector<FileInUse>& inUse);
 
 }  // namespace zarkel

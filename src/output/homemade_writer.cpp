@@ -33,14 +33,14 @@ bool CheckHomemadeWrite(const EditorState& state, const HomemadeWriteRequest& re
                     HomemadeFileNames(request.name));
   const ScenarioLayout layout = RequireOpenScenario(state.scenario);
   // The target is checked before the question: a write that cannot go ahead asks nothing.
-  CheckWriteTargets({OutputPath(request)}, FilesInUse(state));
+  CheckWriteTargets(*state.files, {OutputPath(request)}, FilesInUse(state));
   return layout == ScenarioLayout::Original;
 }
 
 std::optional<WrittenFiles> WriteHomemadeScenario(EditorState& state, Dialogs& dialogs,
                                                   const HomemadeWriteRequest& request) {
   if (state.scenario.layout == ScenarioLayout::Original)
-    FindCompanionsAgain(state.scenario.companions);
+    FindCompanionsAgain(*state.files, state.scenario.companions);
   const bool original = CheckHomemadeWrite(state, request);
   ScenarioData& scenario = state.scenario;
   const ScenarioLayout layout = *scenario.layout;
@@ -48,19 +48,20 @@ std::optional<WrittenFiles> WriteHomemadeScenario(EditorState& state, Dialogs& d
   const ScenarioGeometry& geometry = scenario.geometry;
   const std::filesystem::path outputPath = OutputPath(request);
 
-  if (!ConfirmReplace(dialogs, PathFromUtf8(request.directory), {request.name + ".scn"}))
+  if (!ConfirmReplace(dialogs, *state.files, PathFromUtf8(request.directory),
+                      {request.name + ".scn"}))
     return std::nullopt;
   std::int32_t lineCount = 0;
   if (original) {
     if (!dialogs.AskYesNo(kConfirmTitle, kConfirmOriginalConversion))
       return std::nullopt;
-    lineCount = CountPlacenameLines(PathFromUtf8(companions.placeNamePath));
+    lineCount = CountPlacenameLines(*state.files, PathFromUtf8(companions.placeNamePath));
   }
 
   TransferBuffer buffer{};
-  SourceFile source(PathFromUtf8(geometry.sourcePath));
+  SourceFile source(*state.files, PathFromUtf8(geometry.sourcePath));
   RequireUnchangedSource(scenario, source);
-  OutputFile output(outputPath);
+  OutputFile output(*state.files, outputPath);
 
   CopyRange(source, 0, scn::kSharedHeaderSize, output, buffer);
   if (original) {
@@ -68,7 +69,7 @@ std::optional<WrittenFiles> WriteHomemadeScenario(EditorState& state, Dialogs& d
     const std::array<std::uint8_t, scn::kPlaceNameCountSize> count = {
         static_cast<std::uint8_t>(lineCount), 0, 0, 0};
     output.Write(count.data(), count.size());
-    TextToPlacenames(PathFromUtf8(companions.placeNamePath), lineCount, output);
+    TextToPlacenames(*state.files, PathFromUtf8(companions.placeNamePath), lineCount, output);
   } else {
     CopyRange(source, scn::kSharedHeaderSize,
               scn::kPlaceNameCountSize + scn::kPlaceNameRecordSize * geometry.placeNameCount,
@@ -79,9 +80,9 @@ std::optional<WrittenFiles> WriteHomemadeScenario(EditorState& state, Dialogs& d
   WriteMapAndSettings(source, scenario, output, buffer);
 
   if (original) {
-    SourceFile description(PathFromUtf8(companions.descriptionPath));
+    SourceFile description(*state.files, PathFromUtf8(companions.descriptionPath));
     EmbedSideFile(description, output, buffer);
-    SourceFile title(PathFromUtf8(companions.titlePath));
+    SourceFile title(*state.files, PathFromUtf8(companions.titlePath));
     EmbedSideFile(title, output, buffer);
   } else {
     CopyRange(source, AnchorOffset(geometry, layout) + scn::kTextsOffset,

@@ -60,10 +60,10 @@ std::optional<WrittenFiles> WriteObSpreadsheet(const EditorState& state, Dialogs
   RequireOutputName(request.name, kNameField, std::string("Type one into ") + kNameField + ".",
                     {fileName});
   const std::filesystem::path target = PathFromUtf8(request.directory) / PathFromUtf8(fileName);
-  CheckWriteTargets({target}, FilesInUse(state));
-  if (!ConfirmReplace(dialogs, PathFromUtf8(request.directory), {fileName}))
+  CheckWriteTargets(*state.files, {target}, FilesInUse(state));
+  if (!ConfirmReplace(dialogs, *state.files, PathFromUtf8(request.directory), {fileName}))
     return std::nullopt;
-  OutputFile output(target);
+  OutputFile output(*state.files, target);
   output.Write(ObSpreadsheetBytes(state));
   output.Commit();
   return WrittenFiles{PathFromUtf8(request.directory), {fileName}};

@@ -65,10 +65,10 @@ std::optional<WrittenFiles> WriteOrderOfBattle(const EditorState& state, Dialogs
                     OrderOfBattleFileNames(request.name));
   const std::string fileName = request.name + ".txt";
   const std::filesystem::path target = PathFromUtf8(request.directory) / PathFromUtf8(fileName);
-  CheckWriteTargets({target}, FilesInUse(state));
-  if (!ConfirmReplace(dialogs, PathFromUtf8(request.directory), {fileName}))
+  CheckWriteTargets(*state.files, {target}, FilesInUse(state));
+  if (!ConfirmReplace(dialogs, *state.files, PathFromUtf8(request.directory), {fileName}))
     return std::nullopt;
-  OutputFile output(target);
+  OutputFile output(*state.files, target);
   output.Write(kHeader);
   output.Write(kLineEnd);
   std::string line;  // one buffer for every line

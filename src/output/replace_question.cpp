@@ -1,20 +1,16 @@
 #include "output/replace_question.h"
 
-#include <system_error>
-
 #include "base/errors.h"
-#include "base/platform_file.h"
 #include "base/utf8_path.h"
 
 namespace zarkel {
 
-std::vector<std::string> ExistingTargets(const std::filesystem::path& directory,
+std::vector<std::string> ExistingTargets(FileSystem& files, const std::filesystem::path& directory,
                                          const std::vector<std::string>& names) {
   std::vector<std::string> existing;
   for (const std::string& name : names) {
     const std::filesystem::path target = directory / PathFromUtf8(name);
-    std::error_code error;
-    if (platform::StatusOf(target).exists || std::filesystem::is_symlink(target, error))
+    if (files.StatusOf(target).exists || files.IsLink(target))
       existing.push_back(name);
   }
   return existing;
@@ -34,9 +30,9 @@ std::string ReplaceQuestion(const std::filesystem::path& directory,
          (one ? ". Replace it?" : ". Replace them?");
 }
 
-bool ConfirmReplace(Dialogs& dialogs, const std::filesystem::path& directory,
+bool ConfirmReplace(Dialogs& dialogs, FileSystem& files, const std::filesystem::path& directory,
                     const std::vector<std::string>& names) {
-  const std::vector<std::string> existing = ExistingTargets(directory, names);
+  const std::vector<std::string> existing = ExistingTargets(files, directory, names);
   return existing.empty() || dialogs.AskReplace(ReplaceQuestion(directory, existing));
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/file_system.h"
 #include "model/dialogs.h"
 #include "model/write_questions.h"
 
@@ -15,7 +16,7 @@ namespace zarkel {
 // The names of `names` that stand in `directory` already, in the order given. A name that
 // differs from an existing file only in letter case counts where the file system ignores case,
 // and so does a link, even one that leads nowhere (the write would replace the link).
-std::vector<std::string> ExistingTargets(const std::filesystem::path& directory,
+std::vector<std::string> ExistingTargets(FileSystem& files, const std::filesystem::path& directory,
                                          const std::vector<std::string>& names);
 
 // `"vessin.scn" already exists in "/home/me/demo". Replace it?`, or for several files
@@ -25,7 +26,7 @@ std::string ReplaceQuestion(const std::filesystem::path& directory,
 
 // Asks the replace question when any of `names` exists in `directory`; true when none does or
 // the answer was Yes, so that the write may go on.
-bool ConfirmReplace(Dialogs& dialogs, const std::filesystem::path& directory,
+bool ConfirmReplace(Dialogs& dialogs, FileSystem& files, const std::filesystem::path& directory,
                     const std::vector<std::string>& names);
 
 }  // namespace zarkel

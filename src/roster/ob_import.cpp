@@ -393,7 +393,7 @@ ObImport ReadObImport(const EditorState& state, const std::string& fileName,
 }
 
 ObImport ReadObImportFile(const EditorState& state, const std::filesystem::path& path) {
-  SourceFile file(path);
+  SourceFile file(*state.files, path);
   std::string bytes(static_cast<std::size_t>(file.Size()), '\0');
   const std::size_t read =
       file.ReadAt(0, reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size());

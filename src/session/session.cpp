@@ -115,7 +115,7 @@ OpenResult Session::Open(OpenRequest request, const DialogAnswers& answers, bool
       change.campaignEntries = true;
       const std::string opened = OpenedText(state_.scenario);
       change.status = (read ? WithEquipmentRead(opened, *read) : opened) +
-                      MissingCompanionsNote(state_.scenario);
+                      MissingCompanionsNote(*state_.files, state_.scenario);
       if (read && !state_.equipment.note.empty())
         change.status += ". " + state_.equipment.note;
       // A file of the layout's size opens whatever it holds; one that is no scenario is said so.
@@ -129,22 +129,23 @@ OpenResult Session::Open(OpenRequest request, const DialogAnswers& answers, bool
   });
 }
 
-OpenRequest Session::OpenRequestFor(std::optional<ScenarioLayout> layout, const std::string& path) {
+OpenRequest Session::OpenRequestFor(std::optional<ScenarioLayout> layout,
+                                    const std::string& path) const {
   OpenRequest request;
   request.layout = layout;
   // No file named: the opening says so.
   if (path.empty())
     return request;
-  const std::filesystem::path scenario = std::filesystem::absolute(PathFromUtf8(path));
+  const std::filesystem::path scenario = state_.files->Absolute(PathFromUtf8(path));
   request.directory = Utf8FromPath(scenario.parent_path());
   request.fileName = Utf8FromPath(scenario.filename());
   return request;
 }
 
-std::vector<ScenarioLayout> Session::LayoutsAccepting(const std::string& path) {
+std::vector<ScenarioLayout> Session::LayoutsAccepting(const std::string& path) const {
   std::vector<ScenarioLayout> layouts;
   try {
-    SourceFile file(PathFromUtf8(path));
+    SourceFile file(*state_.files, PathFromUtf8(path));
     for (const ScenarioLayout layout : {ScenarioLayout::Homemade, ScenarioLayout::Original}) {
       try {
         CheckScenarioSize(file, layout);
@@ -392,7 +393,7 @@ ScenarioCheck Session::Check(LineNumbers lines) const {
 }
 
 CompanionSummary Session::Companions() const {
-  return ReadCompanionSummary(state_.scenario.companions);
+  return ReadCompanionSummary(*state_.files, state_.scenario.companions);
 }
 
 std::vector<FileInUse> Session::FilesInUse() const {
@@ -448,15 +449,15 @@ std::optional<WrittenFiles> Session::WriteFileOfFace(const std::filesystem::path
                                                      const DialogAnswers& answers) {
   return Operate([&](SessionChange& change) {
     // A file the editor works from is refused before any question.
-    zarkel::CheckWriteTargets({target}, FilesInUse());
+    zarkel::CheckWriteTargets(*state_.files, {target}, FilesInUse());
     const WrittenFiles files{target.parent_path(), {Utf8FromPath(target.filename())}};
     AnsweredDialogs dialogs(dialogs_, answers);
-    if (!ConfirmReplace(dialogs, files.directory, files.names)) {
+    if (!ConfirmReplace(dialogs, *state_.files, files.directory, files.names)) {
       // Nothing to tell: the face said nothing either when it was answered No.
       return std::optional<WrittenFiles>();
     }
     const std::string bytes = make();
-    OutputFile output(target);
+    OutputFile output(*state_.files, target);
     output.Write(bytes);
     output.Commit();
     Wrote(change, files, false);

@@ -36,8 +36,11 @@ struct ObImport;
 
 class Session {
  public:
-  // `dialogs` shows what the operations ask and say; it must outlive the session.
-  explicit Session(Dialogs& dialogs) : dialogs_(dialogs) {}
+  // `dialogs` shows what the operations ask and say; `files` holds every file the session reads
+  // and writes. Both must outlive the session.
+  explicit Session(Dialogs& dialogs, FileSystem& files = DiskFileSystem()) : dialogs_(dialogs) {
+    state_.files = &files;
+  }
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
@@ -65,10 +68,10 @@ class Session {
   // The request of an opening of the scenario file at `path` (UTF-8; a relative one is taken from
   // the working folder): its folder and file name, the companion files found by default. An
   // empty path names no file.
-  static OpenRequest OpenRequestFor(std::optional<ScenarioLayout> layout, const std::string& path);
+  OpenRequest OpenRequestFor(std::optional<ScenarioLayout> layout, const std::string& path) const;
   // The layouts whose checks of the size accept the scenario file at `path`, in the order
   // Homemade, Original; none for a file that cannot be read (the opening says why).
-  static std::vector<ScenarioLayout> LayoutsAccepting(const std::string& path);
+  std::vector<ScenarioLayout> LayoutsAccepting(const std::string& path) const;
   // "Reload Equipment File"; the status names the files read.
   void ReloadEquipment(const DialogAnswers& answers = {});
 

@@ -38,7 +38,7 @@ int SaveMapFromCommandLine(const StartOptions& options) {
   try {
     AnsweredDialogs dialogs(printed, FlagAnswers(options));
     Session session(dialogs);
-    if (!session.Open(Session::OpenRequestFor(options.layout, FileSystemName(options.scenario)))
+    if (!session.Open(session.OpenRequestFor(options.layout, FileSystemName(options.scenario)))
              .opened)
       return 1;
     const std::filesystem::path target(PathFromUtf8(FileSystemName(options.saveMap)));

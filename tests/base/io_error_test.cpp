@@ -23,7 +23,7 @@ using testing::TempDir;
 
 std::string OpenFailure(const std::filesystem::path& path) {
   try {
-    SourceFile file(path);
+    SourceFile file(DiskFileSystem(), path);
   } catch (const IoError& error) {
     return error.runtimeText();
   }
@@ -33,7 +33,7 @@ std::string OpenFailure(const std::filesystem::path& path) {
 TEST(IoErrorText, OpeningMissingOrUnusablePaths) {
   TempDir dir;
   try {
-    SourceFile file(dir / "sabsent.tst");
+    SourceFile file(DiskFileSystem(), dir / "sabsent.tst");
     ADD_FAILURE() << "opened";
   } catch (const IoError& error) {
     // The runtime's text first, then the file it was about.
@@ -49,7 +49,7 @@ TEST(IoErrorText, OpeningMissingOrUnusablePaths) {
   EXPECT_EQ(OpenFailure(dir.path() / "no-such-dir" / "a.scn"), "Invalid filename");
   EXPECT_EQ(OpenFailure(""), "Invalid filename");
   try {
-    SourceFile folder(dir.path());
+    SourceFile folder(DiskFileSystem(), dir.path());
     ADD_FAILURE() << "opened a folder";
   } catch (const Refusal& refusal) {
     // Not "File access denied", which would send a person looking at permissions.
@@ -73,7 +73,7 @@ TEST(IoErrorText, CreatingOutputsWhereTheyCannotGo) {
   TempDir dir;
   auto createFailure = [](const std::filesystem::path& target) -> std::string {
     try {
-      OutputFile output(target);
+      OutputFile output(DiskFileSystem(), target);
     } catch (const IoError& error) {
       return error.runtimeText();
     } catch (const Refusal& refusal) {
@@ -99,7 +99,7 @@ TEST(IoErrorText, AnInvalidFilenameSaysWhichKindItIs) {
   TempDir dir;
   auto message = [](const std::filesystem::path& path) -> std::string {
     try {
-      SourceFile file(path);
+      SourceFile file(DiskFileSystem(), path);
     } catch (const IoError& error) {
       EXPECT_EQ(error.runtimeText(), "Invalid filename") << path;
       return error.what();

@@ -16,7 +16,7 @@ namespace {
 TEST(SourceFile, ReadsStopAtTheEndTheFileHadWhenOpened) {
   testing::TempDir dir;
   testing::WriteFileText(dir / "f", "abcdef");
-  SourceFile file(dir / "f");
+  SourceFile file(DiskFileSystem(), dir / "f");
   std::vector<std::uint8_t> bytes(16, 0xEE);
   EXPECT_EQ(file.ReadAt(4, bytes.data(), 16), 2u);
   EXPECT_EQ(bytes[0], 'e');
@@ -33,9 +33,9 @@ TEST(SourceFile, ADeviceWithoutAnEndCopiesAsEmpty) {
   if (!std::filesystem::exists("/dev/zero"))
     GTEST_SKIP() << "no /dev/zero here";
   testing::TempDir dir;
-  SourceFile zero("/dev/zero");
+  SourceFile zero(DiskFileSystem(), "/dev/zero");
   {
-    OutputFile target(dir / "copy");
+    OutputFile target(DiskFileSystem(), dir / "copy");
     TransferBuffer buffer{};
     CopySideFile(zero, target, buffer);  // would never end if every read delivered bytes
     target.Commit();

@@ -11,7 +11,7 @@ namespace {
 std::vector<std::string> AllLines(const std::string& content) {
   testing::TempDir dir;
   testing::WriteFileText(dir / "f.txt", content);
-  TextLineReader reader(dir / "f.txt");
+  TextLineReader reader(DiskFileSystem(), dir / "f.txt");
   std::vector<std::string> lines;
   while (!reader.AtEnd())
     lines.push_back(reader.ReadLine());

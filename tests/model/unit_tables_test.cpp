@@ -24,7 +24,7 @@ ReadResult ReadFromFile(const ScenarioPlan& plan) {
   testing::TempDir dir;
   const auto built = testing::BuildScenario(plan);
   testing::WriteFileBytes(dir / "s.scn", built.bytes);
-  SourceFile file(dir / "s.scn");
+  SourceFile file(DiskFileSystem(), dir / "s.scn");
   ReadResult result;
   ReadUnitArea(file, static_cast<std::int32_t>(built.unitAreaOffset), result.units, result.names);
   return result;

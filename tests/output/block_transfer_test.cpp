@@ -40,8 +40,8 @@ TEST_F(BlockTransferTest, CopyRangeCopiesExactlyTheRangeInChunksOf1308) {
        {Case{0, 0, {}}, Case{5, 1308, {1308}}, Case{100, 1309, {1308, 1}},
         Case{7, 2617, {1308, 1308, 1}}, Case{3000, 2616, {1308, 1308}}, Case{3, 200000, large}}) {
     testing::ChunkRecorder recorder;
-    SourceFile in(dir / "src");
-    OutputFile out(dir / "dst");
+    SourceFile in(recorder.files, dir / "src");
+    OutputFile out(recorder.files, dir / "dst");
     out.Write("<");
     CopyRange(in, c.offset, c.count, out, buffer);
     out.Commit();
@@ -49,7 +49,7 @@ TEST_F(BlockTransferTest, CopyRangeCopiesExactlyTheRangeInChunksOf1308) {
     const Bytes range = testing::Slice(source, c.offset, c.count);
     expected.insert(expected.end(), range.begin(), range.end());
     EXPECT_EQ(ReadFileBytes(dir / "dst"), expected) << "count " << c.count;
-    Chunks chunks = recorder.chunks["dst"];
+    Chunks chunks = recorder.Chunks()["dst"];
     chunks.erase(chunks.begin());  // the marker
     EXPECT_EQ(chunks, c.chunks) << "count " << c.count;
   }
@@ -59,8 +59,8 @@ TEST_F(BlockTransferTest, CopyRangeFromAShortSourceCopiesWhatExists) {
   const Bytes source = Patterned(100000);
   testing::WriteFileBytes(dir / "src", source);
   for (const std::int32_t count : {5000, 200000}) {
-    SourceFile in(dir / "src");
-    OutputFile out(dir / "dst");
+    SourceFile in(DiskFileSystem(), dir / "src");
+    OutputFile out(DiskFileSystem(), dir / "dst");
     CopyRange(in, 99000, count, out, buffer);
     out.Commit();
     EXPECT_EQ(ReadFileBytes(dir / "dst"), testing::Slice(source, 99000, 1000)) << count;
@@ -72,12 +72,12 @@ TEST_F(BlockTransferTest, CopySideFileIsAByteForByteCopy) {
     const Bytes source = Patterned(size, static_cast<std::uint32_t>(size));
     testing::WriteFileBytes(dir / "side", source);
     testing::ChunkRecorder recorder;
-    SourceFile in(dir / "side");
-    OutputFile out(dir / "copy");
+    SourceFile in(recorder.files, dir / "side");
+    OutputFile out(recorder.files, dir / "copy");
     CopySideFile(in, out, buffer);
     out.Commit();
     EXPECT_EQ(ReadFileBytes(dir / "copy"), source) << size;
-    const Chunks& chunks = recorder.chunks["copy"];
+    const Chunks chunks = recorder.Chunks()["copy"];
     if (size == 1308) {
       EXPECT_EQ(chunks, Chunks{1308});
     } else if (size == 1309) {
@@ -90,7 +90,7 @@ TEST_F(BlockTransferTest, CopySideFileIsAByteForByteCopy) {
 
 TEST_F(BlockTransferTest, ReadBlockZeroesWhatTheFileDoesNotHave) {
   testing::WriteFileBytes(dir / "src", Bytes{1, 2, 3, 4, 5});
-  SourceFile in(dir / "src");
+  SourceFile in(DiskFileSystem(), dir / "src");
   buffer.fill(0xEE);
   ReadBlock(in, 0, 5, buffer);
   EXPECT_EQ(Bytes(buffer.begin(), buffer.begin() + 5), (Bytes{1, 2, 3, 4, 5}));
@@ -103,10 +103,10 @@ TEST_F(BlockTransferTest, ReadBlockZeroesWhatTheFileDoesNotHave) {
 
 TEST_F(BlockTransferTest, WriteBlockAppendsThePatchedBuffer) {
   testing::WriteFileBytes(dir / "src", Patterned(15));
-  SourceFile in(dir / "src");
+  SourceFile in(DiskFileSystem(), dir / "src");
   ReadBlock(in, 0, 15, buffer);
   buffer[7] = 0x44;
-  OutputFile out(dir / "dst");
+  OutputFile out(DiskFileSystem(), dir / "dst");
   WriteBlock(out, buffer, 15);
   out.Commit();
   Bytes expected = Patterned(15);

@@ -1,26 +1,27 @@
 // Records the size of every write an output receives, to check the chunks a copy is made of.
 #pragma once
 
-#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "base/output_file.h"
+#include "recording_file_system.h"
 
 namespace zarkel::testing {
 
 class ChunkRecorder {
  public:
-  ChunkRecorder() {
-    OutputFile::SetWriteHookForTesting(
-        [this](const std::filesystem::path& target, std::uint64_t, std::size_t count) {
-          chunks[target.filename().string()].push_back(count);
-          return 0;
-        });
+  // The chunks written so far, by the file name of their target.
+  std::map<std::string, std::vector<std::size_t>> Chunks() const {
+    std::map<std::string, std::vector<std::size_t>> chunks;
+    for (const RecordingFileSystem::Step& step : files.steps) {
+      if (step.kind == RecordingFileSystem::Step::Kind::Append)
+        chunks[step.target.filename().string()].push_back(step.count);
+    }
+    return chunks;
   }
-  ~ChunkRecorder() { OutputFile::SetWriteHookForTesting(nullptr); }
-  std::map<std::string, std::vector<std::size_t>> chunks;
+  // The files whose writes are recorded.
+  RecordingFileSystem files;
 };
 
 }  // namespace zarkel::testing

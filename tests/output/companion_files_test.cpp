@@ -31,8 +31,8 @@ class CompanionFilesTest : public ::testing::Test {
       source += Record(r);
     source += "trailing bytes";
     testing::WriteFileText(dir / "src.scn", source);
-    SourceFile in(dir / "src.scn");
-    OutputFile out(dir / "s.tst");
+    SourceFile in(DiskFileSystem(), dir / "src.scn");
+    OutputFile out(DiskFileSystem(), dir / "s.tst");
     PlacenamesToText(in, 17, static_cast<std::int32_t>(30 * records.size()), out, buffer);
     out.Commit();
     const Bytes text = ReadFileBytes(dir / "s.tst");
@@ -106,18 +106,18 @@ TEST_F(CompanionFilesTest, LinesBecomeZeroFilledRecordsWrittenFortyThreeAtATime)
     }
     testing::WriteFileText(dir / "s.tst", testing::JoinLines(lines));
     testing::ChunkRecorder recorder;
-    OutputFile out(dir / "out.scn");
-    TextToPlacenames(dir / "s.tst", c.lines, out);
+    OutputFile out(recorder.files, dir / "out.scn");
+    TextToPlacenames(DiskFileSystem(), dir / "s.tst", c.lines, out);
     out.Commit();
     EXPECT_EQ(ReadFileBytes(dir / "out.scn"), expected) << c.lines;
-    EXPECT_EQ(recorder.chunks["out.scn"], c.chunks) << c.lines;
+    EXPECT_EQ(recorder.Chunks()["out.scn"], c.chunks) << c.lines;
   }
 }
 
 TEST_F(CompanionFilesTest, OnlyTheGivenNumberOfLinesIsConverted) {
   testing::WriteFileText(dir / "s.tst", "one\r\ntwo\r\nthree\r\n");
-  OutputFile out(dir / "out.scn");
-  TextToPlacenames(dir / "s.tst", 2, out);
+  OutputFile out(DiskFileSystem(), dir / "out.scn");
+  TextToPlacenames(DiskFileSystem(), dir / "s.tst", 2, out);
   out.Commit();
   const std::string expected = Record("one") + Record("two");
   EXPECT_EQ(ReadFileBytes(dir / "out.scn"), ToBytes(expected));
@@ -125,32 +125,32 @@ TEST_F(CompanionFilesTest, OnlyTheGivenNumberOfLinesIsConverted) {
 
 TEST_F(CompanionFilesTest, CountingLinesTakesALastLineWithoutLineEnd) {
   testing::WriteFileText(dir / "a.tst", "");
-  EXPECT_EQ(CountPlacenameLines(dir / "a.tst"), 0);
+  EXPECT_EQ(CountPlacenameLines(DiskFileSystem(), dir / "a.tst"), 0);
   testing::WriteFileText(dir / "a.tst", "one\r\ntwo\r\n");
-  EXPECT_EQ(CountPlacenameLines(dir / "a.tst"), 2);
+  EXPECT_EQ(CountPlacenameLines(DiskFileSystem(), dir / "a.tst"), 2);
   testing::WriteFileText(dir / "a.tst", "one\r\ntwo");
-  EXPECT_EQ(CountPlacenameLines(dir / "a.tst"), 2);
+  EXPECT_EQ(CountPlacenameLines(DiskFileSystem(), dir / "a.tst"), 2);
   testing::WriteFileText(dir / "a.tst", "\r\n\r\n\r\n");
-  EXPECT_EQ(CountPlacenameLines(dir / "a.tst"), 3);
+  EXPECT_EQ(CountPlacenameLines(DiskFileSystem(), dir / "a.tst"), 3);
 }
 
 TEST_F(CompanionFilesTest, RefusesNamesThatDoNotFitARecordAndTooManyNames) {
   testing::WriteFileText(dir / "long.tst", "fine\r\n" + std::string(30, 'x') + "\r\n");
   try {
-    CountPlacenameLines(dir / "long.tst");
+    CountPlacenameLines(DiskFileSystem(), dir / "long.tst");
     FAIL();
   } catch (const Refusal& refusal) {
     const std::string text = refusal.what();
     EXPECT_NE(text.find("Line 2"), std::string::npos) << text;
     EXPECT_NE(text.find("long.tst"), std::string::npos) << text;
   }
-  OutputFile out(dir / "out.scn");
-  EXPECT_THROW(TextToPlacenames(dir / "long.tst", 2, out), Refusal);
+  OutputFile out(DiskFileSystem(), dir / "out.scn");
+  EXPECT_THROW(TextToPlacenames(DiskFileSystem(), dir / "long.tst", 2, out), Refusal);
 
   // A file of names without any line end reads as one long line, and the refusal says why.
   testing::WriteFileText(dir / "flat.tst", "North\tSouth\tEast\tWest\tCentre\tHill");
   try {
-    CountPlacenameLines(dir / "flat.tst");
+    CountPlacenameLines(DiskFileSystem(), dir / "flat.tst");
     FAIL();
   } catch (const Refusal& refusal) {
     EXPECT_NE(std::string(refusal.what()).find("The file has no line ends"), std::string::npos)
@@ -158,18 +158,18 @@ TEST_F(CompanionFilesTest, RefusesNamesThatDoNotFitARecordAndTooManyNames) {
   }
   // With plain line ends, the same names are lines.
   testing::WriteFileText(dir / "plain.tst", "North\nSouth\nEast\n");
-  EXPECT_EQ(CountPlacenameLines(dir / "plain.tst"), 3);
+  EXPECT_EQ(CountPlacenameLines(DiskFileSystem(), dir / "plain.tst"), 3);
   try {
-    CountPlacenameLines(dir / "long.tst");
+    CountPlacenameLines(DiskFileSystem(), dir / "long.tst");
     FAIL();
   } catch (const Refusal& refusal) {
     EXPECT_EQ(std::string(refusal.what()).find("no line ends"), std::string::npos);
   }
 
   testing::WriteFileText(dir / "many.tst", testing::JoinLines(std::vector<std::string>(256, "p")));
-  EXPECT_THROW(CountPlacenameLines(dir / "many.tst"), Refusal);
+  EXPECT_THROW(CountPlacenameLines(DiskFileSystem(), dir / "many.tst"), Refusal);
   testing::WriteFileText(dir / "many.tst", testing::JoinLines(std::vector<std::string>(255, "p")));
-  EXPECT_EQ(CountPlacenameLines(dir / "many.tst"), 255);
+  EXPECT_EQ(CountPlacenameLines(DiskFileSystem(), dir / "many.tst"), 255);
 }
 
 TEST_F(CompanionFilesTest, EmbeddedTextsCarryTheirLittleEndianLength) {
@@ -178,8 +178,8 @@ TEST_F(CompanionFilesTest, EmbeddedTextsCarryTheirLittleEndianLength) {
     for (std::size_t i = 0; i < size; ++i)
       text[i] = static_cast<char>(testing::PatternByte(9, i));
     testing::WriteFileText(dir / "x.des", text);
-    SourceFile in(dir / "x.des");
-    OutputFile out(dir / "out.scn");
+    SourceFile in(DiskFileSystem(), dir / "x.des");
+    OutputFile out(DiskFileSystem(), dir / "out.scn");
     EmbedSideFile(in, out, buffer);
     out.Commit();
     Bytes expected{static_cast<std::uint8_t>(size % 256), static_cast<std::uint8_t>(size / 256)};
@@ -190,8 +190,8 @@ TEST_F(CompanionFilesTest, EmbeddedTextsCarryTheirLittleEndianLength) {
 
 TEST_F(CompanionFilesTest, RefusesToEmbedATextOf65536BytesOrMore) {
   testing::WriteFileText(dir / "big.tit", std::string(65536, 't'));
-  SourceFile in(dir / "big.tit");
-  OutputFile out(dir / "out.scn");
+  SourceFile in(DiskFileSystem(), dir / "big.tit");
+  OutputFile out(DiskFileSystem(), dir / "out.scn");
   try {
     EmbedSideFile(in, out, buffer);
     FAIL();

@@ -98,7 +98,8 @@ TEST_F(ReplaceQuestionTest, ALinkCountsAsThereEvenWhenItLeadsNowhere) {
   std::filesystem::create_symlink(fx.dir / "gone.txt", out / "OB.txt", error);
   if (error)
     GTEST_SKIP() << "no file links here: " << error.message();
-  EXPECT_EQ(ExistingTargets(out, {"OB.txt", "other.txt"}), std::vector<std::string>{"OB.txt"});
+  EXPECT_EQ(ExistingTargets(DiskFileSystem(), out, {"OB.txt", "other.txt"}),
+            std::vector<std::string>{"OB.txt"});
   fx.dialogs.AnswerReplace(false);
   EXPECT_FALSE(WriteOrderOfBattle(state, fx.dialogs, OrderOfBattleRequest{out.string(), "OB"}));
   EXPECT_TRUE(std::filesystem::is_symlink(out / "OB.txt"));

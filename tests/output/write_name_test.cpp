@@ -160,10 +160,13 @@ TEST_F(WriteNameWritersTest, EachWriterRefusesTheNameBeforeItAsksOrWrites) {
 
 TEST_F(WriteNameWritersTest, AFileChosenWholeFollowsTheRuleToo) {
   // The map's picture: a file chosen in a dialog, not a name typed.
-  EXPECT_EQ(Refused([&] { CheckWriteTargets({out / "prn.png"}, FilesInUse(state)); }),
-            "The name \"prn.png\" of the file to write has \"prn\" before its first dot, a name "
-            "Windows keeps for a device (PRN). Nothing was written.");
-  EXPECT_EQ(Refused([&] { CheckWriteTargets({out / "map.png"}, FilesInUse(state)); }), "written");
+  EXPECT_EQ(
+      Refused([&] { CheckWriteTargets(DiskFileSystem(), {out / "prn.png"}, FilesInUse(state)); }),
+      "The name \"prn.png\" of the file to write has \"prn\" before its first dot, a name "
+      "Windows keeps for a device (PRN). Nothing was written.");
+  EXPECT_EQ(
+      Refused([&] { CheckWriteTargets(DiskFileSystem(), {out / "map.png"}, FilesInUse(state)); }),
+      "written");
 }
 
 }  // namespace

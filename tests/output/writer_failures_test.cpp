@@ -7,10 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "base/errors.h"
-#include "base/output_file.h"
 #include "output/campaign_writer.h"
 #include "output/homemade_writer.h"
 #include "output/order_of_battle.h"
+#include "recording_file_system.h"
 #include "roster/transfer.h"
 #include "writer_fixture.h"
 
@@ -18,6 +18,7 @@ namespace zarkel {
 namespace {
 
 using testing::Layout;
+using Step = testing::RecordingFileSystem::Step;
 using testing::Snapshot;
 
 const LimitTexts kLimits = {"1", "2", "3", "4", "5", "6", "7", "8"};
@@ -28,10 +29,9 @@ class WriterFailureTest : public ::testing::Test {
     std::filesystem::create_directory(fx.dir / "out");
     testing::WriteFileText(fx.dir.path() / "out" / "cchina.scn", "an earlier campaign");
     testing::WriteFileText(fx.dir.path() / "out" / "scchina.tst", "earlier names");
-  }
-  void TearDown() override {
-    OutputFile::SetWriteHookForTesting(nullptr);
-    OutputFile::SetCommitHookForTesting(nullptr);
+    files.failing = nullptr;
+    files.steps.clear();
+    state.files = &files;
   }
 
   // False where links cannot be made (Windows without the privilege).
@@ -77,6 +77,7 @@ class WriterFailureTest : public ::testing::Test {
 
   testing::ScenarioFixture fx;
   testing::WriterCase wc;
+  testing::RecordingFileSystem files;
   EditorState state;
 };
 
@@ -284,30 +285,28 @@ TEST_F(WriterFailureTest, ARenameFailingAtAnyStepPutsBackEveryFileOfTheSet) {
   OpenSource(Layout::Homemade);
   for (int failing = 0; failing < 5; ++failing) {
     int step = 0;
-    OutputFile::SetCommitHookForTesting(
-        [&](OutputFile::CommitStep kind, const std::filesystem::path&) {
-          if (kind == OutputFile::CommitStep::Flush)
-            return 0;
-          return step++ == failing ? EIO : 0;  // the four renames, then the directory's flush
-        });
+    files.failing = [&](const Step& made) {
+      if (made.kind != Step::Kind::Rename && made.kind != Step::Kind::FolderSync)
+        return 0;
+      return step++ == failing ? EIO : 0;  // the four renames, then the directory's flush
+    };
     ExpectNothingWritten<IoError>(
         [&] { WriteCampaignScenario(state, testing::Replacing(), Campaign()); }, "I/O error");
   }
   // Until the set is in place, each earlier file is kept beside its target under a name that
   // says what it is; then it goes.
   std::map<std::string, std::string> kept;
-  OutputFile::SetCommitHookForTesting(
-      [&](OutputFile::CommitStep kind, const std::filesystem::path&) {
-        if (kind != OutputFile::CommitStep::DirectoryFlush)
-          return 0;
-        for (const auto& [name, bytes] : testing::Snapshot(fx.dir / "out")) {
-          const std::regex earlier(R"(\.(.+)\.zarkel-earlier-[0-9a-f]{12}\.bak)");
-          std::smatch match;
-          if (std::regex_match(name, match, earlier))
-            kept[match[1]] = std::string(bytes.begin(), bytes.end());
-        }
-        return 0;
-      });
+  files.failing = [&](const Step& made) {
+    if (made.kind != Step::Kind::FolderSync)
+      return 0;
+    for (const auto& [name, bytes] : testing::Snapshot(fx.dir / "out")) {
+      const std::regex earlier(R"(\.(.+)\.zarkel-earlier-[0-9a-f]{12}\.bak)");
+      std::smatch match;
+      if (std::regex_match(name, match, earlier))
+        kept[match[1]] = std::string(bytes.begin(), bytes.end());
+    }
+    return 0;
+  };
   WriteCampaignScenario(state, testing::Replacing(), Campaign());
   EXPECT_EQ(kept, (std::map<std::string, std::string>{{"cchina.scn", "an earlier campaign"},
                                                       {"scchina.tst", "earlier names"}}));
@@ -364,14 +363,13 @@ TEST_F(WriterFailureTest, CompanionsThatDoNotFitAHomemadeScenarioAreRefused) {
 
 TEST_F(WriterFailureTest, EachOutputIsOnTheDiskBeforeItsRenameAndAFailureThereChangesNothing) {
   OpenSource(Layout::Homemade);
-  std::vector<std::string> steps;
-  OutputFile::SetCommitHookForTesting(
-      [&](OutputFile::CommitStep step, const std::filesystem::path& path) {
-        const char* kNames[] = {"flush ", "rename ", "flush directory "};
-        steps.push_back(kNames[static_cast<int>(step)] + path.filename().string());
-        return 0;
-      });
   WriteCampaignScenario(state, testing::Replacing(), Campaign());
+  std::vector<std::string> steps;
+  for (const Step& made : files.steps) {
+    const char* kNames[] = {nullptr, "flush ", "rename ", "flush directory "};
+    if (made.kind != Step::Kind::Append)
+      steps.push_back(kNames[static_cast<int>(made.kind)] + made.target.filename().string());
+  }
   EXPECT_EQ(steps, (std::vector<std::string>{
                        "flush cchina.tit", "flush cchina.des", "flush scchina.tst",
                        "flush cchina.scn", "rename cchina.tit", "rename cchina.des",
@@ -380,13 +378,11 @@ TEST_F(WriterFailureTest, EachOutputIsOnTheDiskBeforeItsRenameAndAFailureThereCh
   // The disk refuses the last flush, or the first rename after every flush; the earlier files
   // at the targets stay as they were.
   SetUp();
-  for (const auto& [failing, target] : {std::pair{OutputFile::CommitStep::Flush, "cchina.scn"},
-                                        std::pair{OutputFile::CommitStep::Rename, "cchina.tit"}}) {
-    OutputFile::SetCommitHookForTesting(
-        [failing = failing, target = target](OutputFile::CommitStep step,
-                                             const std::filesystem::path& path) {
-          return step == failing && path.filename() == target ? EIO : 0;
-        });
+  for (const auto& [failing, target] :
+       {std::pair{Step::Kind::Sync, "cchina.scn"}, std::pair{Step::Kind::Rename, "cchina.tit"}}) {
+    files.failing = [failing = failing, target = target](const Step& made) {
+      return made.kind == failing && made.target.filename() == target ? EIO : 0;
+    };
     ExpectNothingWritten<IoError>(
         [&] { WriteCampaignScenario(state, testing::Replacing(), Campaign()); }, "I/O error");
   }
@@ -396,30 +392,30 @@ TEST_F(WriterFailureTest, AFailureInTheMiddleOfTheUnitAreaOrAFullDisk) {
   OpenSource(Layout::Homemade);
   for (const int error : {EIO, ENOSPC}) {
     int scenarioWrites = 0;
-    OutputFile::SetWriteHookForTesting(
-        [&](const std::filesystem::path& target, std::uint64_t offset, std::size_t count) {
-          // Fail the 100th unit block written to the scenario.
-          if (target.extension() == ".scn" && count == 1308 && offset > 30000 &&
-              ++scenarioWrites == 100) {
-            return error;
-          }
-          return 0;
-        });
+    files.failing = [&](const Step& made) {
+      // Fail the 100th unit block written to the scenario.
+      if (made.kind == Step::Kind::Append && made.target.extension() == ".scn" &&
+          made.count == 1308 && made.offset > 30000 && ++scenarioWrites == 100) {
+        return error;
+      }
+      return 0;
+    };
     ExpectNothingWritten<IoError>(
         [&] { WriteCampaignScenario(state, testing::Replacing(), Campaign()); },
         error == ENOSPC ? "Disk full" : "I/O error");
     scenarioWrites = 0;
     ExpectNothingWritten<IoError>([&] { WriteHomemadeScenario(state, fx.dialogs, Homemade()); },
                                   error == ENOSPC ? "Disk full" : "I/O error");
-    OutputFile::SetWriteHookForTesting([&](const std::filesystem::path&, std::uint64_t offset,
-                                           std::size_t) { return offset > 100 ? error : 0; });
+    files.failing = [&](const Step& made) {
+      return made.kind == Step::Kind::Append && made.offset > 100 ? error : 0;
+    };
     ExpectNothingWritten<IoError>(
         [&] {
           WriteOrderOfBattle(state, testing::Replacing(),
                              OrderOfBattleRequest{(fx.dir / "out").string(), "cchina"});
         },
         error == ENOSPC ? "Disk full" : "I/O error");
-    OutputFile::SetWriteHookForTesting(nullptr);
+    files.failing = nullptr;
   }
 }
 

@@ -102,26 +102,26 @@ TEST_F(SessionRulesTest, TheLayoutsThatAcceptAFileAndAnOpeningFromAPath) {
   original.layout = Layout::Original;
   fx.WriteScenario(original, "orig.scn");
   testing::WriteFileText(fx.dir / "short.scn", "too short");
-  const auto accepts = [](const std::filesystem::path& path, ScenarioLayout layout) {
-    const std::vector<ScenarioLayout> layouts = Session::LayoutsAccepting(path.string());
+  const auto accepts = [&](const std::filesystem::path& path, ScenarioLayout layout) {
+    const std::vector<ScenarioLayout> layouts = session.LayoutsAccepting(path.string());
     return std::find(layouts.begin(), layouts.end(), layout) != layouts.end();
   };
   EXPECT_TRUE(accepts(fx.dir / "source.scn", ScenarioLayout::Homemade));
   EXPECT_TRUE(accepts(fx.dir / "orig.scn", ScenarioLayout::Original));
-  EXPECT_TRUE(Session::LayoutsAccepting((fx.dir / "short.scn").string()).empty());
-  EXPECT_TRUE(Session::LayoutsAccepting((fx.dir / "absent.scn").string()).empty());
+  EXPECT_TRUE(session.LayoutsAccepting((fx.dir / "short.scn").string()).empty());
+  EXPECT_TRUE(session.LayoutsAccepting((fx.dir / "absent.scn").string()).empty());
 
-  const OpenRequest request = Session::OpenRequestFor(
+  const OpenRequest request = session.OpenRequestFor(
       ScenarioLayout::Original, (fx.dir.path() / "sub" / ".." / "orig.scn").string());
   EXPECT_EQ(request.layout, ScenarioLayout::Original);
   EXPECT_EQ(request.directory, (fx.dir.path() / "sub" / "..").string());
   EXPECT_EQ(request.fileName, "orig.scn");
   EXPECT_TRUE(request.placenameDefault && request.titleDefault && request.descriptionDefault);
   const std::filesystem::path here = std::filesystem::current_path();
-  const OpenRequest relative = Session::OpenRequestFor(std::nullopt, "a/b.scn");
+  const OpenRequest relative = session.OpenRequestFor(std::nullopt, "a/b.scn");
   EXPECT_EQ(relative.directory, (here / "a").string());
   EXPECT_EQ(relative.fileName, "b.scn");
-  const OpenRequest none = Session::OpenRequestFor(ScenarioLayout::Homemade, "");
+  const OpenRequest none = session.OpenRequestFor(ScenarioLayout::Homemade, "");
   EXPECT_TRUE(none.directory.empty() && none.fileName.empty());
 }
 

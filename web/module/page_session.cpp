@@ -114,7 +114,7 @@ void PageSession::ForgetFolder(const std::string& folder) {
 
 val PageSession::Open(const val& request) {
   return Run([&](val& result) {
-    OpenRequest open = Session::OpenRequestFor(LayoutNamed(TextField(request, "layout")),
+    OpenRequest open = session_.OpenRequestFor(LayoutNamed(TextField(request, "layout")),
                                                TextField(request, "scenario").value_or(""));
     open.placenameDefault = FlagField(request, "placenameDefault").value_or(true);
     open.titleDefault = FlagField(request, "titleDefault").value_or(true);
@@ -132,7 +132,7 @@ val PageSession::Open(const val& request) {
 
 val PageSession::LayoutsAccepting(const std::string& path) {
   val layouts = val::array();
-  for (const ScenarioLayout layout : Session::LayoutsAccepting(path))
+  for (const ScenarioLayout layout : session_.LayoutsAccepting(path))
     layouts.call<void>("push", val(LayoutName(layout)));
   return layouts;
 }
