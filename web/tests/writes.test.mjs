@@ -301,7 +301,8 @@ test('"Write into folder…" asks before it replaces files there, No by default:
   assert.equal(await page.evaluate(() => document.activeElement.textContent), 'No');
   await page.keyboard.press('Enter');
   await page.waitForSelector('#dialog:not([open])');
-  assert.equal(await page.$eval('#status', (line) => line.textContent), 'Not written');
+  // The status follows the dialog's closing once the folder's write has given up.
+  assert.equal(await waitForText(page, '#status', 'Not written'), 'Not written');
   assert.deepEqual(await contents(), earlier);
   assert.equal(await page.evaluate(() => window.zarkel.app.hasUnwrittenEdits()), true);
 
