@@ -432,18 +432,6 @@ std::optional<WrittenFiles> Session::Write(const WriteRequest& request,
   });
 }
 
-std::optional<WrittenFiles> Session::WriteCampaign(CampaignPage page, const std::string& slotName,
-                                                   const std::string& directory,
-                                                   const DialogAnswers& answers) {
-  return Write({WriteKind::Campaign, directory, slotName, page}, answers);
-}
-
-std::optional<WrittenFiles> Session::WriteOrderOfBattle(const std::string& directory,
-                                                        const std::string& name,
-                                                        const DialogAnswers& answers) {
-  return Write({WriteKind::OrderOfBattle, directory, name}, answers);
-}
-
 std::optional<WrittenFiles> Session::WriteFileOfFace(const std::filesystem::path& target,
                                                      const std::function<std::string()>& make,
                                                      const DialogAnswers& answers) {
@@ -469,12 +457,6 @@ bool Session::HomemadeWriteAsks(const std::string& directory, const std::string&
   RequireOpenScenario(state_.scenario);
   return CheckHomemadeWrite(state_,
                             HomemadeWriteRequest{directory, name, battleType(), limitTexts()});
-}
-
-std::optional<WrittenFiles> Session::WriteHomemade(const std::string& directory,
-                                                   const std::string& name,
-                                                   const DialogAnswers& answers) {
-  return Write({WriteKind::Homemade, directory, name}, answers);
 }
 
 bool Session::ApplyImport(const std::string& fileName, const std::function<ObImport()>& read) {
@@ -516,12 +498,6 @@ bool Session::ChooseAndImportOrderOfBattle(const DialogAnswers& answers) {
 
 bool Session::ImportOrderOfBattleBytes(const std::string& fileName, std::string_view bytes) {
   return ApplyImport(fileName, [&] { return ReadObImport(state_, fileName, bytes); });
-}
-
-std::optional<WrittenFiles> Session::WriteObSpreadsheet(const std::string& directory,
-                                                        const std::string& name,
-                                                        const DialogAnswers& answers) {
-  return Write({WriteKind::ObSpreadsheet, directory, name}, answers);
 }
 
 }  // namespace zarkel

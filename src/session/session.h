@@ -165,21 +165,13 @@ class Session {
   // it replaces files that are there (`answers.replace` answers that question without showing
   // it) and returns none, having written nothing, when it was answered No. A kind that writes the
   // scenario is refused with none open, and the edits made so far then count as written.
+  // `answers.yesNo` answers a writer's own question (the Homemade writer's before it converts an
+  // Original scenario) without showing it.
   std::optional<WrittenFiles> Write(const WriteRequest& request, const DialogAnswers& answers = {});
-  // Shorthands for Write.
-  std::optional<WrittenFiles> WriteCampaign(CampaignPage page, const std::string& slotName,
-                                            const std::string& directory,
-                                            const DialogAnswers& answers = {});
-  std::optional<WrittenFiles> WriteOrderOfBattle(const std::string& directory,
-                                                 const std::string& name,
-                                                 const DialogAnswers& answers = {});
   // Whether the Homemade writer would ask before it writes (it does for an Original scenario,
   // whose conversion only a scenario made in the battle generator survives), after the checks it
   // makes before asking: throws their Refusal (no name, no scenario open, a target in use).
   bool HomemadeWriteAsks(const std::string& directory, const std::string& name) const;
-  // `answers.yesNo` answers the conversion question without showing it.
-  std::optional<WrittenFiles> WriteHomemade(const std::string& directory, const std::string& name,
-                                            const DialogAnswers& answers = {});
 
   // "Import OB…": the order of battle in the file at `path` (either form, as written or as a
   // spreadsheet saved it), read and never written. A file with any problem is refused whole
@@ -197,10 +189,6 @@ class Session {
   // The same for the content of a file picked by the page: `fileName` is its name as the user
   // sees it, for the messages and the step.
   bool ImportOrderOfBattleBytes(const std::string& fileName, std::string_view bytes);
-  // "Write OB" in the spreadsheet form (NAME.csv).
-  std::optional<WrittenFiles> WriteObSpreadsheet(const std::string& directory,
-                                                 const std::string& name,
-                                                 const DialogAnswers& answers = {});
 
  private:
   SideButtons Buttons() const { return SideButtons{side_ == 0, side_ == 1}; }

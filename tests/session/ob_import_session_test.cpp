@@ -40,7 +40,8 @@ class ObImportSessionTest : public ::testing::Test {
   Bytes Campaign(Session& written, const std::string& name) {
     DialogAnswers replacing;
     replacing.replace = true;
-    written.WriteCampaign(CampaignPage::Axis, name, (fx.dir / "out").string(), replacing);
+    written.Write({WriteKind::Campaign, (fx.dir / "out").string(), name, CampaignPage::Axis},
+                  replacing);
     return testing::ReadFileBytes(fx.dir / "out" / (name + ".scn"));
   }
   // The line of the list that shows the unit at `position` of `side`, the side being shown.
@@ -59,7 +60,7 @@ class ObImportSessionTest : public ::testing::Test {
 };
 
 TEST_F(ObImportSessionTest, TheSpreadsheetFormWrittenAndImportedUnchangedMakesNoStep) {
-  ASSERT_TRUE(session.WriteObSpreadsheet((fx.dir / "out").string(), "OB"));
+  ASSERT_TRUE(session.Write({WriteKind::ObSpreadsheet, (fx.dir / "out").string(), "OB"}));
   EXPECT_EQ(told.back().status.rfind("Wrote OB.csv in ", 0), 0u) << told.back().status;
   EXPECT_EQ(testing::ReadFileBytes(fx.dir / "out" / "OB.csv"),
             testing::ToBytes(testing::ObFixtureFile("source.csv")));
@@ -75,7 +76,7 @@ TEST_F(ObImportSessionTest, TheSpreadsheetFormWrittenAndImportedUnchangedMakesNo
 
   // Written again, the file there is replaced only when the question is answered Yes.
   fx.dialogs.AnswerReplace(false);
-  EXPECT_FALSE(session.WriteObSpreadsheet((fx.dir / "out").string(), "OB"));
+  EXPECT_FALSE(session.Write({WriteKind::ObSpreadsheet, (fx.dir / "out").string(), "OB"}));
   EXPECT_EQ(told.back().status, kNotWritten);
   ASSERT_EQ(fx.dialogs.replaceQuestions.size(), 1u);
 }

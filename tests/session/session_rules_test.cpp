@@ -128,16 +128,16 @@ TEST_F(SessionRulesTest, TheLayoutsThatAcceptAFileAndAnOpeningFromAPath) {
 TEST_F(SessionRulesTest, AWriteOfTheScenarioCountsTheEditsAsWrittenAnOrderOfBattleDoesNot) {
   session.SetType(2);
   ASSERT_TRUE(session.HasUnwrittenEdits());
-  ASSERT_TRUE(session.WriteOrderOfBattle(out.string(), "OB"));
+  ASSERT_TRUE(session.Write({WriteKind::OrderOfBattle, out.string(), "OB"}));
   EXPECT_TRUE(session.HasUnwrittenEdits());
-  ASSERT_TRUE(session.WriteHomemade(out.string(), "copy"));
+  ASSERT_TRUE(session.Write({WriteKind::Homemade, out.string(), "copy"}));
   EXPECT_FALSE(session.HasUnwrittenEdits());
   EXPECT_TRUE(told.back().history);
 
   // A write answered No writes nothing and counts nothing as written.
   session.SetType(0);
   fx.dialogs.AnswerReplace(false);
-  EXPECT_FALSE(session.WriteHomemade(out.string(), "copy"));
+  EXPECT_FALSE(session.Write({WriteKind::Homemade, out.string(), "copy"}));
   EXPECT_TRUE(session.HasUnwrittenEdits());
 }
 

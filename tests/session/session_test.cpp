@@ -34,7 +34,7 @@ class SessionTest : public ::testing::Test {
     throw std::logic_error("no unit " + name);
   }
   Bytes WrittenCampaign(const std::string& name) {
-    session.WriteCampaign(CampaignPage::Axis, name, (fx.dir / "out").string());
+    session.Write({WriteKind::Campaign, (fx.dir / "out").string(), name, CampaignPage::Axis});
     return testing::ReadFileBytes(fx.dir / "out" / (name + ".scn"));
   }
   // The limits of the source in edit order, with `field` set to `value`.
@@ -252,13 +252,13 @@ TEST(SessionWithNothingOpen, EditsAndWritesSaySoAndDoNothingButTheOrderOfBattle)
   const std::string out = fx.dir.path().string();
   for (const std::string name : {"", "camp"}) {
     try {
-      session.WriteCampaign(CampaignPage::Axis, name, out);
+      session.Write({WriteKind::Campaign, out, name, CampaignPage::Axis});
       ADD_FAILURE() << "written";
     } catch (const Refusal& refusal) {
       EXPECT_EQ(refusal.what(), openFirst);
     }
     try {
-      session.WriteHomemade(out, name);
+      session.Write({WriteKind::Homemade, out, name});
       ADD_FAILURE() << "written";
     } catch (const Refusal& refusal) {
       EXPECT_EQ(refusal.what(), openFirst);
@@ -267,7 +267,7 @@ TEST(SessionWithNothingOpen, EditsAndWritesSaySoAndDoNothingButTheOrderOfBattle)
   EXPECT_THROW(session.HomemadeWriteAsks(out, "camp"), Refusal);
   EXPECT_FALSE(std::filesystem::exists(fx.dir / "camp.scn"));
   // "Write OB" writes its header and the three blank lines of the sides.
-  ASSERT_TRUE(session.WriteOrderOfBattle(out, "OB"));
+  ASSERT_TRUE(session.Write({WriteKind::OrderOfBattle, out, "OB"}));
   EXPECT_TRUE(std::filesystem::exists(fx.dir / "OB.txt"));
 }
 
@@ -290,11 +290,11 @@ TEST_F(SessionTest, TheHomemadeWritersQuestionCanBeAnsweredUpFront) {
   no.yesNo = false;
   DialogAnswers yes;
   yes.yesNo = true;
-  EXPECT_FALSE(session.WriteHomemade(out, "no", no));
-  EXPECT_TRUE(session.WriteHomemade(out, "yes", yes));
+  EXPECT_FALSE(session.Write({WriteKind::Homemade, out, "no"}, no));
+  EXPECT_TRUE(session.Write({WriteKind::Homemade, out, "yes"}, yes));
   EXPECT_TRUE(fx.dialogs.questions.empty());
   fx.dialogs.AnswerYesNo(true);
-  EXPECT_TRUE(session.WriteHomemade(out, "asked"));
+  EXPECT_TRUE(session.Write({WriteKind::Homemade, out, "asked"}));
   EXPECT_EQ(fx.dialogs.questions.size(), 1u);
   EXPECT_FALSE(std::filesystem::exists(fx.dir / "out" / "no.scn"));
 }
@@ -318,7 +318,7 @@ TEST_F(SessionTest, CompanionFilesMissingAtTheOpeningAreNamedAndFoundWhenTheWrit
   testing::WriteFileText(fx.dir / "SORIG.TST", "North\r\n");
   testing::WriteFileText(fx.dir / "Orig.Tit", "Title");
   const std::string out = (fx.dir / "out").string();
-  ASSERT_TRUE(session.WriteCampaign(CampaignPage::Axis, "cchina", out));
+  ASSERT_TRUE(session.Write({WriteKind::Campaign, out, "cchina", CampaignPage::Axis}));
   EXPECT_EQ(testing::ReadFileBytes(fx.dir / "out" / "cchina.tit"), testing::ToBytes("Title"));
   EXPECT_EQ(testing::ReadFileBytes(fx.dir / "out" / "scchina.tst"), testing::ToBytes("North\r\n"));
   EXPECT_EQ(testing::ReadFileBytes(fx.dir / "out" / "cchina.des"), testing::ToBytes("D"));
@@ -356,7 +356,7 @@ TEST_F(SessionTest, OnlyItsOwnAnswerReplacesAFileAndNoSaysNothingWasWritten) {
   yes.yesNo = true;
   fx.dialogs.AnswerReplace(false);
   told.clear();
-  EXPECT_FALSE(session.WriteOrderOfBattle(out, "OB", yes));
+  EXPECT_FALSE(session.Write({WriteKind::OrderOfBattle, out, "OB"}, yes));
   EXPECT_EQ(fx.dialogs.replaceQuestions,
             std::vector<std::string>{"\"OB.txt\" already exists in \"" + out + "\". Replace it?"});
   ASSERT_EQ(told.size(), 1u);
@@ -366,7 +366,7 @@ TEST_F(SessionTest, OnlyItsOwnAnswerReplacesAFileAndNoSaysNothingWasWritten) {
 
   DialogAnswers replace;
   replace.replace = true;
-  ASSERT_TRUE(session.WriteOrderOfBattle(out, "OB", replace));
+  ASSERT_TRUE(session.Write({WriteKind::OrderOfBattle, out, "OB"}, replace));
   EXPECT_EQ(fx.dialogs.replaceQuestions.size(), 1u) << "answered up front, not shown";
   EXPECT_NE(testing::ReadFileBytes(fx.dir / "out" / "OB.txt"), testing::ToBytes("earlier"));
 }
