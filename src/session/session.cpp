@@ -425,9 +425,18 @@ std::string Session::ReplaceQuestionText(const std::filesystem::path& directory,
 
 void Session::Wrote(SessionChange& change, std::optional<WrittenFiles> written, bool scenario) {
   if (written && scenario)
-    state_.history.MarkWritten();
+    lastWrite_ = state_.history.MarkWritten();
   change.written = std::move(written);
   change.status = change.written ? WrittenFilesLine(*change.written) : std::string(kNotWritten);
+}
+
+void Session::WriteNotDelivered() {
+  Operate([&](SessionChange&) {
+    if (lastWrite_)
+      state_.history.TakeBackWrite(*lastWrite_);
+    lastWrite_.reset();
+    return true;
+  });
 }
 
 std::optional<WrittenFiles> Session::WriteCampaign(CampaignPage page, const std::string& slotName,

@@ -161,6 +161,11 @@ class Session {
   static std::string ReplaceQuestionText(const std::filesystem::path& directory,
                                          const std::vector<std::string>& existing);
 
+  // A campaign or Homemade write whose files the face could not put in place (the page delivers
+  // them after the write): the edits count as unwritten again, as they were before it. Nothing
+  // when another write or an opening came since.
+  void WriteNotDelivered();
+
   // The three writers, with the type and limits as they stand. Each asks before it replaces
   // files that are there (`answers.replace` answers that question without showing it) and
   // returns none, having written nothing, when it was answered No. A campaign or Homemade write
@@ -225,7 +230,8 @@ class Session {
   std::optional<std::int32_t> side_;
   std::vector<std::pair<std::int32_t, Observer>> observers_;
   std::int32_t nextObserver_ = 1;
-  std::int32_t announcing_ = 0;  // observers being told, nested
+  std::int32_t announcing_ = 0;                      // observers being told, nested
+  std::optional<EditHistory::WriteMark> lastWrite_;  // of the last write of the scenario
 
   // An order of battle read against the open scenario, made one step of the history.
   bool ApplyImport(const std::string& fileName, const std::function<ObImport()>& read);
