@@ -32,30 +32,6 @@ val StepName(const std::optional<std::string>& name) {
   return name ? val(PrintableLatin1(*name)) : val::null();
 }
 
-// The files a write made, in the order it made them: [{name, bytes: Uint8Array}].
-val WrittenFiles(const zarkel::WrittenFiles& written) {
-  val files = val::array();
-  for (std::size_t i = 0; i < written.names.size(); ++i) {
-    const std::filesystem::path path = written.directory / PathFromUtf8(written.names[i]);
-    // Read in one piece: a scenario of the largest map is megabytes.
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in)
-      throw IoError("File not found", path);
-    std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
-    in.seekg(0);
-    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
-      throw IoError("Cannot read", path);
-    val file = val::object();
-    file.set("name", written.names[i]);
-    // A copy: the view into the module's memory is gone with `bytes`.
-    file.set("bytes", val::global("Uint8Array")
-                          .new_(val(emscripten::typed_memory_view(
-                              bytes.size(), reinterpret_cast<const std::uint8_t*>(bytes.data())))));
-    files.set(i, file);
-  }
-  return files;
-}
-
 constexpr const char* kHeaderOnly =
     ": its header line and the three sides' blank lines alone, since no scenario is open";
 
@@ -64,12 +40,22 @@ void RequireOpen(const Session& session) {
   session.RequireOpen();
 }
 
-// A write's result: the files it made, or that a question answered No stopped it.
-void SetWritten(val& result, const std::optional<zarkel::WrittenFiles>& written) {
-  if (written)
-    result.set("written", WrittenFiles(*written));
-  else
-    result.set("declined", true);
+// The bytes of a file for the page: a copy, since a view into the module's memory would be gone
+// with them.
+val BytesOf(const std::string& bytes) {
+  return val::global("Uint8Array")
+      .new_(val(emscripten::typed_memory_view(
+          bytes.size(), reinterpret_cast<const std::uint8_t*>(bytes.data()))));
+}
+
+// The bytes of a Uint8Array from the page, copied in one go; none for none.
+std::string BytesText(const val& bytes) {
+  if (bytes.isUndefined() || bytes.isNull())
+    return std::string();
+  std::string text(bytes["length"].as<std::size_t>(), '\0');
+  val(emscripten::typed_memory_view(text.size(), reinterpret_cast<std::uint8_t*>(text.data())))
+      .call<void>("set", bytes);
+  return text;
 }
 
 }  // namespace
@@ -102,15 +88,44 @@ val PageSession::Run(Work&& work) {
 }
 
 std::string PageSession::Shown(const std::string& text) const {
-  return names_.Apply(Utf8OrLatin1(text));
+  return Utf8OrLatin1(text);
 }
 
-void PageSession::ShowFolderAs(const std::string& folder, const std::string& shown) {
-  names_.Show(folder, shown);
+void PageSession::GiveFiles(const val& files) {
+  const auto count = files["length"].as<std::uint32_t>();
+  for (std::uint32_t i = 0; i < count; ++i) {
+    const val file = files[i];
+    files_.Give(file["name"].as<std::string>(), BytesText(file["bytes"]),
+                file["id"].isNumber() ? file["id"].as<std::int32_t>() : 0);
+  }
 }
 
-void PageSession::ForgetFolder(const std::string& folder) {
-  names_.Forget(folder);
+// A write into `folder` of the page's files: its files taken out of the module and answered as
+// {written: [{name, bytes: Uint8Array}]}, or {declined: true} when a question answered No
+// stopped it. The folder goes with whatever a failure left in it.
+template <typename Write>
+void PageSession::WriteInto(const std::string& folder, val& result, Write&& write) {
+  files_.MakeFolder(folder);
+  try {
+    const std::optional<zarkel::WrittenFiles> written = write();
+    if (written) {
+      val files = val::array();
+      std::uint32_t count = 0;
+      for (const auto& [name, bytes] : files_.TakeWritten(written->directory, written->names)) {
+        val file = val::object();
+        file.set("name", name);
+        file.set("bytes", BytesOf(bytes->bytes));
+        files.set(count++, file);
+      }
+      result.set("written", files);
+    } else {
+      result.set("declined", true);
+    }
+  } catch (...) {
+    files_.RemoveFolder(folder);
+    throw;
+  }
+  files_.RemoveFolder(folder);
 }
 
 val PageSession::Open(const val& request) {
@@ -125,14 +140,35 @@ val PageSession::Open(const val& request) {
       if (const std::optional<std::string> path = TextField(request, name))
         answers.files.push_back(FileAnswer{kind, *path});
     }
-    result.set(
-        "opened",
-        session_.Open(open, answers, FlagField(request, "rereadEquipment").value_or(false)).opened);
+    const bool reread = FlagField(request, "rereadEquipment").value_or(false) ||
+                        !session_.state().equipment.equipmentLoaded;
+    bool opened = false;
+    {
+      const PageFiles::ReadingGiven reading(files_);
+      opened = session_.Open(open, answers, reread).opened;
+    }
+    KeepInUse(opened ? Read::Everything : reread ? Read::Equipment : Read::Nothing);
+    result.set("opened", opened);
   });
+}
+
+void PageSession::KeepInUse(Read read) {
+  std::vector<std::filesystem::path> inUse;
+  for (const FileInUse& file : session_.FilesInUse())
+    inUse.push_back(file.path);
+  std::vector<std::filesystem::path> readNow;
+  if (read == Read::Everything) {
+    readNow = inUse;
+  } else if (read == Read::Equipment) {
+    const EquipmentTables& equipment = session_.state().equipment;
+    readNow = {PathFromUtf8(equipment.equipmentPath), PathFromUtf8(equipment.namesPath)};
+  }
+  files_.KeepAsRead(inUse, readNow);
 }
 
 val PageSession::LayoutsAccepting(const std::string& path) {
   val layouts = val::array();
+  const PageFiles::ReadingGiven reading(files_);
   for (const ScenarioLayout layout : session_.LayoutsAccepting(path))
     layouts.call<void>("push", val(LayoutName(layout)));
   return layouts;
@@ -145,7 +181,11 @@ val PageSession::ReloadEquipment(const val& request) {
       answers.files.push_back(FileAnswer{FileDialogKind::Equipment, *path});
     if (const std::optional<std::string> path = TextField(request, "names"))
       answers.files.push_back(FileAnswer{FileDialogKind::EquipmentNames, *path});
-    session_.ReloadEquipment(answers);
+    {
+      const PageFiles::ReadingGiven reading(files_);
+      session_.ReloadEquipment(answers);
+    }
+    KeepInUse(Read::Equipment);
   });
 }
 
@@ -257,6 +297,9 @@ val PageSession::Snapshot() const {
   read.set("equipment",
            equipment.equipmentPath.empty() ? val::null() : val(equipment.equipmentPath));
   read.set("names", equipment.namesPath.empty() ? val::null() : val(equipment.namesPath));
+  // The numbers of the files read, as the page gave them.
+  read.set("equipmentId", files_.IdOf(PathFromUtf8(equipment.equipmentPath)));
+  read.set("namesId", files_.IdOf(PathFromUtf8(equipment.namesPath)));
   snapshot.set("equipment", read);
   return snapshot;
 }
@@ -289,25 +332,26 @@ val PageSession::Check() const {
 val PageSession::WriteCampaign(const val& request) {
   return Run([&](val& result) {
     const std::string folder = TextField(request, "folder").value_or("");
-    const ShownFolder shown(names_, folder, TextField(request, "shownAs").value_or(folder));
     const CampaignPage page =
         TextField(request, "page") == "allied" ? CampaignPage::Allied : CampaignPage::Axis;
-    SetWritten(result,
-               session_.WriteCampaign(page, TextField(request, "slot").value_or(""), folder));
+    WriteInto(folder, result, [&] {
+      return session_.WriteCampaign(page, TextField(request, "slot").value_or(""), folder);
+    });
   });
 }
 
 val PageSession::WriteOrderOfBattle(const val& request) {
   return Run([&](val& result) {
     const std::string folder = TextField(request, "folder").value_or("");
-    const ShownFolder shown(names_, folder, TextField(request, "shownAs").value_or(folder));
     const bool opened = session_.state().scenario.layout.has_value();
     const std::string name = TextField(request, "name").value_or("");
-    const std::optional<zarkel::WrittenFiles> written =
-        FlagField(request, "spreadsheet").value_or(false)
-            ? session_.WriteObSpreadsheet(folder, name)
-            : session_.WriteOrderOfBattle(folder, name);
-    SetWritten(result, written);
+    std::optional<zarkel::WrittenFiles> written;
+    WriteInto(folder, result, [&] {
+      written = FlagField(request, "spreadsheet").value_or(false)
+                    ? session_.WriteObSpreadsheet(folder, name)
+                    : session_.WriteOrderOfBattle(folder, name);
+      return written;
+    });
     // With no scenario open the file holds no unit: the status says what it does hold.
     if (written && !opened)
       result.set("status", Shown(Session::WrittenLine(*written)) + kHeaderOnly);
@@ -316,26 +360,20 @@ val PageSession::WriteOrderOfBattle(const val& request) {
 
 val PageSession::ImportOrderOfBattle(const val& request) {
   return Run([&](val& result) {
-    const val bytes = request["bytes"];
-    const std::vector<std::uint8_t> content =
-        bytes.isUndefined() || bytes.isNull()
-            ? std::vector<std::uint8_t>()
-            : emscripten::convertJSArrayToNumberVector<std::uint8_t>(bytes);
-    result.set("imported", session_.ImportOrderOfBattleBytes(
-                               TextField(request, "name").value_or(""),
-                               std::string_view(reinterpret_cast<const char*>(content.data()),
-                                                content.size())));
+    result.set("imported",
+               session_.ImportOrderOfBattleBytes(TextField(request, "name").value_or(""),
+                                                 BytesText(request["bytes"])));
   });
 }
 
 val PageSession::WriteHomemade(const val& request) {
   return Run([&](val& result) {
     const std::string folder = TextField(request, "folder").value_or("");
-    const ShownFolder shown(names_, folder, TextField(request, "shownAs").value_or(folder));
     DialogAnswers answers;
     answers.yesNo = FlagField(request, "answer");
-    SetWritten(result,
-               session_.WriteHomemade(folder, TextField(request, "name").value_or(""), answers));
+    WriteInto(folder, result, [&] {
+      return session_.WriteHomemade(folder, TextField(request, "name").value_or(""), answers);
+    });
   });
 }
 
@@ -346,7 +384,7 @@ val PageSession::FilesInUse() const {
     const std::string path = inUse.path.generic_string();
     val file = val::object();
     file.set("path", path);
-    file.set("name", names_.Path(path));
+    file.set("id", files_.IdOf(inUse.path));
     file.set("what", std::string(inUse.what));
     files.set(count++, file);
   }

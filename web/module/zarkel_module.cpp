@@ -138,8 +138,7 @@ EMSCRIPTEN_BINDINGS(zarkel) {
   emscripten::function("replaceQuestion", &ReplaceQuestionOf);
   emscripten::class_<PageSession>("Session")
       .constructor<>()
-      .function("showFolderAs", &PageSession::ShowFolderAs)
-      .function("forgetFolder", &PageSession::ForgetFolder)
+      .function("giveFiles", &PageSession::GiveFiles)
       .function("open", &PageSession::Open)
       .function("layoutsAccepting", &PageSession::LayoutsAccepting)
       .function("reloadEquipment", &PageSession::ReloadEquipment)
@@ -161,6 +160,7 @@ EMSCRIPTEN_BINDINGS(zarkel) {
       .function("writeCampaign", &PageSession::WriteCampaign)
       .function("writeOrderOfBattle", &PageSession::WriteOrderOfBattle)
       .function("writeHomemade", &PageSession::WriteHomemade)
+      .function("notDelivered", &PageSession::NotDelivered)
       .function("importOrderOfBattle", &PageSession::ImportOrderOfBattle)
       .function("filesInUse", &PageSession::FilesInUse)
       .function("subscribe", &PageSession::Subscribe)

@@ -19,9 +19,10 @@ const DOWNLOADS = 'downloads';
 export function setUpWrites(app) {
   const folderWrites = canWriteIntoFolder();
 
-  // Runs a write whose result says which files it made, and delivers them. `call(folder,
-  // shownAs, answer)` calls the session; `zipName` names the zip of a set. A write that the
-  // campaign and Homemade writers make counts as written only once its files are delivered.
+  // Runs a write whose result says which files it made, and delivers them. `call(folder, answer)`
+  // calls the session, `folder` naming where the files go as the user sees it; `zipName` names
+  // the zip of a set. A campaign or Homemade write whose files are not delivered leaves the edits
+  // unwritten: the session is told.
   async function write({ call, zipName, marksWritten }, intoFolder) {
     app.finishEdits();
     let target = null;
@@ -34,13 +35,11 @@ export function setUpWrites(app) {
       }
       if (!target) return;
     }
-    const shownAs = target ? target.name : (zipName ?? DOWNLOADS);
+    const folder = target ? target.name : (zipName ?? DOWNLOADS);
     let answer;
     for (;;) {
-      const folder = app.store.outputFolder();
       app.status.hold();
-      const result = call(folder, shownAs, answer);
-      app.store.discard(folder);
+      const result = call(folder, answer);
       if (!result.written) {
         app.status.release();
         await showOutcome(result);
@@ -65,20 +64,19 @@ export function setUpWrites(app) {
           });
           if (delivered.declined) {
             app.status.fail(app.texts.notWritten);
-            if (marksWritten) app.setUndelivered(true);
+            if (marksWritten) app.session.notDelivered();
             return;
           }
         } else if (zipName) await downloadZip(zipName, files);
         else downloadFile(files[0].name, files[0].bytes);
       } catch (error) {
         app.status.fail(error.message);
-        if (marksWritten) app.setUndelivered(true);
+        if (marksWritten) app.session.notDelivered();
         await showMessages([error.message]);
         return;
       }
       app.status.release();
       if (result.status) app.status.show(result.status);
-      if (marksWritten) app.setUndelivered(false);
       await showOutcome(result);
       return;
     }
@@ -119,7 +117,7 @@ export function setUpWrites(app) {
       return {
         zipName: `${slot || 'campaign'}.zip`,
         marksWritten: true,
-        call: (folder, shownAs) => app.session.writeCampaign({ page, slot, folder, shownAs }),
+        call: (folder) => app.session.writeCampaign({ page, slot, folder }),
       };
     });
   }
@@ -128,11 +126,10 @@ export function setUpWrites(app) {
   const obSpreadsheet = document.getElementById('ob-spreadsheet');
   bind(document.getElementById('page-ob'), () => ({
     marksWritten: false,
-    call: (folder, shownAs) =>
+    call: (folder) =>
       app.session.writeOrderOfBattle({
         name: obName.value,
         folder,
-        shownAs,
         spreadsheet: obSpreadsheet.checked,
       }),
   }));
@@ -140,7 +137,7 @@ export function setUpWrites(app) {
   const homemadeName = document.getElementById('homemade-name');
   bind(document.getElementById('page-homemade'), () => ({
     marksWritten: true,
-    call: (folder, shownAs, answer) =>
-      app.session.writeHomemade({ name: homemadeName.value, folder, shownAs, answer }),
+    call: (folder, answer) =>
+      app.session.writeHomemade({ name: homemadeName.value, folder, answer }),
   }));
 }
