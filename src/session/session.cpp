@@ -459,8 +459,15 @@ std::optional<WrittenFiles> Session::WriteOrderOfBattle(const std::string& direc
     Wrote(change,
           zarkel::WriteOrderOfBattle(state_, dialogs, OrderOfBattleRequest{directory, name}),
           false);
+    SayWhenNoUnits(change, "its header line and the three sides' blank lines");
     return change.written;
   });
+}
+
+void Session::SayWhenNoUnits(SessionChange& change, const char* holds) const {
+  // With no scenario open the file holds no unit: the status says what it does hold.
+  if (change.written && !state_.scenario.layout)
+    change.status += std::string(": ") + holds + " alone, since no scenario is open";
 }
 
 std::optional<WrittenFiles> Session::WriteFileOfFace(const std::filesystem::path& target,
@@ -553,6 +560,7 @@ std::optional<WrittenFiles> Session::WriteObSpreadsheet(const std::string& direc
     Wrote(change,
           zarkel::WriteObSpreadsheet(state_, dialogs, ObSpreadsheetRequest{directory, name}),
           false);
+    SayWhenNoUnits(change, "its header line");
     return change.written;
   });
 }

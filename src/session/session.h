@@ -224,6 +224,9 @@ class Session {
   // The end of every write: what it wrote, the status saying so, the edits counted as written
   // when it wrote the scenario.
   void Wrote(SessionChange& change, std::optional<WrittenFiles> written, bool scenario);
+  // An order of battle written with no scenario open: the status says what it `holds` instead
+  // of units.
+  void SayWhenNoUnits(SessionChange& change, const char* holds) const;
 
   Dialogs& dialogs_;
   EditorState state_;

@@ -32,9 +32,6 @@ val StepName(const std::optional<std::string>& name) {
   return name ? val(PrintableLatin1(*name)) : val::null();
 }
 
-constexpr const char* kHeaderOnly =
-    ": its header line and the three sides' blank lines alone, since no scenario is open";
-
 // An edit with no scenario open changes nothing: it is refused with the writers' own words.
 void RequireOpen(const Session& session) {
   session.RequireOpen();
@@ -343,18 +340,12 @@ val PageSession::WriteCampaign(const val& request) {
 val PageSession::WriteOrderOfBattle(const val& request) {
   return Run([&](val& result) {
     const std::string folder = TextField(request, "folder").value_or("");
-    const bool opened = session_.state().scenario.layout.has_value();
     const std::string name = TextField(request, "name").value_or("");
-    std::optional<zarkel::WrittenFiles> written;
     WriteInto(folder, result, [&] {
-      written = FlagField(request, "spreadsheet").value_or(false)
-                    ? session_.WriteObSpreadsheet(folder, name)
-                    : session_.WriteOrderOfBattle(folder, name);
-      return written;
+      return FlagField(request, "spreadsheet").value_or(false)
+                 ? session_.WriteObSpreadsheet(folder, name)
+                 : session_.WriteOrderOfBattle(folder, name);
     });
-    // With no scenario open the file holds no unit: the status says what it does hold.
-    if (written && !opened)
-      result.set("status", Shown(Session::WrittenLine(*written)) + kHeaderOnly);
   });
 }
 

@@ -76,7 +76,6 @@ export function setUpWrites(app) {
         return;
       }
       app.status.release();
-      if (result.status) app.status.show(result.status);
       await showOutcome(result);
       return;
     }
