@@ -424,8 +424,9 @@ std::string Session::ReplaceQuestionText(const std::filesystem::path& directory,
 }
 
 void Session::Wrote(SessionChange& change, std::optional<WrittenFiles> written, bool scenario) {
-  if (written && scenario)
-    lastWrite_ = state_.history.MarkWritten();
+  // The write a face's failed delivery takes back is the last one, whatever it wrote.
+  if (written)
+    lastWrite_ = scenario ? std::optional(state_.history.MarkWritten()) : std::nullopt;
   change.written = std::move(written);
   change.status = change.written ? WrittenFilesLine(*change.written) : std::string(kNotWritten);
 }

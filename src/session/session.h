@@ -161,9 +161,9 @@ class Session {
   static std::string ReplaceQuestionText(const std::filesystem::path& directory,
                                          const std::vector<std::string>& existing);
 
-  // A campaign or Homemade write whose files the face could not put in place (the page delivers
-  // them after the write): the edits count as unwritten again, as they were before it. Nothing
-  // when another write or an opening came since.
+  // The last write's files did not reach their place (the page delivers them after the write):
+  // when it was a campaign or Homemade write, the edits count as unwritten again, as they were
+  // before it. Nothing when another write or an opening came since.
   void WriteNotDelivered();
 
   // The three writers, with the type and limits as they stand. Each asks before it replaces

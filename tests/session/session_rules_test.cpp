@@ -160,7 +160,11 @@ TEST_F(SessionRulesTest, AWriteNotDeliveredLeavesTheEditsUnwrittenAsBefore) {
   ASSERT_TRUE(session.Undo());
   EXPECT_FALSE(session.HasUnwrittenEdits());
 
-  // Taken back once only.
+  // Taken back once only, and not for an order of battle, which counts nothing as written.
+  session.WriteNotDelivered();
+  EXPECT_FALSE(session.HasUnwrittenEdits());
+  ASSERT_TRUE(session.WriteHomemade(out.string(), "copy", replacing));
+  ASSERT_TRUE(session.WriteOrderOfBattle(out.string(), "OB"));
   session.WriteNotDelivered();
   EXPECT_FALSE(session.HasUnwrittenEdits());
   session.SetType(0);
