@@ -50,12 +50,25 @@ void EditHistory::Clear() {
   done_ = 0;
   written_ = 0;
   foldable_ = false;
+  ++writes_;
   ++revision_;
 }
 
-void EditHistory::MarkWritten() {
+EditHistory::WriteMark EditHistory::MarkWritten() {
+  const WriteMark mark{written_, ++writes_};
   written_ = done_;
   foldable_ = false;
+  ++revision_;
+  return mark;
+}
+
+void EditHistory::TakeBackWrite(const WriteMark& mark) {
+  if (mark.write != writes_)
+    return;
+  // Steps undone since the write may have dropped the state written before: then nothing counts
+  // as written, as after such a step.
+  written_ = mark.before && *mark.before <= steps_.size() ? mark.before : std::nullopt;
+  ++writes_;
   ++revision_;
 }
 

@@ -38,8 +38,16 @@ class EditHistory {
   // After an opening: no steps, and the scenario as it is counts as written.
   void Clear();
 
-  // A writer has written the scenario as it now stands.
-  void MarkWritten();
+  // A writer has written the scenario as it now stands. Answers the mark TakeBackWrite takes.
+  struct WriteMark {
+    std::optional<std::size_t> before;  // what counted as written until then
+    std::uint64_t write = 0;            // which write it was
+  };
+  WriteMark MarkWritten();
+  // The write of `mark` did not reach its place after all (the page could not deliver its
+  // files): what counted as written before it counts again, unless another write or an opening
+  // came since.
+  void TakeBackWrite(const WriteMark& mark);
   // True when the scenario differs from what the last write (or the opening) saw: steps were
   // made or undone since, and not all of them taken back.
   bool HasUnwrittenEdits() const { return written_ != done_; }
@@ -58,7 +66,8 @@ class EditHistory {
   // How many steps were done at the last write; none when that state can no longer be reached
   // (a new step replaced the steps that led back to it).
   std::optional<std::size_t> written_ = 0;
-  bool foldable_ = false;  // the last step done may take a further change of its field
+  std::uint64_t writes_ = 0;  // writes marked and openings, counted
+  bool foldable_ = false;     // the last step done may take a further change of its field
   std::uint64_t revision_ = 0;
 };
 

@@ -414,10 +414,20 @@ std::string Session::ReplaceQuestionText(const std::filesystem::path& directory,
 }
 
 void Session::Wrote(SessionChange& change, std::optional<WrittenFiles> written, bool scenario) {
-  if (written && scenario)
-    state_.history.MarkWritten();
+  // The write a face's failed delivery takes back is the last one, whatever it wrote.
+  if (written)
+    lastWrite_ = scenario ? std::optional(state_.history.MarkWritten()) : std::nullopt;
   change.written = std::move(written);
   change.status = change.written ? WrittenFilesLine(*change.written) : std::string(kNotWritten);
+}
+
+void Session::WriteNotDelivered() {
+  Operate([&](SessionChange&) {
+    if (lastWrite_)
+      state_.history.TakeBackWrite(*lastWrite_);
+    lastWrite_.reset();
+    return true;
+  });
 }
 
 std::optional<WrittenFiles> Session::Write(const WriteRequest& request,
@@ -428,8 +438,16 @@ std::optional<WrittenFiles> Session::Write(const WriteRequest& request,
       RequireOpenScenario(state_.scenario);
     AnsweredDialogs dialogs(dialogs_, answers);
     Wrote(change, row.write(state_, dialogs, request), row.writesScenario);
+    if (row.holdsWithNothingOpen != nullptr)
+      SayWhenNoUnits(change, row.holdsWithNothingOpen);
     return change.written;
   });
+}
+
+void Session::SayWhenNoUnits(SessionChange& change, const char* holds) const {
+  // With no scenario open the file holds no unit: the status says what it does hold.
+  if (change.written && !state_.scenario.layout)
+    change.status += std::string(": ") + holds + " alone, since no scenario is open";
 }
 
 std::optional<WrittenFiles> Session::WriteFileOfFace(const std::filesystem::path& target,

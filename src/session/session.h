@@ -161,6 +161,11 @@ class Session {
   static std::string ReplaceQuestionText(const std::filesystem::path& directory,
                                          const std::vector<std::string>& existing);
 
+  // The last write's files did not reach their place (the page delivers them after the write):
+  // when it was a campaign or Homemade write, the edits count as unwritten again, as they were
+  // before it. Nothing when another write or an opening came since.
+  void WriteNotDelivered();
+
   // A write of any kind (write_kinds.h), with the type and limits as they stand. Each asks before
   // it replaces files that are there (`answers.replace` answers that question without showing
   // it) and returns none, having written nothing, when it was answered No. A kind that writes the
@@ -206,13 +211,17 @@ class Session {
   // The end of every write: what it wrote, the status saying so, the edits counted as written
   // when it wrote the scenario.
   void Wrote(SessionChange& change, std::optional<WrittenFiles> written, bool scenario);
+  // A kind written with no scenario open (an order of battle): the status says what it `holds`
+  // instead of units.
+  void SayWhenNoUnits(SessionChange& change, const char* holds) const;
 
   Dialogs& dialogs_;
   EditorState state_;
   std::optional<std::int32_t> side_;
   std::vector<std::pair<std::int32_t, Observer>> observers_;
   std::int32_t nextObserver_ = 1;
-  std::int32_t announcing_ = 0;  // observers being told, nested
+  std::int32_t announcing_ = 0;                      // observers being told, nested
+  std::optional<EditHistory::WriteMark> lastWrite_;  // of the last write of the scenario
 
   // An order of battle read against the open scenario, made one step of the history.
   bool ApplyImport(const std::string& fileName, const std::function<ObImport()>& read);

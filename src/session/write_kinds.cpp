@@ -17,9 +17,6 @@ std::vector<std::string> ObSpreadsheetFileNames(const std::string& name) {
   return {ObSpreadsheetFileName(name)};
 }
 
-constexpr const char* kHeaderOnly =
-    ": its header line and the three sides' blank lines alone, since no scenario is open";
-
 constexpr WriteCommandWords kNoCommand{};
 
 using K = WriteKind;
@@ -34,7 +31,7 @@ constexpr std::array<WriteKindRow, kWriteKindCount> kRows = {{
       "the directory to write NAME.txt (NAME.csv) in",
       "the file name without .txt (without .csv with --spreadsheet)", "OB", nullptr},
      false,
-     kHeaderOnly,
+     "its header line and the three sides' blank lines",
      OrderOfBattleFileNames,
      [](EditorState& state, Dialogs& dialogs, const WriteRequest& request) {
        return WriteOrderOfBattle(state, dialogs, {request.directory, request.name});
@@ -42,7 +39,7 @@ constexpr std::array<WriteKindRow, kWriteKindCount> kRows = {{
     {K::ObSpreadsheet, "ob-spreadsheet", "ob", "--spreadsheet",
      "write the spreadsheet form, NAME.csv: UTF-8, quoted where needed, with each unit's "
      "position, which --import-ob reads back",
-     kNoCommand, false, kHeaderOnly, ObSpreadsheetFileNames,
+     kNoCommand, false, "its header line", ObSpreadsheetFileNames,
      [](EditorState& state, Dialogs& dialogs, const WriteRequest& request) {
        return WriteObSpreadsheet(state, dialogs, {request.directory, request.name});
      }},

@@ -59,9 +59,9 @@ struct WriteKindRow {
   // Whether it writes the scenario: it needs one open, and the edits made so far count as
   // written after it.
   bool writesScenario;
-  // What the status adds to the written line when the kind was written with no scenario open
-  // (nullptr: nothing; a kind that writes the scenario refuses to).
-  const char* nothingOpenNote;
+  // What its files hold when it is written with no scenario open, which the status then says
+  // ("its header line"); nullptr for a kind that writes the scenario, which refuses to.
+  const char* holdsWithNothingOpen;
   // The files a write of `name` makes, which the name rule measures.
   std::vector<std::string> (*fileNames)(const std::string& name);
   // The writer, with the checks and questions of its own. None when a question was answered No.

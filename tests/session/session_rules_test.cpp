@@ -141,6 +141,40 @@ TEST_F(SessionRulesTest, AWriteOfTheScenarioCountsTheEditsAsWrittenAnOrderOfBatt
   EXPECT_TRUE(session.HasUnwrittenEdits());
 }
 
+// The page delivers a write's files after the write; a delivery that fails takes back that write
+// alone, and nothing once another write or an opening came since.
+TEST_F(SessionRulesTest, AWriteNotDeliveredLeavesTheEditsUnwrittenAsBefore) {
+  DialogAnswers replacing;
+  replacing.replace = true;
+  session.SetType(2);
+  ASSERT_TRUE(session.Write({WriteKind::Homemade, out.string(), "copy"}));
+  session.SetType(1);
+  ASSERT_TRUE(
+      session.Write({WriteKind::Campaign, out.string(), "trip", CampaignPage::Axis}, replacing));
+  ASSERT_FALSE(session.HasUnwrittenEdits());
+  told.clear();
+  session.WriteNotDelivered();
+  EXPECT_TRUE(session.HasUnwrittenEdits());
+  ASSERT_FALSE(told.empty());
+  EXPECT_TRUE(told.back().history);
+  // What the first write wrote counts as written still: undoing the change since gets back to it.
+  ASSERT_TRUE(session.Undo());
+  EXPECT_FALSE(session.HasUnwrittenEdits());
+
+  // Taken back once only, and not for an order of battle, which counts nothing as written.
+  session.WriteNotDelivered();
+  EXPECT_FALSE(session.HasUnwrittenEdits());
+  ASSERT_TRUE(session.Write({WriteKind::Homemade, out.string(), "copy"}, replacing));
+  ASSERT_TRUE(session.Write({WriteKind::OrderOfBattle, out.string(), "OB"}));
+  session.WriteNotDelivered();
+  EXPECT_FALSE(session.HasUnwrittenEdits());
+  session.SetType(0);
+  ASSERT_TRUE(session.Write({WriteKind::Homemade, out.string(), "copy"}, replacing));
+  ASSERT_TRUE(session.Open(fx.Request("source.scn", ScenarioLayout::Homemade)).opened);
+  session.WriteNotDelivered();
+  EXPECT_FALSE(session.HasUnwrittenEdits()) << "an opening since: nothing to take back";
+}
+
 TEST_F(SessionRulesTest, AFileAFaceMakesIsCheckedAskedAboutWrittenAndReported) {
   session.SetType(2);
   int made = 0;

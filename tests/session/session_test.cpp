@@ -266,9 +266,16 @@ TEST(SessionWithNothingOpen, EditsAndWritesSaySoAndDoNothingButTheOrderOfBattle)
   }
   EXPECT_THROW(session.HomemadeWriteAsks(out, "camp"), Refusal);
   EXPECT_FALSE(std::filesystem::exists(fx.dir / "camp.scn"));
-  // "Write OB" writes its header and the three blank lines of the sides.
+  // "Write OB" writes its header and the three blank lines of the sides, and says so; the
+  // spreadsheet form, which has no blank lines, its header alone.
   ASSERT_TRUE(session.Write({WriteKind::OrderOfBattle, out, "OB"}));
   EXPECT_TRUE(std::filesystem::exists(fx.dir / "OB.txt"));
+  EXPECT_EQ(statuses.back(), "Wrote OB.txt in " + QuotedPath(fx.dir.path()) +
+                                 ": its header line and the three sides' blank lines alone, "
+                                 "since no scenario is open");
+  ASSERT_TRUE(session.Write({WriteKind::ObSpreadsheet, out, "OB"}));
+  EXPECT_EQ(statuses.back(), "Wrote OB.csv in " + QuotedPath(fx.dir.path()) +
+                                 ": its header line alone, since no scenario is open");
 }
 
 TEST_F(SessionTest, TheHomemadeWritersQuestionCanBeAnsweredUpFront) {

@@ -69,7 +69,7 @@ TEST(WriteKindsTest, WithNothingOpenOnlyTheKindsThatDoNotWriteTheScenarioWrite) 
       EXPECT_TRUE(std::filesystem::is_empty(out));
     } else {
       EXPECT_TRUE(session.Write(request));
-      EXPECT_NE(row.nothingOpenNote, nullptr);
+      EXPECT_NE(row.holdsWithNothingOpen, nullptr);
     }
   }
 }

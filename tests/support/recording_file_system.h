@@ -4,6 +4,7 @@
 // made of, and makes a full disk or a failed rename happen where it likes.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -126,7 +127,7 @@ class RecordingFileSystem : public FileSystem {
       const std::uint64_t available =
           offset >= from.Size() ? 0 : std::min<std::uint64_t>(count, from.Size() - offset);
       std::vector<Step> pieces;
-      for (std::uint64_t at = 0; at < available; at += chunk) {
+      for (std::uint64_t at = 0; at < available; at += std::max<std::size_t>(chunk, 1)) {
         const auto piece = static_cast<std::size_t>(std::min<std::uint64_t>(chunk, available - at));
         pieces.push_back({Step::Kind::Append, path_, target_, size_ + at, piece});
         if (owner_.failing) {

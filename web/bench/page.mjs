@@ -114,24 +114,21 @@ async function openAndWrite(site, scenario) {
   const page = await pageWithInputs(site, scenario, ['equip.eqp', 'equip.txt']);
   const times = await page.evaluate(async (count, name) => {
     const { zipFiles } = await import('./files-out.js');
-    const { session, store } = window.zarkel.app;
+    const { session } = window.zarkel.app;
     const results = [];
     for (let run = 0; run < count; run += 1) {
       const start = performance.now();
-      const folder = store.put(window.benchFiles);
-      const opened = session.open({ layout: 'homemade', scenario: `${folder}/${name}`,
-                                    equipment: `${folder}/equip.eqp`, names: `${folder}/equip.txt` });
+      session.giveFiles(window.benchFiles);
+      const opened = session.open({ layout: 'homemade', scenario: name,
+                                    equipment: 'equip.eqp', names: 'equip.txt' });
       if (!opened.opened) throw new Error(opened.error);
       const put = performance.now();
-      const out = store.outputFolder();
-      const result = session.write({ kind: 'campaign', page: 'axis', name: 'bench', folder: out, shownAs: 'bench.zip' });
+      const result = session.write({ kind: 'campaign', page: 'axis', name: 'bench', folder: 'bench.zip' });
       if (!result.written) throw new Error(result.error);
       const written = performance.now();
-      store.discard(out);
       const zip = await zipFiles(result.written);
       const end = performance.now();
       if (zip.length === 0) throw new Error('empty zip');
-      store.release(folder);
       results.push({ total: end - start, open: put - start, write: written - put, zip: end - written });
     }
     return results;
@@ -146,9 +143,9 @@ async function frames(site, scenario) {
   await page.setViewport({ width: 2200, height: 1400 });
   const times = await page.evaluate(async (name) => {
     const { app, map, tabs } = window.zarkel;
-    const folder = app.store.put(window.benchFiles);
-    const opened = app.session.open({ layout: 'homemade', scenario: `${folder}/${name}`,
-                                      equipment: `${folder}/equip.eqp`, names: `${folder}/equip.txt` });
+    app.session.giveFiles(window.benchFiles);
+    const opened = app.session.open({ layout: 'homemade', scenario: name,
+                                      equipment: 'equip.eqp', names: 'equip.txt' });
     if (!opened.opened) throw new Error(opened.error);
     app.session.chooseSide(0);
     const canvas = document.getElementById('map');

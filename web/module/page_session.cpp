@@ -34,41 +34,27 @@ val StepName(const std::optional<std::string>& name) {
   return name ? val(PrintableLatin1(*name)) : val::null();
 }
 
-// The files a write made, in the order it made them: [{name, bytes: Uint8Array}].
-val WrittenFiles(const zarkel::WrittenFiles& written) {
-  val files = val::array();
-  for (std::size_t i = 0; i < written.names.size(); ++i) {
-    const std::filesystem::path path = written.directory / PathFromUtf8(written.names[i]);
-    // Read in one piece: a scenario of the largest map is megabytes.
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in)
-      throw IoError("File not found", path);
-    std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
-    in.seekg(0);
-    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
-      throw IoError("Cannot read", path);
-    val file = val::object();
-    file.set("name", written.names[i]);
-    // A copy: the view into the module's memory is gone with `bytes`.
-    file.set("bytes", val::global("Uint8Array")
-                          .new_(val(emscripten::typed_memory_view(
-                              bytes.size(), reinterpret_cast<const std::uint8_t*>(bytes.data())))));
-    files.set(i, file);
-  }
-  return files;
-}
-
 // An edit with no scenario open changes nothing: it is refused with the writers' own words.
 void RequireOpen(const Session& session) {
   session.RequireOpen();
 }
 
-// A write's result: the files it made, or that a question answered No stopped it.
-void SetWritten(val& result, const std::optional<zarkel::WrittenFiles>& written) {
-  if (written)
-    result.set("written", WrittenFiles(*written));
-  else
-    result.set("declined", true);
+// The bytes of a file for the page: a copy, since a view into the module's memory would be gone
+// with them.
+val BytesOf(const std::string& bytes) {
+  return val::global("Uint8Array")
+      .new_(val(emscripten::typed_memory_view(
+          bytes.size(), reinterpret_cast<const std::uint8_t*>(bytes.data()))));
+}
+
+// The bytes of a Uint8Array from the page, copied in one go; none for none.
+std::string BytesText(const val& bytes) {
+  if (bytes.isUndefined() || bytes.isNull())
+    return std::string();
+  std::string text(bytes["length"].as<std::size_t>(), '\0');
+  val(emscripten::typed_memory_view(text.size(), reinterpret_cast<std::uint8_t*>(text.data())))
+      .call<void>("set", bytes);
+  return text;
 }
 
 }  // namespace
@@ -101,15 +87,44 @@ val PageSession::Run(Work&& work) {
 }
 
 std::string PageSession::Shown(const std::string& text) const {
-  return names_.Apply(Utf8OrLatin1(text));
+  return Utf8OrLatin1(text);
 }
 
-void PageSession::ShowFolderAs(const std::string& folder, const std::string& shown) {
-  names_.Show(folder, shown);
+void PageSession::GiveFiles(const val& files) {
+  const auto count = files["length"].as<std::uint32_t>();
+  for (std::uint32_t i = 0; i < count; ++i) {
+    const val file = files[i];
+    files_.Give(file["name"].as<std::string>(), BytesText(file["bytes"]),
+                file["id"].isNumber() ? file["id"].as<std::int32_t>() : 0);
+  }
 }
 
-void PageSession::ForgetFolder(const std::string& folder) {
-  names_.Forget(folder);
+// A write into `folder` of the page's files: its files taken out of the module and answered as
+// {written: [{name, bytes: Uint8Array}]}, or {declined: true} when a question answered No
+// stopped it. The folder goes with whatever a failure left in it.
+template <typename Write>
+void PageSession::WriteInto(const std::string& folder, val& result, Write&& write) {
+  files_.MakeFolder(folder);
+  try {
+    const std::optional<zarkel::WrittenFiles> written = write();
+    if (written) {
+      val files = val::array();
+      std::uint32_t count = 0;
+      for (const auto& [name, bytes] : files_.TakeWritten(written->directory, written->names)) {
+        val file = val::object();
+        file.set("name", name);
+        file.set("bytes", BytesOf(bytes->bytes));
+        files.set(count++, file);
+      }
+      result.set("written", files);
+    } else {
+      result.set("declined", true);
+    }
+  } catch (...) {
+    files_.RemoveFolder(folder);
+    throw;
+  }
+  files_.RemoveFolder(folder);
 }
 
 val PageSession::Open(const val& request) {
@@ -124,14 +139,35 @@ val PageSession::Open(const val& request) {
       if (const std::optional<std::string> path = TextField(request, name))
         answers.files.push_back(FileAnswer{kind, *path});
     }
-    result.set(
-        "opened",
-        session_.Open(open, answers, FlagField(request, "rereadEquipment").value_or(false)).opened);
+    const bool reread = FlagField(request, "rereadEquipment").value_or(false) ||
+                        !session_.state().equipment.equipmentLoaded;
+    bool opened = false;
+    {
+      const PageFiles::ReadingGiven reading(files_);
+      opened = session_.Open(open, answers, reread).opened;
+    }
+    KeepInUse(opened ? Read::Everything : reread ? Read::Equipment : Read::Nothing);
+    result.set("opened", opened);
   });
+}
+
+void PageSession::KeepInUse(Read read) {
+  std::vector<std::filesystem::path> inUse;
+  for (const FileInUse& file : session_.FilesInUse())
+    inUse.push_back(file.path);
+  std::vector<std::filesystem::path> readNow;
+  if (read == Read::Everything) {
+    readNow = inUse;
+  } else if (read == Read::Equipment) {
+    const EquipmentTables& equipment = session_.state().equipment;
+    readNow = {PathFromUtf8(equipment.equipmentPath), PathFromUtf8(equipment.namesPath)};
+  }
+  files_.KeepAsRead(inUse, readNow);
 }
 
 val PageSession::LayoutsAccepting(const std::string& path) {
   val layouts = val::array();
+  const PageFiles::ReadingGiven reading(files_);
   for (const ScenarioLayout layout : session_.LayoutsAccepting(path))
     layouts.call<void>("push", val(LayoutName(layout)));
   return layouts;
@@ -144,7 +180,11 @@ val PageSession::ReloadEquipment(const val& request) {
       answers.files.push_back(FileAnswer{FileDialogKind::Equipment, *path});
     if (const std::optional<std::string> path = TextField(request, "names"))
       answers.files.push_back(FileAnswer{FileDialogKind::EquipmentNames, *path});
-    session_.ReloadEquipment(answers);
+    {
+      const PageFiles::ReadingGiven reading(files_);
+      session_.ReloadEquipment(answers);
+    }
+    KeepInUse(Read::Equipment);
   });
 }
 
@@ -256,6 +296,9 @@ val PageSession::Snapshot() const {
   read.set("equipment",
            equipment.equipmentPath.empty() ? val::null() : val(equipment.equipmentPath));
   read.set("names", equipment.namesPath.empty() ? val::null() : val(equipment.namesPath));
+  // The numbers of the files read, as the page gave them.
+  read.set("equipmentId", files_.IdOf(PathFromUtf8(equipment.equipmentPath)));
+  read.set("namesId", files_.IdOf(PathFromUtf8(equipment.namesPath)));
   snapshot.set("equipment", read);
   return snapshot;
 }
@@ -291,35 +334,23 @@ val PageSession::Write(const val& request) {
     const std::optional<WriteKind> kind = WriteKindByKey(key);
     if (!kind)
       throw std::invalid_argument("\"" + key + "\" is no kind of write");
-    const WriteKindRow& row = RowOf(*kind);
     const std::string folder = TextField(request, "folder").value_or("");
-    const ShownFolder shown(names_, folder, TextField(request, "shownAs").value_or(folder));
-    const bool opened = session_.state().scenario.layout.has_value();
     DialogAnswers answers;
     answers.yesNo = FlagField(request, "answer");
-    const std::optional<zarkel::WrittenFiles> written = session_.Write(
-        {*kind, folder, TextField(request, "name").value_or(""),
-         TextField(request, "page") == "allied" ? CampaignPage::Allied : CampaignPage::Axis},
-        answers);
-    SetWritten(result, written);
-    result.set("writesScenario", row.writesScenario);
-    // With no scenario open the files hold what they can: the status says what that is.
-    if (written && !opened && row.nothingOpenNote != nullptr)
-      result.set("status", Shown(Session::WrittenLine(*written)) + row.nothingOpenNote);
+    WriteInto(folder, result, [&] {
+      return session_.Write(
+          {*kind, folder, TextField(request, "name").value_or(""),
+           TextField(request, "page") == "allied" ? CampaignPage::Allied : CampaignPage::Axis},
+          answers);
+    });
   });
 }
 
 val PageSession::ImportOrderOfBattle(const val& request) {
   return Run([&](val& result) {
-    const val bytes = request["bytes"];
-    const std::vector<std::uint8_t> content =
-        bytes.isUndefined() || bytes.isNull()
-            ? std::vector<std::uint8_t>()
-            : emscripten::convertJSArrayToNumberVector<std::uint8_t>(bytes);
-    result.set("imported", session_.ImportOrderOfBattleBytes(
-                               TextField(request, "name").value_or(""),
-                               std::string_view(reinterpret_cast<const char*>(content.data()),
-                                                content.size())));
+    result.set("imported",
+               session_.ImportOrderOfBattleBytes(TextField(request, "name").value_or(""),
+                                                 BytesText(request["bytes"])));
   });
 }
 
@@ -330,7 +361,7 @@ val PageSession::FilesInUse() const {
     const std::string path = inUse.path.generic_string();
     val file = val::object();
     file.set("path", path);
-    file.set("name", names_.Path(path));
+    file.set("id", files_.IdOf(inUse.path));
     file.set("what", std::string(inUse.what));
     files.set(count++, file);
   }

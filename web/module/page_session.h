@@ -11,8 +11,8 @@
 #include <string>
 
 #include "page_dialogs.h"
+#include "page_files.h"
 #include "session/session.h"
-#include "shown_names.h"
 
 namespace zarkel::web {
 
@@ -20,17 +20,18 @@ using emscripten::val;
 
 class PageSession {
  public:
-  PageSession() : session_(dialogs_) {}
+  PageSession() : session_(dialogs_, files_) {}
 
-  // Shows the files of the in-memory `folder` as `shown` in every text (see ShownNames).
-  void ShowFolderAs(const std::string& folder, const std::string& shown);
-  void ForgetFolder(const std::string& folder);
+  // [{name, bytes: Uint8Array, id}]: files the user gave, each under its name, with the number
+  // the page knows it by; a file given before under that name is replaced, except as the open
+  // scenario works from it (see PageFiles).
+  void GiveFiles(const val& files);
 
   // {layout: "homemade" | "original", scenario, equipment, names, placenames, title,
   // description, placenameDefault, titleDefault, descriptionDefault, rereadEquipment}: the
-  // paths of the files chosen, which answer the file dialogs the opening shows; a default flag
-  // left out is set. `rereadEquipment` reads the equipment files again, as at the first opening.
-  // Answers {opened}.
+  // names of the files given that were chosen, which answer the file dialogs the opening shows; a
+  // default flag left out is set. `rereadEquipment` reads the equipment files again, as at the
+  // first opening. Answers {opened}.
   val Open(const val& request);
   // The layouts whose checks accept the scenario at `path`: ["homemade"], ["original"], both or
   // none.
@@ -63,7 +64,8 @@ class PageSession {
 
   // Everything the page shows of the session at once, for a page that starts following it:
   // {status, side, type, limits, undoName, redoName, unwritten, equipment: {loaded, equipment,
-  // names}}, the last two the paths the equipment tables were read from (null: none).
+  // names, equipmentId, namesId}}: the names of the files the equipment tables were read from
+  // (null: none) and the numbers the page gave those files (0: none).
   val Snapshot() const;
   std::string Status() const;
   // {findings: [{kind, side, unit, text}] in the check's order, notes: [what it could not
@@ -71,24 +73,26 @@ class PageSession {
   val Check() const;
   const Session& session() const { return session_; }
 
-  // {kind, name, page, folder, shownAs, answer}: a write of the kind whose key is `kind`
-  // ("campaign", "ob", "ob-spreadsheet", "homemade"; see write_kinds.h) into the in-memory
-  // `folder`, which messages name as `shownAs`. `name` is the name typed, for a campaign the
-  // checked slot's base name or the user's own; `page` ("axis" | "allied") a campaign's page.
-  // `answer` answers the question a writer asks (the Homemade writer's of an Original
-  // scenario); without it the write stops at the question, answered No, and `asked` holds it
-  // for the page to ask. Answers {written: [{name, bytes: Uint8Array}]}, the files in the order
-  // the write made them, or {declined: true}; and {writesScenario}, whether the edits count as
-  // written once the files are delivered. Written with no scenario open, a kind that can be
-  // (the order of battle: its header and the sides' blank lines alone) has `status` say what its
-  // files hold in place of the session's status.
+  // {kind, name, page, folder, answer}: a write of the kind whose key is `kind` ("campaign",
+  // "ob", "ob-spreadsheet", "homemade"; see write_kinds.h) into `folder`, named as the user sees
+  // where the files go ("downloads", a zip's name, a folder picked). `name` is the name typed,
+  // for a campaign the checked slot's base name or the user's own; `page` ("axis" | "allied") a
+  // campaign's page. `answer` answers the question a writer asks (the Homemade writer's of an
+  // Original scenario); without it the write stops at the question, answered No, and `asked`
+  // holds it for the page to ask. Answers {written: [{name, bytes: Uint8Array}]}, the files in
+  // the order the write made them, which the page then delivers, or {declined: true}.
   val Write(const val& request);
+
+  // The last write's files the page could not put in place: a campaign or Homemade write leaves
+  // the edits unwritten again.
+  void NotDelivered() { session_.WriteNotDelivered(); }
 
   // {name, bytes: Uint8Array}: "Import OB…" of the file the user picked, `name` as the user sees
   // it. Answers {imported}: whether a step was made; a refused file comes back as `error`.
   val ImportOrderOfBattle(const val& request);
 
-  // The files the open scenario works from: [{path, name, what}], `name` as the user gave it.
+  // The files the open scenario works from: [{path, what, id}], `path` the name it was given by,
+  // `id` the number the page gave the file as it was read (0: none).
   val FilesInUse() const;
 
   // `callback(change)` after every operation that changed something; answers the number that
@@ -102,9 +106,15 @@ class PageSession {
   val ToJs(const SessionChange& change) const;
   val CampaignEntries() const;
   std::string Shown(const std::string& text) const;
+  template <typename Write>
+  void WriteInto(const std::string& folder, val& result, Write&& write);
+  // After an opening or a reading of the equipment: the files in use from now on, those it read
+  // as they were given, the others as they were read before.
+  enum class Read { Everything, Equipment, Nothing };
+  void KeepInUse(Read read);
 
   PageDialogs dialogs_;
-  ShownNames names_;
+  PageFiles files_;
   Session session_;
 };
 

@@ -138,8 +138,7 @@ EMSCRIPTEN_BINDINGS(zarkel) {
   emscripten::function("replaceQuestion", &ReplaceQuestionOf);
   emscripten::class_<PageSession>("Session")
       .constructor<>()
-      .function("showFolderAs", &PageSession::ShowFolderAs)
-      .function("forgetFolder", &PageSession::ForgetFolder)
+      .function("giveFiles", &PageSession::GiveFiles)
       .function("open", &PageSession::Open)
       .function("layoutsAccepting", &PageSession::LayoutsAccepting)
       .function("reloadEquipment", &PageSession::ReloadEquipment)
@@ -159,6 +158,7 @@ EMSCRIPTEN_BINDINGS(zarkel) {
       .function("status", &PageSession::Status)
       .function("check", &PageSession::Check)
       .function("write", &PageSession::Write)
+      .function("notDelivered", &PageSession::NotDelivered)
       .function("importOrderOfBattle", &PageSession::ImportOrderOfBattle)
       .function("filesInUse", &PageSession::FilesInUse)
       .function("subscribe", &PageSession::Subscribe)

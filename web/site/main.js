@@ -1,7 +1,7 @@
 // The page: the editor's ten pages over one editing session of the module. Every page follows
 // the session: an operation answers what it said (messages, an error), and what it changed
 // comes to every page through the session's observer, as in the window.
-import { FileStore, loadModule } from './editor.js';
+import { loadModule } from './editor.js';
 import { dialogOpen, showMessages, showOutcome } from './dialogs.js';
 import { setUpCampaign } from './campaign.js';
 import { setUpMap } from './map.js';
@@ -81,9 +81,20 @@ async function start() {
     module,
     session,
     texts: module.texts(),
-    store: new FileStore(module, session),
     status: statusOf(),
-    undelivered: false,
+    // What the page knows of each file given, by the number it gave the file: its handle in the
+    // user's folder, where the browser gave one.
+    handles: new Map(),
+    fileCount: 0,
+    // Gives files ({name, bytes, handle?}) to the session, each numbered.
+    giveFiles(files) {
+      for (const file of files) {
+        app.fileCount += 1;
+        file.id = app.fileCount;
+        if (file.handle) app.handles.set(file.id, file.handle);
+      }
+      session.giveFiles(files);
+    },
     // Shows what an operation said; the observer has shown what it changed.
     run(result) {
       showOutcome(result);
@@ -93,26 +104,20 @@ async function start() {
     finishEdits() {
       if (isTextField(document.activeElement)) document.activeElement.blur();
     },
-    // A campaign or Homemade write whose files did not reach their place leaves the edits
-    // unwritten, whatever the session saw written.
-    setUndelivered(value) {
-      app.undelivered = value;
-      showTitle(scenarioLine.textContent, app.hasUnwrittenEdits());
-    },
     // The field with the focus holds no typing of its own any more: what it shows is the
     // editor's.
     settleFocused() {
       settle(document.activeElement);
     },
     hasUnwrittenEdits() {
-      return session.snapshot().unwritten || app.undelivered;
+      return session.snapshot().unwritten;
     },
     // The files in use that came with handles, and what each is, for a write into a folder to
     // spare.
     filesInUse() {
       return session
         .filesInUse()
-        .map((file) => ({ handle: app.store.entryAt(file.path)?.handle, what: file.what }))
+        .map((file) => ({ handle: app.handles.get(file.id), what: file.what }))
         .filter((file) => file.handle);
     },
   };
@@ -141,7 +146,7 @@ async function start() {
       app.status.show(change.status);
       scenarioLine.textContent = change.scenario;
       showEditMenu(change);
-      showTitle(change.scenario, change.unwritten || app.undelivered);
+      showTitle(change.scenario, change.unwritten);
     } catch (error) {
       setTimeout(() => {
         throw error;

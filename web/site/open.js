@@ -46,10 +46,8 @@ export function setUpOpen(app) {
     });
   }
 
-  // The files given so far, in their folder of the module; and the folder the open scenario
-  // was read from, which stays while the scenario is open.
-  let given = { folder: app.store.put([]), files: [] };
-  let openFolder = null;
+  // The files given so far, each under its name.
+  let given = { files: [] };
 
   function matches(name, pattern) {
     return name.toLowerCase().endsWith(pattern.slice(1).toLowerCase());
@@ -76,7 +74,7 @@ export function setUpOpen(app) {
       return;
     }
     if (!file) return;
-    const accepting = app.session.layoutsAccepting(`${given.folder}/${file.name}`);
+    const accepting = app.session.layoutsAccepting(file.name);
     if (accepting.length !== 1) return;
     for (const radio of layouts) radio.checked = radio.value === accepting[0];
   }
@@ -86,19 +84,13 @@ export function setUpOpen(app) {
     chooseLayout();
   }
 
-  // Adds files to those given: a file of a name given before replaces it.
+  // Adds files to those given: a file of a name given before replaces it (the files the open
+  // scenario works from stay as they were read until the next opening).
   function give(files) {
     const names = new Set(files.map((file) => file.name));
     const merged = [...given.files.filter((file) => !names.has(file.name)), ...files];
-    const previous = given.folder;
-    given = { folder: app.store.put(merged), files: merged };
-    if (previous !== openFolder) app.store.release(previous);
-    // The open scenario's folder gets them too, so that a write finds companion files given
-    // after the opening; the files the scenario works from stay as they were read.
-    if (openFolder !== null) {
-      const inUse = new Set(app.session.filesInUse().map((file) => file.path));
-      app.store.add(openFolder, files, (path) => inUse.has(path));
-    }
+    app.giveFiles(files);
+    given = { files: merged };
     givenList.replaceChildren(...merged.map((file) => new Option(file.name, file.name)));
     fillChoosers();
     const scenarios = files.filter((file) => matches(file.name, '*.scn'));
@@ -118,7 +110,7 @@ export function setUpOpen(app) {
 
   function chosen(kind) {
     const name = choosers[kind].value;
-    return name === NO_FILE ? undefined : `${given.folder}/${name}`;
+    return name === NO_FILE ? undefined : name;
   }
 
   // The equipment the boxes name is the equipment in use: an opening reads it again when none
@@ -127,9 +119,10 @@ export function setUpOpen(app) {
     const { equipment } = app.session.snapshot();
     if (!equipment.loaded) return true;
     return ['equipment', 'names'].some((kind) => {
-      const path = chosen(kind);
-      const read = equipment[kind] === null ? null : app.store.entryAt(equipment[kind]);
-      return path !== undefined && app.store.entryAt(path) !== read;
+      const name = chosen(kind);
+      if (name === undefined) return false;
+      const file = given.files.find((other) => other.name === name);
+      return (file?.id ?? 0) !== equipment[`${kind}Id`];
     });
   }
 
@@ -141,7 +134,7 @@ export function setUpOpen(app) {
     const layout = layouts.find((radio) => radio.checked)?.value;
     const request = {
       layout,
-      scenario: `${given.folder}/${fileName.value}`,
+      scenario: fileName.value,
       equipment: chosen('equipment'),
       names: chosen('names'),
       rereadEquipment: equipmentToRead(),
@@ -151,11 +144,6 @@ export function setUpOpen(app) {
       if (!box.checked) request[kind] = chosen(kind);
     }
     const result = app.session.open(request);
-    if (result.opened) {
-      if (openFolder !== null && openFolder !== given.folder) app.store.release(openFolder);
-      openFolder = given.folder;
-      app.setUndelivered(false);
-    }
     await showOutcome(result);
     return result.opened;
   }

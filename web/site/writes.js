@@ -20,9 +20,10 @@ export function setUpWrites(app) {
   const folderWrites = canWriteIntoFolder();
 
   // Runs a write whose result says which files it made, and delivers them. `request` is the
-  // session's write request without the folder; `zipName` names the zip of a set. A write of
-  // the scenario (as the session's answer says) counts as written only once its files are
-  // delivered.
+  // session's write request (its kind and name), to which the folder is added, named as the user
+  // sees where the files go; `zipName` names the zip of a set. A write whose files are not
+  // delivered is taken back: the session is told, and a campaign or Homemade write leaves the
+  // edits unwritten again.
   async function write({ request, zipName }, intoFolder) {
     app.finishEdits();
     let target = null;
@@ -35,14 +36,11 @@ export function setUpWrites(app) {
       }
       if (!target) return;
     }
-    const shownAs = target ? target.name : (zipName ?? DOWNLOADS);
+    const folder = target ? target.name : (zipName ?? DOWNLOADS);
     let answer;
     for (;;) {
-      const folder = app.store.outputFolder();
       app.status.hold();
-      const result = app.session.write({ ...request, folder, shownAs, answer });
-      app.store.discard(folder);
-      const marksWritten = result.writesScenario;
+      const result = app.session.write({ ...request, folder, answer });
       if (!result.written) {
         app.status.release();
         await showOutcome(result);
@@ -67,20 +65,18 @@ export function setUpWrites(app) {
           });
           if (delivered.declined) {
             app.status.fail(app.texts.notWritten);
-            if (marksWritten) app.setUndelivered(true);
+            app.session.notDelivered();
             return;
           }
         } else if (zipName) await downloadZip(zipName, files);
         else downloadFile(files[0].name, files[0].bytes);
       } catch (error) {
         app.status.fail(error.message);
-        if (marksWritten) app.setUndelivered(true);
+        app.session.notDelivered();
         await showMessages([error.message]);
         return;
       }
       app.status.release();
-      if (result.status) app.status.show(result.status);
-      if (marksWritten) app.setUndelivered(false);
       await showOutcome(result);
       return;
     }

@@ -227,8 +227,9 @@ test('the equipment the boxes name is read at an opening when it is not the equi
   assert.deepEqual([...problems, ...demo.problems], []);
 });
 
-test('companion files given after an Original scenario was opened are found by the write, and ' +
-     'the edits made before are written', async () => {
+test('companion files given after an Original scenario was opened are found by the write, ' +
+     'another file given under the scenario\'s name does not replace it, and the edits made ' +
+     'before are written', async () => {
   const { page, problems, downloads } = await pageWithDownloads();
   await page.goto(site.address);
   await page.waitForSelector('#open-file:not([disabled])');
@@ -237,8 +238,9 @@ test('companion files given after an Original scenario was opened are found by t
   await page.click('#open-file');
   await waitForText(page, '#scenario', 'VESSIN.SCN \u00b7 Orvane Original');
   await transferFirst(page, 1, 1);
+  // The other scenario under the open one's name: the open one is written as it was read.
   await dropDemoFiles(page, { 'vessin.tit': 'VESSIN.TIT', 'vessin.des': 'VESSIN.DES',
-                              'svessin.tst': 'SVESSIN.TST' });
+                              'svessin.tst': 'SVESSIN.TST', 'kardel.scn': 'VESSIN.SCN' });
 
   await showPage(page, 'axis');
   await page.click('#page-axis input[value="cchina"]');
