@@ -4,13 +4,13 @@
 #include <vector>
 
 #include "page_session.h"
+#include "session/map_style.h"
 #include "session_values.h"
 
 namespace zarkel::web {
 
 namespace {
 
-constexpr double kGridFromRadius = 4.0;  // hex radius in pixels from which lines are drawn
 constexpr double kFitMargin = 8.0;
 constexpr double kMinRadius = 0.25;
 constexpr double kMaxRadius = 200.0;
@@ -202,7 +202,7 @@ val PageMap::Frame(double width, double height) const {
     for (const double value : {left, top, right - left, bottom - top})
       paper.call<void>("push", value);
     frame.set("paper", paper);
-    if (geometry_.radius() >= kGridFromRadius) {
+    if (geometry_.radius() >= kMapStyle.gridFromRadius) {
       const std::vector<std::vector<float>> polygons = Notches(geometry_, columns, rows);
       for (std::size_t i = 0; i < polygons.size(); ++i)
         notches.set(i, Floats(polygons[i]));
