@@ -18,6 +18,7 @@
 #include "model/write_questions.h"
 #include "model/written_files.h"
 #include "page_map.h"
+#include "page_map_style.h"
 #include "page_session.h"
 #include "session/session.h"
 #include "session_values.h"
@@ -136,6 +137,7 @@ val ReplaceQuestionOf(const std::string& folder, const val& names) {
 EMSCRIPTEN_BINDINGS(zarkel) {
   emscripten::function("texts", &Texts);
   emscripten::function("replaceQuestion", &ReplaceQuestionOf);
+  emscripten::function("mapStyle", &MapStyleForPage);
   emscripten::class_<PageSession>("Session")
       .constructor<>()
       .function("showFolderAs", &PageSession::ShowFolderAs)

@@ -25,6 +25,7 @@ export function setUpMap(app) {
   const marks = { hovered: null, drop: null, dragged: -1, dragPoint: null, selected: -1 };
   const painter = mapPainter({
     context,
+    style: app.module.mapStyle(),
     view,
     content: () => content,
     marks,

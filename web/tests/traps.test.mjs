@@ -270,7 +270,8 @@ test('the Map page\'s lists and its painting are modules that work on their own'
     canvas.height = 8;
     const context = canvas.getContext('2d');
     const view = { frame: () => ({ paper: [0, 0, 8, 8], notches: [], grid: [], counters: [] }) };
-    mapPainter({ context, view, content: () => ({ counters: [] }), marks: {},
+    const style = window.zarkel.app.module.mapStyle();
+    mapPainter({ context, style, view, content: () => ({ counters: [] }), marks: {},
                  onSchemeChange: () => {} }).draw(8, 8);
     return {
       unplaced: [...unplaced.children].map((item) => item.firstChild.textContent),
