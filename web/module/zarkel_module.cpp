@@ -19,6 +19,7 @@
 #include "model/written_files.h"
 #include "page_map.h"
 #include "page_map_style.h"
+#include "page_name_match.h"
 #include "page_session.h"
 #include "session/session.h"
 #include "session_values.h"
@@ -138,6 +139,8 @@ EMSCRIPTEN_BINDINGS(zarkel) {
   emscripten::function("texts", &Texts);
   emscripten::function("replaceQuestion", &ReplaceQuestionOf);
   emscripten::function("mapStyle", &MapStyleForPage);
+  emscripten::function("pickFile", &PickFile);
+  emscripten::function("namesIgnoringCase", &NamesIgnoringCaseOf);
   emscripten::class_<PageSession>("Session")
       .constructor<>()
       .function("showFolderAs", &PageSession::ShowFolderAs)
