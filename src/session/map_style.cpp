@@ -47,6 +47,10 @@ const MapStyle kMapStyle{
     0.1,                   // ring
     0.12,                  // ringCorner
     "DejaVu Sans",         // fontFamily
+    8.0,                   // fitMargin
+    0.25,                  // minRadius
+    200.0,                 // maxRadius
+    1.25,                  // zoomStep
 };
 
 }  // namespace zarkel

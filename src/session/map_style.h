@@ -1,6 +1,6 @@
-// How the map is drawn, the same in the window and in the page: its colours, the sizes from
-// which detail shows, and a counter's proportions. Each face paints with its own tools (a
-// QPainter, a canvas) and reads its numbers from here.
+// How the map is drawn and viewed, the same in the window and in the page: its colours, the
+// sizes from which detail shows, a counter's proportions, and the view's margin and zoom. Each
+// face paints with its own tools (a QPainter, a canvas) and reads its numbers from here.
 #pragma once
 
 #include <array>
@@ -66,6 +66,13 @@ struct MapStyle {
   double ringCorner;
 
   const char* fontFamily;  // bold, at the sizes above
+
+  // The view: pixels left around a map fitted to it, the least and the greatest hex radius a
+  // zoom reaches, and the factor of one zoom step (a wheel notch, a key press, a button).
+  double fitMargin;
+  double minRadius;
+  double maxRadius;
+  double zoomStep;
 };
 
 extern const MapStyle kMapStyle;

@@ -11,10 +11,6 @@ namespace zarkel::web {
 
 namespace {
 
-constexpr double kFitMargin = 8.0;
-constexpr double kMinRadius = 0.25;
-constexpr double kMaxRadius = 200.0;
-
 val Floats(const std::vector<float>& values) {
   // A copy: the view into the module's memory is gone with `values`.
   return val::global("Float32Array")
@@ -133,8 +129,9 @@ val PageMap::SetContent(const PageSession& session) {
 }
 
 void PageMap::SetView(bool evenColumnsLow, double radius, double x, double y) {
-  geometry_ = HexGeometry(content_.columns, content_.rows, evenColumnsLow,
-                          std::clamp(radius, kMinRadius, kMaxRadius), MapPoint{x, y});
+  geometry_ =
+      HexGeometry(content_.columns, content_.rows, evenColumnsLow,
+                  std::clamp(radius, kMapStyle.minRadius, kMapStyle.maxRadius), MapPoint{x, y});
 }
 
 val PageMap::View() const {
@@ -152,10 +149,10 @@ val PageMap::Fit(double width, double height) {
     SetView(geometry_.evenColumnsLow(), 1.0, 0, 0);
     return View();
   }
-  const double room = std::max(1.0, width - 2 * kFitMargin);
-  const double tall = std::max(1.0, height - 2 * kFitMargin);
-  const double radius =
-      std::clamp(std::min(room / units.width, tall / units.height), kMinRadius, kMaxRadius);
+  const double room = std::max(1.0, width - 2 * kMapStyle.fitMargin);
+  const double tall = std::max(1.0, height - 2 * kMapStyle.fitMargin);
+  const double radius = std::clamp(std::min(room / units.width, tall / units.height),
+                                   kMapStyle.minRadius, kMapStyle.maxRadius);
   SetView(geometry_.evenColumnsLow(), radius, width / 2 - units.width * radius / 2,
           height / 2 - units.height * radius / 2);
   return View();

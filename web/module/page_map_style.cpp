@@ -68,6 +68,10 @@ val MapStyleForPage() {
   object.set("ring", style.ring);
   object.set("ringCorner", style.ringCorner);
   object.set("fontFamily", std::string(style.fontFamily));
+  object.set("fitMargin", style.fitMargin);
+  object.set("minRadius", style.minRadius);
+  object.set("maxRadius", style.maxRadius);
+  object.set("zoomStep", style.zoomStep);
   return object;
 }
 

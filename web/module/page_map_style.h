@@ -7,7 +7,8 @@
 namespace zarkel::web {
 
 // {light, dark: {background, paper, grid, counterPaper, hover, sides: [3]}, rims: [3],
-// smallAux: [3], coreText, selection, drop, gridFromRadius, ..., fontFamily}.
+// smallAux: [3], coreText, selection, drop, gridFromRadius, ..., fontFamily, fitMargin,
+// minRadius, maxRadius, zoomStep}.
 emscripten::val MapStyleForPage();
 
 }  // namespace zarkel::web
