@@ -78,15 +78,15 @@ TEST(FindIgnoringCase, TakesTheOneTwinInTheFolderAndRefusesTwo) {
   testing::TempDir dir;
   Touch(dir / "KESSEL.SCN");
   Touch(dir / "SKESSEL.TST");
-  EXPECT_EQ(FindIgnoringCase(dir / "kessel.scn"), dir / "KESSEL.SCN");
-  EXPECT_EQ(FindIgnoringCase(dir / "KESSEL.SCN"), dir / "KESSEL.SCN");
-  EXPECT_EQ(FindIgnoringCase(dir / "kessel.tit"), dir / "kessel.tit");
+  EXPECT_EQ(FindIgnoringCase(DiskFileSystem(), dir / "kessel.scn"), dir / "KESSEL.SCN");
+  EXPECT_EQ(FindIgnoringCase(DiskFileSystem(), dir / "KESSEL.SCN"), dir / "KESSEL.SCN");
+  EXPECT_EQ(FindIgnoringCase(DiskFileSystem(), dir / "kessel.tit"), dir / "kessel.tit");
 
   Touch(dir / "Kessel.scn");
   if (std::filesystem::equivalent(dir / "Kessel.scn", dir / "KESSEL.SCN"))
     GTEST_SKIP() << "this file system ignores letter case itself";
   try {
-    FindIgnoringCase(dir / "kessel.scn");
+    FindIgnoringCase(DiskFileSystem(), dir / "kessel.scn");
     FAIL() << "two twins taken";
   } catch (const Refusal& refusal) {
     EXPECT_EQ(std::string(refusal.what()),
