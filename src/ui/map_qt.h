@@ -1,7 +1,8 @@
-// The map's plain points, rectangles and texts as Qt takes them, and back: where the Map page's
-// painting and mouse meet the map's rules.
+// The map's plain points, rectangles, colours and texts as Qt takes them, and back: where the
+// Map page's painting and mouse meet the map's rules.
 #pragma once
 
+#include <QColor>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "session/hex_geometry.h"
+#include "session/map_style.h"
 
 namespace zarkel {
 
@@ -31,6 +33,10 @@ inline MapRect FromQt(const QRectF& rect) {
 inline std::array<QPointF, 6> ToQt(const std::array<MapPoint, 6>& corners) {
   return {ToQt(corners[0]), ToQt(corners[1]), ToQt(corners[2]),
           ToQt(corners[3]), ToQt(corners[4]), ToQt(corners[5])};
+}
+
+inline QColor ToQt(MapColour colour) {
+  return QColor(colour.red, colour.green, colour.blue, colour.alpha);
 }
 
 // Names and equipment names are single-byte text.

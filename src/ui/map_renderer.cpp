@@ -10,23 +10,19 @@
 #include <array>
 #include <vector>
 
+#include "session/map_style.h"
 #include "ui/map_qt.h"
 
 namespace zarkel {
 
 namespace {
 
-constexpr double kGridFromRadius = 4.0;  // hex radius in pixels from which lines are drawn
-constexpr double kFramedFromSide = 6.0;  // counter side from which auxiliary ones are framed
-constexpr double kTextFromSide = 20.0;   // counter side from which counters show their texts
-constexpr double kDimmedOpacity = 0.35;  // counters of the sides not chosen
-constexpr double kDraggedOpacity = 0.3;  // a dragged counter at its own hex
+const MapStyle& kStyle = kMapStyle;
 
-const QColor kGridColour(176, 164, 130);
-const QColor kCounterPaper(252, 250, 242);
-const QColor kHoverColour(20, 60, 160);
-const QColor kDropColour(255, 214, 0, 120);
-const QColor kSelectionColour(255, 180, 0);
+// A side's colour of `colours`, the third side's for any other number.
+QColor OfSide(const std::array<MapColour, 3>& colours, std::int32_t side) {
+  return ToQt(colours[side == 0 || side == 1 ? static_cast<std::size_t>(side) : 2]);
+}
 
 // The hexes of the visible columns and rows in paper colour: the map's bounding box, and where
 // a hex is more than a few pixels across, the notches of its ragged edges in the background
@@ -35,7 +31,7 @@ void FillHexes(QPainter& painter, const HexGeometry& g, const QRectF& area,
                std::pair<int, int> columns, std::pair<int, int> rows) {
   const QRectF bounds = ToQt(g.Bounds());
   painter.fillRect(bounds & area, PaperColour());
-  if (g.radius() < kGridFromRadius)
+  if (g.radius() < kStyle.gridFromRadius)
     return;
   painter.setPen(Qt::NoPen);
   painter.setBrush(BackgroundColour());
@@ -114,14 +110,14 @@ void DrawGrid(QPainter& painter, const HexGeometry& g, std::pair<int, int> colum
         lines.emplace_back(k[1], k[2]);
     }
   }
-  painter.setPen(QPen(kGridColour, 0));
+  painter.setPen(QPen(ToQt(kStyle.light.grid), 0));
   painter.drawLines(lines.data(), static_cast<int>(lines.size()));
 }
 
 // `text` centred in `box`, at `pixels` or smaller so that it fits the box's width.
 void DrawFitted(QPainter& painter, const QRectF& box, int alignment, const QString& text,
                 double pixels) {
-  QFont font(QStringLiteral("DejaVu Sans"));
+  QFont font(QString::fromLatin1(kStyle.fontFamily));
   font.setBold(true);
   font.setPixelSize(std::max(1, static_cast<int>(pixels)));
   const double width = QFontMetricsF(font).horizontalAdvance(text);
@@ -136,56 +132,63 @@ void DrawCounter(QPainter& painter, const QRectF& rect, const MapCounter& counte
   const QColor colour = SideColour(counter.side);
   const double side = rect.width();
   painter.setOpacity(opacity);
-  if (side < kTextFromSide) {
+  if (side < kStyle.textFromSide) {
     // Too small for texts: a plain square with a light rim, so that the counters of a stack
     // stay apart; an auxiliary one framed in the side's colour or, where there is no room for a
     // frame, lighter.
     QRect square = rect.toRect();
-    if (selected)
-      painter.fillRect(square.adjusted(-2, -2, 2, 2), kSelectionColour);
-    if (side < kFramedFromSide) {
-      painter.fillRect(square, counter.aux ? colour.lighter(170) : colour);
+    const QColor counterPaper = ToQt(kStyle.light.counterPaper);
+    if (selected) {
+      const int margin = kStyle.smallSelectionMargin;
+      painter.fillRect(square.adjusted(-margin, -margin, margin, margin), ToQt(kStyle.selection));
+    }
+    if (side < kStyle.framedFromSide) {
+      painter.fillRect(square, counter.aux ? OfSide(kStyle.smallAux, counter.side) : colour);
     } else {
-      painter.fillRect(square, kCounterPaper);
-      square.adjust(1, 1, -1, -1);
+      painter.fillRect(square, counterPaper);
+      const int rim = kStyle.smallRim;
+      square.adjust(rim, rim, -rim, -rim);
       painter.fillRect(square, colour);
+      const int frame = kStyle.smallAuxFrame;
       if (counter.aux)
-        painter.fillRect(square.adjusted(2, 2, -2, -2), kCounterPaper);
+        painter.fillRect(square.adjusted(frame, frame, -frame, -frame), counterPaper);
     }
     painter.setOpacity(1.0);
     return;
   }
   painter.setRenderHint(QPainter::Antialiasing, true);
-  const double border = std::max(1.0, side * 0.09);
+  const double border = std::max(1.0, side * kStyle.border);
   if (counter.aux) {
     painter.setPen(QPen(colour, border));
-    painter.setBrush(kCounterPaper);
+    painter.setBrush(ToQt(kStyle.light.counterPaper));
   } else {
-    painter.setPen(QPen(colour.darker(140), 1.0));
+    painter.setPen(QPen(OfSide(kStyle.rims, counter.side), 1.0));
     painter.setBrush(colour);
   }
   const double inset = counter.aux ? border / 2 : 0.5;
-  painter.drawRoundedRect(rect.adjusted(inset, inset, -inset, -inset), side * 0.1, side * 0.1);
+  painter.drawRoundedRect(rect.adjusted(inset, inset, -inset, -inset), side * kStyle.corner,
+                          side * kStyle.corner);
 
   // The class above the middle, the experience below it; the middle itself stays clear.
-  painter.setPen(counter.aux ? colour : QColor(Qt::white));
-  const double gap = std::max(1.0, side * 0.04);
-  const double pad = border + side * 0.04;
+  painter.setPen(counter.aux ? colour : ToQt(kStyle.coreText));
+  const double gap = std::max(1.0, side * kStyle.gap);
+  const double pad = border + side * kStyle.pad;
   const QPointF middle = rect.center();
   const QRectF upper(QPointF(rect.left() + pad, rect.top() + pad),
                      QPointF(rect.right() - pad, middle.y() - gap));
   const QRectF lower(QPointF(rect.left() + pad, middle.y() + gap),
                      QPointF(rect.right() - pad, rect.bottom() - pad));
   DrawFitted(painter, upper, Qt::AlignHCenter | Qt::AlignBottom, MapText(counter.label),
-             side * 0.32);
+             side * kStyle.labelSize);
   DrawFitted(painter, lower, Qt::AlignHCenter | Qt::AlignTop, MapText(counter.experience),
-             side * 0.3);
+             side * kStyle.experienceSize);
   if (selected) {
-    const double ring = std::max(2.0, side * 0.1);
-    painter.setPen(QPen(kSelectionColour, ring));
+    const double ring = std::max(2.0, side * kStyle.ring);
+    painter.setPen(QPen(ToQt(kStyle.selection), ring));
     painter.setBrush(Qt::NoBrush);
     const double out = ring / 2 + 1;
-    painter.drawRoundedRect(rect.adjusted(-out, -out, out, out), side * 0.12, side * 0.12);
+    painter.drawRoundedRect(rect.adjusted(-out, -out, out, out), side * kStyle.ringCorner,
+                            side * kStyle.ringCorner);
   }
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setOpacity(1.0);
@@ -194,22 +197,15 @@ void DrawCounter(QPainter& painter, const QRectF& rect, const MapCounter& counte
 }  // namespace
 
 QColor SideColour(std::int32_t side) {
-  switch (side) {
-    case 0:
-      return QColor(72, 80, 96);
-    case 1:
-      return QColor(40, 120, 48);
-    default:
-      return QColor(178, 96, 20);
-  }
+  return OfSide(kStyle.light.sides, side);
 }
 
 QColor PaperColour() {
-  return QColor(238, 230, 204);
+  return ToQt(kStyle.light.paper);
 }
 
 QColor BackgroundColour() {
-  return QColor(150, 150, 150);
+  return ToQt(kStyle.light.background);
 }
 
 void PaintMap(QPainter& painter, const MapContent& content, const HexGeometry& geometry,
@@ -221,16 +217,16 @@ void PaintMap(QPainter& painter, const MapContent& content, const HexGeometry& g
   const std::pair<int, int> rows = geometry.RowsIn(FromQt(area));
   if (columns.first <= columns.second && rows.first <= rows.second) {
     FillHexes(painter, geometry, area, columns, rows);
-    if (geometry.radius() >= kGridFromRadius)
+    if (geometry.radius() >= kStyle.gridFromRadius)
       DrawGrid(painter, geometry, columns, rows);
   }
   if (marks.dropHex) {
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kDropColour);
+    painter.setBrush(ToQt(kStyle.drop));
     DrawHexOutline(painter, geometry, *marks.dropHex);
   }
   if (marks.hoveredHex) {
-    painter.setPen(QPen(kHoverColour, 2));
+    painter.setPen(QPen(ToQt(kStyle.light.hover), kStyle.hoverWidth));
     painter.setBrush(Qt::NoBrush);
     DrawHexOutline(painter, geometry, *marks.hoveredHex);
   }
@@ -240,10 +236,10 @@ void PaintMap(QPainter& painter, const MapContent& content, const HexGeometry& g
     const QRectF rect = ToQt(CounterRect(geometry, counter));
     if (!rect.intersects(area))
       continue;
-    double opacity = counter.dimmed ? kDimmedOpacity : 1.0;
+    double opacity = counter.dimmed ? kStyle.dimmedOpacity : 1.0;
     if (counter.unitIndex == marks.draggedUnit) {
       dragged = &counter;
-      opacity = kDraggedOpacity;
+      opacity = kStyle.draggedOpacity;
     }
     DrawCounter(painter, rect, counter, opacity, counter.unitIndex == marks.selectedUnit);
   }

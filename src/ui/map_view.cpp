@@ -13,16 +13,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "session/map_style.h"
 #include "ui/map_qt.h"
 
 namespace zarkel {
 
 namespace {
 
-constexpr double kFitMargin = 8.0;  // pixels around the fitted map
-constexpr double kMinRadius = 0.25;
-constexpr double kMaxRadius = 200.0;
-constexpr double kZoomStep = 1.25;  // per wheel notch and per key press
+const MapStyle& kStyle = kMapStyle;
 
 }  // namespace
 
@@ -41,8 +39,9 @@ MapView::MapView(QWidget* parent) : QWidget(parent), content_(std::make_shared<M
               [this, factor] { ZoomBy(factor, QRectF(rect()).center()); });
     }
   };
-  zoomKeys({QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, kZoomStep);
-  zoomKeys({QKeySequence(QKeySequence::ZoomOut)}, 1.0 / kZoomStep);
+  zoomKeys({QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+           kStyle.zoomStep);
+  zoomKeys({QKeySequence(QKeySequence::ZoomOut)}, 1.0 / kStyle.zoomStep);
 }
 
 void MapView::SetContent(std::shared_ptr<const MapContent> content) {
@@ -77,16 +76,16 @@ void MapView::Fit() {
     SetGeometry(1.0, QPointF());
     return;
   }
-  const double room = std::max(1.0, width() - 2 * kFitMargin);
-  const double height = std::max(1.0, this->height() - 2 * kFitMargin);
-  const double radius =
-      std::clamp(std::min(room / units.width, height / units.height), kMinRadius, kMaxRadius);
+  const double room = std::max(1.0, width() - 2 * kStyle.fitMargin);
+  const double height = std::max(1.0, this->height() - 2 * kStyle.fitMargin);
+  const double radius = std::clamp(std::min(room / units.width, height / units.height),
+                                   kStyle.minRadius, kStyle.maxRadius);
   const QPointF centre = QRectF(rect()).center();
   SetGeometry(radius, centre - QPointF(units.width, units.height) * radius / 2);
 }
 
 void MapView::ZoomBy(double factor, QPointF anchor) {
-  const double radius = std::clamp(geometry_.radius() * factor, kMinRadius, kMaxRadius);
+  const double radius = std::clamp(geometry_.radius() * factor, kStyle.minRadius, kStyle.maxRadius);
   const QPointF onMap = (anchor - ToQt(geometry_.origin())) / geometry_.radius();
   fitted_ = false;
   SetGeometry(radius, anchor - onMap * radius);
@@ -195,7 +194,7 @@ void MapView::wheelEvent(QWheelEvent* event) {
     event->ignore();
     return;
   }
-  ZoomBy(std::pow(kZoomStep, notches), event->position());
+  ZoomBy(std::pow(kStyle.zoomStep, notches), event->position());
 }
 
 void MapView::leaveEvent(QEvent* event) {

@@ -40,6 +40,7 @@ class MapPageTest : public QObject {
   void savesTheMapFromTheCommandLine();
   void theMapFromTheCommandLineRefusesEveryFileInUse();
   void withoutEquipmentTheCheckSaysWhatItLeftOut();
+  void theRimsAndSmallAuxiliariesFollowTheSidesColours();
 
  private:
   MapView* View() { return form_->Get<MapView>("MapView"); }
@@ -340,6 +341,17 @@ void MapPageTest::withoutEquipmentTheCheckSaysWhatItLeftOut() {
                           "the equipment file (.eqp)."));
   for (const MapCounter& counter : BuildMapContent(form_->window().session().state(), 0).counters)
     QCOMPARE(counter.label, std::string("?"));
+}
+
+// The page takes these colours as they stand, without Qt to work them out: each must stay what
+// the window once made of its side's colour, darker for a rim and lighter for a small auxiliary
+// counter, when a side's colour changes.
+void MapPageTest::theRimsAndSmallAuxiliariesFollowTheSidesColours() {
+  for (std::size_t side = 0; side < 3; ++side) {
+    const QColor colour = ToQt(kMapStyle.light.sides[side]);
+    QCOMPARE(ToQt(kMapStyle.rims[side]).rgba(), colour.darker(140).rgba());
+    QCOMPARE(ToQt(kMapStyle.smallAux[side]).rgba(), colour.lighter(170).rgba());
+  }
 }
 
 }  // namespace zarkel

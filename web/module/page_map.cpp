@@ -4,16 +4,12 @@
 #include <vector>
 
 #include "page_session.h"
+#include "session/map_style.h"
 #include "session_values.h"
 
 namespace zarkel::web {
 
 namespace {
-
-constexpr double kGridFromRadius = 4.0;  // hex radius in pixels from which lines are drawn
-constexpr double kFitMargin = 8.0;
-constexpr double kMinRadius = 0.25;
-constexpr double kMaxRadius = 200.0;
 
 val Floats(const std::vector<float>& values) {
   // A copy: the view into the module's memory is gone with `values`.
@@ -133,8 +129,9 @@ val PageMap::SetContent(const PageSession& session) {
 }
 
 void PageMap::SetView(bool evenColumnsLow, double radius, double x, double y) {
-  geometry_ = HexGeometry(content_.columns, content_.rows, evenColumnsLow,
-                          std::clamp(radius, kMinRadius, kMaxRadius), MapPoint{x, y});
+  geometry_ =
+      HexGeometry(content_.columns, content_.rows, evenColumnsLow,
+                  std::clamp(radius, kMapStyle.minRadius, kMapStyle.maxRadius), MapPoint{x, y});
 }
 
 val PageMap::View() const {
@@ -152,10 +149,10 @@ val PageMap::Fit(double width, double height) {
     SetView(geometry_.evenColumnsLow(), 1.0, 0, 0);
     return View();
   }
-  const double room = std::max(1.0, width - 2 * kFitMargin);
-  const double tall = std::max(1.0, height - 2 * kFitMargin);
-  const double radius =
-      std::clamp(std::min(room / units.width, tall / units.height), kMinRadius, kMaxRadius);
+  const double room = std::max(1.0, width - 2 * kMapStyle.fitMargin);
+  const double tall = std::max(1.0, height - 2 * kMapStyle.fitMargin);
+  const double radius = std::clamp(std::min(room / units.width, tall / units.height),
+                                   kMapStyle.minRadius, kMapStyle.maxRadius);
   SetView(geometry_.evenColumnsLow(), radius, width / 2 - units.width * radius / 2,
           height / 2 - units.height * radius / 2);
   return View();
@@ -202,7 +199,7 @@ val PageMap::Frame(double width, double height) const {
     for (const double value : {left, top, right - left, bottom - top})
       paper.call<void>("push", value);
     frame.set("paper", paper);
-    if (geometry_.radius() >= kGridFromRadius) {
+    if (geometry_.radius() >= kMapStyle.gridFromRadius) {
       const std::vector<std::vector<float>> polygons = Notches(geometry_, columns, rows);
       for (std::size_t i = 0; i < polygons.size(); ++i)
         notches.set(i, Floats(polygons[i]));

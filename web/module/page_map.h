@@ -41,8 +41,8 @@ class PageMap {
   // within the frame, or null; notches: [Float32Array of x, y pairs], the background's polygons
   // along the ragged edges of the map; grid: Float32Array of line segments x1, y1, x2, y2, every
   // hex edge once; counters: Float32Array of index, left, top, side for each counter in the
-  // frame, in drawing order}. Without room for lines (a radius under 4 pixels) the grid and the
-  // notches are empty.
+  // frame, in drawing order}. Without room for lines (a radius under the map style's
+  // gridFromRadius) the grid and the notches are empty.
   val Frame(double width, double height) const;
 
  private:

@@ -18,6 +18,8 @@
 #include "model/write_questions.h"
 #include "model/written_files.h"
 #include "page_map.h"
+#include "page_map_style.h"
+#include "page_name_match.h"
 #include "page_session.h"
 #include "session/session.h"
 #include "session_values.h"
@@ -136,6 +138,9 @@ val ReplaceQuestionOf(const std::string& folder, const val& names) {
 EMSCRIPTEN_BINDINGS(zarkel) {
   emscripten::function("texts", &Texts);
   emscripten::function("replaceQuestion", &ReplaceQuestionOf);
+  emscripten::function("mapStyle", &MapStyleForPage);
+  emscripten::function("pickFile", &PickFile);
+  emscripten::function("namesIgnoringCase", &NamesIgnoringCaseOf);
   emscripten::class_<PageSession>("Session")
       .constructor<>()
       .function("giveFiles", &PageSession::GiveFiles)

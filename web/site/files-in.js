@@ -71,39 +71,14 @@ export async function filesFromDrop(dataTransfer) {
 }
 
 // The file of that name among `files`, else the one whose name differs from it only in the case
-// of the letters A to Z (KESSEL.SCN for kessel.scn), else null. Throws an Error naming them when
-// two files have that very name (from two dropped folders), or when none has it and two or more
-// differ from it only in case: which one was meant cannot be told.
-export function findFile(files, name) {
-  const exact = files.filter((file) => file.name === name);
-  if (exact.length === 1) return exact[0];
-  if (exact.length > 1) {
-    throw new Error(
-      `${exact.length} of the files given are named "${name}": ${quotedPaths(exact)}. ` +
-        'Give only one of them.',
-    );
-  }
-  const wanted = foldCase(name);
-  const twins = files.filter((file) => foldCase(file.name) === wanted);
-  if (twins.length === 0) return null;
-  if (twins.length === 1) return twins[0];
-  throw new Error(
-    `"${name}" is not among the files given, and ${twins.length} of them have that name in ` +
-      `other letter case: ${quotedPaths(twins)}. Choose one of them yourself.`,
-  );
-}
-
-// Only A to Z: the game's names are plain ASCII, and this is the folding its disks know.
-export function foldCase(name) {
-  return name.replace(/[A-Z]/g, (letter) => letter.toLowerCase());
-}
-
-function quotedPaths(files) {
-  return files
-    .map((file) => file.path ?? file.name)
-    .sort()
-    .map((path) => `"${path}"`)
-    .join(', ');
+// of the letters A to Z (KESSEL.SCN for kessel.scn), else null, by the core's rule (`module` is
+// the editor's module). Throws an Error naming them when two files have that very name (from
+// two dropped folders), or when none has it and two or more differ from it only in case: which
+// one was meant cannot be told.
+export function findFile(module, files, name) {
+  const { index, error } = module.pickFile(files, name);
+  if (error !== undefined) throw new Error(error);
+  return index < 0 ? null : files[index];
 }
 
 async function collectHandle(handle, folder, depth, found) {

@@ -4,7 +4,7 @@
 //
 // Neither is a flushed-to-disk write: the browser saves a download or closes a written file
 // when it sees fit, and tells the page nothing of the disk.
-import { foldCase } from './files-in.js';
+import { loadModule } from './editor.js';
 
 // Every entry of a zip carries this date, so that the same files make the same zip.
 const ZIP_DATE = new Date(1980, 0, 1);
@@ -174,7 +174,8 @@ async function namesIn(folder) {
 
 // The files a write of `name` would replace: the file of that name; where the disk ignores
 // letter case (found under that name, but listed under another), also the listed ones whose
-// names differ from it only in case, since their handles name them differently.
+// names differ from it only in case (A to Z, the module's rule), since their handles name them
+// differently.
 async function filesAnsweringTo(folder, name, listed) {
   let handle;
   try {
@@ -188,7 +189,7 @@ async function filesAnsweringTo(folder, name, listed) {
     throw new Error(`Cannot write "${name}" into the folder "${folder.name}": ${reason(error)}.`);
   }
   if (listed.includes(name)) return [handle];
-  const twins = listed.filter((other) => foldCase(other) === foldCase(name));
+  const twins = (await loadModule()).namesIgnoringCase(listed, name);
   const twinHandles = await Promise.all(
     twins.map((twin) => folder.getFileHandle(twin).catch(() => null)),
   );

@@ -2,7 +2,6 @@
 // through the session, with the checks of "Accept Changes", and a click reviews it; the wheel,
 // Ctrl+plus and Ctrl+minus (or plus and minus on the map) zoom, dragging the background or the
 // arrow keys pan, 0 shows the whole map.
-export const ZOOM_STEP = 1.25;
 const PAN_STEP = 48;
 const DRAG_DISTANCE = 4;
 
@@ -11,8 +10,8 @@ const DRAG_DISTANCE = 4;
 // `panTo(x, y)` and `fit()` change what is shown, `run(operation)` runs an operation of the
 // session; `shown()` tells whether the Map page is shown; `tip` and `hexCaption` show the
 // counter and the hex under the pointer.
-export function bindGestures(canvas, { view, content, marks, redraw, zoomBy, panBy, panTo, fit, run,
-                                       shown, tip, hexCaption }) {
+export function bindGestures(canvas, { view, content, marks, redraw, zoomBy, zoomStep, panBy, panTo,
+                                       fit, run, shown, tip, hexCaption }) {
   let gesture = null;
 
   function pointOf(event) {
@@ -102,7 +101,7 @@ export function bindGestures(canvas, { view, content, marks, redraw, zoomBy, pan
       if (event.deltaY === 0) return;
       event.preventDefault();
       const point = pointOf(event);
-      zoomBy(ZOOM_STEP ** (-event.deltaY / 100), point.x, point.y);
+      zoomBy(zoomStep ** (-event.deltaY / 100), point.x, point.y);
     },
     { passive: false },
   );
@@ -112,9 +111,9 @@ export function bindGestures(canvas, { view, content, marks, redraw, zoomBy, pan
       event.preventDefault();
       panBy(...pans[event.key]);
     } else if (!event.ctrlKey && (event.key === '+' || event.key === '=')) {
-      zoomBy(ZOOM_STEP);
+      zoomBy(zoomStep);
     } else if (!event.ctrlKey && event.key === '-') {
-      zoomBy(1 / ZOOM_STEP);
+      zoomBy(1 / zoomStep);
     } else if (event.key === '0') {
       fit();
     }
@@ -124,10 +123,10 @@ export function bindGestures(canvas, { view, content, marks, redraw, zoomBy, pan
     if (!shown() || !event.ctrlKey || event.altKey) return;
     if (event.key === '+' || event.key === '=') {
       event.preventDefault();
-      zoomBy(ZOOM_STEP);
+      zoomBy(zoomStep);
     } else if (event.key === '-') {
       event.preventDefault();
-      zoomBy(1 / ZOOM_STEP);
+      zoomBy(1 / zoomStep);
     }
   });
 }

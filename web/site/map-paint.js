@@ -2,46 +2,19 @@
 // placed counter, in the page's colour scheme. Core counters are filled, auxiliary ones
 // outlined, in their side's colour; the counters of the sides not chosen are faded.
 
-// The colours of the light scheme, and of the dark one: a darker paper and background, the
-// sides' colours as they are.
-const SIDES = {
-  SIDE_COLOURS: ['rgb(72 80 96)', 'rgb(40 120 48)', 'rgb(178 96 20)'],
-  SIDE_DARKER: ['rgb(51 57 69)', 'rgb(29 86 34)', 'rgb(127 69 14)'],
-  SIDE_LIGHTER: ['rgb(122 136 163)', 'rgb(68 204 82)', 'rgb(255 164 84)'],
-  SELECTION: 'rgb(255 180 0)',
-  DROP: 'rgb(255 214 0 / 47%)',
-};
-const LIGHT = {
-  ...SIDES,
-  BACKGROUND: 'rgb(150 150 150)',
-  PAPER: 'rgb(238 230 204)',
-  GRID: 'rgb(176 164 130)',
-  COUNTER_PAPER: 'rgb(252 250 242)',
-  HOVER: 'rgb(20 60 160)',
-};
-const DARK = {
-  ...SIDES,
-  SIDE_COLOURS: ['rgb(112 126 154)', 'rgb(56 156 68)', 'rgb(204 118 34)'],
-  BACKGROUND: 'rgb(24 25 22)',
-  PAPER: 'rgb(58 56 48)',
-  GRID: 'rgb(92 88 72)',
-  COUNTER_PAPER: 'rgb(30 30 27)',
-  HOVER: 'rgb(126 167 230)',
-};
+// The fonts the browser falls back on where the style's own family is missing.
+const FALLBACK_FONTS = 'system-ui, sans-serif';
 
-const FRAMED_FROM_SIDE = 6; // counter side in pixels from which auxiliary ones are framed
-const TEXT_FROM_SIDE = 20; // from which counters show their texts
-const DIMMED = 0.35;
-const DRAGGED = 0.3;
-const FONT = '"DejaVu Sans", system-ui, sans-serif';
-
-// The painter of `context`: `view` is the module's map view, `content()` the map's content as
-// it stands, `marks` the hovered hex, the drop hex, the counter dragged and the one selected.
-// `onSchemeChange()` hears of a change of the colour scheme.
-export function mapPainter({ context, view, content, marks, onSchemeChange }) {
+// The painter of `context`: `style` is the module's map style (`mapStyle()`: the colours of
+// both schemes, the sizes from which detail shows, a counter's proportions), `view` the
+// module's map view, `content()` the map's content as it stands, `marks` the hovered hex, the
+// drop hex, the counter dragged and the one selected. `onSchemeChange()` hears of a change of the
+// colour scheme.
+export function mapPainter({ context, style, view, content, marks, onSchemeChange }) {
   const scheme = window.matchMedia('(prefers-color-scheme: dark)');
   scheme.addEventListener('change', onSchemeChange);
-  let colours = LIGHT;
+  const font = `"${style.fontFamily}", ${FALLBACK_FONTS}`;
+  let colours = style.light;
   const textWidths = new Map();
   let width = 0;
   let height = 0;
@@ -49,12 +22,12 @@ export function mapPainter({ context, view, content, marks, onSchemeChange }) {
   function fittedFont(text, box, pixels) {
     let known = textWidths.get(text);
     if (known === undefined) {
-      context.font = `bold 100px ${FONT}`;
+      context.font = `bold 100px ${font}`;
       known = context.measureText(text).width / 100;
       textWidths.set(text, known);
     }
     const size = known * pixels > box ? Math.max(1, Math.floor(box / known)) : Math.max(1, Math.floor(pixels));
-    return `bold ${size}px ${FONT}`;
+    return `bold ${size}px ${font}`;
   }
 
   function roundedRect(left, top, size, radius) {
@@ -62,40 +35,48 @@ export function mapPainter({ context, view, content, marks, onSchemeChange }) {
     context.roundRect(left, top, size, size, radius);
   }
 
+  // A side's colour among `sides`, the third side's for any other number.
+  function ofSide(sides, side) {
+    return sides[side] ?? sides[2];
+  }
+
   function drawCounter(counter, left, top, side, opacity, selected) {
-    const colour = colours.SIDE_COLOURS[counter.side] ?? colours.SIDE_COLOURS[2];
+    const colour = ofSide(colours.sides, counter.side);
     context.globalAlpha = opacity;
-    if (side < TEXT_FROM_SIDE) {
+    if (side < style.textFromSide) {
       // Too small for texts: a plain square with a light rim, an auxiliary one framed (or, with
       // no room for a frame, lighter).
       const x = Math.round(left);
       const y = Math.round(top);
       const s = Math.max(1, Math.round(side));
       if (selected) {
-        context.fillStyle = colours.SELECTION;
-        context.fillRect(x - 2, y - 2, s + 4, s + 4);
+        const margin = style.smallSelectionMargin;
+        context.fillStyle = style.selection;
+        context.fillRect(x - margin, y - margin, s + 2 * margin, s + 2 * margin);
       }
-      if (side < FRAMED_FROM_SIDE) {
-        context.fillStyle = counter.aux ? colours.SIDE_LIGHTER[counter.side] : colour;
+      if (side < style.framedFromSide) {
+        context.fillStyle = counter.aux ? ofSide(style.smallAux, counter.side) : colour;
         context.fillRect(x, y, s, s);
       } else {
-        context.fillStyle = colours.COUNTER_PAPER;
+        const rim = style.smallRim;
+        context.fillStyle = colours.counterPaper;
         context.fillRect(x, y, s, s);
         context.fillStyle = colour;
-        context.fillRect(x + 1, y + 1, s - 2, s - 2);
+        context.fillRect(x + rim, y + rim, s - 2 * rim, s - 2 * rim);
         if (counter.aux) {
-          context.fillStyle = colours.COUNTER_PAPER;
-          context.fillRect(x + 3, y + 3, s - 6, s - 6);
+          const inner = rim + style.smallAuxFrame;
+          context.fillStyle = colours.counterPaper;
+          context.fillRect(x + inner, y + inner, s - 2 * inner, s - 2 * inner);
         }
       }
       context.globalAlpha = 1;
       return;
     }
-    const border = Math.max(1, side * 0.09);
+    const border = Math.max(1, side * style.border);
     const inset = counter.aux ? border / 2 : 0.5;
-    roundedRect(left + inset, top + inset, side - 2 * inset, side * 0.1);
+    roundedRect(left + inset, top + inset, side - 2 * inset, side * style.corner);
     if (counter.aux) {
-      context.fillStyle = colours.COUNTER_PAPER;
+      context.fillStyle = colours.counterPaper;
       context.fill();
       context.lineWidth = border;
       context.strokeStyle = colour;
@@ -104,28 +85,28 @@ export function mapPainter({ context, view, content, marks, onSchemeChange }) {
       context.fillStyle = colour;
       context.fill();
       context.lineWidth = 1;
-      context.strokeStyle = colours.SIDE_DARKER[counter.side] ?? colours.SIDE_DARKER[2];
+      context.strokeStyle = ofSide(style.rims, counter.side);
       context.stroke();
     }
     // The class above the middle, the experience below it.
-    const gap = Math.max(1, side * 0.04);
-    const pad = border + side * 0.04;
+    const gap = Math.max(1, side * style.gap);
+    const pad = border + side * style.pad;
     const middle = top + side / 2;
     const room = side - 2 * pad;
-    context.fillStyle = counter.aux ? colour : 'white';
+    context.fillStyle = counter.aux ? colour : style.coreText;
     context.textAlign = 'center';
     context.textBaseline = 'bottom';
-    context.font = fittedFont(counter.label, room, side * 0.32);
+    context.font = fittedFont(counter.label, room, side * style.labelSize);
     context.fillText(counter.label, left + side / 2, middle - gap);
     context.textBaseline = 'top';
-    context.font = fittedFont(counter.experience, room, side * 0.3);
+    context.font = fittedFont(counter.experience, room, side * style.experienceSize);
     context.fillText(counter.experience, left + side / 2, middle + gap);
     if (selected) {
-      const ring = Math.max(2, side * 0.1);
+      const ring = Math.max(2, side * style.ring);
       const out = ring / 2 + 1;
-      roundedRect(left - out, top - out, side + 2 * out, side * 0.12);
+      roundedRect(left - out, top - out, side + 2 * out, side * style.ringCorner);
       context.lineWidth = ring;
-      context.strokeStyle = colours.SELECTION;
+      context.strokeStyle = style.selection;
       context.stroke();
     }
     context.globalAlpha = 1;
@@ -141,15 +122,15 @@ export function mapPainter({ context, view, content, marks, onSchemeChange }) {
 
   // One frame, drawn at once.
   function draw() {
-    colours = scheme.matches ? DARK : LIGHT;
+    colours = scheme.matches ? style.dark : style.light;
     const frame = view.frame(width, height);
-    context.fillStyle = colours.BACKGROUND;
+    context.fillStyle = colours.background;
     context.fillRect(0, 0, width, height);
     if (frame.paper) {
-      context.fillStyle = colours.PAPER;
+      context.fillStyle = colours.paper;
       context.fillRect(...frame.paper);
     }
-    context.fillStyle = colours.BACKGROUND;
+    context.fillStyle = colours.background;
     for (const polygon of frame.notches) {
       context.beginPath();
       context.moveTo(polygon[0], polygon[1]);
@@ -165,28 +146,28 @@ export function mapPainter({ context, view, content, marks, onSchemeChange }) {
         context.lineTo(grid[i + 2], grid[i + 3]);
       }
       context.lineWidth = 1;
-      context.strokeStyle = colours.GRID;
+      context.strokeStyle = colours.grid;
       context.stroke();
     }
     if (marks.drop) {
       outline(marks.drop);
-      context.fillStyle = colours.DROP;
+      context.fillStyle = style.drop;
       context.fill();
     }
     if (marks.hovered) {
       outline(marks.hovered);
-      context.lineWidth = 2;
-      context.strokeStyle = colours.HOVER;
+      context.lineWidth = style.hoverWidth;
+      context.strokeStyle = colours.hover;
       context.stroke();
     }
     const { counters } = frame;
     let dragged = null;
     for (let i = 0; i < counters.length; i += 4) {
       const counter = content().counters[counters[i]];
-      let opacity = counter.dimmed ? DIMMED : 1;
+      let opacity = counter.dimmed ? style.dimmedOpacity : 1;
       if (counter.unitIndex === marks.dragged) {
         dragged = [counter, counters[i + 3]];
-        opacity = DRAGGED;
+        opacity = style.draggedOpacity;
       }
       drawCounter(counter, counters[i + 1], counters[i + 2], counters[i + 3], opacity,
                   counter.unitIndex === marks.selected);

@@ -3,7 +3,7 @@
 // by the painter (map-paint.js), moved and looked around in by the gestures (map-gestures.js),
 // beside the lists of the units not placed and of the check's findings (map-lists.js). "Fit"
 // shows the whole map, "+" and "−" zoom.
-import { bindGestures, ZOOM_STEP } from './map-gestures.js';
+import { bindGestures } from './map-gestures.js';
 import { showFindings, showUnplaced } from './map-lists.js';
 import { mapPainter } from './map-paint.js';
 
@@ -15,6 +15,7 @@ export function setUpMap(app) {
   const checkNotes = document.getElementById('check-notes');
   const unplacedList = document.getElementById('unplaced');
   const view = new app.module.MapView();
+  const style = app.module.mapStyle();
 
   let content = view.setContent(app.session);
   let stale = false;
@@ -25,6 +26,7 @@ export function setUpMap(app) {
   const marks = { hovered: null, drop: null, dragged: -1, dragPoint: null, selected: -1 };
   const painter = mapPainter({
     context,
+    style,
     view,
     content: () => content,
     marks,
@@ -60,7 +62,7 @@ export function setUpMap(app) {
 
   function zoomBy(factor, anchorX = width / 2, anchorY = height / 2) {
     const { radius, x, y } = view.view();
-    const next = Math.min(200, Math.max(0.25, radius * factor));
+    const next = Math.min(style.maxRadius, Math.max(style.minRadius, radius * factor));
     fitted = false;
     setView(next, anchorX - ((anchorX - x) / radius) * next, anchorY - ((anchorY - y) / radius) * next);
   }
@@ -105,6 +107,7 @@ export function setUpMap(app) {
     marks,
     redraw,
     zoomBy,
+    zoomStep: style.zoomStep,
     panBy,
     panTo,
     fit,
@@ -114,8 +117,8 @@ export function setUpMap(app) {
     hexCaption: document.getElementById('map-hex'),
   });
   document.getElementById('map-fit').addEventListener('click', fit);
-  document.getElementById('map-zoom-in').addEventListener('click', () => zoomBy(ZOOM_STEP));
-  document.getElementById('map-zoom-out').addEventListener('click', () => zoomBy(1 / ZOOM_STEP));
+  document.getElementById('map-zoom-in').addEventListener('click', () => zoomBy(style.zoomStep));
+  document.getElementById('map-zoom-out').addEventListener('click', () => zoomBy(1 / style.zoomStep));
   even.addEventListener('change', () => {
     const { radius, x, y } = view.view();
     setView(radius, x, y);

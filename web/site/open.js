@@ -69,7 +69,7 @@ export function setUpOpen(app) {
   function chooseLayout() {
     let file;
     try {
-      file = findFile(given.files, fileName.value);
+      file = findFile(app.module, given.files, fileName.value);
     } catch {
       return;
     }

@@ -14,7 +14,7 @@ import {
   startSite,
 } from './harness.mjs';
 
-const { filesFromInput, findFile, MOST_BYTES_READ } = await importSiteModule('files-in.js');
+const { filesFromInput, MOST_BYTES_READ } = await importSiteModule('files-in.js');
 const { zipFiles } = await importSiteModule('files-out.js');
 
 let site;
@@ -27,32 +27,47 @@ after(async () => {
 
 const bytes = (text) => new TextEncoder().encode(text);
 
-test('findFile: the exact name, else its one twin in other letter case, else a refusal', () => {
-  const files = [
-    { name: 'KESSEL.SCN', path: 'CD/KESSEL.SCN' },
-    { name: 'SKESSEL.TST', path: 'CD/SKESSEL.TST' },
-    { name: 'equipment.eqp', path: 'equipment.eqp' },
-    { name: 'EQUIPMENT.EQP', path: 'CD/EQUIPMENT.EQP' },
-    { name: 'Names.txt', path: 'a/Names.txt' },
-    { name: 'names.TXT', path: 'b/names.TXT' },
-    { name: 'orders.txt', path: 'a/orders.txt' },
-    { name: 'orders.txt', path: 'b/orders.txt' },
-  ];
-  assert.equal(findFile(files, 'kessel.scn'), files[0]);
-  assert.equal(findFile(files, 'skessel.tst'), files[1]);
-  assert.equal(findFile(files, 'equipment.eqp'), files[2]);
-  assert.equal(findFile(files, 'EQUIPMENT.EQP'), files[3]);
-  assert.equal(findFile(files, 'kessel.tit'), null);
-  assert.throws(() => findFile(files, 'Equipment.eqp'), {
-    message:
-      '"Equipment.eqp" is not among the files given, and 2 of them have that name in other ' +
+test('findFile: the exact name, else its one twin in other letter case, else a refusal', async () => {
+  const { page, problems } = await newPage(site);
+  await page.goto(site.address);
+  await page.waitForSelector('#try-demo:not([disabled])');
+  const found = await page.evaluate(async () => {
+    const { findFile } = await import('./files-in.js');
+    const { module } = window.zarkel.app;
+    const files = [
+      { name: 'KESSEL.SCN', path: 'CD/KESSEL.SCN' },
+      { name: 'SKESSEL.TST', path: 'CD/SKESSEL.TST' },
+      { name: 'equipment.eqp', path: 'equipment.eqp' },
+      { name: 'EQUIPMENT.EQP', path: 'CD/EQUIPMENT.EQP' },
+      { name: 'Names.txt', path: 'a/Names.txt' },
+      { name: 'names.TXT', path: 'b/names.TXT' },
+      { name: 'orders.txt', path: 'a/orders.txt' },
+      { name: 'orders.txt', path: 'b/orders.txt' },
+      { name: 'MAP[1].TXT' },
+    ];
+    const find = (name) => {
+      try {
+        const file = findFile(module, files, name);
+        return file === null ? null : files.indexOf(file);
+      } catch (error) {
+        return error.message;
+      }
+    };
+    return ['kessel.scn', 'skessel.tst', 'equipment.eqp', 'EQUIPMENT.EQP', 'kessel.tit',
+            'map[1].txt', 'map{1}.txt', 'Equipment.eqp', 'names.txt', 'orders.txt'].map(find);
+  });
+  assert.deepEqual(found, [
+    0, 1, 2, 3, null,
+    // A to Z only: "[" is not an upper-case "{".
+    8, null,
+    '"Equipment.eqp" is not among the files given, and 2 of them have that name in other ' +
       'letter case: "CD/EQUIPMENT.EQP", "equipment.eqp". Choose one of them yourself.',
-  });
-  assert.throws(() => findFile(files, 'names.txt'), { message: /"a\/Names.txt", "b\/names.TXT"/ });
-  assert.throws(() => findFile(files, 'orders.txt'), {
-    message: '2 of the files given are named "orders.txt": "a/orders.txt", "b/orders.txt". ' +
-             'Give only one of them.',
-  });
+    '"names.txt" is not among the files given, and 2 of them have that name in other ' +
+      'letter case: "a/Names.txt", "b/names.TXT". Choose one of them yourself.',
+    '2 of the files given are named "orders.txt": "a/orders.txt", "b/orders.txt". ' +
+      'Give only one of them.',
+  ]);
+  assert.deepEqual(problems, []);
 });
 
 // CRC-32 of the zip format (the polynomial 0xEDB88320, reflected).

@@ -270,16 +270,29 @@ test('the Map page\'s lists and its painting are modules that work on their own'
     canvas.height = 8;
     const context = canvas.getContext('2d');
     const view = { frame: () => ({ paper: [0, 0, 8, 8], notches: [], grid: [], counters: [] }) };
-    mapPainter({ context, view, content: () => ({ counters: [] }), marks: {},
+    const style = window.zarkel.app.module.mapStyle();
+    mapPainter({ context, style, view, content: () => ({ counters: [] }), marks: {},
                  onSchemeChange: () => {} }).draw(8, 8);
+    const paper = [...context.getImageData(4, 4, 1, 1).data];
+    // A hex marked as a dragged counter's drop: its colour lies over the paper, translucent.
+    view.hexOutline = () => [8, 4, 6, 8, 2, 8, 0, 4, 2, 0, 6, 0];
+    mapPainter({ context, style, view, content: () => ({ counters: [] }),
+                 marks: { drop: { column: 0, row: 0 } }, onSchemeChange: () => {} }).draw(8, 8);
     return {
       unplaced: [...unplaced.children].map((item) => item.firstChild.textContent),
       names: [...unplaced.querySelectorAll(':scope li li')].map((item) => item.textContent),
       findings: [...findings.children].map((item) => item.textContent),
       notes: notes.hidden ? null : notes.textContent,
-      paper: [...context.getImageData(4, 4, 1, 1).data],
+      paper,
+      drop: [...context.getImageData(4, 4, 1, 1).data],
     };
   });
+  // 120 of 255 of the drop's (255, 214, 0) over the paper's (238, 230, 204), give or take the
+  // canvas's rounding.
+  const { drop } = shown;
+  delete shown.drop;
+  [246, 222.5, 108, 255].forEach((wanted, i) =>
+    assert.ok(Math.abs(drop[i] - wanted) <= 1, `drop ${drop} against ${wanted} at ${i}`));
   assert.deepEqual(shown, {
     unplaced: ['Axis (2)', 'Allies (0)', 'Third side (1)'],
     names: ['Grenadiers', 'Pioniere', 'Partisans'],
