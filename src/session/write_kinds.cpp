@@ -85,8 +85,9 @@ constexpr std::array<WriteKindRow, kWriteKindCount> kRows = {{
 static_assert([] {
   for (std::size_t i = 0; i < kRows.size(); ++i) {
     const WriteKindRow& row = kRows[i];
-    if (static_cast<std::size_t>(row.kind) != i || row.key == nullptr || row.command == nullptr ||
-        row.fileNames == nullptr || row.write == nullptr)
+    // (Its functions are not compared here: with the sanitizers a function's address is no
+    // constant. A zero-filled row has no key either, and the tests write every kind.)
+    if (static_cast<std::size_t>(row.kind) != i || row.key == nullptr || row.command == nullptr)
       return false;
     // A command of its own has its words; a flag of another kind's command has its help.
     const WriteCommandWords& words = row.commandWords;
