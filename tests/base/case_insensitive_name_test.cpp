@@ -78,13 +78,14 @@ TEST(FindIgnoringCase, TakesTheOneTwinInTheFolderAndRefusesTwo) {
   testing::TempDir dir;
   Touch(dir / "KESSEL.SCN");
   Touch(dir / "SKESSEL.TST");
-  EXPECT_EQ(FindIgnoringCase(DiskFileSystem(), dir / "kessel.scn"), dir / "KESSEL.SCN");
   EXPECT_EQ(FindIgnoringCase(DiskFileSystem(), dir / "KESSEL.SCN"), dir / "KESSEL.SCN");
   EXPECT_EQ(FindIgnoringCase(DiskFileSystem(), dir / "kessel.tit"), dir / "kessel.tit");
+  // Where the file system ignores letter case itself (Windows), the name as given is found.
+  if (std::filesystem::exists(dir / "kessel.scn"))
+    GTEST_SKIP() << "this file system ignores letter case itself";
+  EXPECT_EQ(FindIgnoringCase(DiskFileSystem(), dir / "kessel.scn"), dir / "KESSEL.SCN");
 
   Touch(dir / "Kessel.scn");
-  if (std::filesystem::equivalent(dir / "Kessel.scn", dir / "KESSEL.SCN"))
-    GTEST_SKIP() << "this file system ignores letter case itself";
   try {
     FindIgnoringCase(DiskFileSystem(), dir / "kessel.scn");
     FAIL() << "two twins taken";
