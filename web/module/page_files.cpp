@@ -131,6 +131,13 @@ void PageFiles::KeepAsRead(const std::vector<std::filesystem::path>& inUse,
   inUse_ = std::move(kept);
 }
 
+std::vector<std::filesystem::path> PageFiles::ReadAsGiven() const {
+  std::vector<std::filesystem::path> paths;
+  for (const std::string& key : readAsGiven_)
+    paths.push_back(PathFromUtf8(key));
+  return paths;
+}
+
 void PageFiles::MakeFolder(const std::string& name) {
   folders_.insert(Key(PathFromUtf8(name)));
 }
@@ -158,9 +165,12 @@ void PageFiles::RemoveFolder(const std::string& name) {
 }
 
 std::unique_ptr<ReadableFile> PageFiles::OpenForReading(const std::filesystem::path& path) {
-  const Bytes* bytes = Find(Key(path));
+  const std::string key = Key(path);
+  const Bytes* bytes = Find(key);
   if (!bytes)
     throw IoError("File not found", path);
+  if (readingGiven_)
+    readAsGiven_.insert(key);
   return std::make_unique<PageReadableFile>(*bytes);
 }
 

@@ -44,10 +44,13 @@ class PageFiles : public FileSystem {
   std::int32_t IdOf(const std::filesystem::path& path) const;
 
   // While it lives, reads see the files as given, not as read: for an opening, which reads the
-  // files anew.
+  // files anew. ReadAsGiven then tells which it read.
   class ReadingGiven {
    public:
-    explicit ReadingGiven(PageFiles& files) : files_(files) { files_.readingGiven_ = true; }
+    explicit ReadingGiven(PageFiles& files) : files_(files) {
+      files_.readingGiven_ = true;
+      files_.readAsGiven_.clear();
+    }
     ~ReadingGiven() { files_.readingGiven_ = false; }
     ReadingGiven(const ReadingGiven&) = delete;
     ReadingGiven& operator=(const ReadingGiven&) = delete;
@@ -55,6 +58,8 @@ class PageFiles : public FileSystem {
    private:
     PageFiles& files_;
   };
+  // The files opened for reading while the last ReadingGiven lived.
+  std::vector<std::filesystem::path> ReadAsGiven() const;
   // The files in use are `inUse` from now on: those of `readNow` as they are given now, the
   // others as they were read before. Called after an opening with every file in use read now,
   // after a reading of the equipment with the equipment files.
@@ -97,6 +102,7 @@ class PageFiles : public FileSystem {
   std::set<std::string> making_;        // being written, not yet stored
   std::set<std::string> folders_;
   bool readingGiven_ = false;
+  std::set<std::string> readAsGiven_;
 };
 
 }  // namespace zarkel::web

@@ -139,28 +139,32 @@ val PageSession::Open(const val& request) {
       if (const std::optional<std::string> path = TextField(request, name))
         answers.files.push_back(FileAnswer{kind, *path});
     }
-    const bool reread = FlagField(request, "rereadEquipment").value_or(false) ||
-                        !session_.state().equipment.equipmentLoaded;
     bool opened = false;
     {
       const PageFiles::ReadingGiven reading(files_);
-      opened = session_.Open(open, answers, reread).opened;
+      opened = session_.Open(open, answers, FlagField(request, "rereadEquipment").value_or(false))
+                   .opened;
     }
-    KeepInUse(opened ? Read::Everything : reread ? Read::Equipment : Read::Nothing);
+    KeepInUse(opened);
     result.set("opened", opened);
   });
 }
 
-void PageSession::KeepInUse(Read read) {
+void PageSession::KeepInUse(bool opened) {
   std::vector<std::filesystem::path> inUse;
   for (const FileInUse& file : session_.FilesInUse())
     inUse.push_back(file.path);
+  if (opened) {
+    files_.KeepAsRead(inUse, inUse);
+    return;
+  }
+  // Without an opening only the equipment read, if it was, is in use anew: the scenario still
+  // open is written from the bytes it was read with, whatever a failed opening looked at.
+  const EquipmentTables& equipment = session_.state().equipment;
   std::vector<std::filesystem::path> readNow;
-  if (read == Read::Everything) {
-    readNow = inUse;
-  } else if (read == Read::Equipment) {
-    const EquipmentTables& equipment = session_.state().equipment;
-    readNow = {PathFromUtf8(equipment.equipmentPath), PathFromUtf8(equipment.namesPath)};
+  for (const std::filesystem::path& read : files_.ReadAsGiven()) {
+    if (read == PathFromUtf8(equipment.equipmentPath) || read == PathFromUtf8(equipment.namesPath))
+      readNow.push_back(read);
   }
   files_.KeepAsRead(inUse, readNow);
 }
@@ -184,7 +188,7 @@ val PageSession::ReloadEquipment(const val& request) {
       const PageFiles::ReadingGiven reading(files_);
       session_.ReloadEquipment(answers);
     }
-    KeepInUse(Read::Equipment);
+    KeepInUse(false);
   });
 }
 

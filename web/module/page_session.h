@@ -108,10 +108,9 @@ class PageSession {
   std::string Shown(const std::string& text) const;
   template <typename Write>
   void WriteInto(const std::string& folder, val& result, Write&& write);
-  // After an opening or a reading of the equipment: the files in use from now on, those it read
-  // as they were given, the others as they were read before.
-  enum class Read { Everything, Equipment, Nothing };
-  void KeepInUse(Read read);
+  // After an opening (`opened`: one that opened the scenario) or a reading of the equipment: the
+  // files in use from now on, those it read as they were given, the others as read before.
+  void KeepInUse(bool opened);
 
   PageDialogs dialogs_;
   PageFiles files_;
